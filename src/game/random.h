@@ -1,0 +1,50 @@
+// The randomness port: uniform single-precision draws in [0, 1), reseeded before every deck.
+// The game seeds from the clock; tests and tools use a seed and replay exactly.
+#pragma once
+
+#include <cstdint>
+
+namespace holdem {
+
+class Random {
+public:
+    virtual ~Random() = default;
+    // Called before every deck is drawn.
+    virtual void reseed() = 0;
+    // A uniform draw in [0, 1); never 1.
+    virtual float next() = 0;
+};
+
+// Deterministic: each reseed moves on to the next seed of a fixed sequence.
+class SeededRandom final : public Random {
+public:
+    explicit SeededRandom(std::uint64_t seed) : seed_state_(seed), state_(seed) {}
+    void reseed() override;
+    float next() override;
+
+private:
+    std::uint64_t seed_state_;
+    std::uint64_t state_;
+};
+
+// Seeds from the clock on every reseed, as the game does.
+class ClockRandom final : public Random {
+public:
+    ClockRandom();
+    void reseed() override;
+    float next() override;
+
+private:
+    std::uint64_t state_;
+    std::uint64_t reseeds_ = 0;
+};
+
+// splitmix64: one step of the generator behind both ports.
+std::uint64_t splitmix64(std::uint64_t& state);
+
+// Turns 64 random bits into a float in [0, 1) that can never round up to 1.
+constexpr float unit_float(std::uint64_t bits) {
+    return static_cast<float>(bits >> 40) * (1.0f / 16777216.0f);
+}
+
+}  // namespace holdem

@@ -1,0 +1,65 @@
+#include "game/table.h"
+
+namespace holdem {
+
+Table::Table(std::unique_ptr<Random> random_source) : random(std::move(random_source)) {}
+
+std::int16_t& closing_seat(Table& t, int street) {
+    switch (street) {
+        case 0: return t.flopshower;
+        case 1: return t.flopshower1;
+        case 2: return t.flopshower2;
+        default: return t.flopshower3;
+    }
+}
+
+bool street_flag(const Table& t, int street) {
+    switch (street) {
+        case 0: return t.postblinds;
+        case 1: return t.postflop1;
+        case 2: return t.postflop2;
+        default: return t.postflop3;
+    }
+}
+
+int current_street(const Table& t) {
+    for (int street = 3; street >= 0; --street)
+        if (street_flag(t, street)) return street;
+    return -1;
+}
+
+void end_game(Table& t, GameEnd why) {
+    if (t.ended) return;
+    t.ended = why;
+    t.loop.set_timer_enabled(TimerId::roundtimer, false);
+    t.loop.set_timer_enabled(TimerId::Timer1, false);
+    if (t.on_game_end) t.on_game_end(why);
+}
+
+void class_set_to_zero(Table& t) {
+    for (int k = 1; k <= seat_count; ++k) {
+        Player& p = t.seat(k);
+        p.handrank = 0;
+        t.flopvalue.clear();
+        p.handvalue.clear();
+        p.handnumber = 0;
+        p.handvaluetops.clear();
+        p.handvaluepair.clear();
+        p.handvaluetwok.clear();
+        p.handvaluethreek.clear();
+        p.handvaluestraight.clear();
+        p.handvalueflush.clear();
+        p.handvaluefullhouse.clear();
+        p.handvaluefourk.clear();
+        p.handvaluesflush.clear();
+        p.handvaluerflush.clear();
+    }
+}
+
+void zero_total_bets(Table& t) {
+    for (int k = 1; k <= seat_count; ++k) t.seat(k).bet = 0;
+    for (int k = 1; k <= seat_count; ++k) t.seat(k).totalbet = 0;
+    t.currentbet = 0;
+}
+
+}  // namespace holdem

@@ -1,0 +1,70 @@
+// The five card-reading routines: card texts in, verdict out. They see only pairings that
+// involve a hand card, straights with a hand card inside, and flushes; kickers play no part.
+// Each routine parses the texts once and answers with the exact verdict text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace holdem {
+
+// A card text read once: rank index 0 ("2") … 12 ("A") and suit 0 clubs … 3 spades;
+// anything that is not a card text reads as no card and matches nothing.
+struct ReadCard {
+    std::int8_t rank = -1;
+    std::int8_t suit = -1;
+    bool valid() const { return rank >= 0; }
+};
+ReadCard read_card(std::string_view text);
+
+using SevenTexts = std::array<std::string_view, 7>;  // two hand cards, then the five board cards
+using FiveTexts = std::array<std::string_view, 5>;   // the board in dealing order
+using SevenCards = std::array<ReadCard, 7>;
+using FiveCards = std::array<ReadCard, 5>;
+
+std::string_view rank_text(int rank);  // "2" … "10" … "A"
+std::string_view suit_word(int suit);  // "clubs", "diamonds", "hearts", "spades"
+
+enum class Pairing : std::uint8_t { None, Pair, TwoKind, ThreeKind, FullHouse, FourKind };
+std::string_view pairing_word(Pairing pairing);  // "Pair", "Two Kind", … "Four Kind"
+
+struct PairsVerdict {
+    Pairing pairing = Pairing::None;
+    int rank = -1;
+};
+struct BoardVerdict {
+    Pairing pairing = Pairing::None;  // the board's own pairing, without a rank
+    int flush_suit = -1;              // five of one suit on the board
+};
+
+// Structured readings, for callers that read many hands.
+int top_card_rank(const SevenCards& cards);        // -1 when neither hand card is a card
+PairsVerdict pairs_of(const SevenCards& cards);
+BoardVerdict board_of(const FiveCards& board);
+int straight_top(const SevenCards& cards);         // rank index of the straight's top, or -1
+int flush_suit(const SevenCards& cards);           // suit with five or more cards, or -1
+// The top rank of the highest run of five consecutive ranks (ace low or high) in one suit.
+int suited_run_top(const SevenCards& cards, int suit);
+
+// The verdict texts; none when no rule fires.
+std::optional<std::string> read_top_card(const SevenTexts& cards);  // "Top K"
+std::optional<std::string> read_pairs(const SevenTexts& cards);     // "Pair 9", "Two Kind K" …
+std::optional<std::string> read_straight(const SevenTexts& cards);  // "straight 5" … "straight A"
+std::optional<std::string> read_flush(const SevenTexts& cards);     // "flush hearts"
+struct BoardTexts {
+    std::optional<std::string> pairing;  // "Pair", "Two Kind", … "Four Kind"
+    std::optional<std::string> flush;    // "flush spades"
+};
+BoardTexts read_board(const FiveTexts& board);
+
+std::string top_text(int rank);
+std::string pairs_text(const PairsVerdict& verdict);
+std::string straight_text(int top);
+std::string flush_text(int suit);
+
+SevenCards read_cards(const SevenTexts& texts);
+
+}  // namespace holdem
