@@ -98,6 +98,7 @@ void show_winner_line(Table& t, int k) {
 void evaluate_winner(Table& t) {
     if (t.gameover) return;  // the pot is paid once
     t.gameover = true;
+    ++t.showdowns;
     stop_pacing_clock(t);
     t.controls.show(ctl::winnerlabel);
 

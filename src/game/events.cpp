@@ -63,8 +63,10 @@ void click(Table& t, ControlId button) {
     if (t.ended) return;
     const Control& control = t.controls[button];
     if (control.kind != ControlKind::Button || !control.visible) return;
-    t.loop.set_focus(button);
-    settle(t);
+    if (t.loop.focus() != button) {
+        t.loop.set_focus(button);
+        settle(t);
+    }
     guarded(t, [&] {
         if (button == ctl::Call) Command5_Click(t);
         else if (button == ctl::Raise) Command6_Click(t);

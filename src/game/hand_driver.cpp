@@ -69,6 +69,7 @@ void first_game(Table& t) {
     dealfirst(t);
     if (t.tossdone == 0) toss(t);
     dealfirst(t);
+    ++t.hands_started;
     blinds_bet(t);
 }
 
@@ -113,6 +114,7 @@ void new_deal(Table& t) {
     distribute_cards_for_10(t);
     evaluate_player_cards(t);
     show_hole_cards(t);
+    ++t.hands_started;
     blinds_bet(t);
 }
 

@@ -82,6 +82,10 @@ struct Table {
     EventLoop loop;
     std::unique_ptr<Random> random;
 
+    // Hands dealt and showdowns held so far, for tools that watch the game.
+    std::uint64_t hands_started = 0;
+    std::uint64_t showdowns = 0;
+
     // The end of the game: set once, then nothing further runs.
     std::optional<GameEnd> ended;
     std::function<void(GameEnd)> on_game_end;

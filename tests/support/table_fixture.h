@@ -19,22 +19,26 @@
 
 namespace holdem::testing {
 
-// Plays back fixed draws in order, then repeats the last one; reseeding does not restart it.
+// Plays back fixed draws in order, then goes on with seeded draws; reseeding does not restart
+// the script.
 class ScriptedRandom final : public Random {
 public:
-    explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
-    void reseed() override { ++reseeds; }
+    explicit ScriptedRandom(std::vector<float> draws, std::uint64_t seed = 99)
+        : draws_(std::move(draws)), rest_(seed) {}
+    void reseed() override {
+        ++reseeds;
+        if (position_ >= draws_.size()) rest_.reseed();
+    }
     float next() override {
-        if (draws_.empty()) return 0.0f;
-        float r = draws_[std::min(position_, draws_.size() - 1)];
-        ++position_;
-        return r;
+        if (position_ < draws_.size()) return draws_[position_++];
+        return rest_.next();
     }
     int reseeds = 0;
 
 private:
     std::vector<float> draws_;
     std::size_t position_ = 0;
+    SeededRandom rest_;
 };
 
 inline std::unique_ptr<Table> seeded_table(std::uint64_t seed = 1) {
@@ -62,6 +66,47 @@ inline std::vector<std::string> deck_with_board(std::vector<std::string> board) 
                                       "2d", "3d", "4d", "5d", "6d", "7d", "8d", "9d", "Jd", "Qd"};
     texts.insert(texts.end(), board.begin(), board.end());
     return texts;
+}
+
+// Draws that make `dealer` win the opening toss with the ace of spades, followed by the
+// draws of the first hand's deck (seeded when none is given).
+inline std::vector<float> toss_draws(int dealer, const std::vector<std::string>& first_hand = {}) {
+    std::vector<float> draws;
+    for (CardCode c = 1; c <= 25; ++c) draws.push_back(draw_for(c));  // drawn and thrown away
+    CardCode low = 1;
+    for (int position = 0; position < 25; ++position)
+        draws.push_back(draw_for(position == dealer - 1 ? 52 : low++));
+    for (const std::string& text : first_hand) draws.push_back(draw_for(code_of(text)));
+    return draws;
+}
+
+// A started game whose first hand is dealt by `dealer`, blinds posted, the clock running.
+inline std::unique_ptr<Table> game_with_dealer(int dealer, const std::vector<std::string>& first_hand = {},
+                                               std::uint64_t seed = 5) {
+    auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(dealer, first_hand), seed));
+    start_game(*t);
+    return t;
+}
+
+// Sets every seat's standing (the computer seats bet by it) and a matching hand number.
+inline void set_standings(Table& t, std::array<int, 10> ranks) {
+    for (int k = 1; k <= 10; ++k) {
+        t.seat(k).handrank = static_cast<std::int16_t>(ranks[k - 1]);
+        t.seat(k).handnumber = static_cast<std::int16_t>(1000 - 100 * ranks[k - 1]);
+    }
+}
+
+// Advances virtual time by whole pacing-clock ticks.
+inline void ticks(Table& t, int n = 1) { run_until(t, t.loop.now() + 1500LL * n); }
+
+inline std::string focus_name(const Table& t) {
+    return t.loop.focus() ? control_name(*t.loop.focus()) : std::string("none");
+}
+
+inline Chips stacks_and_pot(const Table& t) {
+    Chips sum = t.pot;
+    for (int k = 1; k <= 10; ++k) sum += t.seat(k).prize;
+    return sum;
 }
 
 inline const std::string& caption(const Table& t, ControlId id) { return t.controls.caption(id); }

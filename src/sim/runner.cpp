@@ -1,0 +1,57 @@
+#include "sim/runner.h"
+
+#include <memory>
+
+#include "game/events.h"
+#include "sim/invariants.h"
+
+namespace holdem::sim {
+
+std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n) {
+    std::uint64_t state = run_seed * 0x9E3779B97F4A7C15ull + n;
+    return splitmix64(state);
+}
+
+TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands) {
+    TournamentResult result;
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed));
+    Table& t = *table;
+    PolicyRandom choices(seed ^ 0x5DEECE66Dull);
+    InvariantChecker checker;
+    std::uint64_t hands_signed = 0;
+
+    auto after_step = [&]() -> bool {
+        if (t.hands_started != hands_signed) {
+            hands_signed = t.hands_started;
+            for (CardCode c : t.deck) mix(result.signature, static_cast<std::uint64_t>(c));
+        }
+        if (auto bad = checker.check(t)) {
+            result.violation = bad;
+            return false;
+        }
+        return true;
+    };
+
+    start_game(t);
+    if (!after_step()) return result;
+    while (!t.ended) {
+        // Stop at the start of the hand after the last one asked for.
+        if (t.hands_started > max_hands) break;
+        if (human_turn_open(t)) {
+            play_human_turn(policy, t, choices, result.signature);
+        } else if (auto due = t.loop.next_deadline()) {
+            run_until(t, *due);
+        } else {
+            result.violation = "the game stalled with nothing due and no turn for the human";
+            break;
+        }
+        if (!after_step()) break;
+    }
+    result.hands = std::min<std::uint64_t>(t.hands_started, max_hands);
+    result.end = t.ended;
+    result.virtual_ms = t.loop.now();
+    if (t.ended) mix(result.signature, static_cast<std::uint64_t>(*t.ended) + 1000);
+    return result;
+}
+
+}  // namespace holdem::sim

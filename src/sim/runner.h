@@ -1,0 +1,27 @@
+// Plays whole tournaments headless in virtual time, seat 1 played by a policy, checking the
+// invariants after every step.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "sim/policies.h"
+
+namespace holdem::sim {
+
+struct TournamentResult {
+    std::uint64_t hands = 0;
+    std::uint64_t signature = 0xCBF29CE484222325ull;  // every card dealt and every action taken
+    std::optional<GameEnd> end;                        // none when the hand limit stopped it
+    std::optional<std::string> violation;
+    std::int64_t virtual_ms = 0;
+};
+
+// One tournament from its seed until it ends or `max_hands` hands have been dealt.
+TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands);
+
+// The seed of the n-th tournament of a run.
+std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n);
+
+}  // namespace holdem::sim
