@@ -99,6 +99,7 @@ void evaluate_winner(Table& t) {
     if (t.gameover) return;  // the pot is paid once
     t.gameover = true;
     ++t.showdowns;
+    if (t.observer) t.observer->showdown_started(t);
     stop_pacing_clock(t);
     t.controls.show(ctl::winnerlabel);
 
@@ -120,6 +121,7 @@ void evaluate_winner(Table& t) {
         }
     }
     guarded([&] { show_stacks(t); });
+    if (t.observer) t.observer->pot_awarded(t);
     guarded([&] { Command1_Click(t); });
 }
 

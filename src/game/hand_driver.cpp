@@ -70,6 +70,7 @@ void first_game(Table& t) {
     if (t.tossdone == 0) toss(t);
     dealfirst(t);
     ++t.hands_started;
+    if (t.observer) t.observer->hand_started(t);
     blinds_bet(t);
 }
 
@@ -115,6 +116,7 @@ void new_deal(Table& t) {
     evaluate_player_cards(t);
     show_hole_cards(t);
     ++t.hands_started;
+    if (t.observer) t.observer->hand_started(t);
     blinds_bet(t);
 }
 

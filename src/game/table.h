@@ -29,6 +29,21 @@ inline constexpr int field_size = 1000;
 constexpr int seat_after(int seat, int steps = 1) { return ((seat - 1 + steps) % 10 + 10) % 10 + 1; }
 constexpr int seat_before(int seat, int steps = 1) { return seat_after(seat, -steps); }
 
+struct Table;
+
+// Lets a tool watch the hand cycle (the simulator checks its invariants here). The calls come
+// from inside the handlers and must not change the table.
+class TableObserver {
+public:
+    virtual ~TableObserver() = default;
+    // The hand is set up and dealt; no blind is posted yet.
+    virtual void hand_started(const Table&) {}
+    // The showdown begins: the pot is complete and nobody has been paid.
+    virtual void showdown_started(const Table&) {}
+    // Every winner has been paid and the stacks are shown.
+    virtual void pot_awarded(const Table&) {}
+};
+
 // The tournament's field outside this table: entrants knocked out elsewhere and their chips.
 struct FieldCounts {
     std::int16_t eliminated = 0;
@@ -85,6 +100,7 @@ struct Table {
     // Hands dealt and showdowns held so far, for tools that watch the game.
     std::uint64_t hands_started = 0;
     std::uint64_t showdowns = 0;
+    TableObserver* observer = nullptr;
 
     // The end of the game: set once, then nothing further runs.
     std::optional<GameEnd> ended;

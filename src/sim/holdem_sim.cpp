@@ -12,7 +12,7 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: holdem-sim [--hands N] [--seed S] [--policy caller|raiser|folder|sitout|random]\n"
+    "usage: holdem-sim [--hands N] [--seed S] [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
     "Plays Final Table Hold'em tournaments headless in virtual time, seat 1 played by the\n"
     "policy, starting a new tournament whenever one ends, until N hands have been dealt.\n"
@@ -26,6 +26,7 @@ constexpr const char* usage =
     "                 folder  folds                sitout  sits out\n"
     "                 random  random buttons, typed amounts (junk, huge, negative), Enter,\n"
     "                         Sit Out and waits\n"
+    "                 shark   raises the best hand at the table, folds the rest\n"
     "\n"
     "The last line reads: hands=N tournaments=T seconds=X hands_per_sec=Y signature=HEX\n";
 

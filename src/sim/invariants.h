@@ -12,7 +12,7 @@
 
 namespace holdem::sim {
 
-class InvariantChecker {
+class InvariantChecker final : public TableObserver {
 public:
     // Events one hand may take, waits for the human included, before it counts as hung.
     static constexpr std::uint64_t max_events_per_hand = 20000;
@@ -20,15 +20,22 @@ public:
     // Checks the table after a step; the first broken invariant, if any.
     std::optional<std::string> check(const Table& t);
 
+    void hand_started(const Table& t) override;
+    void showdown_started(const Table& t) override;
+    void pot_awarded(const Table& t) override;
+
 private:
-    std::uint64_t hands_seen_ = 0;
-    std::uint64_t showdowns_seen_ = 0;
-    std::int64_t hand_total_ = 0;  // stacks plus pot since the hand began
+    void fail(std::string why);
+
+    std::optional<std::string> violation_;
+    std::int64_t hand_total_ = 0;     // stacks plus pot since the hand began
+    std::int64_t stacks_before_award_ = 0;
     std::uint64_t events_at_hand_start_ = 0;
     bool in_hand_ = false;
 };
 
 std::int64_t chips_in_play(const Table& t);  // every stack plus the pot
-std::optional<std::string> check_deck(const Table& t);
+std::optional<std::string> check_distinct_deck(const Table& t);
+std::optional<std::string> check_cards_agree(const Table& t);
 
 }  // namespace holdem::sim

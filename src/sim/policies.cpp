@@ -19,7 +19,7 @@ void click_visible_call_or_check(Table& t) {
 
 std::optional<PolicyKind> policy_from_name(std::string_view name) {
     for (PolicyKind kind : {PolicyKind::caller, PolicyKind::raiser, PolicyKind::folder, PolicyKind::sitout,
-                            PolicyKind::random})
+                            PolicyKind::random, PolicyKind::shark})
         if (policy_name(kind) == name) return kind;
     return std::nullopt;
 }
@@ -31,6 +31,7 @@ std::string_view policy_name(PolicyKind kind) {
         case PolicyKind::folder: return "folder";
         case PolicyKind::sitout: return "sitout";
         case PolicyKind::random: return "random";
+        case PolicyKind::shark: return "shark";
     }
     return {};
 }
@@ -74,6 +75,10 @@ void play_human_turn(PolicyKind kind, Table& t, PolicyRandom& random, std::uint6
             mix(signature, 4);
             if (t.sitter == 0) click(t, ctl::SitOut);
             click(t, ctl::Fold);
+            return;
+        case PolicyKind::shark:
+            mix(signature, 5);
+            click(t, t.seat(human_seat).handrank == 1 ? ctl::Raise : ctl::Fold);
             return;
         case PolicyKind::random: break;
     }

@@ -11,7 +11,8 @@
 
 namespace holdem::sim {
 
-enum class PolicyKind { caller, raiser, folder, sitout, random };
+// shark plays only the best hand at the table, raising it, and folds everything else.
+enum class PolicyKind { caller, raiser, folder, sitout, random, shark };
 
 std::optional<PolicyKind> policy_from_name(std::string_view name);
 std::string_view policy_name(PolicyKind kind);

@@ -12,12 +12,14 @@ std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n) {
     return splitmix64(state);
 }
 
-TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands) {
+TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands,
+                                 int already_knocked_out) {
     TournamentResult result;
     auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed));
     Table& t = *table;
     PolicyRandom choices(seed ^ 0x5DEECE66Dull);
     InvariantChecker checker;
+    t.observer = &checker;
     std::uint64_t hands_signed = 0;
 
     auto after_step = [&]() -> bool {
@@ -32,6 +34,8 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
         return true;
     };
 
+    t.field.eliminated = static_cast<std::int16_t>(already_knocked_out);
+    t.field.eliminated_chips = already_knocked_out * 1000;
     start_game(t);
     if (!after_step()) return result;
     while (!t.ended) {

@@ -18,8 +18,10 @@ struct TournamentResult {
     std::int64_t virtual_ms = 0;
 };
 
-// One tournament from its seed until it ends or `max_hands` hands have been dealt.
-TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands);
+// One tournament from its seed until it ends or `max_hands` hands have been dealt. A tournament
+// may start late, with entrants already knocked out elsewhere, to reach the end of the field.
+TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands,
+                                 int already_knocked_out = 0);
 
 // The seed of the n-th tournament of a run.
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n);
