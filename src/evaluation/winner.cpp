@@ -28,13 +28,16 @@ void evaluate_ultimate_winner(Table& t, const std::array<std::int16_t, seat_coun
         if (w[k - 1] == m3) t.seat(k).handrank = 3;
     for (int k = 1; k <= seat_count; ++k)
         if (w[k - 1] == m2) t.seat(k).handrank = 2;
+    int last_best = 0;
     for (int k = 1; k <= seat_count; ++k) {
         if (w[k - 1] != m1) continue;
-        Player& p = t.seat(k);
-        p.handrank = 1;
+        t.seat(k).handrank = 1;
         t.numberofwinners = static_cast<std::int16_t>(t.numberofwinners + 1);
-        t.controls.set_caption(ctl::winnerlabel, p.caption + " " + p.handvalue);
+        last_best = k;
     }
+    // With several best seats the line of the highest-numbered one remains.
+    const Player& best = t.seat(last_best);
+    t.controls.set_caption(ctl::winnerlabel, best.caption + " " + best.handvalue);
     for (int k = 1; k <= seat_count; ++k)
         if (t.seat(k).handrank == 0) t.seat(k).handrank = 5;
 }

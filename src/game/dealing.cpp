@@ -1,6 +1,5 @@
 #include "game/dealing.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "betting/turns.h"
@@ -15,12 +14,13 @@ CardCode draw_card(Random& random) {
 
 void dealfirst(Table& t) {
     t.random->reseed();
-    t.deck[0] = draw_card(*t.random);
-    for (int i = 1; i < deck_size; ++i) {
+    std::uint64_t taken = 0;  // one bit per code already in the deck
+    for (int i = 0; i < deck_size; ++i) {
         CardCode c;
         do {
             c = draw_card(*t.random);
-        } while (std::find(t.deck.begin(), t.deck.begin() + i, c) != t.deck.begin() + i);
+        } while (taken & (1ull << c));
+        taken |= 1ull << c;
         t.deck[i] = c;
     }
 }
