@@ -59,7 +59,10 @@ sim: deps build
 	./$(BUILD_DIR)/src/sim/holdem-sim --hands 100000 --seed 1 --policy random
 
 screenshot: deps build
-	tools/screenshot $(BUILD_DIR)/src/app/final-table-holdem 1280x800 out/table-1280x800.png
+	tools/screenshot $(BUILD_DIR) 1280x800 out/table-1280x800.png hand
+	tools/screenshot $(BUILD_DIR) 1280x800 out/showdown-1280x800.png showdown
+	tools/screenshot $(BUILD_DIR) 2560x1600 out/table-2560x1600.png hand
+	tools/screenshot $(BUILD_DIR) 1280x800 out/hidpi-1280x800@2.png turn 2
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

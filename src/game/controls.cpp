@@ -92,14 +92,14 @@ Controls::Controls() {
         name = make(ControlKind::Label, true, centre - name_width / 2, s.focus_top + focus_height + 24,
                     name_width, name_height);
         name.caption = "Player";
-        name.fore_colour = colours::red;
+        name.fore_colour = colours::name_text;
         name.centred = true;
 
         Control& stack = (*this)[stack_label(seat)];
         stack = make(ControlKind::Label, true, centre - stack_width / 2, name.top + name_height,
                      stack_width, stack_height);
         stack.caption = "Prize";
-        stack.fore_colour = colours::red;
+        stack.fore_colour = colours::stack_text;
         stack.centred = true;
 
         // The first card is the right-hand picture of the pair.

@@ -26,7 +26,9 @@ inline constexpr Colour blue = 0x0000FF;
 inline constexpr Colour bet_label = 0xFFE0C0;
 inline constexpr Colour pot_label = 0xFFC080;
 inline constexpr Colour clock_panel = 0x804040;
-inline constexpr Colour window = 0xD4D0C8;
+inline constexpr Colour window = 0x1C2A23;  // the room round the table
+inline constexpr Colour name_text = 0xF4F1E8;
+inline constexpr Colour stack_text = 0xFFE27A;
 }  // namespace colours
 
 enum class ControlKind : std::uint8_t { Picture, Label, Button, Shape, TextBox, CardGrid };
@@ -50,6 +52,8 @@ struct Control {
     bool bold = false;
     bool small_font = false;
     bool centred = false;
+
+    friend bool operator==(const Control&, const Control&) = default;
 };
 
 // Identifies one control of the table window.
@@ -130,6 +134,7 @@ public:
     void set_cell(ControlId id, int cell);
 
     static constexpr std::size_t size() { return ctl::count; }
+    friend bool operator==(const Controls&, const Controls&) = default;
 
 private:
     std::array<Control, ctl::count> controls_;

@@ -79,10 +79,16 @@ void click(Table& t, ControlId button) {
     settle(t);
 }
 
-void press_key(Table& t, int key_ascii) {
+void amount_box_key(Table& t, int key_ascii, std::string text_before) {
     if (t.ended || !t.controls[ctl::Text2].visible) return;
+    t.controls.set_caption(ctl::Text2, std::move(text_before));
     guarded(t, [&] { Text2_KeyPress(t, key_ascii); });
     settle(t);
+}
+
+void press_key(Table& t, int key_ascii) {
+    if (t.ended || !t.controls[ctl::Text2].visible) return;
+    amount_box_key(t, key_ascii, t.controls.caption(ctl::Text2));
     // The key lands in the box unless the handler closed the panel.
     Control& box = t.controls[ctl::Text2];
     if (!box.visible) return;

@@ -29,8 +29,11 @@ void start_game(Table& t);
 // A click on a visible button: the focus moves to it first, then its click handler runs.
 // Hidden controls and anything that is not a button ignore clicks.
 void click(Table& t, ControlId button);
-// A key typed into the amount box while it is shown (13 is Enter). Printable keys are added to
-// the box's text after the handler, Backspace (8) takes the last character away.
+// A key typed into the amount box while it is shown (13 is Enter), with the box's text as the
+// host's line edit holds it before the key lands. The host's line edit then edits itself.
+void amount_box_key(Table& t, int key_ascii, std::string text_before);
+// The same for hosts without a line edit of their own: printable keys are added to the box's
+// text after the handler, Backspace (8) takes the last character away.
 void press_key(Table& t, int key_ascii);
 // The amount box's text as the host's line edit holds it.
 void set_amount_text(Table& t, std::string text);

@@ -1,0 +1,161 @@
+#include "ui/card_art.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "game/cards.h"
+
+namespace holdem::ui {
+
+namespace {
+
+const QColor red_suit(0xC8, 0x10, 0x2E);
+const QColor black_suit(0x1A, 0x1A, 0x1A);
+
+// A suit drawn as a path in a unit box (0 … 1), so no font has to carry the symbols.
+QPainterPath suit_path(int suit) {
+    QPainterPath path;
+    switch (suit) {
+        case 0: {  // clubs: three leaves and a stem
+            path.addEllipse(QRectF(0.29, 0.02, 0.42, 0.42));
+            path.addEllipse(QRectF(0.02, 0.34, 0.42, 0.42));
+            path.addEllipse(QRectF(0.56, 0.34, 0.42, 0.42));
+            path.addRect(QRectF(0.40, 0.35, 0.20, 0.30));
+            QPainterPath stem;
+            stem.moveTo(0.5, 0.5);
+            stem.lineTo(0.68, 0.98);
+            stem.lineTo(0.32, 0.98);
+            stem.closeSubpath();
+            path.addPath(stem);
+            break;
+        }
+        case 1:  // diamonds
+            path.moveTo(0.5, 0.0);
+            path.lineTo(0.9, 0.5);
+            path.lineTo(0.5, 1.0);
+            path.lineTo(0.1, 0.5);
+            path.closeSubpath();
+            break;
+        case 2:  // hearts
+            path.moveTo(0.5, 0.98);
+            path.cubicTo(0.1, 0.65, -0.05, 0.35, 0.12, 0.15);
+            path.cubicTo(0.28, -0.02, 0.45, 0.05, 0.5, 0.24);
+            path.cubicTo(0.55, 0.05, 0.72, -0.02, 0.88, 0.15);
+            path.cubicTo(1.05, 0.35, 0.9, 0.65, 0.5, 0.98);
+            break;
+        default: {  // spades: an upturned heart and a stem
+            path.moveTo(0.5, 0.0);
+            path.cubicTo(0.9, 0.3, 1.05, 0.55, 0.88, 0.72);
+            path.cubicTo(0.72, 0.88, 0.56, 0.8, 0.5, 0.66);
+            path.cubicTo(0.44, 0.8, 0.28, 0.88, 0.12, 0.72);
+            path.cubicTo(-0.05, 0.55, 0.1, 0.3, 0.5, 0.0);
+            QPainterPath stem;
+            stem.moveTo(0.5, 0.55);
+            stem.lineTo(0.68, 0.98);
+            stem.lineTo(0.32, 0.98);
+            stem.closeSubpath();
+            path.addPath(stem);
+            break;
+        }
+    }
+    path.setFillRule(Qt::WindingFill);
+    return path;
+}
+
+void draw_suit(QPainter& p, int suit, const QRectF& box) {
+    QTransform place;
+    place.translate(box.left(), box.top());
+    place.scale(box.width(), box.height());
+    p.fillPath(place.map(suit_path(suit)), suit == 1 || suit == 2 ? red_suit : black_suit);
+}
+
+const char* rank_label(int rank) {
+    static const char* labels[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+    return labels[rank - 2];
+}
+
+QColor back_colour(int cell) {
+    switch (cell) {
+        case card_grid::back_pink: return QColor(0xE8, 0x8F, 0xB4);
+        case card_grid::back_teal: return QColor(0x2A, 0x9D, 0x99);
+        case card_grid::back_slate: return QColor(0x6A, 0x5A, 0xCD);
+        default: return QColor(0xF2, 0xA6, 0x7E);
+    }
+}
+
+}  // namespace
+
+void CardArt::paint_face(QPainter& p, const QRectF& r, int code) {
+    const qreal radius = r.width() * 0.08;
+    p.setPen(QPen(QColor(0x90, 0x90, 0x90), std::max<qreal>(1.0, r.width() * 0.012)));
+    p.setBrush(QColor(0xFD, 0xFD, 0xFA));
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+
+    const int suit = card_suit(static_cast<CardCode>(code));
+    const QColor ink = suit == 1 || suit == 2 ? red_suit : black_suit;
+    QFont font("DejaVu Sans");
+    font.setBold(true);
+    font.setPixelSize(std::max(6, static_cast<int>(r.height() * 0.27)));
+    p.setFont(font);
+    p.setPen(ink);
+    // The rank big in the top left corner, where a fanned hand still shows it.
+    const QRectF corner(r.left() + r.width() * 0.06, r.top() + r.height() * 0.03, r.width() * 0.9, r.height() * 0.3);
+    p.drawText(corner, Qt::AlignLeft | Qt::AlignTop, rank_label(card_rank(static_cast<CardCode>(code))));
+    const qreal small = r.width() * 0.30;
+    draw_suit(p, suit, QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.33, small, small));
+    const qreal big = r.width() * 0.52;
+    draw_suit(p, suit, QRectF(r.right() - big - r.width() * 0.08, r.bottom() - big - r.height() * 0.06, big, big));
+}
+
+void CardArt::paint_back(QPainter& p, const QRectF& r, int cell) {
+    const qreal radius = r.width() * 0.08;
+    p.setPen(QPen(QColor(0xFF, 0xFF, 0xFF), std::max<qreal>(1.0, r.width() * 0.04)));
+    p.setBrush(back_colour(cell));
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
+    // A lattice inside the border.
+    const QRectF inner = r.adjusted(r.width() * 0.12, r.width() * 0.12, -r.width() * 0.12, -r.width() * 0.12);
+    p.save();
+    p.setClipRect(inner);
+    p.setPen(QPen(back_colour(cell).darker(135), std::max<qreal>(1.0, r.width() * 0.025)));
+    const qreal step = r.width() * 0.14;
+    for (qreal x = inner.left() - inner.height(); x < inner.right(); x += step) {
+        p.drawLine(QPointF(x, inner.top()), QPointF(x + inner.height(), inner.bottom()));
+        p.drawLine(QPointF(x + inner.height(), inner.top()), QPointF(x, inner.bottom()));
+    }
+    p.restore();
+}
+
+void CardArt::ensure(QSize cell_px, qreal device_pixel_ratio) {
+    if (cell_px == cell_px_ && device_pixel_ratio == ratio_ && !cells_.empty()) return;
+    cell_px_ = cell_px;
+    ratio_ = device_pixel_ratio;
+    grid_ = QImage(cell_px.width() * card_grid::columns, cell_px.height() * card_grid::rows,
+                   QImage::Format_ARGB32_Premultiplied);
+    grid_.fill(Qt::transparent);
+    QPainter p(&grid_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (int n = 0; n < card_grid::cells; ++n) {
+        const QRectF r(card_grid::column_of(n) * cell_px.width(), card_grid::row_of(n) * cell_px.height(),
+                       cell_px.width(), cell_px.height());
+        if (card_grid::is_face(n)) paint_face(p, r, n);
+        else if (card_grid::is_back(n)) paint_back(p, r, n);
+    }
+    p.end();
+    cells_.clear();
+    for (int n = 0; n < card_grid::cells; ++n) {
+        QPixmap pixmap = QPixmap::fromImage(grid_.copy(card_grid::column_of(n) * cell_px.width(),
+                                                       card_grid::row_of(n) * cell_px.height(), cell_px.width(),
+                                                       cell_px.height()));
+        pixmap.setDevicePixelRatio(device_pixel_ratio);
+        cells_.push_back(std::move(pixmap));
+    }
+}
+
+const QPixmap& CardArt::cell(int n) const {
+    static const QPixmap none;
+    if (n < 0 || n >= static_cast<int>(cells_.size())) return none;
+    return cells_[static_cast<std::size_t>(n)];
+}
+
+}  // namespace holdem::ui

@@ -1,0 +1,34 @@
+// The card grid, drawn by our own code: 18 × 4 cells, the faces in code order from cell 1, four
+// backs (pink, teal, slate blue, peach) in cells 0 and 53 … 55, the rest empty. Drawn at the
+// pixel size the table shows a card at, so cards stay crisp at any scale.
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <vector>
+
+namespace holdem::ui {
+
+class CardArt {
+public:
+    // Draws the grid with cells of `cell_px` device pixels, unless it already has that size.
+    void ensure(QSize cell_px, qreal device_pixel_ratio);
+    // GraphicCell(n): the picture of cell n; a null pixmap for a cell outside the grid.
+    const QPixmap& cell(int n) const;
+    // The whole grid as one picture.
+    const QImage& grid() const { return grid_; }
+    QSize cell_size() const { return cell_px_; }
+
+    // Draws one card face or back into a rectangle.
+    static void paint_face(class QPainter& p, const QRectF& r, int code);
+    static void paint_back(QPainter& p, const QRectF& r, int cell);
+
+private:
+    QSize cell_px_;
+    qreal ratio_ = 1.0;
+    QImage grid_;
+    std::vector<QPixmap> cells_;
+};
+
+}  // namespace holdem::ui

@@ -1,0 +1,92 @@
+#include "ui/splash_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "game/controls.h"
+
+namespace holdem::ui {
+
+namespace {
+
+QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+QLabel* splash_label(QWidget* parent, const char* name, std::string_view text, int pixel_size, bool bold) {
+    auto* label = new QLabel(text_of(text), parent);
+    label->setObjectName(name);
+    QFont font("Arial");
+    font.setPixelSize(pixel_size);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet("color: #FFF6D5; background: transparent;");
+    return label;
+}
+
+}  // namespace
+
+SplashWindow::SplashWindow(std::function<void()> open_table, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), open_table_(std::move(open_table)) {
+    setObjectName("frmSplash");
+    setFixedSize(560, 340);
+    frame_ = new QFrame(this);
+    frame_->setObjectName("Frame1");
+    frame_->setGeometry(20, 20, 520, 300);
+    frame_->setStyleSheet("#Frame1 { border: 2px solid #E8C468; border-radius: 10px; background: transparent; }");
+    frame_->installEventFilter(this);
+    auto* layout = new QVBoxLayout(frame_);
+    layout->addStretch(2);
+    layout->addWidget(splash_label(frame_, "lblProductName", Splash::lblProductName, 40, true));
+    layout->addWidget(splash_label(frame_, "Label1", Splash::Label1, 18, false));
+    layout->addStretch(1);
+    layout->addWidget(splash_label(frame_, "lblVersion", Splash::lblVersion, 14, false));
+    layout->addStretch(1);
+    for (QObject* child : frame_->children())
+        if (auto* w = qobject_cast<QWidget*>(child)) w->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    timer_.setSingleShot(true);
+    timer_.setInterval(Splash::timer_interval_ms);
+    connect(&timer_, &QTimer::timeout, this, &SplashWindow::close_splash);
+    timer_.start();
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SplashWindow::close_splash() {
+    if (closed_) return;
+    closed_ = true;
+    timer_.stop();
+    hide();
+    deleteLater();
+    open_table_();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent*) { close_splash(); }
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frame_ && event->type() == QEvent::MouseButtonRelease) {
+        close_splash();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SplashWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(0x14, 0x3D, 0x26));
+    // A few rounded shapes behind the frame: a felt and four suits' colours.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1D, 0x6B, 0x3A));
+    p.drawRoundedRect(QRectF(40, 60, 480, 220), 110, 110);
+    const QColor accents[] = {QColor(0xE8, 0x8F, 0xB4), QColor(0x2A, 0x9D, 0x99), QColor(0x6A, 0x5A, 0xCD),
+                              QColor(0xF2, 0xA6, 0x7E)};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(accents[i]);
+        p.drawRoundedRect(QRectF(70 + i * 110, 250, 90, 40), 14, 14);
+    }
+}
+
+}  // namespace holdem::ui

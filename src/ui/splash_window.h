@@ -1,0 +1,36 @@
+// The splash: the product's name for a moment, then the table. Its timer, a key or a click on
+// its frame closes it, whichever comes first, and the table window is opened exactly once.
+#pragma once
+
+#include <QFrame>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace holdem::ui {
+
+class SplashWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `open_table` creates and shows the table window; it runs at most once.
+    explicit SplashWindow(std::function<void()> open_table, QWidget* parent = nullptr);
+
+    QFrame* frame() const { return frame_; }
+    bool closed() const { return closed_; }
+
+    // Unloads the splash and opens the table, unless that has happened already.
+    void close_splash();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<void()> open_table_;
+    QFrame* frame_ = nullptr;
+    QTimer timer_;
+    bool closed_ = false;
+};
+
+}  // namespace holdem::ui

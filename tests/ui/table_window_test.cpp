@@ -1,0 +1,180 @@
+// The window under Qt's offscreen platform: the splash, the table's start state, a hand played
+// through real widget clicks and typing, and resizing.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+#include "game/table.h"
+#include "sim/policies.h"
+#include "ui/qt_host.h"
+#include "ui/splash_window.h"
+#include "ui/table_window.h"
+
+using namespace holdem;
+using namespace holdem::ui;
+
+namespace {
+
+// A table window whose host runs on a clock the test moves.
+struct VirtualGame {
+    std::int64_t now = 0;
+    QtHost host{std::make_unique<Table>(std::make_unique<SeededRandom>(3)), [this] { return now; }};
+    TableWindow window{host};
+    std::vector<QString> notices;
+
+    explicit VirtualGame(bool start = true) {
+        window.set_end_notice([this](const QString& message) { notices.push_back(message); });
+        window.resize(1280, 800);
+        window.show();
+        if (start) host.start();
+    }
+    Table& table() { return host.table(); }
+    // Moves the clock to the next deadline and lets the host run it.
+    void next() {
+        if (auto due = host.armed_for()) now = std::max(now, *due);
+        host.pump();
+    }
+};
+
+}  // namespace
+
+class TableWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void splashGivesWayOnceWhicheverComesFirst();
+    void tableStartState();
+    void handPlayedThroughTheWidgets();
+    void resizeKeepsProportions();
+    void cardArtLayout();
+    void endOfGameShowsTheOutcome();
+};
+
+void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
+    for (int way = 0; way < 3; ++way) {
+        int opened = 0;
+        auto* splash = new SplashWindow([&] { ++opened; });
+        splash->show();
+        QPointer<SplashWindow> alive(splash);
+        if (way == 0) QTest::keyClick(splash, Qt::Key_Space);
+        if (way == 1) QTest::mouseClick(splash->frame(), Qt::LeftButton);
+        if (way == 2) QTRY_VERIFY_WITH_TIMEOUT(splash->closed(), 4000);
+        QCOMPARE(opened, 1);
+        QVERIFY(splash->closed());
+        splash->close_splash();  // a late event opens nothing more
+        QCOMPARE(opened, 1);
+        QTRY_VERIFY(alive.isNull());
+    }
+    // The timer alone waits its 2500 ms.
+    int opened = 0;
+    auto* splash = new SplashWindow([&] { ++opened; });
+    splash->show();
+    QTest::qWait(1500);
+    QCOMPARE(opened, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 3000);
+}
+
+void TableWindowTest::tableStartState() {
+    VirtualGame game(false);
+    int cards = 0;
+    for (int n = 12; n <= 31; ++n) cards += game.table().controls[ctl::Picture(n)].visible;
+    QCOMPARE(cards, 20);
+    game.host.start();
+    QCOMPARE(game.window.windowTitle(), QString("Tournament Area"));
+    for (ControlId id : {ctl::Call, ctl::Raise, ctl::Check, ctl::Fold, ctl::BetIt})
+        QVERIFY(!game.window.button(id)->isVisible());
+    QVERIFY(!game.window.amount_box()->isVisible());
+    QVERIFY(game.window.button(ctl::SitOut)->isVisible());
+    QVERIFY(game.window.button(ctl::Exit)->isVisible());
+    QCOMPARE(game.window.button(ctl::SitOut)->text(), QString("Sit Out"));
+    QCOMPARE(QString::fromStdString(game.table().controls.caption(ctl::limitslabel)),
+             QString("Limits Go Up in    1000mins"));
+    QCOMPARE(QString::fromStdString(game.table().controls.caption(ctl::limitsdisplay)),
+             QString("Limits    10  -   20"));
+    QTRY_VERIFY(game.window.frames_painted() > 0);
+}
+
+void TableWindowTest::handPlayedThroughTheWidgets() {
+    VirtualGame game;
+    Table& t = game.table();
+    bool typed = false;
+    for (int step = 0; step < 2000 && t.hands_started < 2 && !t.ended; ++step) {
+        if (sim::human_turn_open(t)) {
+            if (!typed) {
+                // An amount typed into the box and sent with Enter.
+                typed = true;
+                QLineEdit* box = game.window.amount_box();
+                QVERIFY(box->isVisible());
+                box->setFocus();
+                QTest::keyClicks(box, "9999");
+                QCOMPARE(QString::fromStdString(t.controls.caption(ctl::Text2)), QString("9999"));
+                const Chips stack = t.seat(1).prize;
+                QTest::keyClick(box, Qt::Key_Return);
+                QCOMPARE(t.seat(1).prize, 0);  // more than the stack: all in
+                QVERIFY(stack > 0);
+                QCOMPARE(QString::fromStdString(t.controls.caption(ctl::stack_label(1))), QString("All in"));
+                QVERIFY(!box->isVisible());
+            } else {
+                QPushButton* call = game.window.button(ctl::Call);
+                QPushButton* check = game.window.button(ctl::Check);
+                QTest::mouseClick(call->isVisible() ? call : check, Qt::LeftButton);
+            }
+        } else {
+            game.next();
+        }
+    }
+    QVERIFY(typed || t.ended);
+    QVERIFY(t.showdowns >= 1);
+    QVERIFY(t.hands_started >= 2 || t.ended);
+}
+
+void TableWindowTest::resizeKeepsProportions() {
+    VirtualGame game;
+    for (QSize size : {QSize(1280, 800), QSize(2560, 1600), QSize(900, 900), QSize(1600, 700)}) {
+        game.window.resize(size);
+        QCoreApplication::processEvents();
+        const qreal s = game.window.scale();
+        QVERIFY(std::abs(s - std::min(size.width() / 12420.0, size.height() / 8580.0)) < 1e-9);
+        for (ControlId id : {ctl::SitOut, ctl::Exit}) {
+            const Control& c = game.table().controls[id];
+            const QRect r = game.window.button(id)->geometry();
+            QVERIFY(std::abs(r.width() - c.width * s) <= 1.0);
+            QVERIFY(std::abs(r.height() - c.height * s) <= 1.0);
+        }
+        // The table stays centred: equal margins on the side that has room to spare.
+        const QRectF felt = game.window.rect_of(ctl::Shape(1));
+        const QRectF exit = game.window.rect_of(ctl::Exit);
+        QVERIFY(std::abs((exit.left() - felt.left()) - (5796 - 1920) * s) < 1.0);
+    }
+}
+
+void TableWindowTest::cardArtLayout() {
+    CardArt art;
+    art.ensure(QSize(40, 56), 1.0);
+    QCOMPARE(art.grid().size(), QSize(40 * 18, 56 * 4));
+    QVERIFY(art.cell(71).isNull() == false);
+    QVERIFY(art.cell(72).isNull());
+    // Backs are filled in their colours; the empty cells are transparent.
+    const QImage grid = art.grid();
+    QVERIFY(qAlpha(grid.pixel(20, 28)) == 255);                     // cell 0, a back
+    QVERIFY(qAlpha(grid.pixel(17 * 40 + 20, 3 * 56 + 28)) == 0);    // cell 71, empty
+    QVERIFY(grid.pixel(20, 28) != grid.pixel(17 * 40 + 20, 2 * 56 + 28));  // pink back and cell 53 differ
+}
+
+void TableWindowTest::endOfGameShowsTheOutcome() {
+    VirtualGame game;
+    game.table().seat(1).prize = 0;
+    game.table().controls.set_caption(ctl::stack_label(1), "All in");
+    // Play on until the deal timer finds the human broke.
+    for (int step = 0; step < 3000 && !game.table().ended; ++step) {
+        if (sim::human_turn_open(game.table())) QTest::mouseClick(game.window.button(ctl::Fold), Qt::LeftButton);
+        else game.next();
+    }
+    QCOMPARE(game.table().ended, std::optional<GameEnd>(GameEnd::HumanBroke));
+    QCOMPARE(game.notices.size(), std::size_t(1));
+    QVERIFY(game.notices[0].contains("Your Rank is"));
+}
+
+QTEST_MAIN(TableWindowTest)
+#include "table_window_test.moc"
