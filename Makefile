@@ -7,7 +7,7 @@ FUZZ_DIR     ?= build/fuzz
 JOBS         ?= 2
 FUZZ_SECONDS ?= 60
 
-PACKAGES      := build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev \
+PACKAGES      := build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core \
                  libgl-dev xvfb xauth
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
