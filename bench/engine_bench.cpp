@@ -47,12 +47,15 @@ void BM_CompleteHands(benchmark::State& state) {
                 start_game(*table);
                 break;
             }
-            if (sim::human_turn_open(t)) click(t, t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
-            else run_until(t, *t.loop.next_deadline());
+            if (sim::human_turn_open(t))
+                click(t, t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+            else
+                run_until(t, *t.loop.next_deadline());
         }
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
-    state.counters["hands_per_sec"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["hands_per_sec"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_CompleteHands)->Unit(benchmark::kMicrosecond);
 

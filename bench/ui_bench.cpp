@@ -25,7 +25,8 @@ namespace {
 double cpu_seconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Runs Qt's event loop until the window has painted a frame.
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
     Table& t = host.table();
     auto wind_to_human = [&] {
         for (int i = 0; i < 20000 && !sim::human_turn_open(t) && !t.ended; ++i) {
-            if (auto due = host.armed_for()) skipped += std::max<std::int64_t>(0, *due - host.now());
+            if (auto due = host.armed_for())
+                skipped += std::max<std::int64_t>(0, *due - host.now());
             host.pump();
         }
     };
@@ -72,7 +74,8 @@ int main(int argc, char** argv) {
         wind_to_human();
         if (!sim::human_turn_open(t)) break;
         QCoreApplication::processEvents();
-        QPushButton* button = window.button(t.controls[ctl::Check].visible ? ctl::Check : ctl::Fold);
+        QPushButton* button =
+            window.button(t.controls[ctl::Check].visible ? ctl::Check : ctl::Fold);
         QElapsedTimer click;
         click.start();
         button->click();
@@ -94,8 +97,8 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
     std::printf("startup_to_first_frame_ms=%.1f (target <= 300)\n", startup_ms);
     if (!clicks.empty())
-        std::printf("click_to_frame_ms median=%.2f max=%.2f over %zu clicks (target <= 16)\n", clicks[clicks.size() / 2],
-                    clicks.back(), clicks.size());
+        std::printf("click_to_frame_ms median=%.2f max=%.2f over %zu clicks (target <= 16)\n",
+                    clicks[clicks.size() / 2], clicks.back(), clicks.size());
     std::printf("cpu_while_waiting_percent=%.2f over %d s (target < 1)%s\n", idle_cpu, idle_seconds,
                 sim::human_turn_open(t) ? "" : " [the human's turn was not reached]");
     std::printf("peak_memory_mb=%.1f (target <= 120)\n", usage.ru_maxrss / 1024.0);

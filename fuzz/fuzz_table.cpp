@@ -1,8 +1,8 @@
 // Random sequences of the player's input — clicks on any control, typed text, keys and waits —
 // fed into a game, with every invariant checked after every step.
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -14,7 +14,8 @@ using namespace holdem;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 8) return 0;
     std::uint64_t seed = 0;
-    for (int i = 0; i < 8; ++i) seed = seed << 8 | data[i];
+    for (int i = 0; i < 8; ++i)
+        seed = seed << 8 | data[i];
     Table t(std::make_unique<SeededRandom>(seed));
     sim::InvariantChecker checker;
     t.observer = &checker;
@@ -40,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 2: {  // a whole text in the amount box
                 std::string text;
-                for (int n = 0; n < arg % 24 && i < size; ++n) text += static_cast<char>(data[i++]);
+                for (int n = 0; n < arg % 24 && i < size; ++n)
+                    text += static_cast<char>(data[i++]);
                 set_amount_text(t, text);
                 break;
             }

@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription("Writes a PNG of the table at a moment of a seeded game.");
     parser.addHelpOption();
     parser.addOption({"size", "Window size in logical pixels.", "WxH", "1280x800"});
-    parser.addOption({"moment", "start, hand (a hand in progress), turn (the human to act) or showdown.", "moment",
-                      "hand"});
+    parser.addOption({"moment",
+                      "start, hand (a hand in progress), turn (the human to act) or showdown.",
+                      "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
     parser.process(app);
@@ -32,8 +33,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::int64_t now = 0;
-    ui::QtHost host(std::make_unique<Table>(std::make_unique<SeededRandom>(parser.value("seed").toULongLong())),
-                    [&] { return now; });
+    ui::QtHost host(
+        std::make_unique<Table>(std::make_unique<SeededRandom>(parser.value("seed").toULongLong())),
+        [&] { return now; });
     ui::TableWindow window(host);
     window.set_end_notice([](const QString&) {});
     window.resize(size[0].toInt(), size[1].toInt());
@@ -44,8 +46,10 @@ int main(int argc, char** argv) {
     const QString moment = parser.value("moment");
     // Seat 1 stays in with the two best hands at the table and folds the rest.
     auto step = [&] {
-        if (sim::human_turn_open(t) && t.seat(1).handrank > 2) host.click(ctl::Fold);
-        else if (sim::human_turn_open(t)) host.click(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+        if (sim::human_turn_open(t) && t.seat(1).handrank > 2)
+            host.click(ctl::Fold);
+        else if (sim::human_turn_open(t))
+            host.click(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
         else if (auto due = host.armed_for()) {
             now = std::max(now, *due);
             host.pump();

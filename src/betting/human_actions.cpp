@@ -9,10 +9,12 @@ namespace holdem {
 
 namespace {
 
-constexpr ControlId panel[] = {ctl::Call, ctl::Raise, ctl::Check, ctl::Fold,
+constexpr ControlId panel[] = {ctl::Call,  ctl::Raise, ctl::Check,    ctl::Fold,
                                ctl::BetIt, ctl::Text2, ctl::Shape(12)};
 
-Player& human(Table& t) { return t.seat(human_seat); }
+Player& human(Table& t) {
+    return t.seat(human_seat);
+}
 
 // Seat 1 puts `amount` in: the whole stack when the amount reaches it.
 void put_chips_in(Table& t, Chips amount) {
@@ -47,7 +49,8 @@ Chips typed_bet(const Table& t, std::string_view text) {
     const Player& p = t.seat(human_seat);
     const Chips to_call = amount_to_call(t);
     if (!is_number(text)) return to_call;
-    const double total = static_cast<double>(to_call) + std::fabs(round_half_even(numeric_value(text)));
+    const double total =
+        static_cast<double>(to_call) + std::fabs(round_half_even(numeric_value(text)));
     if (total >= static_cast<double>(p.prize)) return p.prize;
     return static_cast<Chips>(total);
 }
@@ -129,14 +132,18 @@ void Command3_Click(Table& t) {
     }
 }
 
-void Command2_Click(Table& t) { end_game(t, GameEnd::Exit); }
+void Command2_Click(Table& t) {
+    end_game(t, GameEnd::Exit);
+}
 
 void bet_panel_show(Table& t) {
-    for (ControlId id : panel) t.controls.show(id);
+    for (ControlId id : panel)
+        t.controls.show(id);
 }
 
 void bet_panel_hide(Table& t) {
-    for (ControlId id : panel) t.controls.hide(id);
+    for (ControlId id : panel)
+        t.controls.hide(id);
     t.controls.set_caption(ctl::Text2, "");
 }
 

@@ -30,15 +30,21 @@ void hand_turn_on(Table& t, int seat) {
     }
 }
 
-bool small_blind_seat(const Table& t, int seat) { return t.seat(seat_before(seat)).dealer == 1; }
-bool big_blind_seat(const Table& t, int seat) { return t.seat(seat_before(seat, 2)).dealer == 1; }
+bool small_blind_seat(const Table& t, int seat) {
+    return t.seat(seat_before(seat)).dealer == 1;
+}
+bool big_blind_seat(const Table& t, int seat) {
+    return t.seat(seat_before(seat, 2)).dealer == 1;
+}
 
 // When the turn comes round to the seat after the dealer before the pre-flop round has begun
 // (no big blind was posted and everybody else passed), the round begins there.
 void open_round_if_blinds_came_round(Table& t, int seat) {
     if (t.postblinds || !small_blind_seat(t, seat)) return;
-    if (t.small_blind_turn_taken) t.postblinds = true;
-    else t.small_blind_turn_taken = true;
+    if (t.small_blind_turn_taken)
+        t.postblinds = true;
+    else
+        t.small_blind_turn_taken = true;
 }
 
 enum class Step { Show, Zero, Hide, Stop, Evaluate };
@@ -46,14 +52,25 @@ enum class Step { Show, Zero, Hide, Stop, Evaluate };
 void run_step(Table& t, Step step, int street) {
     switch (step) {
         case Step::Show:
-            if (street == 0) show_flop1(t);
-            else if (street == 1) show_flop2(t);
-            else show_flop3(t);
+            if (street == 0)
+                show_flop1(t);
+            else if (street == 1)
+                show_flop2(t);
+            else
+                show_flop3(t);
             break;
-        case Step::Zero: zero_total_bets(t); break;
-        case Step::Hide: bet_panel_hide(t); break;
-        case Step::Stop: stop_pacing_clock(t); break;
-        case Step::Evaluate: evaluate_winner(t); break;
+        case Step::Zero:
+            zero_total_bets(t);
+            break;
+        case Step::Hide:
+            bet_panel_hide(t);
+            break;
+        case Step::Stop:
+            stop_pacing_clock(t);
+            break;
+        case Step::Evaluate:
+            evaluate_winner(t);
+            break;
     }
 }
 
@@ -64,7 +81,9 @@ void Command4_Click(Table& t) {
     t.loop.set_timer_enabled(TimerId::roundtimer, true);
 }
 
-void stop_pacing_clock(Table& t) { t.loop.set_timer_enabled(TimerId::roundtimer, false); }
+void stop_pacing_clock(Table& t) {
+    t.loop.set_timer_enabled(TimerId::roundtimer, false);
+}
 
 void roundtimer_Timer(Table& t) {
     for (int k = 2; k <= 9; ++k) {
@@ -162,7 +181,8 @@ void computer_seat_turn(Table& t, int k) {
         closing_check(t, k, CloserOrder::Computer);
         if (!t.gameover) hand_turn_on(t, k);
     }
-    if (p.Active && !p.fold && !p.sittingout && t.postblinds && !t.gameover) computer_decision(t, k);
+    if (p.Active && !p.fold && !p.sittingout && t.postblinds && !t.gameover)
+        computer_decision(t, k);
     t.focuser = static_cast<std::int16_t>(k);
     opening_closer(t, k);
 }
@@ -199,7 +219,8 @@ void Command5_GotFocus(Table& t) {
     if (t.gameover) return;
     Player& p = t.seat(human_seat);
     Controls& c = t.controls;
-    if (!t.postblinds && small_blind_seat(t, human_seat) && t.small_blind_turn_taken) t.postblinds = true;
+    if (!t.postblinds && small_blind_seat(t, human_seat) && t.small_blind_turn_taken)
+        t.postblinds = true;
 
     stop_pacing_clock(t);
     c.set_caption(ctl::Call, number_text(static_cast<std::int64_t>(t.currentbet) - p.totalbet));
@@ -256,7 +277,8 @@ void action_button_lost_focus(Table& t) {
 void closing_check(Table& t, int seat, CloserOrder order) {
     using enum Step;
     // The steps of each outcome (flop, turn, river, showdown) for each caller.
-    static const std::vector<Step> computer[4] = {{Show, Zero}, {Show, Zero}, {Show, Zero}, {Stop, Zero, Evaluate}};
+    static const std::vector<Step> computer[4] = {
+        {Show, Zero}, {Show, Zero}, {Show, Zero}, {Stop, Zero, Evaluate}};
     static const std::vector<Step> pass_through[4] = {
         {Show, Zero}, {Hide, Show, Zero}, {Zero, Hide, Show}, {Zero, Hide, Stop, Evaluate}};
     static const std::vector<Step> call_fold[4] = {
@@ -270,7 +292,8 @@ void closing_check(Table& t, int seat, CloserOrder order) {
     for (int street = 0; street < 4; ++street) {
         if (t.gameover) return;
         if (closing_seat(t, street) != seat || !street_flag(t, street)) continue;
-        for (Step step : outcomes[street]) run_step(t, step, street);
+        for (Step step : outcomes[street])
+            run_step(t, step, street);
     }
 }
 
@@ -279,7 +302,8 @@ void raise_bookkeeping(Table& t, int seat) {
     t.raiservalue = static_cast<std::int16_t>(t.raiservalue + 1);
     if (t.raiservalue >= 3) return;
     for (int street = 0; street < 4; ++street)
-        if (street_flag(t, street)) closing_seat(t, street) = static_cast<std::int16_t>(seat_before(seat));
+        if (street_flag(t, street))
+            closing_seat(t, street) = static_cast<std::int16_t>(seat_before(seat));
 }
 
 void opening_closer(Table& t, int seat) {

@@ -37,12 +37,18 @@ int rank_detail(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         int index = 0;
-        if (c >= '2' && c <= '9') index = c - '1';
-        else if (c == '1' && i + 1 < text.size() && text[i + 1] == '0') index = 9;
-        else if (c == 'J') index = 10;
-        else if (c == 'Q') index = 11;
-        else if (c == 'K') index = 12;
-        else if (c == 'A') index = 13;
+        if (c >= '2' && c <= '9')
+            index = c - '1';
+        else if (c == '1' && i + 1 < text.size() && text[i + 1] == '0')
+            index = 9;
+        else if (c == 'J')
+            index = 10;
+        else if (c == 'Q')
+            index = 11;
+        else if (c == 'K')
+            index = 12;
+        else if (c == 'A')
+            index = 13;
         if (index > best) best = index;
     }
     return best;
@@ -64,18 +70,20 @@ void evaluate_seat(Player& p) {
         // The detail is read after the category word, so the K of "Kind" is no king.
         std::string_view after = std::string_view(text).substr(at + c->word.size());
         p.handvalue = text;
-        p.handnumber = static_cast<std::int16_t>(c->base + (c->suit_detail ? suit_detail(after)
-                                                                          : rank_detail(after)));
+        p.handnumber = static_cast<std::int16_t>(
+            c->base + (c->suit_detail ? suit_detail(after) : rank_detail(after)));
         return;
     }
 }
 
 void evaluate_hand_value1(Table& t) {
-    for (int k = 1; k <= 5; ++k) evaluate_seat(t.seat(k));
+    for (int k = 1; k <= 5; ++k)
+        evaluate_seat(t.seat(k));
 }
 
 void evaluate_hand_value(Table& t) {
-    for (int k = 6; k <= 10; ++k) evaluate_seat(t.seat(k));
+    for (int k = 6; k <= 10; ++k)
+        evaluate_seat(t.seat(k));
 }
 
 void evaluate_hand_royal(Table& t, int player) {
@@ -86,9 +94,10 @@ void evaluate_hand_royal(Table& t, int player) {
     if (!flush_mark || straight_at == std::string::npos) return;
 
     const std::size_t suit_at = p.handvalueflush.find("flush ");
-    const int suit = suit_at == std::string::npos ? 0 : suit_detail(p.handvalueflush.substr(suit_at + 6));
-    const SevenCards cards = read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4,
-                                         p.flop5});
+    const int suit =
+        suit_at == std::string::npos ? 0 : suit_detail(p.handvalueflush.substr(suit_at + 6));
+    const SevenCards cards =
+        read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5});
     const int run_top = suit > 0 ? suited_run_top(cards, suit - 1) : -1;
     if (run_top < 0) return;
 

@@ -30,8 +30,10 @@ void pot_to_winner(Table& t, int winner) {
             if (--n < cycle.low) n = cycle.restart;
         }
     }
-    for (int i = 71; i <= 90; ++i) c.hide(ctl::backchips(i));
-    for (int i = 60; i <= 90; ++i) c.hide(ctl::backchips(i));
+    for (int i = 71; i <= 90; ++i)
+        c.hide(ctl::backchips(i));
+    for (int i = 60; i <= 90; ++i)
+        c.hide(ctl::backchips(i));
     c.hide(ctl::potlabel);
     int j = 0;
     for (int i = 60; i <= 70; ++i) {

@@ -108,7 +108,8 @@ void evaluate_winner(Table& t) {
 
     const std::vector<int> paid = paid_seats(t);
     t.numberofwinners = static_cast<std::int16_t>(paid.size());
-    for (int k : paid) t.seat(k).handrank = 1;
+    for (int k : paid)
+        t.seat(k).handrank = 1;
 
     for (int k : paid) {
         if (k == human_seat) {

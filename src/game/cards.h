@@ -12,10 +12,18 @@ namespace holdem {
 using CardCode = std::int16_t;
 
 // code = 4 × (rank − 2) + suit + 1, rank 2 … 14, suit 0 clubs, 1 diamonds, 2 hearts, 3 spades.
-constexpr CardCode card_code(int rank, int suit) { return CardCode(4 * (rank - 2) + suit + 1); }
-constexpr int card_rank(CardCode code) { return (code - 1) / 4 + 2; }
-constexpr int card_suit(CardCode code) { return (code - 1) % 4; }
-constexpr bool is_card(CardCode code) { return code >= 1 && code <= 52; }
+constexpr CardCode card_code(int rank, int suit) {
+    return CardCode(4 * (rank - 2) + suit + 1);
+}
+constexpr int card_rank(CardCode code) {
+    return (code - 1) / 4 + 2;
+}
+constexpr int card_suit(CardCode code) {
+    return (code - 1) % 4;
+}
+constexpr bool is_card(CardCode code) {
+    return code >= 1 && code <= 52;
+}
 
 // The card's text ("2c" … "10s" … "As"); the empty text for any code outside 1 … 52.
 std::string convert2card(CardCode code);
@@ -32,19 +40,33 @@ inline constexpr int back_pink = 0;
 inline constexpr int back_teal = 53;
 inline constexpr int back_slate = 54;
 inline constexpr int back_peach = 55;
-constexpr bool is_face(int cell) { return cell >= 1 && cell <= 52; }
-constexpr bool is_back(int cell) { return cell == 0 || (cell >= 53 && cell <= 55); }
-constexpr int column_of(int cell) { return cell % columns; }
-constexpr int row_of(int cell) { return cell / columns; }
+constexpr bool is_face(int cell) {
+    return cell >= 1 && cell <= 52;
+}
+constexpr bool is_back(int cell) {
+    return cell == 0 || (cell >= 53 && cell <= 55);
+}
+constexpr int column_of(int cell) {
+    return cell % columns;
+}
+constexpr int row_of(int cell) {
+    return cell / columns;
+}
 }  // namespace card_grid
 
 // A hand's 25 cards: first hole cards of seats 1 … 10, second hole cards, then the board.
 inline constexpr int deck_size = 25;
 using Deck = std::array<CardCode, deck_size>;
 namespace deck_pos {
-constexpr int first_card(int seat) { return seat - 1; }
-constexpr int second_card(int seat) { return 10 + seat - 1; }
-constexpr int board(int index) { return 20 + index - 1; }  // board cards 1 … 5
+constexpr int first_card(int seat) {
+    return seat - 1;
+}
+constexpr int second_card(int seat) {
+    return 10 + seat - 1;
+}
+constexpr int board(int index) {
+    return 20 + index - 1;
+}  // board cards 1 … 5
 }  // namespace deck_pos
 
 }  // namespace holdem

@@ -80,7 +80,8 @@ Controls::Controls() {
     for (int seat = 1; seat <= 10; ++seat) {
         const SeatLayout& s = seat_layout[seat - 1];
         Control& box = (*this)[focus_box(seat)];
-        box = make(ControlKind::Picture, true, s.focus_left, s.focus_top, focus_width, focus_height);
+        box =
+            make(ControlKind::Picture, true, s.focus_left, s.focus_top, focus_width, focus_height);
         box.back_colour = colours::idle;
 
         Control& circle = (*this)[highlight(seat)];
@@ -89,8 +90,8 @@ Controls::Controls() {
 
         int centre = s.focus_left + focus_width / 2;
         Control& name = (*this)[name_label(seat)];
-        name = make(ControlKind::Label, true, centre - name_width / 2, s.focus_top + focus_height + 24,
-                    name_width, name_height);
+        name = make(ControlKind::Label, true, centre - name_width / 2,
+                    s.focus_top + focus_height + 24, name_width, name_height);
         name.caption = "Player";
         name.fore_colour = colours::name_text;
         name.centred = true;
@@ -104,10 +105,12 @@ Controls::Controls() {
 
         // The first card is the right-hand picture of the pair.
         Control& first = (*this)[first_card(seat)];
-        first = make(ControlKind::Picture, true, s.card_right_left, s.card_top, card_width, card_height);
+        first = make(ControlKind::Picture, true, s.card_right_left, s.card_top, card_width,
+                     card_height);
         first.cell = card_grid::back_peach;
         Control& second = (*this)[second_card(seat)];
-        second = make(ControlKind::Picture, true, s.card_left_left, s.card_top, card_width, card_height);
+        second =
+            make(ControlKind::Picture, true, s.card_left_left, s.card_top, card_width, card_height);
         second.cell = card_grid::back_peach;
 
         Control& bet = (*this)[chiplabel(seat)];
@@ -120,8 +123,8 @@ Controls::Controls() {
         for (int i = 0; i < 6; ++i) {
             Control& chip = (*this)[backchips(6 * seat - 6 + i)];
             auto [dx, dy] = chip_offset(i);
-            chip = shape(ShapeForm::Circle, s.bet_left + dx, s.bet_top + dy, chip_width, chip_height,
-                         colours::yellow);
+            chip = shape(ShapeForm::Circle, s.bet_left + dx, s.bet_top + dy, chip_width,
+                         chip_height, colours::yellow);
             chip.visible = false;
             if (i == 1 || i == 4) {
                 chip.back_colour = colours::light_red;
@@ -136,7 +139,8 @@ Controls::Controls() {
     }
 
     // The pot's 31 chips, a pile round the table centre.
-    constexpr Colour pot_colours[] = {colours::orange, colours::yellow, colours::blue, colours::white};
+    constexpr Colour pot_colours[] = {colours::orange, colours::yellow, colours::blue,
+                                      colours::white};
     for (int i = 60; i <= 90; ++i) {
         int n = i - 60;
         int row = n / 8, column = n % 8;
@@ -149,7 +153,8 @@ Controls::Controls() {
 
     for (int index = 1; index <= 5; ++index) {
         Control& card = (*this)[board_card(index)];
-        card = make(ControlKind::Picture, false, 4704 + 480 * (index - 1), 3036, card_width, card_height);
+        card = make(ControlKind::Picture, false, 4704 + 480 * (index - 1), 3036, card_width,
+                    card_height);
         card.cell = card_grid::back_peach;
     }
 
@@ -245,7 +250,8 @@ std::string control_name(ControlId id) {
 }
 
 std::optional<ControlId> find_control(std::string_view name) {
-    auto number_after = [&](std::string_view stem, std::string_view tail = {}) -> std::optional<int> {
+    auto number_after = [&](std::string_view stem,
+                            std::string_view tail = {}) -> std::optional<int> {
         if (name.size() <= stem.size() + tail.size() || name.substr(0, stem.size()) != stem ||
             name.substr(name.size() - tail.size()) != tail)
             return std::nullopt;
@@ -259,9 +265,12 @@ std::optional<ControlId> find_control(std::string_view name) {
     using namespace ctl;
     if (auto n = number_after("Picture"); n && *n >= picture_first && *n <= picture_last)
         return Picture(*n);
-    if (auto n = number_after("Label"); n && *n >= label_first && *n <= label_last) return Label(*n);
-    if (auto n = number_after("Command"); n && ((*n >= 1 && *n <= 8) || *n == 11)) return Command(*n);
-    if (auto n = number_after("Shape"); n && *n >= shape_first && *n <= shape_last) return Shape(*n);
+    if (auto n = number_after("Label"); n && *n >= label_first && *n <= label_last)
+        return Label(*n);
+    if (auto n = number_after("Command"); n && ((*n >= 1 && *n <= 8) || *n == 11))
+        return Command(*n);
+    if (auto n = number_after("Shape"); n && *n >= shape_first && *n <= shape_last)
+        return Shape(*n);
     if (auto n = number_after("chiplabel"); n && *n >= 1 && *n <= 10) return chiplabel(*n);
     if (auto n = number_after("backchips(", ")"); n && *n >= 0 && *n < backchip_count)
         return backchips(*n);

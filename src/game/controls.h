@@ -68,22 +68,34 @@ inline constexpr int label_first = 1, label_last = 23;
 inline constexpr int shape_first = 1, shape_last = 13;
 inline constexpr int backchip_count = 91;
 
-inline constexpr std::uint16_t picture_base = 0;                                   // 35
-inline constexpr std::uint16_t label_base = picture_base + 35;                     // 23
-inline constexpr std::uint16_t command_base = label_base + 23;                     // 9
-inline constexpr std::uint16_t shape_base = command_base + 9;                      // 13
-inline constexpr std::uint16_t chiplabel_base = shape_base + 13;                   // 10
-inline constexpr std::uint16_t backchips_base = chiplabel_base + 10;               // 91
-inline constexpr std::uint16_t singles_base = backchips_base + backchip_count;     // 6
+inline constexpr std::uint16_t picture_base = 0;                                // 35
+inline constexpr std::uint16_t label_base = picture_base + 35;                  // 23
+inline constexpr std::uint16_t command_base = label_base + 23;                  // 9
+inline constexpr std::uint16_t shape_base = command_base + 9;                   // 13
+inline constexpr std::uint16_t chiplabel_base = shape_base + 13;                // 10
+inline constexpr std::uint16_t backchips_base = chiplabel_base + 10;            // 91
+inline constexpr std::uint16_t singles_base = backchips_base + backchip_count;  // 6
 inline constexpr std::uint16_t count = singles_base + 6;
 
-constexpr ControlId Picture(int n) { return {std::uint16_t(picture_base + n - picture_first)}; }
-constexpr ControlId Label(int n) { return {std::uint16_t(label_base + n - label_first)}; }
+constexpr ControlId Picture(int n) {
+    return {std::uint16_t(picture_base + n - picture_first)};
+}
+constexpr ControlId Label(int n) {
+    return {std::uint16_t(label_base + n - label_first)};
+}
 // Buttons Command1 … Command8 and Command11.
-constexpr ControlId Command(int n) { return {std::uint16_t(command_base + (n == 11 ? 8 : n - 1))}; }
-constexpr ControlId Shape(int n) { return {std::uint16_t(shape_base + n - shape_first)}; }
-constexpr ControlId chiplabel(int seat) { return {std::uint16_t(chiplabel_base + seat - 1)}; }
-constexpr ControlId backchips(int i) { return {std::uint16_t(backchips_base + i)}; }
+constexpr ControlId Command(int n) {
+    return {std::uint16_t(command_base + (n == 11 ? 8 : n - 1))};
+}
+constexpr ControlId Shape(int n) {
+    return {std::uint16_t(shape_base + n - shape_first)};
+}
+constexpr ControlId chiplabel(int seat) {
+    return {std::uint16_t(chiplabel_base + seat - 1)};
+}
+constexpr ControlId backchips(int i) {
+    return {std::uint16_t(backchips_base + i)};
+}
 inline constexpr ControlId potlabel{singles_base + 0};
 inline constexpr ControlId winnerlabel{singles_base + 1};
 inline constexpr ControlId limitslabel{singles_base + 2};
@@ -101,12 +113,24 @@ inline constexpr ControlId SitOut = Command(3);
 inline constexpr ControlId Exit = Command(2);
 
 // Seat k's own controls.
-constexpr ControlId focus_box(int seat) { return Picture(seat + 1); }
-constexpr ControlId name_label(int seat) { return Label(seat + 2); }
-constexpr ControlId stack_label(int seat) { return Label(seat + 12); }
-constexpr ControlId first_card(int seat) { return Picture(10 + 2 * seat); }
-constexpr ControlId second_card(int seat) { return Picture(11 + 2 * seat); }
-constexpr ControlId board_card(int index) { return Picture(31 + index); }  // 1 … 5
+constexpr ControlId focus_box(int seat) {
+    return Picture(seat + 1);
+}
+constexpr ControlId name_label(int seat) {
+    return Label(seat + 2);
+}
+constexpr ControlId stack_label(int seat) {
+    return Label(seat + 12);
+}
+constexpr ControlId first_card(int seat) {
+    return Picture(10 + 2 * seat);
+}
+constexpr ControlId second_card(int seat) {
+    return Picture(11 + 2 * seat);
+}
+constexpr ControlId board_card(int index) {
+    return Picture(31 + index);
+}  // 1 … 5
 constexpr ControlId highlight(int seat) {
     constexpr int shapes[] = {0, 7, 6, 5, 4, 3, 2, 11, 10, 9, 8};
     return Shape(shapes[seat]);
@@ -120,7 +144,7 @@ constexpr int seat_of_focus_box(ControlId id) {
 
 // The table's controls in their start state, addressed by id or by name.
 class Controls {
-public:
+  public:
     Controls();  // every control at its place and start state
 
     Control& operator[](ControlId id) { return controls_[id.index]; }
@@ -136,7 +160,7 @@ public:
     static constexpr std::size_t size() { return ctl::count; }
     friend bool operator==(const Controls&, const Controls&) = default;
 
-private:
+  private:
     std::array<Control, ctl::count> controls_;
 };
 

@@ -24,7 +24,8 @@ void toss(Table& t) {
         p.cardone = t.deck[deck_pos::first_card(k)];
         t.controls.set_cell(ctl::first_card(k), p.cardone);
     }
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).cardtext1 = convert2card(t.seat(k).cardone);
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).cardtext1 = convert2card(t.seat(k).cardone);
     for (int k = 1; k <= seat_count; ++k) {
         bool highest = true;
         for (int j = 1; j <= seat_count; ++j)

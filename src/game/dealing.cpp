@@ -27,7 +27,9 @@ void dealfirst(Table& t) {
 
 void distribute_cards_for_10(Table& t) {
     Controls& c = t.controls;
-    auto cell_for = [&](int seat, CardCode code) { return seat == human_seat ? int(code) : int(t.backside); };
+    auto cell_for = [&](int seat, CardCode code) {
+        return seat == human_seat ? int(code) : int(t.backside);
+    };
     for (int k = 1; k <= seat_count; ++k) {
         Player& p = t.seat(k);
         p.cardone = t.deck[deck_pos::first_card(k)];
@@ -38,10 +40,13 @@ void distribute_cards_for_10(Table& t) {
         p.cardtwo = t.deck[deck_pos::second_card(k)];
         c.set_cell(ctl::second_card(k), cell_for(k, p.cardtwo));
     }
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).cardtext1 = convert2card(t.seat(k).cardone);
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).cardtext2 = convert2card(t.seat(k).cardtwo);
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).cardtext1 = convert2card(t.seat(k).cardone);
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).cardtext2 = convert2card(t.seat(k).cardtwo);
     std::array<std::string, 5> board;
-    for (int i = 0; i < 5; ++i) board[i] = convert2card(t.deck[deck_pos::board(i + 1)]);
+    for (int i = 0; i < 5; ++i)
+        board[i] = convert2card(t.deck[deck_pos::board(i + 1)]);
     for (int k = 1; k <= seat_count; ++k) {
         Player& p = t.seat(k);
         p.flop1 = board[0];

@@ -55,7 +55,8 @@ void EventLoop::run_until(std::int64_t t, EventHandler& handler) {
         TimerId due_id = TimerId::roundtimer;
         for (std::size_t i = 0; i < timers_.size(); ++i) {
             Timer& candidate = timers_[i];
-            if (candidate.enabled && candidate.deadline <= t && (!due || candidate.deadline < due->deadline)) {
+            if (candidate.enabled && candidate.deadline <= t &&
+                (!due || candidate.deadline < due->deadline)) {
                 due = &candidate;
                 due_id = static_cast<TimerId>(i);
             }

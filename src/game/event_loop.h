@@ -16,7 +16,7 @@ enum class TimerId : std::uint8_t { roundtimer, Timer1 };
 
 // Where the loop delivers its events; the table implements it.
 class EventHandler {
-public:
+  public:
     virtual ~EventHandler() = default;
     virtual void focus_lost(ControlId control) = 0;
     virtual void focus_got(ControlId control) = 0;
@@ -26,7 +26,7 @@ public:
 };
 
 class EventLoop {
-public:
+  public:
     static constexpr int roundtimer_interval_ms = 1500;
     static constexpr int Timer1_interval_ms = 5000;
     // A chain of focus changes this long without a pause means the turn is circling the
@@ -60,7 +60,7 @@ public:
     std::uint64_t events_run() const { return events_run_; }
     std::uint64_t runaway_batches() const { return runaway_batches_; }
 
-private:
+  private:
     struct Timer {
         int interval;
         bool enabled = false;

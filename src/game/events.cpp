@@ -24,8 +24,10 @@ void guarded(Table& t, Handler&& handler) {
 
 void TableEvents::focus_lost(ControlId control) {
     guarded(t_, [&] {
-        if (int seat = ctl::seat_of_focus_box(control)) focus_box_lost_focus(t_, seat);
-        else if (control == ctl::Call) Command5_LostFocus(t_);
+        if (int seat = ctl::seat_of_focus_box(control))
+            focus_box_lost_focus(t_, seat);
+        else if (control == ctl::Call)
+            Command5_LostFocus(t_);
         else if (control == ctl::Raise || control == ctl::Check || control == ctl::Fold)
             action_button_lost_focus(t_);
     });
@@ -34,8 +36,10 @@ void TableEvents::focus_lost(ControlId control) {
 void TableEvents::focus_got(ControlId control) {
     guarded(t_, [&] {
         if (int seat = ctl::seat_of_focus_box(control)) {
-            if (seat == human_seat) Picture2_GotFocus(t_);
-            else computer_seat_turn(t_, seat);
+            if (seat == human_seat)
+                Picture2_GotFocus(t_);
+            else
+                computer_seat_turn(t_, seat);
         } else if (control == ctl::Call) {
             Command5_GotFocus(t_);
         }
@@ -44,8 +48,10 @@ void TableEvents::focus_got(ControlId control) {
 
 void TableEvents::timer_tick(TimerId timer) {
     guarded(t_, [&] {
-        if (timer == TimerId::roundtimer) roundtimer_Timer(t_);
-        else Timer1_Timer(t_);
+        if (timer == TimerId::roundtimer)
+            roundtimer_Timer(t_);
+        else
+            Timer1_Timer(t_);
     });
 }
 
@@ -68,13 +74,20 @@ void click(Table& t, ControlId button) {
         settle(t);
     }
     guarded(t, [&] {
-        if (button == ctl::Call) Command5_Click(t);
-        else if (button == ctl::Raise) Command6_Click(t);
-        else if (button == ctl::Check) Command7_Click(t);
-        else if (button == ctl::Fold) Command8_Click(t);
-        else if (button == ctl::BetIt) Command11_Click(t);
-        else if (button == ctl::SitOut) Command3_Click(t);
-        else if (button == ctl::Exit) Command2_Click(t);
+        if (button == ctl::Call)
+            Command5_Click(t);
+        else if (button == ctl::Raise)
+            Command6_Click(t);
+        else if (button == ctl::Check)
+            Command7_Click(t);
+        else if (button == ctl::Fold)
+            Command8_Click(t);
+        else if (button == ctl::BetIt)
+            Command11_Click(t);
+        else if (button == ctl::SitOut)
+            Command3_Click(t);
+        else if (button == ctl::Exit)
+            Command2_Click(t);
     });
     settle(t);
 }

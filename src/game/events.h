@@ -12,14 +12,14 @@ namespace holdem {
 
 // Routes the loop's focus and timer events to the table's handlers.
 class TableEvents final : public EventHandler {
-public:
+  public:
     explicit TableEvents(Table& t) : t_(t) {}
     void focus_lost(ControlId control) override;
     void focus_got(ControlId control) override;
     void timer_tick(TimerId timer) override;
     bool stopped() const override { return t_.ended.has_value(); }
 
-private:
+  private:
     Table& t_;
 };
 

@@ -15,8 +15,8 @@ namespace holdem {
 
 namespace {
 
-constexpr const char* computer_names[] = {"boulder man", "river rat",       "bad quab luck",
-                                          "poker man",   "chips chips",     "rotten kid",
+constexpr const char* computer_names[] = {"boulder man",     "river rat",   "bad quab luck",
+                                          "poker man",       "chips chips", "rotten kid",
                                           "juggle card man", "texas route", "zub zub kid"};
 
 }  // namespace
@@ -36,10 +36,14 @@ void Form_Load(Table& t) {
     t.level = 1;
 
     t.seat(human_seat).caption = human_name;
-    for (int k = 2; k <= seat_count; ++k) t.seat(k).caption = computer_names[k - 2];
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).prize = 1000;
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).bet = 0;
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).totalbet = 0;
+    for (int k = 2; k <= seat_count; ++k)
+        t.seat(k).caption = computer_names[k - 2];
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).prize = 1000;
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).bet = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).totalbet = 0;
     t.flopshower = t.flopshower1 = t.flopshower2 = t.flopshower3 = 0;
     class_set_to_zero(t);
 
@@ -74,7 +78,9 @@ void first_game(Table& t) {
     blinds_bet(t);
 }
 
-void Command1_Click(Table& t) { t.loop.set_timer_enabled(TimerId::Timer1, true); }
+void Command1_Click(Table& t) {
+    t.loop.set_timer_enabled(TimerId::Timer1, true);
+}
 
 void Timer1_Timer(Table& t) {
     clear_table(t);
@@ -82,12 +88,14 @@ void Timer1_Timer(Table& t) {
 }
 
 void clear_table(Table& t) {
-    for (int k = 1; k <= seat_count; ++k) chips_player_hide(t, k);
+    for (int k = 1; k <= seat_count; ++k)
+        chips_player_hide(t, k);
     for (int k = 1; k <= seat_count; ++k) {
         t.controls.show(ctl::first_card(k));
         t.controls.show(ctl::second_card(k));
     }
-    for (int i = 1; i <= 5; ++i) t.controls.hide(ctl::board_card(i));
+    for (int i = 1; i <= 5; ++i)
+        t.controls.hide(ctl::board_card(i));
 }
 
 void new_deal(Table& t) {

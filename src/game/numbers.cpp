@@ -17,8 +17,12 @@ std::string number_text(std::int64_t value) {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Scans a decimal number starting at `pos`, skipping blanks between its characters the way
 // typed amounts are read. Returns the canonical text of what was read (no blanks) and the
@@ -32,7 +36,8 @@ struct Scan {
 Scan scan_number(std::string_view text, std::size_t pos) {
     Scan scan;
     auto skip_blanks = [&] {
-        while (pos < text.size() && is_blank(text[pos])) ++pos;
+        while (pos < text.size() && is_blank(text[pos]))
+            ++pos;
     };
     skip_blanks();
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -61,11 +66,13 @@ Scan scan_number(std::string_view text, std::size_t pos) {
     if (!scan.has_digits) return scan;
     // An exponent counts only when at least one digit follows it.
     std::size_t exp_pos = consumed;
-    while (exp_pos < text.size() && is_blank(text[exp_pos])) ++exp_pos;
+    while (exp_pos < text.size() && is_blank(text[exp_pos]))
+        ++exp_pos;
     if (exp_pos < text.size() && (text[exp_pos] == 'e' || text[exp_pos] == 'E')) {
         std::string exponent = "e";
         std::size_t p = exp_pos + 1;
-        while (p < text.size() && is_blank(text[p])) ++p;
+        while (p < text.size() && is_blank(text[p]))
+            ++p;
         if (p < text.size() && (text[p] == '+' || text[p] == '-')) exponent += text[p++];
         bool exp_digits = false;
         std::size_t exp_end = p;
@@ -101,8 +108,10 @@ double numeric_value(std::string_view text) {
 bool is_number(std::string_view text) {
     std::size_t first = 0;
     std::size_t last = text.size();
-    while (first < last && is_blank(text[first])) ++first;
-    while (last > first && is_blank(text[last - 1])) --last;
+    while (first < last && is_blank(text[first]))
+        ++first;
+    while (last > first && is_blank(text[last - 1]))
+        --last;
     std::string_view trimmed = text.substr(first, last - first);
     if (trimmed.empty()) return false;
     // Inside the number no blank may stand: "1 2" is no number.

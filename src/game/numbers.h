@@ -13,7 +13,7 @@ using Chips = std::int32_t;
 
 // Raised by checked chip and counter arithmetic instead of wrapping silently.
 class ChipOverflow : public std::overflow_error {
-public:
+  public:
     ChipOverflow() : std::overflow_error("chip arithmetic overflow") {}
 };
 

@@ -11,11 +11,17 @@ std::uint64_t splitmix64(std::uint64_t& state) {
     return z ^ (z >> 31);
 }
 
-void SeededRandom::reseed() { state_ = splitmix64(seed_state_); }
+void SeededRandom::reseed() {
+    state_ = splitmix64(seed_state_);
+}
 
-float SeededRandom::next() { return unit_float(splitmix64(state_)); }
+float SeededRandom::next() {
+    return unit_float(splitmix64(state_));
+}
 
-ClockRandom::ClockRandom() { reseed(); }
+ClockRandom::ClockRandom() {
+    reseed();
+}
 
 void ClockRandom::reseed() {
     // Two reseeds within one clock tick must still give different decks.
@@ -26,6 +32,8 @@ void ClockRandom::reseed() {
     state_ = splitmix64(mix);
 }
 
-float ClockRandom::next() { return unit_float(splitmix64(state_)); }
+float ClockRandom::next() {
+    return unit_float(splitmix64(state_));
+}
 
 }  // namespace holdem

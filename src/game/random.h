@@ -7,7 +7,7 @@
 namespace holdem {
 
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // Called before every deck is drawn.
     virtual void reseed() = 0;
@@ -17,24 +17,24 @@ public:
 
 // Deterministic: each reseed moves on to the next seed of a fixed sequence.
 class SeededRandom final : public Random {
-public:
+  public:
     explicit SeededRandom(std::uint64_t seed) : seed_state_(seed), state_(seed) {}
     void reseed() override;
     float next() override;
 
-private:
+  private:
     std::uint64_t seed_state_;
     std::uint64_t state_;
 };
 
 // Seeds from the clock on every reseed, as the game does.
 class ClockRandom final : public Random {
-public:
+  public:
     ClockRandom();
     void reseed() override;
     float next() override;
 
-private:
+  private:
     std::uint64_t state_;
     std::uint64_t reseeds_ = 0;
 };

@@ -14,14 +14,16 @@ void turn_up(Table& t, int board_index) {
 
 void sweep_bets(Table& t, int level) {
     chips_to_pot(t, level);
-    for (int k = 1; k <= seat_count; ++k) chips_player_hide(t, k);
+    for (int k = 1; k <= seat_count; ++k)
+        chips_player_hide(t, k);
     t.raiservalue = 0;
 }
 
 }  // namespace
 
 void show_flop1(Table& t) {
-    for (int i = 1; i <= 3; ++i) turn_up(t, i);
+    for (int i = 1; i <= 3; ++i)
+        turn_up(t, i);
     t.postflop1 = true;
     sweep_bets(t, 1);
     t.controls.hide(ctl::Label(2));

@@ -6,19 +6,27 @@ Table::Table(std::unique_ptr<Random> random_source) : random(std::move(random_so
 
 std::int16_t& closing_seat(Table& t, int street) {
     switch (street) {
-        case 0: return t.flopshower;
-        case 1: return t.flopshower1;
-        case 2: return t.flopshower2;
-        default: return t.flopshower3;
+        case 0:
+            return t.flopshower;
+        case 1:
+            return t.flopshower1;
+        case 2:
+            return t.flopshower2;
+        default:
+            return t.flopshower3;
     }
 }
 
 bool street_flag(const Table& t, int street) {
     switch (street) {
-        case 0: return t.postblinds;
-        case 1: return t.postflop1;
-        case 2: return t.postflop2;
-        default: return t.postflop3;
+        case 0:
+            return t.postblinds;
+        case 1:
+            return t.postflop1;
+        case 2:
+            return t.postflop2;
+        default:
+            return t.postflop3;
     }
 }
 
@@ -57,8 +65,10 @@ void class_set_to_zero(Table& t) {
 }
 
 void zero_total_bets(Table& t) {
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).bet = 0;
-    for (int k = 1; k <= seat_count; ++k) t.seat(k).totalbet = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).bet = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).totalbet = 0;
     t.currentbet = 0;
 }
 

@@ -26,15 +26,19 @@ inline constexpr int human_seat = 1;
 inline constexpr int field_size = 1000;
 
 // Seat arithmetic wraps: after seat 10 comes seat 1.
-constexpr int seat_after(int seat, int steps = 1) { return ((seat - 1 + steps) % 10 + 10) % 10 + 1; }
-constexpr int seat_before(int seat, int steps = 1) { return seat_after(seat, -steps); }
+constexpr int seat_after(int seat, int steps = 1) {
+    return ((seat - 1 + steps) % 10 + 10) % 10 + 1;
+}
+constexpr int seat_before(int seat, int steps = 1) {
+    return seat_after(seat, -steps);
+}
 
 struct Table;
 
 // Lets a tool watch the hand cycle (the simulator checks its invariants here). The calls come
 // from inside the handlers and must not change the table.
 class TableObserver {
-public:
+  public:
     virtual ~TableObserver() = default;
     // The hand is set up and dealt; no blind is posted yet.
     virtual void hand_started(const Table&) {}
@@ -77,11 +81,11 @@ struct Table {
     std::int16_t flopshower1 = 0;
     std::int16_t flopshower2 = 0;
     std::int16_t flopshower3 = 0;
-    std::int16_t sitter = 0;                // 1 while the human has asked to sit out
-    std::array<std::string, 7> cards;       // cards1 … cards7: the seat being read
-    std::string flopvalue;                  // the board's pairing verdict
-    std::string fl;                         // the last flush verdict
-    std::string st;                         // the last straight verdict
+    std::int16_t sitter = 0;           // 1 while the human has asked to sit out
+    std::array<std::string, 7> cards;  // cards1 … cards7: the seat being read
+    std::string flopvalue;             // the board's pairing verdict
+    std::string fl;                    // the last flush verdict
+    std::string st;                    // the last straight verdict
     std::int16_t numberofwinners = 0;
     std::int16_t limittimersetting = 1000;  // the blinds countdown
     Deck deck{};

@@ -9,14 +9,16 @@ namespace holdem {
 namespace {
 
 // Assigning a short literal trips a false -Wrestrict in GCC 12, so blanks are filled in.
-void blank(std::string& text) { text.assign(1, ' '); }
+void blank(std::string& text) {
+    text.assign(1, ' ');
+}
 
 // Reads one seat's seven cards into its hand texts. The verdict line, fl, st and flopvalue are
 // written as the routines leave them, run in their fixed order.
 void read_seat(Table& t, int k) {
     Player& p = t.seat(k);
-    const SevenCards cards = read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4,
-                                         p.flop5});
+    const SevenCards cards =
+        read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5});
     std::string& verdict = t.controls[ctl::Label(23)].caption;
 
     blank(verdict);
@@ -39,12 +41,23 @@ void read_seat(Table& t, int k) {
     if (pairs.pairing != Pairing::None) {
         verdict = pairs_text(pairs);
         switch (pairs.pairing) {
-            case Pairing::Pair: p.handvaluepair = verdict; break;
-            case Pairing::TwoKind: p.handvaluetwok = verdict; break;
-            case Pairing::ThreeKind: p.handvaluethreek = verdict; break;
-            case Pairing::FullHouse: p.handvaluefullhouse = verdict; break;
-            case Pairing::FourKind: p.handvaluefourk = verdict; break;
-            case Pairing::None: break;
+            case Pairing::Pair:
+                p.handvaluepair = verdict;
+                break;
+            case Pairing::TwoKind:
+                p.handvaluetwok = verdict;
+                break;
+            case Pairing::ThreeKind:
+                p.handvaluethreek = verdict;
+                break;
+            case Pairing::FullHouse:
+                p.handvaluefullhouse = verdict;
+                break;
+            case Pairing::FourKind:
+                p.handvaluefourk = verdict;
+                break;
+            case Pairing::None:
+                break;
         }
     }
 
@@ -69,15 +82,18 @@ void read_seat(Table& t, int k) {
 }  // namespace
 
 void evaluate_player_cards(Table& t) {
-    for (int k = 1; k <= seat_count; ++k) read_seat(t, k);
+    for (int k = 1; k <= seat_count; ++k)
+        read_seat(t, k);
     const Player& last = t.seat(seat_count);
-    t.cards = {last.cardtext1, last.cardtext2, last.flop1, last.flop2, last.flop3, last.flop4, last.flop5};
+    t.cards = {last.cardtext1, last.cardtext2, last.flop1, last.flop2,
+               last.flop3,     last.flop4,     last.flop5};
 
     evaluate_hand_value1(t);
     evaluate_hand_value(t);
 
     std::array<std::int16_t, seat_count> winners;
-    for (int k = 1; k <= seat_count; ++k) winners[k - 1] = t.seat(k).handnumber;
+    for (int k = 1; k <= seat_count; ++k)
+        winners[k - 1] = t.seat(k).handnumber;
     t.numberofwinners = 0;
     do {
         evaluate_ultimate_winner(t, winners);

@@ -4,18 +4,23 @@ namespace holdem {
 
 namespace {
 
-constexpr std::string_view rank_texts[] = {"2", "3", "4", "5", "6", "7", "8",
+constexpr std::string_view rank_texts[] = {"2", "3",  "4", "5", "6", "7", "8",
                                            "9", "10", "J", "Q", "K", "A"};
 constexpr std::string_view suit_words[] = {"clubs", "diamonds", "hearts", "spades"};
 constexpr int ace = 12;
 
 int suit_of_letter(char c) {
     switch (c) {
-        case 'c': return 0;
-        case 'd': return 1;
-        case 'h': return 2;
-        case 's': return 3;
-        default: return -1;
+        case 'c':
+            return 0;
+        case 'd':
+            return 1;
+        case 'h':
+            return 2;
+        case 's':
+            return 3;
+        default:
+            return -1;
     }
 }
 
@@ -44,11 +49,16 @@ ReadCard read_card(std::string_view text) {
         rank_length = 2;
     } else if (text.size() == 2) {
         char r = text[0];
-        if (r >= '2' && r <= '9') rank = r - '2';
-        else if (r == 'J') rank = 9;
-        else if (r == 'Q') rank = 10;
-        else if (r == 'K') rank = 11;
-        else if (r == 'A') rank = 12;
+        if (r >= '2' && r <= '9')
+            rank = r - '2';
+        else if (r == 'J')
+            rank = 9;
+        else if (r == 'Q')
+            rank = 10;
+        else if (r == 'K')
+            rank = 11;
+        else if (r == 'A')
+            rank = 12;
     }
     if (rank < 0) return card;
     int suit = suit_of_letter(text[rank_length]);
@@ -60,21 +70,32 @@ ReadCard read_card(std::string_view text) {
 
 SevenCards read_cards(const SevenTexts& texts) {
     SevenCards cards;
-    for (std::size_t i = 0; i < 7; ++i) cards[i] = read_card(texts[i]);
+    for (std::size_t i = 0; i < 7; ++i)
+        cards[i] = read_card(texts[i]);
     return cards;
 }
 
-std::string_view rank_text(int rank) { return rank_texts[rank]; }
-std::string_view suit_word(int suit) { return suit_words[suit]; }
+std::string_view rank_text(int rank) {
+    return rank_texts[rank];
+}
+std::string_view suit_word(int suit) {
+    return suit_words[suit];
+}
 
 std::string_view pairing_word(Pairing pairing) {
     switch (pairing) {
-        case Pairing::Pair: return "Pair";
-        case Pairing::TwoKind: return "Two Kind";
-        case Pairing::ThreeKind: return "Three Kind";
-        case Pairing::FullHouse: return "FullHouse";
-        case Pairing::FourKind: return "Four Kind";
-        case Pairing::None: break;
+        case Pairing::Pair:
+            return "Pair";
+        case Pairing::TwoKind:
+            return "Two Kind";
+        case Pairing::ThreeKind:
+            return "Three Kind";
+        case Pairing::FullHouse:
+            return "FullHouse";
+        case Pairing::FourKind:
+            return "Four Kind";
+        case Pairing::None:
+            break;
     }
     return {};
 }
@@ -90,7 +111,8 @@ PairsVerdict pairs_of(const SevenCards& cards) {
     auto count = [&](const ReadCard& hand) {
         int n = 0;
         if (!hand.valid()) return n;
-        for (const ReadCard& c : cards) n += c.rank == hand.rank;
+        for (const ReadCard& c : cards)
+            n += c.rank == hand.rank;
         return n;
     };
     const int r1 = cards[0].rank, r2 = cards[1].rank;
@@ -113,15 +135,19 @@ PairsVerdict pairs_of(const SevenCards& cards) {
 }
 
 BoardVerdict board_of(const FiveCards& b) {
-    auto starts_with = [](const ReadCard& card, int rank) { return rank >= 0 && card.rank == rank; };
+    auto starts_with = [](const ReadCard& card, int rank) {
+        return rank >= 0 && card.rank == rank;
+    };
     const int rA = b[0].rank;
     int nA = 0;
-    for (const ReadCard& c : b) nA += starts_with(c, rA);
+    for (const ReadCard& c : b)
+        nA += starts_with(c, rA);
     const int rB = b[1].rank;
     int nB = 0;
     if (rB != rA) {
         nB = starts_with(b[1], rB);
-        for (int i = 2; i < 5; ++i) nB += starts_with(b[i], rB);
+        for (int i = 2; i < 5; ++i)
+            nB += starts_with(b[i], rB);
     }
     // The third card's pairs are counted into the first card's counter.
     const int rC = b[2].rank;
@@ -163,7 +189,8 @@ int straight_top(const SevenCards& cards) {
             continue;
         }
         if (key <= 3) test(3);
-        for (int top = key < 4 ? 4 : key; top <= ace && top <= key + 4; ++top) test(top);
+        for (int top = key < 4 ? 4 : key; top <= ace && top <= key + 4; ++top)
+            test(top);
     }
     return verdict;
 }
@@ -241,7 +268,8 @@ std::optional<std::string> read_flush(const SevenTexts& texts) {
 
 BoardTexts read_board(const FiveTexts& texts) {
     FiveCards board;
-    for (std::size_t i = 0; i < 5; ++i) board[i] = read_card(texts[i]);
+    for (std::size_t i = 0; i < 5; ++i)
+        board[i] = read_card(texts[i]);
     BoardVerdict v = board_of(board);
     BoardTexts out;
     if (v.pairing != Pairing::None) out.pairing = std::string(pairing_word(v.pairing));

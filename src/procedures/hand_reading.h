@@ -41,11 +41,11 @@ struct BoardVerdict {
 };
 
 // Structured readings, for callers that read many hands.
-int top_card_rank(const SevenCards& cards);        // -1 when neither hand card is a card
+int top_card_rank(const SevenCards& cards);  // -1 when neither hand card is a card
 PairsVerdict pairs_of(const SevenCards& cards);
 BoardVerdict board_of(const FiveCards& board);
-int straight_top(const SevenCards& cards);         // rank index of the straight's top, or -1
-int flush_suit(const SevenCards& cards);           // suit with five or more cards, or -1
+int straight_top(const SevenCards& cards);  // rank index of the straight's top, or -1
+int flush_suit(const SevenCards& cards);    // suit with five or more cards, or -1
 // The top rank of the highest run of five consecutive ranks (ace low or high) in one suit.
 int suited_run_top(const SevenCards& cards, int suit);
 

@@ -57,9 +57,12 @@ int main(int argc, char** argv) {
         std::string_view value = argv[++i];
         if (arg == "--hands") {
             if (!parse_count(value, hands) || hands == 0)
-                return bad_arguments("--hands needs a whole number above 0, not '" + std::string(value) + "'");
+                return bad_arguments("--hands needs a whole number above 0, not '" +
+                                     std::string(value) + "'");
         } else if (arg == "--seed") {
-            if (!parse_count(value, seed)) return bad_arguments("--seed needs a whole number, not '" + std::string(value) + "'");
+            if (!parse_count(value, seed))
+                return bad_arguments("--seed needs a whole number, not '" + std::string(value) +
+                                     "'");
         } else if (arg == "--policy") {
             auto kind = policy_from_name(value);
             if (!kind) return bad_arguments("unknown policy '" + std::string(value) + "'");
@@ -77,17 +80,21 @@ int main(int argc, char** argv) {
         ++tournaments;
         if (r.violation) {
             std::printf("VIOLATION seed=%llu tournament=%llu tournament_seed=%llu hand=%llu: %s\n",
-                        static_cast<unsigned long long>(seed), static_cast<unsigned long long>(tournaments),
-                        static_cast<unsigned long long>(t_seed), static_cast<unsigned long long>(r.hands),
-                        r.violation->c_str());
+                        static_cast<unsigned long long>(seed),
+                        static_cast<unsigned long long>(tournaments),
+                        static_cast<unsigned long long>(t_seed),
+                        static_cast<unsigned long long>(r.hands), r.violation->c_str());
             return 1;
         }
         played += r.hands;
         mix(signature, r.signature);
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("hands=%llu tournaments=%llu seconds=%.3f hands_per_sec=%.0f signature=%016llx\n",
-                static_cast<unsigned long long>(played), static_cast<unsigned long long>(tournaments), seconds,
-                seconds > 0 ? static_cast<double>(played) / seconds : 0.0, static_cast<unsigned long long>(signature));
+                static_cast<unsigned long long>(played),
+                static_cast<unsigned long long>(tournaments), seconds,
+                seconds > 0 ? static_cast<double>(played) / seconds : 0.0,
+                static_cast<unsigned long long>(signature));
     return 0;
 }

@@ -8,7 +8,8 @@ namespace holdem::sim {
 
 std::int64_t chips_in_play(const Table& t) {
     std::int64_t sum = t.pot;
-    for (int k = 1; k <= seat_count; ++k) sum += t.seat(k).prize;
+    for (int k = 1; k <= seat_count; ++k)
+        sum += t.seat(k).prize;
     return sum;
 }
 
@@ -26,9 +27,12 @@ std::optional<std::string> check_cards_agree(const Table& t) {
     for (int k = 1; k <= seat_count; ++k) {
         const Player& p = t.seat(k);
         const std::string* board[] = {&p.flop1, &p.flop2, &p.flop3, &p.flop4, &p.flop5};
-        bool agrees = p.cardone == t.deck[deck_pos::first_card(k)] && p.cardtwo == t.deck[deck_pos::second_card(k)] &&
-                      p.cardtext1 == convert2card(p.cardone) && p.cardtext2 == convert2card(p.cardtwo);
-        for (int i = 0; i < 5; ++i) agrees = agrees && *board[i] == convert2card(t.deck[deck_pos::board(i + 1)]);
+        bool agrees = p.cardone == t.deck[deck_pos::first_card(k)] &&
+                      p.cardtwo == t.deck[deck_pos::second_card(k)] &&
+                      p.cardtext1 == convert2card(p.cardone) &&
+                      p.cardtext2 == convert2card(p.cardtwo);
+        for (int i = 0; i < 5; ++i)
+            agrees = agrees && *board[i] == convert2card(t.deck[deck_pos::board(i + 1)]);
         if (!agrees) return "seat " + std::to_string(k) + "'s cards disagree with the deck";
     }
     return std::nullopt;
@@ -76,7 +80,8 @@ std::optional<std::string> InvariantChecker::check(const Table& t) {
     }
 
     int seated = 0;
-    for (int k = 1; k <= seat_count; ++k) seated += t.seat(k).Active;
+    for (int k = 1; k <= seat_count; ++k)
+        seated += t.seat(k).Active;
     if (t.controls[ctl::Label(2)].visible && entrants_left(t) < seated)
         return "the rank line shows fewer entrants than sit at the table";
 

@@ -13,7 +13,7 @@
 namespace holdem::sim {
 
 class InvariantChecker final : public TableObserver {
-public:
+  public:
     // Events one hand may take, waits for the human included, before it counts as hung.
     static constexpr std::uint64_t max_events_per_hand = 20000;
 
@@ -24,11 +24,11 @@ public:
     void showdown_started(const Table& t) override;
     void pot_awarded(const Table& t) override;
 
-private:
+  private:
     void fail(std::string why);
 
     std::optional<std::string> violation_;
-    std::int64_t hand_total_ = 0;     // stacks plus pot since the hand began
+    std::int64_t hand_total_ = 0;  // stacks plus pot since the hand began
     std::int64_t stacks_before_award_ = 0;
     std::uint64_t events_at_hand_start_ = 0;
     bool in_hand_ = false;

@@ -7,9 +7,10 @@ namespace holdem::sim {
 namespace {
 
 constexpr std::string_view amount_texts[] = {
-    "",      " ",     "0",   "20",   "20.5",  "50",    "100",   "150",  "300x",  "12abc", "-50",
-    "-1e9",  "1e3",   "1e",  "1e999", "99999999999999999999", "2147483647", "2147483648", "abc",
-    ".5",    "  75 ", "1 2", "+40",  "0x10",  "60",    "9999",  "500",  "--5",   "4e4"};
+    "",           " ",          "0",   "20",   "20.5",  "50",  "100",   "150",
+    "300x",       "12abc",      "-50", "-1e9", "1e3",   "1e",  "1e999", "99999999999999999999",
+    "2147483647", "2147483648", "abc", ".5",   "  75 ", "1 2", "+40",   "0x10",
+    "60",         "9999",       "500", "--5",  "4e4"};
 
 void click_visible_call_or_check(Table& t) {
     click(t, t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
@@ -18,25 +19,33 @@ void click_visible_call_or_check(Table& t) {
 }  // namespace
 
 std::optional<PolicyKind> policy_from_name(std::string_view name) {
-    for (PolicyKind kind : {PolicyKind::caller, PolicyKind::raiser, PolicyKind::folder, PolicyKind::sitout,
-                            PolicyKind::random, PolicyKind::shark})
+    for (PolicyKind kind : {PolicyKind::caller, PolicyKind::raiser, PolicyKind::folder,
+                            PolicyKind::sitout, PolicyKind::random, PolicyKind::shark})
         if (policy_name(kind) == name) return kind;
     return std::nullopt;
 }
 
 std::string_view policy_name(PolicyKind kind) {
     switch (kind) {
-        case PolicyKind::caller: return "caller";
-        case PolicyKind::raiser: return "raiser";
-        case PolicyKind::folder: return "folder";
-        case PolicyKind::sitout: return "sitout";
-        case PolicyKind::random: return "random";
-        case PolicyKind::shark: return "shark";
+        case PolicyKind::caller:
+            return "caller";
+        case PolicyKind::raiser:
+            return "raiser";
+        case PolicyKind::folder:
+            return "folder";
+        case PolicyKind::sitout:
+            return "sitout";
+        case PolicyKind::random:
+            return "random";
+        case PolicyKind::shark:
+            return "shark";
     }
     return {};
 }
 
-std::uint64_t PolicyRandom::next() { return splitmix64(state_); }
+std::uint64_t PolicyRandom::next() {
+    return splitmix64(state_);
+}
 
 bool human_turn_open(const Table& t) {
     return !t.ended && !t.gameover && t.controls[ctl::Fold].visible;
@@ -80,7 +89,8 @@ void play_human_turn(PolicyKind kind, Table& t, PolicyRandom& random, std::uint6
             mix(signature, 5);
             click(t, t.seat(human_seat).handrank == 1 ? ctl::Raise : ctl::Fold);
             return;
-        case PolicyKind::random: break;
+        case PolicyKind::random:
+            break;
     }
 
     const int choice = random.below(100);
@@ -99,9 +109,12 @@ void play_human_turn(PolicyKind kind, Table& t, PolicyRandom& random, std::uint6
     } else if (choice < 80) {
         std::string_view text = amount_texts[random.below(std::size(amount_texts))];
         mix(signature, text);
-        for (char c : text) press_key(t, static_cast<unsigned char>(c));
-        if (random.below(4)) press_key(t, 13);
-        else press_key(t, 8);
+        for (char c : text)
+            press_key(t, static_cast<unsigned char>(c));
+        if (random.below(4))
+            press_key(t, 13);
+        else
+            press_key(t, 8);
     } else if (choice < 85) {
         click(t, ctl::SitOut);
     } else if (choice < 95) {
@@ -110,7 +123,8 @@ void play_human_turn(PolicyKind kind, Table& t, PolicyRandom& random, std::uint6
         run_until(t, t.loop.now() + wait);
     } else if (choice < 99) {
         // A click on anything at all: hidden buttons and non-buttons must ignore it.
-        const std::uint16_t index = static_cast<std::uint16_t>(random.below(static_cast<int>(Controls::size())));
+        const std::uint16_t index =
+            static_cast<std::uint16_t>(random.below(static_cast<int>(Controls::size())));
         mix(signature, index);
         if (ControlId{index} != ctl::Exit) click(t, ControlId{index});
     } else if (random.below(20) == 0) {

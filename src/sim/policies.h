@@ -19,12 +19,12 @@ std::string_view policy_name(PolicyKind kind);
 
 // A small deterministic generator for the policy's own choices.
 class PolicyRandom {
-public:
+  public:
     explicit PolicyRandom(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next();
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
 
-private:
+  private:
     std::uint64_t state_;
 };
 

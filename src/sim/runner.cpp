@@ -25,7 +25,8 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
     auto after_step = [&]() -> bool {
         if (t.hands_started != hands_signed) {
             hands_signed = t.hands_started;
-            for (CardCode c : t.deck) mix(result.signature, static_cast<std::uint64_t>(c));
+            for (CardCode c : t.deck)
+                mix(result.signature, static_cast<std::uint64_t>(c));
         }
         if (auto bad = checker.check(t)) {
             result.violation = bad;

@@ -13,7 +13,7 @@ namespace holdem::sim {
 struct TournamentResult {
     std::uint64_t hands = 0;
     std::uint64_t signature = 0xCBF29CE484222325ull;  // every card dealt and every action taken
-    std::optional<GameEnd> end;                        // none when the hand limit stopped it
+    std::optional<GameEnd> end;                       // none when the hand limit stopped it
     std::optional<std::string> violation;
     std::int64_t virtual_ms = 0;
 };

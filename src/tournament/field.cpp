@@ -8,13 +8,14 @@ namespace holdem {
 namespace {
 
 constexpr std::string_view fragments[] = {
-    "poker",  "man",    "boulder", "blonde", "chips",      "bad",        "zzzzzz", "texas",   "freak",
-    "mad",    "luck",   "loving",  "player", "sloppy",     "winner",     "kid",    "bang",    "river",
-    "riverbelle", "81500", "zubzub", "80614", "california", "south", "smiling"};
+    "poker",      "man",   "boulder", "blonde", "chips",      "bad",    "zzzzzz", "texas", "freak",
+    "mad",        "luck",  "loving",  "player", "sloppy",     "winner", "kid",    "bang",  "river",
+    "riverbelle", "81500", "zubzub",  "80614",  "california", "south",  "smiling"};
 
 int active_seats(const Table& t) {
     int n = 0;
-    for (int k = 1; k <= seat_count; ++k) n += t.seat(k).Active;
+    for (int k = 1; k <= seat_count; ++k)
+        n += t.seat(k).Active;
     return n;
 }
 
@@ -41,7 +42,8 @@ void show_rank(Table& t) {
 
 Chips grow_field(Table& t) {
     FieldCounts& f = t.field;
-    const int batch = static_cast<int>(std::floor(static_cast<double>(t.random->next()) * 10.0 + 5.0));
+    const int batch =
+        static_cast<int>(std::floor(static_cast<double>(t.random->next()) * 10.0 + 5.0));
     const int room = std::max(0, field_size - active_seats(t) - f.eliminated);
     const int knocked_out = std::min(batch, room);
     f.eliminated = static_cast<std::int16_t>(f.eliminated + knocked_out);
@@ -64,7 +66,9 @@ std::string new_player_name(Random& random) {
     return name;
 }
 
-int entrants_left(const Table& t) { return field_size - t.field.eliminated; }
+int entrants_left(const Table& t) {
+    return field_size - t.field.eliminated;
+}
 
 void tournament_step(Table& t) {
     t.controls.hide(ctl::winnerlabel);
@@ -80,7 +84,8 @@ void tournament_step(Table& t) {
     if (t.field.eliminated < closing_threshold) {
         for (int k = 2; k <= seat_count; ++k) {
             if (t.seat(k).prize < 1) refill(t, k, stack);
-            if (static_cast<double>(t.seat(k).prize) < static_cast<double>(stack) / 3.0) refill(t, k, stack);
+            if (static_cast<double>(t.seat(k).prize) < static_cast<double>(stack) / 3.0)
+                refill(t, k, stack);
         }
     } else {
         // Nobody is left outside the table to take a broke seat.

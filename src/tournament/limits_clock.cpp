@@ -29,8 +29,9 @@ void show_limits_at_start(Table& t) {
 void limits_clock_tick(Table& t) {
     t.limittimersetting = static_cast<std::int16_t>(t.limittimersetting - 1);
     const std::string countdown = number_text(t.limittimersetting);
-    t.controls.set_caption(ctl::limitslabel, "Limits Go Up in mins  " + countdown.substr(0, 2) + " : " +
-                                                 countdown.substr(countdown.size() - 2) + " sec");
+    t.controls.set_caption(ctl::limitslabel, "Limits Go Up in mins  " + countdown.substr(0, 2) +
+                                                 " : " + countdown.substr(countdown.size() - 2) +
+                                                 " sec");
     show_blinds(t);
     if (t.limittimersetting < 970) {
         t.limittimersetting = 1000;

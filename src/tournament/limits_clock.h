@@ -8,8 +8,8 @@
 
 namespace holdem {
 
-inline constexpr std::array<Chips, 13> limits_schedule = {10,    25,    50,    100,   500,   1000,  2000,
-                                                          5000,  10000, 20000, 25000, 50000, 100000};
+inline constexpr std::array<Chips, 13> limits_schedule = {
+    10, 25, 50, 100, 500, 1000, 2000, 5000, 10000, 20000, 25000, 50000, 100000};
 
 // The level after `limits`, or `limits` itself at the last level or off the schedule.
 Chips next_limits(Chips limits);

@@ -70,16 +70,21 @@ void draw_suit(QPainter& p, int suit, const QRectF& box) {
 }
 
 const char* rank_label(int rank) {
-    static const char* labels[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+    static const char* labels[] = {"2", "3",  "4", "5", "6", "7", "8",
+                                   "9", "10", "J", "Q", "K", "A"};
     return labels[rank - 2];
 }
 
 QColor back_colour(int cell) {
     switch (cell) {
-        case card_grid::back_pink: return QColor(0xE8, 0x8F, 0xB4);
-        case card_grid::back_teal: return QColor(0x2A, 0x9D, 0x99);
-        case card_grid::back_slate: return QColor(0x6A, 0x5A, 0xCD);
-        default: return QColor(0xF2, 0xA6, 0x7E);
+        case card_grid::back_pink:
+            return QColor(0xE8, 0x8F, 0xB4);
+        case card_grid::back_teal:
+            return QColor(0x2A, 0x9D, 0x99);
+        case card_grid::back_slate:
+            return QColor(0x6A, 0x5A, 0xCD);
+        default:
+            return QColor(0xF2, 0xA6, 0x7E);
     }
 }
 
@@ -99,12 +104,17 @@ void CardArt::paint_face(QPainter& p, const QRectF& r, int code) {
     p.setFont(font);
     p.setPen(ink);
     // The rank big in the top left corner, where a fanned hand still shows it.
-    const QRectF corner(r.left() + r.width() * 0.06, r.top() + r.height() * 0.03, r.width() * 0.9, r.height() * 0.3);
-    p.drawText(corner, Qt::AlignLeft | Qt::AlignTop, rank_label(card_rank(static_cast<CardCode>(code))));
+    const QRectF corner(r.left() + r.width() * 0.06, r.top() + r.height() * 0.03, r.width() * 0.9,
+                        r.height() * 0.3);
+    p.drawText(corner, Qt::AlignLeft | Qt::AlignTop,
+               rank_label(card_rank(static_cast<CardCode>(code))));
     const qreal small = r.width() * 0.30;
-    draw_suit(p, suit, QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.33, small, small));
+    draw_suit(p, suit,
+              QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.33, small, small));
     const qreal big = r.width() * 0.52;
-    draw_suit(p, suit, QRectF(r.right() - big - r.width() * 0.08, r.bottom() - big - r.height() * 0.06, big, big));
+    draw_suit(
+        p, suit,
+        QRectF(r.right() - big - r.width() * 0.08, r.bottom() - big - r.height() * 0.06, big, big));
 }
 
 void CardArt::paint_back(QPainter& p, const QRectF& r, int cell) {
@@ -113,7 +123,8 @@ void CardArt::paint_back(QPainter& p, const QRectF& r, int cell) {
     p.setBrush(back_colour(cell));
     p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
     // A lattice inside the border.
-    const QRectF inner = r.adjusted(r.width() * 0.12, r.width() * 0.12, -r.width() * 0.12, -r.width() * 0.12);
+    const QRectF inner =
+        r.adjusted(r.width() * 0.12, r.width() * 0.12, -r.width() * 0.12, -r.width() * 0.12);
     p.save();
     p.setClipRect(inner);
     p.setPen(QPen(back_colour(cell).darker(135), std::max<qreal>(1.0, r.width() * 0.025)));
@@ -136,17 +147,19 @@ void CardArt::ensure(QSize cell_px, qreal device_pixel_ratio) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     for (int n = 0; n < card_grid::cells; ++n) {
-        const QRectF r(card_grid::column_of(n) * cell_px.width(), card_grid::row_of(n) * cell_px.height(),
-                       cell_px.width(), cell_px.height());
-        if (card_grid::is_face(n)) paint_face(p, r, n);
-        else if (card_grid::is_back(n)) paint_back(p, r, n);
+        const QRectF r(card_grid::column_of(n) * cell_px.width(),
+                       card_grid::row_of(n) * cell_px.height(), cell_px.width(), cell_px.height());
+        if (card_grid::is_face(n))
+            paint_face(p, r, n);
+        else if (card_grid::is_back(n))
+            paint_back(p, r, n);
     }
     p.end();
     cells_.clear();
     for (int n = 0; n < card_grid::cells; ++n) {
         QPixmap pixmap = QPixmap::fromImage(grid_.copy(card_grid::column_of(n) * cell_px.width(),
-                                                       card_grid::row_of(n) * cell_px.height(), cell_px.width(),
-                                                       cell_px.height()));
+                                                       card_grid::row_of(n) * cell_px.height(),
+                                                       cell_px.width(), cell_px.height()));
         pixmap.setDevicePixelRatio(device_pixel_ratio);
         cells_.push_back(std::move(pixmap));
     }

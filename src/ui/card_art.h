@@ -11,7 +11,7 @@
 namespace holdem::ui {
 
 class CardArt {
-public:
+  public:
     // Draws the grid with cells of `cell_px` device pixels, unless it already has that size.
     void ensure(QSize cell_px, qreal device_pixel_ratio);
     // GraphicCell(n): the picture of cell n; a null pixmap for a cell outside the grid.
@@ -24,7 +24,7 @@ public:
     static void paint_face(class QPainter& p, const QRectF& r, int code);
     static void paint_back(QPainter& p, const QRectF& r, int cell);
 
-private:
+  private:
     QSize cell_px_;
     qreal ratio_ = 1.0;
     QImage grid_;

@@ -41,8 +41,10 @@ void QtHost::pump() {
     const std::int64_t now = clock_();
     run_until(*table_, now);
     armed_for_ = table_->ended ? std::nullopt : table_->loop.next_deadline();
-    if (armed_for_) timer_.start(static_cast<int>(std::max<std::int64_t>(0, *armed_for_ - now)));
-    else timer_.stop();
+    if (armed_for_)
+        timer_.start(static_cast<int>(std::max<std::int64_t>(0, *armed_for_ - now)));
+    else
+        timer_.stop();
     if (!(shown_ == table_->controls)) {
         shown_ = table_->controls;
         emit changed();

@@ -17,7 +17,7 @@ namespace holdem::ui {
 
 class QtHost : public QObject {
     Q_OBJECT
-public:
+  public:
     // Milliseconds of game time; by default the real time since the host was made.
     using Clock = std::function<std::int64_t()>;
 
@@ -40,11 +40,11 @@ public:
     // The game time the timer is armed for, if any.
     std::optional<std::int64_t> armed_for() const { return armed_for_; }
 
-signals:
+  signals:
     void changed();
     void gameEnded(holdem::GameEnd why);
 
-private:
+  private:
     std::unique_ptr<Table> table_;
     Clock clock_;
     QElapsedTimer elapsed_;

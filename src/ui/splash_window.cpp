@@ -12,9 +12,12 @@ namespace holdem::ui {
 
 namespace {
 
-QString text_of(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
-QLabel* splash_label(QWidget* parent, const char* name, std::string_view text, int pixel_size, bool bold) {
+QLabel* splash_label(QWidget* parent, const char* name, std::string_view text, int pixel_size,
+                     bool bold) {
     auto* label = new QLabel(text_of(text), parent);
     label->setObjectName(name);
     QFont font("Arial");
@@ -29,13 +32,15 @@ QLabel* splash_label(QWidget* parent, const char* name, std::string_view text, i
 }  // namespace
 
 SplashWindow::SplashWindow(std::function<void()> open_table, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), open_table_(std::move(open_table)) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      open_table_(std::move(open_table)) {
     setObjectName("frmSplash");
     setFixedSize(560, 340);
     frame_ = new QFrame(this);
     frame_->setObjectName("Frame1");
     frame_->setGeometry(20, 20, 520, 300);
-    frame_->setStyleSheet("#Frame1 { border: 2px solid #E8C468; border-radius: 10px; background: transparent; }");
+    frame_->setStyleSheet(
+        "#Frame1 { border: 2px solid #E8C468; border-radius: 10px; background: transparent; }");
     frame_->installEventFilter(this);
     auto* layout = new QVBoxLayout(frame_);
     layout->addStretch(2);
@@ -45,7 +50,8 @@ SplashWindow::SplashWindow(std::function<void()> open_table, QWidget* parent)
     layout->addWidget(splash_label(frame_, "lblVersion", Splash::lblVersion, 14, false));
     layout->addStretch(1);
     for (QObject* child : frame_->children())
-        if (auto* w = qobject_cast<QWidget*>(child)) w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        if (auto* w = qobject_cast<QWidget*>(child))
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     timer_.setSingleShot(true);
     timer_.setInterval(Splash::timer_interval_ms);
@@ -63,7 +69,9 @@ void SplashWindow::close_splash() {
     open_table_();
 }
 
-void SplashWindow::keyPressEvent(QKeyEvent*) { close_splash(); }
+void SplashWindow::keyPressEvent(QKeyEvent*) {
+    close_splash();
+}
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == frame_ && event->type() == QEvent::MouseButtonRelease) {
@@ -81,8 +89,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1D, 0x6B, 0x3A));
     p.drawRoundedRect(QRectF(40, 60, 480, 220), 110, 110);
-    const QColor accents[] = {QColor(0xE8, 0x8F, 0xB4), QColor(0x2A, 0x9D, 0x99), QColor(0x6A, 0x5A, 0xCD),
-                              QColor(0xF2, 0xA6, 0x7E)};
+    const QColor accents[] = {QColor(0xE8, 0x8F, 0xB4), QColor(0x2A, 0x9D, 0x99),
+                              QColor(0x6A, 0x5A, 0xCD), QColor(0xF2, 0xA6, 0x7E)};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(accents[i]);
         p.drawRoundedRect(QRectF(70 + i * 110, 250, 90, 40), 14, 14);

@@ -11,7 +11,7 @@ namespace holdem::ui {
 
 class SplashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `open_table` creates and shows the table window; it runs at most once.
     explicit SplashWindow(std::function<void()> open_table, QWidget* parent = nullptr);
 
@@ -21,12 +21,12 @@ public:
     // Unloads the splash and opens the table, unless that has happened already.
     void close_splash();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::function<void()> open_table_;
     QFrame* frame_ = nullptr;
     QTimer timer_;

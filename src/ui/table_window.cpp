@@ -13,15 +13,20 @@ namespace holdem::ui {
 
 namespace {
 
-QColor colour(Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+QColor colour(Colour c) {
+    return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
 
 // The human's buttons in the action area, and the two that are always on the table.
-constexpr ControlId button_ids[] = {ctl::Call, ctl::Raise, ctl::Check, ctl::Fold, ctl::BetIt, ctl::SitOut, ctl::Exit};
+constexpr ControlId button_ids[] = {ctl::Call,  ctl::Raise,  ctl::Check, ctl::Fold,
+                                    ctl::BetIt, ctl::SitOut, ctl::Exit};
 
 // Rounds each edge on its own, so neighbouring widgets neither overlap nor leave gaps.
 QRect snapped(const QRectF& r) {
-    const int left = static_cast<int>(std::lround(r.left())), top = static_cast<int>(std::lround(r.top()));
-    const int right = static_cast<int>(std::lround(r.right())), bottom = static_cast<int>(std::lround(r.bottom()));
+    const int left = static_cast<int>(std::lround(r.left())),
+              top = static_cast<int>(std::lround(r.top()));
+    const int right = static_cast<int>(std::lround(r.right())),
+              bottom = static_cast<int>(std::lround(r.bottom()));
     return QRect(left, top, right - left, bottom - top);
 }
 
@@ -50,7 +55,8 @@ TableWindow::TableWindow(QtHost& host, QWidget* parent) : QWidget(parent), host_
     amount_->setAccessibleName("Amount to bet");
     amount_->setMaxLength(64);
     amount_->installEventFilter(this);
-    connect(amount_, &QLineEdit::textEdited, this, [this](const QString& text) { host_.amount_text(text); });
+    connect(amount_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { host_.amount_text(text); });
     connect(&host_, &QtHost::changed, this, [this] {
         sync_widgets();
         update();
@@ -70,14 +76,20 @@ QPushButton* TableWindow::button(ControlId id) const {
 }
 
 QRectF TableWindow::to_pixels(const Control& c) const {
-    return QRectF(origin_.x() + c.left * scale_, origin_.y() + c.top * scale_, c.width * scale_, c.height * scale_);
+    return QRectF(origin_.x() + c.left * scale_, origin_.y() + c.top * scale_, c.width * scale_,
+                  c.height * scale_);
 }
 
-QRectF TableWindow::rect_of(ControlId id) const { return to_pixels(host_.table().controls[id]); }
+QRectF TableWindow::rect_of(ControlId id) const {
+    return to_pixels(host_.table().controls[id]);
+}
 
 QFont TableWindow::font_for(const Control& c) const {
     QFont font("DejaVu Sans");
-    const qreal twips = &c == &host_.table().controls[ctl::winnerlabel] ? 240 : c.small_font ? 150 : c.bold ? 190 : 175;
+    const qreal twips = &c == &host_.table().controls[ctl::winnerlabel] ? 240
+                        : c.small_font                                  ? 150
+                        : c.bold                                        ? 190
+                                                                        : 175;
     font.setPixelSize(std::max(7, static_cast<int>(std::lround(twips * scale_))));
     font.setBold(c.bold || &c == &host_.table().controls[ctl::winnerlabel]);
     return font;
@@ -85,7 +97,8 @@ QFont TableWindow::font_for(const Control& c) const {
 
 void TableWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    scale_ = std::min(width() / static_cast<qreal>(table_width), height() / static_cast<qreal>(table_height));
+    scale_ = std::min(width() / static_cast<qreal>(table_width),
+                      height() / static_cast<qreal>(table_height));
     origin_ = QPointF((width() - table_width * scale_) / 2, (height() - table_height * scale_) / 2);
     place_widgets();
 }
@@ -116,12 +129,14 @@ void TableWindow::sync_widgets() {
         if (ControlId{index} == ctl::Call && caption != "Call") caption = "Call " + caption;
         if (ControlId{index} == ctl::Raise && caption != "Raise") caption = "Raise " + caption;
         if (b->text() != caption) b->setText(caption);
-        const QString style = QString("QPushButton { background-color: %1; color: #111; border: 1px solid #3a3a3a;"
-                                      " border-radius: 5px; }"
-                                      "QPushButton:hover { border: 2px solid #000; }"
-                                      "QPushButton:pressed { background-color: %2; }")
-                                  .arg(colour(c.back_colour.value_or(0xE0E0E0)).name(),
-                                       colour(c.back_colour.value_or(0xE0E0E0)).darker(120).name());
+        const QString style =
+            QString(
+                "QPushButton { background-color: %1; color: #111; border: 1px solid #3a3a3a;"
+                " border-radius: 5px; }"
+                "QPushButton:hover { border: 2px solid #000; }"
+                "QPushButton:pressed { background-color: %2; }")
+                .arg(colour(c.back_colour.value_or(0xE0E0E0)).name(),
+                     colour(c.back_colour.value_or(0xE0E0E0)).darker(120).name());
         if (b->styleSheet() != style) b->setStyleSheet(style);
         b->setVisible(c.visible);
     }
@@ -132,15 +147,18 @@ void TableWindow::sync_widgets() {
 }
 
 bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != amount_ || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    if (watched != amount_ || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         host_.amount_key(13, amount_->text());
         return true;
     }
     int code = 0;
-    if (key->key() == Qt::Key_Backspace) code = 8;
-    else if (!key->text().isEmpty()) code = key->text().at(0).unicode();
+    if (key->key() == Qt::Key_Backspace)
+        code = 8;
+    else if (!key->text().isEmpty())
+        code = key->text().at(0).unicode();
     if (code != 0) host_.amount_key(code, amount_->text());
     return false;  // the line edit takes the key as usual
 }
@@ -156,10 +174,14 @@ void TableWindow::game_ended(GameEnd why) {
 QString TableWindow::end_message(const Table& t, GameEnd why) {
     const QString rank = QString::fromStdString("Your Rank is " + number_text(entrants_left(t)));
     switch (why) {
-        case GameEnd::TournamentWon: return "You won the tournament!\n" + rank;
-        case GameEnd::HumanBroke: return "You are out of chips.\n" + rank;
-        case GameEnd::Overflow: return "The game had to stop: a chip count grew beyond what it can hold.";
-        case GameEnd::Exit: break;
+        case GameEnd::TournamentWon:
+            return "You won the tournament!\n" + rank;
+        case GameEnd::HumanBroke:
+            return "You are out of chips.\n" + rank;
+        case GameEnd::Overflow:
+            return "The game had to stop: a chip count grew beyond what it can hold.";
+        case GameEnd::Exit:
+            break;
     }
     return {};
 }
@@ -175,11 +197,14 @@ void TableWindow::paintEvent(QPaintEvent*) {
     auto draw_shape = [&](const Control& c) {
         if (!c.visible) return;
         const QRectF r = to_pixels(c);
-        QPen pen = c.filled ? QPen(QColor(0, 0, 0, 150), 1.0) : QPen(colour(c.border_colour), c.border_width * scale_ * 8);
+        QPen pen = c.filled ? QPen(QColor(0, 0, 0, 150), 1.0)
+                            : QPen(colour(c.border_colour), c.border_width * scale_ * 8);
         p.setPen(pen);
         p.setBrush(c.filled ? QBrush(colour(c.back_colour.value_or(0))) : Qt::NoBrush);
-        if (c.form == ShapeForm::Rectangle) p.drawRoundedRect(r, 4, 4);
-        else p.drawEllipse(r);
+        if (c.form == ShapeForm::Rectangle)
+            p.drawRoundedRect(r, 4, 4);
+        else
+            p.drawEllipse(r);
         if (c.hatched) {
             p.setBrush(QBrush(colour(c.back_colour.value_or(0)).darker(160), Qt::DiagCrossPattern));
             p.drawEllipse(r);
@@ -200,8 +225,10 @@ void TableWindow::paintEvent(QPaintEvent*) {
     p.drawEllipse(felt_rect);
 
     draw_shape(controls[ctl::Shape(13)]);
-    for (int seat = 1; seat <= seat_count; ++seat) draw_shape(controls[ctl::highlight(seat)]);
-    for (int i = 0; i < ctl::backchip_count; ++i) draw_shape(controls[ctl::backchips(i)]);
+    for (int seat = 1; seat <= seat_count; ++seat)
+        draw_shape(controls[ctl::highlight(seat)]);
+    for (int i = 0; i < ctl::backchip_count; ++i)
+        draw_shape(controls[ctl::backchips(i)]);
     draw_shape(controls[ctl::Shape(12)]);
 
     // Focus boxes, hole cards and the board.
@@ -232,12 +259,15 @@ void TableWindow::paintEvent(QPaintEvent*) {
         const QString text = QString::fromStdString(c.caption);
         p.setFont(font_for(c));
         const QFontMetricsF metrics(p.font());
-        const Qt::Alignment align = (c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+        const Qt::Alignment align =
+            (c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
         if (c.back_colour) {
             // A small label grows to hold its text.
             const qreal w = std::max(r.width(), metrics.horizontalAdvance(text) + 6);
             const qreal h = std::max(r.height(), metrics.height() + 2);
-            const QRectF box = id == ctl::winnerlabel ? r : QRectF(r.center().x() - w / 2, r.center().y() - h / 2, w, h);
+            const QRectF box = id == ctl::winnerlabel
+                                   ? r
+                                   : QRectF(r.center().x() - w / 2, r.center().y() - h / 2, w, h);
             p.setPen(QPen(QColor(0, 0, 0, 120), 1));
             p.setBrush(colour(*c.back_colour));
             p.drawRoundedRect(box, 3, 3);
@@ -255,13 +285,17 @@ void TableWindow::paintEvent(QPaintEvent*) {
         } else {
             // Text may run past a narrow label, as it did on the original table.
             const qreal spare = std::max<qreal>(0, metrics.horizontalAdvance(text) - r.width() + 4);
-            const QRectF wide = c.centred ? r.adjusted(-spare / 2, 0, spare / 2, 0) : r.adjusted(0, 0, spare, 0);
+            const QRectF wide =
+                c.centred ? r.adjusted(-spare / 2, 0, spare / 2, 0) : r.adjusted(0, 0, spare, 0);
             p.drawText(wide, align, text);
         }
     };
-    for (int n = ctl::label_first; n <= ctl::label_last; ++n) draw_label(ctl::Label(n));
-    for (int seat = 1; seat <= seat_count; ++seat) draw_label(ctl::chiplabel(seat));
-    for (ControlId id : {ctl::potlabel, ctl::winnerlabel, ctl::limitslabel, ctl::limitsdisplay}) draw_label(id);
+    for (int n = ctl::label_first; n <= ctl::label_last; ++n)
+        draw_label(ctl::Label(n));
+    for (int seat = 1; seat <= seat_count; ++seat)
+        draw_label(ctl::chiplabel(seat));
+    for (ControlId id : {ctl::potlabel, ctl::winnerlabel, ctl::limitslabel, ctl::limitsdisplay})
+        draw_label(id);
 
     ++frames_;
     emit painted();

@@ -16,7 +16,7 @@ namespace holdem::ui {
 
 class TableWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TableWindow(QtHost& host, QWidget* parent = nullptr);
 
     // Twips to widget pixels: one scale for both axes, the table centred in the window.
@@ -30,20 +30,22 @@ public:
 
     // What the window does when the game has ended (the human broke or the tournament won):
     // by default a message the player dismisses, then the program ends.
-    void set_end_notice(std::function<void(const QString&)> notice) { end_notice_ = std::move(notice); }
+    void set_end_notice(std::function<void(const QString&)> notice) {
+        end_notice_ = std::move(notice);
+    }
     static QString end_message(const Table& t, GameEnd why);
 
     std::uint64_t frames_painted() const { return frames_; }
 
-signals:
+  signals:
     void painted();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void sync_widgets();
     void place_widgets();
     void game_ended(GameEnd why);

@@ -18,7 +18,8 @@ std::vector<int> visible_chips(const Table& t) {
 
 std::vector<int> range(int first, int last) {
     std::vector<int> r;
-    for (int i = first; i <= last; ++i) r.push_back(i);
+    for (int i = first; i <= last; ++i)
+        r.push_back(i);
     return r;
 }
 

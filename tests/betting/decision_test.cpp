@@ -27,7 +27,8 @@ TEST(ComputerDecision, BestHandRaisesTheCallPlusAQuarterOfTheStack) {
     struct Case {
         Chips stack, to_call, bet;
     };
-    const Case cases[] = {{1000, 20, 270}, {20, 20, 20}, {10, 0, 2}, {14, 0, 4}, {1, 0, 0}, {6, 0, 2}};
+    const Case cases[] = {{1000, 20, 270}, {20, 20, 20}, {10, 0, 2},
+                          {14, 0, 4},      {1, 0, 0},    {6, 0, 2}};
     for (const Case& c : cases) {
         Decision d(1, c.stack, c.to_call);
         EXPECT_EQ(d.seat().bet, c.bet) << c.stack << " " << c.to_call;

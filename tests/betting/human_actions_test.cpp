@@ -26,7 +26,8 @@ std::unique_ptr<Table> at_human_turn() {
 }
 
 void type(Table& t, const std::string& text) {
-    for (char c : text) press_key(t, c);
+    for (char c : text)
+        press_key(t, c);
 }
 
 TEST(HumanTurn, OpensThePanelWithTheAmounts) {

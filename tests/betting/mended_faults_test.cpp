@@ -15,13 +15,17 @@ template <typename Human>
 bool play_to_showdown(Table& t, Human&& human, int max_steps = 500) {
     const std::uint64_t showdowns = t.showdowns;
     for (int step = 0; step < max_steps && t.showdowns == showdowns; ++step) {
-        if (visible(t, ctl::Fold)) human(t);
-        else ticks(t);
+        if (visible(t, ctl::Fold))
+            human(t);
+        else
+            ticks(t);
     }
     return t.showdowns > showdowns;
 }
 
-void call_or_check(Table& t) { click(t, visible(t, ctl::Call) ? ctl::Call : ctl::Check); }
+void call_or_check(Table& t) {
+    click(t, visible(t, ctl::Call) ? ctl::Call : ctl::Check);
+}
 
 TEST(MendedFaults, EveryBettingRoundClosesAfterAnEarlyRaise) {
     auto t = game_with_dealer(3);
@@ -52,11 +56,13 @@ TEST(MendedFaults, ARiverClosedByAPassingSeatIsPaidOnceAndNobodyBetsAfter) {
     EXPECT_EQ(t->showdowns, 1u);
     const Chips after = stacks_and_pot(*t);
     std::array<Chips, 11> stacks;
-    for (int k = 1; k <= 10; ++k) stacks[k] = t->seat(k).prize;
+    for (int k = 1; k <= 10; ++k)
+        stacks[k] = t->seat(k).prize;
     run_until(*t, t->loop.now() + 4999);  // the five seconds between hands
     EXPECT_EQ(t->showdowns, 1u);
     EXPECT_EQ(stacks_and_pot(*t), after);
-    for (int k = 1; k <= 10; ++k) EXPECT_EQ(t->seat(k).prize, stacks[k]) << k;
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(t->seat(k).prize, stacks[k]) << k;
     EXPECT_FALSE(t->loop.timer_enabled(TimerId::roundtimer));
 }
 
@@ -84,7 +90,8 @@ TEST(MendedFaults, ATableWhereNobodyCanActStillReachesItsShowdown) {
     }
     ticks(*t);
     EXPECT_EQ(t->showdowns, 1u);
-    for (int i = 1; i <= 5; ++i) EXPECT_TRUE(visible(*t, ctl::board_card(i)));
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(visible(*t, ctl::board_card(i)));
     EXPECT_TRUE(visible(*t, ctl::winnerlabel));
     EXPECT_TRUE(t->loop.timer_enabled(TimerId::Timer1));
 }
@@ -92,7 +99,8 @@ TEST(MendedFaults, ATableWhereNobodyCanActStillReachesItsShowdown) {
 TEST(MendedFaults, WithoutABigBlindTheRoundOpensWhenTheTurnComesRound) {
     auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(3)));
     Form_Load(*t);
-    for (int k : {2, 3, 5, 6, 7, 8, 9, 10}) t->seat(k).Active = false;
+    for (int k : {2, 3, 5, 6, 7, 8, 9, 10})
+        t->seat(k).Active = false;
     settle(*t);
     EXPECT_EQ(t->pot, 10);
     ASSERT_EQ(focus_name(*t), "Command5");  // everybody else passed straight to the human

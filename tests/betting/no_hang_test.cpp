@@ -16,14 +16,16 @@ TEST_P(NoHang, EveryHandReachesItsShowdownAndTheInvariantsHold) {
     std::uint64_t hands = 0;
     for (std::uint64_t n = 0; hands < wanted; ++n) {
         TournamentResult r = play_tournament(tournament_seed(42, n), GetParam(), wanted - hands);
-        ASSERT_FALSE(r.violation) << policy_name(GetParam()) << " tournament " << n << ": " << *r.violation;
+        ASSERT_FALSE(r.violation) << policy_name(GetParam()) << " tournament " << n << ": "
+                                  << *r.violation;
         hands += r.hands;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Policies, NoHang,
-                         ::testing::Values(PolicyKind::caller, PolicyKind::raiser, PolicyKind::folder,
-                                           PolicyKind::sitout, PolicyKind::random, PolicyKind::shark),
+                         ::testing::Values(PolicyKind::caller, PolicyKind::raiser,
+                                           PolicyKind::folder, PolicyKind::sitout,
+                                           PolicyKind::random, PolicyKind::shark),
                          [](const auto& info) { return std::string(policy_name(info.param)); });
 
 }  // namespace

@@ -25,7 +25,9 @@ TEST(Toss, TheHighestCardDealsAndSuitsBreakTies) {
     // "Kh" against "Ks": the spade is the higher code.
     std::vector<float> toss;
     for (int position = 0; position < 25; ++position)
-        toss.push_back(draw_for(position == 2 ? code_of("Kh") : position == 8 ? code_of("Ks") : CardCode(position + 1)));
+        toss.push_back(draw_for(position == 2   ? code_of("Kh")
+                                : position == 8 ? code_of("Ks")
+                                                : CardCode(position + 1)));
     auto v = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss));
     holdem::toss(*v);
     EXPECT_EQ(v->seat(9).dealer, 1);
@@ -105,7 +107,8 @@ TEST(Blinds, ABlindBiggerThanTheStackGoesAllIn) {
 }
 
 TEST(Blinds, InactiveBlindSeats) {
-    // The small blind's seat closed: it posts nothing and passes; the next seat posts the big blind.
+    // The small blind's seat closed: it posts nothing and passes; the next seat posts the big
+    // blind.
     auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(3)));
     Form_Load(*t);
     t->seat(4).Active = false;
@@ -213,7 +216,7 @@ TEST(TurnPassing, FoldedSeatTenHandsStraightToTheHuman) {
 TEST(ClosingSeats, ARaiseMovesTheCloserAndTheThirdRaiseDoesNot) {
     auto t = game_with_dealer(3);
     set_standings(*t, {3, 3, 3, 3, 3, 1, 3, 3, 3, 3});  // seat 6 raises whenever it acts
-    ticks(*t);  // seat 6 raises: 20 to call + 1000 / 4
+    ticks(*t);                                          // seat 6 raises: 20 to call + 1000 / 4
     EXPECT_EQ(t->seat(6).totalbet, 270);
     EXPECT_EQ(t->flopshower, 5);
     EXPECT_EQ(t->raiservalue, 1);
@@ -263,16 +266,20 @@ TEST(Streets, EachStreetRevealsItsDeckPositions) {
     EXPECT_FALSE(visible(*t, ctl::Label(2)));
     for (int street = 2; street <= 3; ++street) {
         for (int guard = 0; guard < 20 && !(street == 2 ? t->postflop2 : t->postflop3); ++guard) {
-            if (visible(*t, ctl::Check)) click(*t, ctl::Check);
-            else ticks(*t);
+            if (visible(*t, ctl::Check))
+                click(*t, ctl::Check);
+            else
+                ticks(*t);
         }
         const int board_index = street + 2;
         EXPECT_TRUE(visible(*t, ctl::board_card(board_index)));
         EXPECT_EQ(t->controls[ctl::board_card(board_index)].cell, t->deck[19 + board_index]);
-        EXPECT_EQ(convert2card(t->deck[19 + board_index]), board_index == 4 ? t->seat(7).flop4 : t->seat(7).flop5);
+        EXPECT_EQ(convert2card(t->deck[19 + board_index]),
+                  board_index == 4 ? t->seat(7).flop4 : t->seat(7).flop5);
     }
     std::vector<int> pot_chips;
-    for (int i = 60; i <= 90; ++i) pot_chips.push_back(visible(*t, ctl::backchips(i)));
+    for (int i = 60; i <= 90; ++i)
+        pot_chips.push_back(visible(*t, ctl::backchips(i)));
     EXPECT_EQ(std::count(pot_chips.begin(), pot_chips.end(), 1), 31);
 }
 

@@ -16,7 +16,9 @@ TEST(EvaluateSeat, CategoryBasePlusTheDetailAfterTheWord) {
         int number;
     };
     const Case cases[] = {
+        {&Player::handvaluetwok, "Two Kind 4", 303},  // the K of "Kind" is no king
         {&Player::handvaluetops, "Top K", 112},
+        {&Player::handvaluepair, "Pair 3", 202},
         {&Player::handvaluepair, "Pair 10", 209},
         {&Player::handvaluetwok, "Two Kind 5", 304},
         {&Player::handvaluethreek, "Three Kind 9", 408},
@@ -33,70 +35,31 @@ TEST(EvaluateSeat, CategoryBasePlusTheDetailAfterTheWord) {
     };
     for (const Case& c : cases) {
         Player p;
+        p.handvaluetops = "Top A";  // any higher category replaces the high card
+        p.handvaluestraight = p.handvalueflush = " ";
         p.*c.field = c.text;
         evaluate_seat(p);
         EXPECT_EQ(p.handnumber, c.number) << c.text;
         EXPECT_EQ(p.handvalue, c.text);
     }
-}
-
-TEST(EvaluateSeat, TheHighestCategoryFoundWins) {
-    Player p;
-    p.handvaluetops = "Top A";
-    p.handvaluepair = "Pair 3";
-    evaluate_seat(p);
-    EXPECT_EQ(p.handvalue, "Pair 3");
-    EXPECT_EQ(p.handnumber, 202);
-
-    Player q;
-    q.handvaluefullhouse = "FullHouse Q";
-    q.handvaluetops = "Top Q";
-    q.handvaluestraight = " ";
-    q.handvalueflush = " ";
-    evaluate_seat(q);
-    EXPECT_EQ(q.handnumber, 711);
-
     Player blank;
-    blank.handvaluestraight = " ";
-    blank.handvalueflush = " ";
+    blank.handvaluestraight = blank.handvalueflush = " ";
     evaluate_seat(blank);
     EXPECT_EQ(blank.handnumber, 0);
-    EXPECT_EQ(blank.handvalue, "");
-}
-
-TEST(EvaluateSeat, DetailsScanOnlyAfterTheWord) {
-    EXPECT_EQ(rank_detail(" K"), 12);
-    EXPECT_EQ(rank_detail(" 10"), 9);
-    EXPECT_EQ(rank_detail(""), 0);
-    EXPECT_EQ(suit_detail(" hearts"), 3);
-    Player p;
-    p.handvaluetwok = "Two Kind 4";  // the K of "Kind" is no king
-    evaluate_seat(p);
-    EXPECT_EQ(p.handnumber, 303);
-}
-
-void set_seven(Player& p, std::array<const char*, 7> cards) {
-    p.cardtext1 = cards[0];
-    p.cardtext2 = cards[1];
-    p.flop1 = cards[2];
-    p.flop2 = cards[3];
-    p.flop3 = cards[4];
-    p.flop4 = cards[5];
-    p.flop5 = cards[6];
 }
 
 TEST(EvaluateHandRoyal, AStraightFlushMustBeOne) {
     auto t = seeded_table();
     Player& p = t->seat(2);
     // A straight and a flush made of different cards is not a straight flush.
-    set_seven(p, {"9c", "Kd", "5c", "6d", "7c", "8c", "2c"});
+    set_seven_cards(p, {"9c", "Kd", "5c", "6d", "7c", "8c", "2c"});
     p.handvaluestraight = "straight 9";
     p.handvalueflush = "flush clubs";
     evaluate_hand_royal(*t, 2);
     EXPECT_EQ(p.handvaluesflush, "");
     EXPECT_EQ(p.handvaluerflush, "");
 
-    set_seven(p, {"9c", "Kd", "5c", "6c", "7c", "8c", "2d"});
+    set_seven_cards(p, {"9c", "Kd", "5c", "6c", "7c", "8c", "2d"});
     evaluate_hand_royal(*t, 2);
     EXPECT_EQ(p.handvaluesflush, "straight flush 9");
     evaluate_seat(p);
@@ -106,7 +69,7 @@ TEST(EvaluateHandRoyal, AStraightFlushMustBeOne) {
 TEST(EvaluateHandRoyal, RoyalNeedsTenToAceOfTheFlushSuit) {
     auto t = seeded_table();
     Player& p = t->seat(5);
-    set_seven(p, {"Ad", "Kd", "Qd", "Jd", "10d", "2c", "3s"});
+    set_seven_cards(p, {"Ad", "Kd", "Qd", "Jd", "10d", "2c", "3s"});
     p.handvaluestraight = "straight A";
     p.handvalueflush = "flush diamonds";
     evaluate_hand_royal(*t, 5);
@@ -118,7 +81,7 @@ TEST(EvaluateHandRoyal, RoyalNeedsTenToAceOfTheFlushSuit) {
 
     // An ace-high straight with a flush elsewhere is no royal flush.
     Player& q = t->seat(6);
-    set_seven(q, {"Ad", "Kc", "Qd", "Jd", "10h", "2d", "3d"});
+    set_seven_cards(q, {"Ad", "Kc", "Qd", "Jd", "10h", "2d", "3d"});
     q.handvaluestraight = "straight A";
     q.handvalueflush = "flush diamonds";
     evaluate_hand_royal(*t, 6);
@@ -137,7 +100,8 @@ TEST(EvaluateHandRoyal, SeatsOutsideTheTableChangeNothing) {
     evaluate_hand_royal(*t, 0);
     evaluate_hand_royal(*t, 11);
     evaluate_hand_royal(*t, -3);
-    for (int k = 1; k <= 10; ++k) EXPECT_EQ(t->seat(k).handvaluesflush, "");
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(t->seat(k).handvaluesflush, "");
 }
 
 }  // namespace

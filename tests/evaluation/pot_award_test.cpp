@@ -16,7 +16,8 @@ TEST(Share, PotOverWinnersRoundedHalfToEven) {
         int winners;
         Chips after;
     };
-    const Case cases[] = {{500, 1000, 1, 1500}, {500, 1000, 3, 833}, {100, 25, 2, 112}, {101, 25, 2, 114}};
+    const Case cases[] = {
+        {500, 1000, 1, 1500}, {500, 1000, 3, 833}, {100, 25, 2, 112}, {101, 25, 2, 114}};
     for (const Case& c : cases) {
         t->seat(3).prize = c.stack;
         t->pot = c.pot;
@@ -35,11 +36,13 @@ TEST(PotToWinner, MovesChipFourAndPutsThePotBack) {
     for (int winner : {1, 6, 10}) {
         Control& four = t->controls[ctl::backchips(4)];
         const int left = four.left;
-        for (int i = 60; i <= 90; ++i) t->controls.show(ctl::backchips(i));
+        for (int i = 60; i <= 90; ++i)
+            t->controls.show(ctl::backchips(i));
         t->controls.show(ctl::potlabel);
         pot_to_winner(*t, winner);
         EXPECT_EQ(four.left, left + 330) << winner;
-        for (int i = 60; i <= 90; ++i) EXPECT_FALSE(visible(*t, ctl::backchips(i)));
+        for (int i = 60; i <= 90; ++i)
+            EXPECT_FALSE(visible(*t, ctl::backchips(i)));
         EXPECT_FALSE(visible(*t, ctl::potlabel));
         // Chips 60 … 68 take entries 0 … 8; 69 and 70 take 0 and 1.
         EXPECT_EQ(t->controls[ctl::backchips(60)].left, t->chiplefts[0]);
@@ -69,14 +72,6 @@ TEST(PotToWinner, SeatsOutsideTheTableOnlyHideAndRestore) {
     pot_to_winner(*t, 0);
     EXPECT_EQ(t->controls[ctl::backchips(4)].left, left);
     EXPECT_FALSE(visible(*t, ctl::backchips(75)));
-}
-
-TEST(ShowStacks, ReplacesAllIn) {
-    auto t = seeded_table();
-    t->controls.set_caption(ctl::stack_label(5), "All in");
-    t->seat(5).prize = 1250;
-    show_stacks(*t);
-    EXPECT_EQ(caption(*t, ctl::stack_label(5)), " 1250");
 }
 
 }  // namespace

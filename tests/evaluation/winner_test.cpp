@@ -20,7 +20,8 @@ std::array<int, 10> standings(Table& t, std::array<std::int16_t, 10> numbers) {
     t.numberofwinners = 0;
     evaluate_ultimate_winner(t, numbers);
     std::array<int, 10> ranks;
-    for (int k = 1; k <= 10; ++k) ranks[k - 1] = t.seat(k).handrank;
+    for (int k = 1; k <= 10; ++k)
+        ranks[k - 1] = t.seat(k).handrank;
     return ranks;
 }
 
@@ -46,21 +47,6 @@ TEST(Standings, AllTiedMakesTenWinnersAndTheLastSeatsLine) {
     EXPECT_EQ(caption(*t, ctl::winnerlabel), "seat10 hand10");
 }
 
-TEST(RemoveFolds, ClearsFoldAndAllInOnly) {
-    auto t = seeded_table();
-    t->seat(3).fold = true;
-    t->seat(7).fold = true;
-    t->seat(5).allin = true;
-    t->seat(5).prize = 0;
-    t->seat(5).Active = false;
-    remove_folds(*t);
-    for (int k = 1; k <= 10; ++k) {
-        EXPECT_FALSE(t->seat(k).fold);
-        EXPECT_FALSE(t->seat(k).allin);
-    }
-    EXPECT_FALSE(t->seat(5).Active);
-}
-
 // A table at the river with chosen hand numbers and a pot, ready for the showdown.
 struct Showdown {
     std::unique_ptr<Table> t = seeded_table();
@@ -78,7 +64,8 @@ struct Showdown {
     }
     Chips chips() const {
         Chips sum = 0;
-        for (int k = 1; k <= 10; ++k) sum += t->seat(k).prize;
+        for (int k = 1; k <= 10; ++k)
+            sum += t->seat(k).prize;
         return sum;
     }
 };
@@ -145,7 +132,8 @@ TEST(Showdown, ClosedAndFoldedSeatsAreNeverPaidAndTheWholePotGoesOut) {
 
 TEST(Showdown, WithNobodyLeftInTheHandTheActiveBestShare) {
     Showdown s({300, 900, 100, 800, 100, 200, 300, 100, 100, 100});
-    for (int k = 1; k <= 10; ++k) s.t->seat(k).fold = true;
+    for (int k = 1; k <= 10; ++k)
+        s.t->seat(k).fold = true;
     s.t->seat(2).Active = false;
     evaluate_winner(*s.t);
     EXPECT_EQ(s.t->seat(4).prize, 1500);

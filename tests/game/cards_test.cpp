@@ -11,7 +11,8 @@ using namespace holdem::testing;
 
 TEST(Cards, TextTableAndCodeOrder) {
     const char* texts[] = {"2c", "2d", "2h", "2s", "3c"};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(convert2card(CardCode(i + 1)), texts[i]);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(convert2card(CardCode(i + 1)), texts[i]);
     EXPECT_EQ(convert2card(33), "10c");
     EXPECT_EQ(convert2card(36), "10s");
     EXPECT_EQ(convert2card(37), "Jc");
@@ -25,21 +26,6 @@ TEST(Cards, TextTableAndCodeOrder) {
         EXPECT_EQ(card_code(card_rank(c), card_suit(c)), c);
         EXPECT_EQ(convert2card(c).size(), card_rank(c) == 10 ? 3u : 2u);
     }
-}
-
-TEST(Cards, GridLayout) {
-    EXPECT_EQ(card_grid::cells, 72);
-    EXPECT_TRUE(card_grid::is_back(0));
-    EXPECT_TRUE(card_grid::is_back(55));
-    EXPECT_TRUE(card_grid::is_face(52));
-    EXPECT_FALSE(card_grid::is_face(53));
-    // The first row holds the back and "2c" … "6c"; "6d" opens the second.
-    EXPECT_EQ(convert2card(17), "6c");
-    EXPECT_EQ(card_grid::row_of(17), 0);
-    EXPECT_EQ(card_grid::row_of(18), 1);
-    EXPECT_EQ(convert2card(18), "6d");
-    EXPECT_EQ(card_grid::row_of(36), 2);
-    EXPECT_EQ(convert2card(36), "10s");
 }
 
 TEST(Dealing, DecksFromManySeedsHold25DistinctCards) {
@@ -74,7 +60,8 @@ TEST(Dealing, DrawNeverExceeds52EvenAtTheTopOfTheRange) {
 TEST(Dealing, RedrawsATakenCodeUntilItIsNew) {
     // Position 1 draws the same card as position 0 twice before a new one comes.
     std::vector<float> draws = {draw_for(5), draw_for(5), draw_for(5), draw_for(9)};
-    for (CardCode c = 10; c < 40; ++c) draws.push_back(draw_for(c));
+    for (CardCode c = 10; c < 40; ++c)
+        draws.push_back(draw_for(c));
     auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(draws));
     dealfirst(*t);
     EXPECT_EQ(t->deck[0], 5);
@@ -104,10 +91,12 @@ TEST(Dealing, DistributeHandsOutTheDeckAndRepeatsOnTheSameDeck) {
     EXPECT_GE(t->numberofwinners, 1);
 
     std::vector<std::string> before;
-    for (int k = 1; k <= 10; ++k) before.push_back(t->seat(k).cardtext1 + t->seat(k).cardtext2 + t->seat(k).handvalue);
+    for (int k = 1; k <= 10; ++k)
+        before.push_back(t->seat(k).cardtext1 + t->seat(k).cardtext2 + t->seat(k).handvalue);
     distribute_cards_for_10(*t);
     for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(before[k - 1], t->seat(k).cardtext1 + t->seat(k).cardtext2 + t->seat(k).handvalue);
+        EXPECT_EQ(before[k - 1],
+                  t->seat(k).cardtext1 + t->seat(k).cardtext2 + t->seat(k).handvalue);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 
 // Records every event and lets a test script what a handler does.
 class Recorder final : public EventHandler {
-public:
+  public:
     explicit Recorder(EventLoop& loop) : loop_(loop) {}
     void focus_lost(ControlId c) override { log.push_back("lost " + control_name(c)); }
     void focus_got(ControlId c) override {
@@ -20,8 +20,8 @@ public:
         if (auto it = on_got.find(c.index); it != on_got.end()) it->second();
     }
     void timer_tick(TimerId timer) override {
-        log.push_back(std::string(timer == TimerId::roundtimer ? "tick round" : "tick deal") + " @" +
-                      std::to_string(loop_.now()));
+        log.push_back(std::string(timer == TimerId::roundtimer ? "tick round" : "tick deal") +
+                      " @" + std::to_string(loop_.now()));
         if (on_tick) on_tick(timer);
     }
     bool stopped() const override { return halted; }
@@ -31,7 +31,7 @@ public:
     std::function<void(TimerId)> on_tick;
     bool halted = false;
 
-private:
+  private:
     EventLoop& loop_;
 };
 
@@ -46,8 +46,8 @@ TEST(EventLoop, FocusChangesRunAfterTheHandlerLostBeforeGot) {
     };
     loop.set_focus(seat2);
     loop.run_focus_events(r);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "seat 2 still running", "lost Picture3",
-                                               "got Picture4"}));
+    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "seat 2 still running",
+                                               "lost Picture3", "got Picture4"}));
 }
 
 TEST(EventLoop, RefocusingTheHolderStillStartsItsTurn) {
@@ -82,8 +82,9 @@ TEST(EventLoop, SeparatedChangesToTheSameControlBothRun) {
     };
     loop.set_focus(seat2);
     loop.run_focus_events(r);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "lost Picture3", "got Picture4", "lost Picture4",
-                                               "got Picture5", "lost Picture5", "got Picture4"}));
+    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "lost Picture3", "got Picture4",
+                                               "lost Picture4", "got Picture5", "lost Picture5",
+                                               "got Picture4"}));
 }
 
 TEST(EventLoop, TimersTickOnTheirIntervalsAfterPendingFocus) {
@@ -92,7 +93,8 @@ TEST(EventLoop, TimersTickOnTheirIntervalsAfterPendingFocus) {
     loop.set_timer_enabled(TimerId::roundtimer, true);
     loop.set_focus(seat2);
     loop.run_until(3100, r);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "tick round @1500", "tick round @3000"}));
+    EXPECT_EQ(r.log,
+              (std::vector<std::string>{"got Picture3", "tick round @1500", "tick round @3000"}));
     EXPECT_EQ(loop.now(), 3100);
     EXPECT_EQ(loop.next_deadline(), 4500);
 }
@@ -120,9 +122,9 @@ TEST(EventLoop, FocusQueuedByATickRunsBeforeTheNextTick) {
         if (timer == TimerId::roundtimer) loop.set_focus(seat2);
     };
     loop.run_until(5000, r);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"tick round @1500", "got Picture3", "tick round @3000",
-                                               "got Picture3", "tick round @4500", "got Picture3",
-                                               "tick deal @5000"}));
+    EXPECT_EQ(r.log, (std::vector<std::string>{
+                         "tick round @1500", "got Picture3", "tick round @3000", "got Picture3",
+                         "tick round @4500", "got Picture3", "tick deal @5000"}));
 }
 
 TEST(EventLoop, ATimerStoppedByAHandlerDoesNotTickAgain) {

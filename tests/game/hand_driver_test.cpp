@@ -13,8 +13,10 @@ using namespace holdem::testing;
 void finish_hand(Table& t) {
     const std::uint64_t showdowns = t.showdowns;
     for (int step = 0; step < 1000 && t.showdowns == showdowns && !t.ended; ++step) {
-        if (visible(t, ctl::Fold)) click(t, ctl::Fold);
-        else run_until(t, *t.loop.next_deadline());
+        if (visible(t, ctl::Fold))
+            click(t, ctl::Fold);
+        else
+            run_until(t, *t.loop.next_deadline());
     }
     ASSERT_GT(t.showdowns, showdowns);
 }
@@ -43,7 +45,8 @@ TEST(HandDriver, TheTossRunsOnceAndTheButtonMovesEveryHand) {
         EXPECT_EQ(t->seat(3 + hand - 1).dealer, 1);
     }
     int winners = 0;
-    for (int k = 1; k <= 10; ++k) winners += t->seat(k).tosswinner;
+    for (int k = 1; k <= 10; ++k)
+        winners += t->seat(k).tosswinner;
     EXPECT_EQ(winners, 1);
 }
 
@@ -51,12 +54,16 @@ TEST(HandDriver, ClearTableShowsEveryHoleCardAndHidesTheBoard) {
     auto t = game_with_dealer(3);
     t->controls.hide(ctl::first_card(4));
     t->controls.hide(ctl::second_card(9));
-    for (int i = 1; i <= 5; ++i) t->controls.show(ctl::board_card(i));
+    for (int i = 1; i <= 5; ++i)
+        t->controls.show(ctl::board_card(i));
     const int cell = t->controls[ctl::first_card(1)].cell;
     clear_table(*t);
-    for (int n = 12; n <= 31; ++n) EXPECT_TRUE(visible(*t, ctl::Picture(n)));
-    for (int n = 32; n <= 36; ++n) EXPECT_FALSE(visible(*t, ctl::Picture(n)));
-    for (int i = 0; i < 60; ++i) EXPECT_FALSE(visible(*t, ctl::backchips(i)));
+    for (int n = 12; n <= 31; ++n)
+        EXPECT_TRUE(visible(*t, ctl::Picture(n)));
+    for (int n = 32; n <= 36; ++n)
+        EXPECT_FALSE(visible(*t, ctl::Picture(n)));
+    for (int i = 0; i < 60; ++i)
+        EXPECT_FALSE(visible(*t, ctl::backchips(i)));
     EXPECT_EQ(t->controls[ctl::first_card(1)].cell, cell);
     EXPECT_EQ(t->pot, 30);
 }
@@ -74,7 +81,8 @@ TEST(HandDriver, TheHandRestartClearsTheLastHand) {
     EXPECT_EQ(t->pot, 0);
     EXPECT_EQ(t->currentbet, 0);
     EXPECT_EQ(t->raiservalue, 0);
-    EXPECT_FALSE(t->raiser || t->gameover || t->postblinds || t->postflop1 || t->postflop2 || t->postflop3);
+    EXPECT_FALSE(t->raiser || t->gameover || t->postblinds || t->postflop1 || t->postflop2 ||
+                 t->postflop3);
     EXPECT_EQ(t->flopshower2, 0);
     for (int k = 1; k <= 10; ++k) {
         EXPECT_FALSE(t->seat(k).fold);

@@ -22,13 +22,13 @@ TEST(NumericValue, ReadsTheLongestLeadingNumber) {
         double value;
     };
     const Case cases[] = {
-        {"12abc", 12},    {"20.5", 20.5}, {"  40", 40},     {" 40 ", 40},   {"-7", -7},
-        {"+8", 8},        {"1e3", 1000},  {"2.5E-1", 0.25}, {"1e", 1},      {"1e+", 1},
-        {"abc", 0},       {"", 0},        {".5", 0.5},      {"5.", 5},      {"1.2.3", 1.2},
-        {"- 5", -5},      {"1 2", 12},    {"300x", 300},    {"--5", 0},     {"$5", 0},
-        {"0x10", 0},      {"1e2x", 100},  {"\t9", 9},
+        {"12abc", 12}, {"20.5", 20.5},   {"  40", 40},   {" 40 ", 40},  {"-7", -7},  {"+8", 8},
+        {"1e3", 1000}, {"2.5E-1", 0.25}, {"1e", 1},      {"1e+", 1},    {"abc", 0},  {"", 0},
+        {".5", 0.5},   {"5.", 5},        {"1.2.3", 1.2}, {"- 5", -5},   {"1 2", 12}, {"300x", 300},
+        {"--5", 0},    {"$5", 0},        {"0x10", 0},    {"1e2x", 100}, {"\t9", 9},
     };
-    for (const Case& c : cases) EXPECT_DOUBLE_EQ(numeric_value(c.text), c.value) << '"' << c.text << '"';
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(numeric_value(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(NumericValue, ValuesFarBeyondThirtyTwoBitsStayLarge) {

@@ -26,16 +26,6 @@ TEST(Table, StartValuesAfterStartUp) {
     EXPECT_EQ(t->tossdone, 1);  // the first hand has made the toss
 }
 
-TEST(Table, FreshRecordsBeforeStartUp) {
-    auto t = seeded_table();
-    for (int k = 1; k <= 10; ++k) {
-        EXPECT_TRUE(t->seat(k).Active);
-        EXPECT_EQ(t->seat(k).dealer, 0);
-        EXPECT_EQ(t->seat(k).prize, 0);
-    }
-    EXPECT_EQ(t->tossdone, 0);
-}
-
 TEST(Table, ClassSetToZeroEmptiesHandTextsOnly) {
     auto t = seeded_table();
     Player& p = t->seat(3);
@@ -45,9 +35,10 @@ TEST(Table, ClassSetToZeroEmptiesHandTextsOnly) {
     p.dealer = 4;
     p.handrank = 2;
     p.handnumber = 512;
-    for (std::string* text : {&p.handvalue, &p.handvaluetops, &p.handvaluepair, &p.handvaluetwok,
-                              &p.handvaluethreek, &p.handvaluestraight, &p.handvalueflush,
-                              &p.handvaluefullhouse, &p.handvaluefourk, &p.handvaluesflush, &p.handvaluerflush})
+    for (std::string* text :
+         {&p.handvalue, &p.handvaluetops, &p.handvaluepair, &p.handvaluetwok, &p.handvaluethreek,
+          &p.handvaluestraight, &p.handvalueflush, &p.handvaluefullhouse, &p.handvaluefourk,
+          &p.handvaluesflush, &p.handvaluerflush})
         *text = "x";
     t->flopvalue = "Pair";
     class_set_to_zero(*t);
@@ -57,10 +48,10 @@ TEST(Table, ClassSetToZeroEmptiesHandTextsOnly) {
     EXPECT_EQ(p.dealer, 4);
     EXPECT_EQ(p.handrank, 0);
     EXPECT_EQ(p.handnumber, 0);
-    for (const std::string* text : {&p.handvalue, &p.handvaluetops, &p.handvaluepair, &p.handvaluetwok,
-                                    &p.handvaluethreek, &p.handvaluestraight, &p.handvalueflush,
-                                    &p.handvaluefullhouse, &p.handvaluefourk, &p.handvaluesflush,
-                                    &p.handvaluerflush})
+    for (const std::string* text :
+         {&p.handvalue, &p.handvaluetops, &p.handvaluepair, &p.handvaluetwok, &p.handvaluethreek,
+          &p.handvaluestraight, &p.handvalueflush, &p.handvaluefullhouse, &p.handvaluefourk,
+          &p.handvaluesflush, &p.handvaluerflush})
         EXPECT_EQ(*text, "");
     EXPECT_EQ(t->flopvalue, "");
 }
@@ -80,14 +71,6 @@ TEST(Table, ZeroTotalBetsLeavesThePot) {
         EXPECT_EQ(t->seat(k).totalbet, 0);
     }
     EXPECT_EQ(t->seat(1).prize, 900);
-}
-
-TEST(Table, SeatArithmeticWraps) {
-    EXPECT_EQ(seat_after(10), 1);
-    EXPECT_EQ(seat_before(1), 10);
-    EXPECT_EQ(seat_before(1, 3), 8);
-    EXPECT_EQ(seat_before(2, 3), 9);
-    EXPECT_EQ(seat_after(9, 2), 1);
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ TEST(ReadPairs, RulesInOrder) {
         {seven("9h", "Kd", {"2c", "2s", "3h", "3s", "7c"}), none},
         {seven("Ah", "Kd", {"2c", "3s", "4h", "6s", "7c"}), none},
     };
-    for (const Case& c : cases) EXPECT_EQ(read_pairs(c.cards), c.verdict) << c.cards[0] << ' ' << c.cards[1];
+    for (const Case& c : cases)
+        EXPECT_EQ(read_pairs(c.cards), c.verdict) << c.cards[0] << ' ' << c.cards[1];
 }
 
 TEST(ReadBoard, CountsThroughTheFirstThreeCardsOnly) {
@@ -73,7 +74,8 @@ TEST(ReadBoard, CountsThroughTheFirstThreeCardsOnly) {
     };
     for (const Case& c : cases) {
         BoardTexts read = read_board(c.board);
-        EXPECT_EQ(read.pairing, c.pairing) << c.board[0] << c.board[1] << c.board[2] << c.board[3] << c.board[4];
+        EXPECT_EQ(read.pairing, c.pairing)
+            << c.board[0] << c.board[1] << c.board[2] << c.board[3] << c.board[4];
         EXPECT_EQ(read.flush, c.flush);
     }
 }
@@ -95,7 +97,8 @@ TEST(ReadStraight, NeedsAHandCardInsideAndTakesTheLastWindow) {
         {seven("10h", "2d", {"Jc", "Qd", "Kh", "As", "9c"}), "straight A"},
         {seven("6h", "6d", {"2c", "3d", "4h", "5s", "Kc"}), "straight 6"},
     };
-    for (const Case& c : cases) EXPECT_EQ(read_straight(c.cards), c.verdict) << c.cards[0] << ' ' << c.cards[1];
+    for (const Case& c : cases)
+        EXPECT_EQ(read_straight(c.cards), c.verdict) << c.cards[0] << ' ' << c.cards[1];
 }
 
 TEST(ReadFlush, FiveOfOneSuitAmongSeven) {

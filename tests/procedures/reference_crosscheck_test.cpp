@@ -22,8 +22,12 @@ const Texts ranks = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"
 const Texts suit_letters = {"c", "d", "h", "s"};
 const Texts suit_words = {"clubs", "diamonds", "hearts", "spades"};
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-bool starts_with(const std::string& text, const std::string& part) { return text.rfind(part, 0) == 0; }
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+bool starts_with(const std::string& text, const std::string& part) {
+    return text.rfind(part, 0) == 0;
+}
 bool has_suit(const std::string& text, const std::string& letter) {
     return text.size() >= 2 && text.find(letter, 1) != std::string::npos;
 }
@@ -56,9 +60,11 @@ Reading read(const Texts& c) {
     Texts b(c.begin() + 2, c.end());
     std::string rA = rank_of(b[0]), rB = rank_of(b[1]), rC = rank_of(b[2]);
     int nA = 0, nB = 0;
-    for (const std::string& x : b) nA += starts_with(x, rA);
+    for (const std::string& x : b)
+        nA += starts_with(x, rA);
     if (rB != rA)
-        for (int i = 1; i < 5; ++i) nB += starts_with(b[i], rB);
+        for (int i = 1; i < 5; ++i)
+            nB += starts_with(b[i], rB);
     if (rC != rA && rC != rB) nA += starts_with(b[3], rC) + starts_with(b[4], rC);
     std::string board = " ";
     if (nA == 2 || nB == 2) board = "Pair";
@@ -70,7 +76,8 @@ Reading read(const Texts& c) {
     std::string line = " ";
     for (int s = 0; s < 4; ++s) {
         int n = 0;
-        for (const std::string& x : b) n += has_suit(x, suit_letters[s]);
+        for (const std::string& x : b)
+            n += has_suit(x, suit_letters[s]);
         if (n >= 5) line = out.fl = "flush " + suit_words[s];
     }
     // Pairs through the hand cards.
@@ -97,11 +104,11 @@ Reading read(const Texts& c) {
     if (contains(line, "FullHouse")) out.fullhouse = line;
     if (contains(line, "Four Kind")) out.fourk = line;
     // Straights: windows named by their top card, ace low in the first.
-    const std::vector<Texts> windows = {
-        {"A", "2", "3", "4", "5"},  {"2", "3", "4", "5", "6"},  {"3", "4", "5", "6", "7"},
-        {"4", "5", "6", "7", "8"},  {"5", "6", "7", "8", "9"},  {"6", "7", "8", "9", "10"},
-        {"7", "8", "9", "10", "J"}, {"8", "9", "10", "J", "Q"}, {"9", "10", "J", "Q", "K"},
-        {"10", "J", "Q", "K", "A"}};
+    const std::vector<Texts> windows = {{"A", "2", "3", "4", "5"},  {"2", "3", "4", "5", "6"},
+                                        {"3", "4", "5", "6", "7"},  {"4", "5", "6", "7", "8"},
+                                        {"5", "6", "7", "8", "9"},  {"6", "7", "8", "9", "10"},
+                                        {"7", "8", "9", "10", "J"}, {"8", "9", "10", "J", "Q"},
+                                        {"9", "10", "J", "Q", "K"}, {"10", "J", "Q", "K", "A"}};
     out.straight = " ";
     for (const std::string& key : ranks) {
         if (!starts_with(c[0], key) && !starts_with(c[1], key)) continue;
@@ -109,7 +116,8 @@ Reading read(const Texts& c) {
             if (std::find(w.begin(), w.end(), key) == w.end()) continue;
             if (key == "A" && w[0] == "A") continue;
             bool all = true;
-            for (const std::string& r : w) all = all && present(c, r);
+            for (const std::string& r : w)
+                all = all && present(c, r);
             if (all) out.straight = out.st = "straight " + w[4];
         }
     }
@@ -117,7 +125,8 @@ Reading read(const Texts& c) {
     int flush_suit = -1;
     for (int s = 0; s < 4; ++s) {
         int n = 0;
-        for (const std::string& x : c) n += has_suit(x, suit_letters[s]);
+        for (const std::string& x : c)
+            n += has_suit(x, suit_letters[s]);
         if (n >= 5) {
             out.flush = out.fl = "flush " + suit_words[s];
             flush_suit = s;
@@ -127,12 +136,14 @@ Reading read(const Texts& c) {
         std::string run_top;
         for (const Texts& w : windows) {
             bool all = true;
-            for (const std::string& r : w) all = all && std::find(c.begin(), c.end(), r + suit_letters[flush_suit]) != c.end();
+            for (const std::string& r : w)
+                all = all && std::find(c.begin(), c.end(), r + suit_letters[flush_suit]) != c.end();
             if (all) run_top = w[4];
         }
         if (!run_top.empty()) {
             out.sflush = "straight flush " + run_top;
-            if (out.straight == "straight A" && run_top == "A") out.rflush = "royal flush " + suit_words[flush_suit];
+            if (out.straight == "straight A" && run_top == "A")
+                out.rflush = "royal flush " + suit_words[flush_suit];
         }
     }
     return out;
@@ -145,11 +156,16 @@ std::pair<std::string, int> evaluate(const Reading& r) {
         int base;
         bool suits;
     };
-    const std::vector<Category> order = {{"Top", &r.tops, 100, false},          {"Pair", &r.pair, 200, false},
-                                         {"Two Kind", &r.twok, 300, false},     {"Three Kind", &r.threek, 400, false},
-                                         {"straight", &r.straight, 500, false}, {"flush", &r.flush, 600, true},
-                                         {"FullHouse", &r.fullhouse, 700, false}, {"Four Kind", &r.fourk, 800, false},
-                                         {"straight flush", &r.sflush, 900, false}, {"royal", &r.rflush, 1000, true}};
+    const std::vector<Category> order = {{"Top", &r.tops, 100, false},
+                                         {"Pair", &r.pair, 200, false},
+                                         {"Two Kind", &r.twok, 300, false},
+                                         {"Three Kind", &r.threek, 400, false},
+                                         {"straight", &r.straight, 500, false},
+                                         {"flush", &r.flush, 600, true},
+                                         {"FullHouse", &r.fullhouse, 700, false},
+                                         {"Four Kind", &r.fourk, 800, false},
+                                         {"straight flush", &r.sflush, 900, false},
+                                         {"royal", &r.rflush, 1000, true}};
     std::string value;
     int number = 0;
     for (const Category& cat : order) {
@@ -185,8 +201,8 @@ TEST(ReferenceCrossCheck, AssessmentMatchesAPlainReadingOfTheRules) {
             ASSERT_EQ(p.handvaluefourk, r.fourk);
             ASSERT_EQ(p.handvaluestraight, r.straight);
             ASSERT_EQ(p.handvalueflush, r.flush);
-            ASSERT_EQ(p.handvaluesflush, r.sflush) << p.cardtext1 << p.cardtext2 << p.flop1 << p.flop2 << p.flop3
-                                                    << p.flop4 << p.flop5;
+            ASSERT_EQ(p.handvaluesflush, r.sflush) << p.cardtext1 << p.cardtext2 << p.flop1
+                                                   << p.flop2 << p.flop3 << p.flop4 << p.flop5;
             ASSERT_EQ(p.handvaluerflush, r.rflush);
             auto [value, number] = evaluate(r);
             ASSERT_EQ(p.handvalue, value);
@@ -204,7 +220,10 @@ TEST(ReferenceCrossCheck, AssessmentMatchesAPlainReadingOfTheRules) {
         distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
         int winners = 0;
         for (int k = 1; k <= 10; ++k) {
-            int place = static_cast<int>(std::find(distinct.begin(), distinct.end(), numbers[k - 1]) - distinct.begin()) + 1;
+            int place =
+                static_cast<int>(std::find(distinct.begin(), distinct.end(), numbers[k - 1]) -
+                                 distinct.begin()) +
+                1;
             ASSERT_EQ(t->seat(k).handrank, std::min(place, 5));
             winners += place == 1;
         }

@@ -20,10 +20,10 @@ TEST_P(Soak, InvariantsHoldOverThousandsOfHands) {
     const std::uint64_t wanted = std::getenv("HOLDEM_SHORT") ? 500 : 4000;
     std::uint64_t hands = 0, tournaments = 0, closed_field = 0;
     while (hands < wanted) {
-        TournamentResult r = play_tournament(tournament_seed(2026, tournaments), GetParam().policy, wanted - hands,
-                                             GetParam().already_knocked_out);
-        ASSERT_FALSE(r.violation) << policy_name(GetParam().policy) << " tournament " << tournaments << ": "
-                                  << *r.violation;
+        TournamentResult r = play_tournament(tournament_seed(2026, tournaments), GetParam().policy,
+                                             wanted - hands, GetParam().already_knocked_out);
+        ASSERT_FALSE(r.violation) << policy_name(GetParam().policy) << " tournament " << tournaments
+                                  << ": " << *r.violation;
         hands += r.hands;
         ++tournaments;
         closed_field += r.end == GameEnd::TournamentWon;
@@ -36,12 +36,14 @@ TEST_P(Soak, InvariantsHoldOverThousandsOfHands) {
 
 INSTANTIATE_TEST_SUITE_P(
     Policies, Soak,
-    ::testing::Values(SoakCase{PolicyKind::caller, 0}, SoakCase{PolicyKind::raiser, 0}, SoakCase{PolicyKind::folder, 0},
-                      SoakCase{PolicyKind::sitout, 0}, SoakCase{PolicyKind::random, 0}, SoakCase{PolicyKind::shark, 0},
+    ::testing::Values(SoakCase{PolicyKind::caller, 0}, SoakCase{PolicyKind::raiser, 0},
+                      SoakCase{PolicyKind::folder, 0}, SoakCase{PolicyKind::sitout, 0},
+                      SoakCase{PolicyKind::random, 0}, SoakCase{PolicyKind::shark, 0},
                       SoakCase{PolicyKind::random, 950}, SoakCase{PolicyKind::shark, 970},
                       SoakCase{PolicyKind::sitout, 980}),
     [](const auto& info) {
-        return std::string(policy_name(info.param.policy)) + (info.param.already_knocked_out ? "_late" : "");
+        return std::string(policy_name(info.param.policy)) +
+               (info.param.already_knocked_out ? "_late" : "");
     });
 
 }  // namespace

@@ -22,7 +22,7 @@ namespace holdem::testing {
 // Plays back fixed draws in order, then goes on with seeded draws; reseeding does not restart
 // the script.
 class ScriptedRandom final : public Random {
-public:
+  public:
     explicit ScriptedRandom(std::vector<float> draws, std::uint64_t seed = 99)
         : draws_(std::move(draws)), rest_(seed) {}
     void reseed() override {
@@ -35,7 +35,7 @@ public:
     }
     int reseeds = 0;
 
-private:
+  private:
     std::vector<float> draws_;
     std::size_t position_ = 0;
     SeededRandom rest_;
@@ -46,7 +46,9 @@ inline std::unique_ptr<Table> seeded_table(std::uint64_t seed = 1) {
 }
 
 // The draw that yields card code `code` from ⌊r × 52 + 1⌋.
-inline float draw_for(CardCode code) { return (static_cast<float>(code) - 0.5f) / 52.0f; }
+inline float draw_for(CardCode code) {
+    return (static_cast<float>(code) - 0.5f) / 52.0f;
+}
 
 inline CardCode code_of(const std::string& text) {
     for (CardCode c = 1; c <= 52; ++c)
@@ -57,7 +59,8 @@ inline CardCode code_of(const std::string& text) {
 
 // Puts the given 25 card texts into the deck (positions 0 … 24).
 inline void stack_deck(Table& t, const std::vector<std::string>& texts) {
-    for (std::size_t i = 0; i < texts.size() && i < t.deck.size(); ++i) t.deck[i] = code_of(texts[i]);
+    for (std::size_t i = 0; i < texts.size() && i < t.deck.size(); ++i)
+        t.deck[i] = code_of(texts[i]);
 }
 
 // A deck whose hole cards are spread out and whose board is given.
@@ -72,18 +75,22 @@ inline std::vector<std::string> deck_with_board(std::vector<std::string> board) 
 // draws of the first hand's deck (seeded when none is given).
 inline std::vector<float> toss_draws(int dealer, const std::vector<std::string>& first_hand = {}) {
     std::vector<float> draws;
-    for (CardCode c = 1; c <= 25; ++c) draws.push_back(draw_for(c));  // drawn and thrown away
+    for (CardCode c = 1; c <= 25; ++c)
+        draws.push_back(draw_for(c));  // drawn and thrown away
     CardCode low = 1;
     for (int position = 0; position < 25; ++position)
         draws.push_back(draw_for(position == dealer - 1 ? 52 : low++));
-    for (const std::string& text : first_hand) draws.push_back(draw_for(code_of(text)));
+    for (const std::string& text : first_hand)
+        draws.push_back(draw_for(code_of(text)));
     return draws;
 }
 
 // A started game whose first hand is dealt by `dealer`, blinds posted, the clock running.
-inline std::unique_ptr<Table> game_with_dealer(int dealer, const std::vector<std::string>& first_hand = {},
+inline std::unique_ptr<Table> game_with_dealer(int dealer,
+                                               const std::vector<std::string>& first_hand = {},
                                                std::uint64_t seed = 5) {
-    auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(dealer, first_hand), seed));
+    auto t = std::make_unique<Table>(
+        std::make_unique<ScriptedRandom>(toss_draws(dealer, first_hand), seed));
     start_game(*t);
     return t;
 }
@@ -97,7 +104,9 @@ inline void set_standings(Table& t, std::array<int, 10> ranks) {
 }
 
 // Advances virtual time by whole pacing-clock ticks.
-inline void ticks(Table& t, int n = 1) { run_until(t, t.loop.now() + 1500LL * n); }
+inline void ticks(Table& t, int n = 1) {
+    run_until(t, t.loop.now() + 1500LL * n);
+}
 
 inline std::string focus_name(const Table& t) {
     return t.loop.focus() ? control_name(*t.loop.focus()) : std::string("none");
@@ -105,11 +114,27 @@ inline std::string focus_name(const Table& t) {
 
 inline Chips stacks_and_pot(const Table& t) {
     Chips sum = t.pot;
-    for (int k = 1; k <= 10; ++k) sum += t.seat(k).prize;
+    for (int k = 1; k <= 10; ++k)
+        sum += t.seat(k).prize;
     return sum;
 }
 
-inline const std::string& caption(const Table& t, ControlId id) { return t.controls.caption(id); }
-inline bool visible(const Table& t, ControlId id) { return t.controls[id].visible; }
+// A seat's two hand cards and its copy of the board, as card texts.
+inline void set_seven_cards(Player& p, std::array<const char*, 7> cards) {
+    p.cardtext1 = cards[0];
+    p.cardtext2 = cards[1];
+    p.flop1 = cards[2];
+    p.flop2 = cards[3];
+    p.flop3 = cards[4];
+    p.flop4 = cards[5];
+    p.flop5 = cards[6];
+}
+
+inline const std::string& caption(const Table& t, ControlId id) {
+    return t.controls.caption(id);
+}
+inline bool visible(const Table& t, ControlId id) {
+    return t.controls[id].visible;
+}
 
 }  // namespace holdem::testing

@@ -9,7 +9,9 @@ namespace {
 
 using namespace holdem::testing;
 
-float batch_draw(int n) { return (static_cast<float>(n) - 5.0f + 0.5f) / 10.0f; }
+float batch_draw(int n) {
+    return (static_cast<float>(n) - 5.0f + 0.5f) / 10.0f;
+}
 
 std::unique_ptr<Table> field_table(std::vector<float> draws) {
     auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(std::move(draws)));
@@ -32,9 +34,11 @@ TEST(GrowField, TheFirstReplacementStackByBatchSize) {
 
 TEST(GrowField, TendsToAThousandAndNeverEmptiesTheFieldBelowTheTable) {
     auto t = seeded_table(11);
-    for (int k = 1; k <= 10; ++k) t->seat(k).Active = true;
+    for (int k = 1; k <= 10; ++k)
+        t->seat(k).Active = true;
     Chips stack = 0;
-    for (int hand = 0; hand < 5000; ++hand) stack = grow_field(*t);
+    for (int hand = 0; hand < 5000; ++hand)
+        stack = grow_field(*t);
     EXPECT_EQ(t->field.eliminated, 990);
     EXPECT_EQ(entrants_left(*t), 10);
     EXPECT_EQ(stack, 1003);  // 990000 / 987
@@ -44,7 +48,8 @@ TEST(GrowField, TendsToAThousandAndNeverEmptiesTheFieldBelowTheTable) {
 }
 
 TEST(NameFragment, DrawsOneOfTwentyFive) {
-    ScriptedRandom r({0.0f, 0.99999994f, 7.5f / 25.0f, 19.5f / 25.0f, 20.5f / 25.0f, 22.5f / 25.0f});
+    ScriptedRandom r(
+        {0.0f, 0.99999994f, 7.5f / 25.0f, 19.5f / 25.0f, 20.5f / 25.0f, 22.5f / 25.0f});
     EXPECT_EQ(name_fragment(r), "poker");
     EXPECT_EQ(name_fragment(r), "smiling");
     EXPECT_EQ(name_fragment(r), "texas");
@@ -113,7 +118,8 @@ TEST(TournamentStep, TheHumanBrokeEndsTheGameOneChipPlaysOn) {
 TEST(TournamentStep, TheLastEntrantWinsTheTournament) {
     auto t = field_table({batch_draw(14)});
     t->field.eliminated = 990;
-    for (int k = 3; k <= 10; ++k) t->seat(k).Active = false;
+    for (int k = 3; k <= 10; ++k)
+        t->seat(k).Active = false;
     t->seat(2).prize = 0;
     tournament_step(*t);
     EXPECT_EQ(t->ended, GameEnd::TournamentWon);

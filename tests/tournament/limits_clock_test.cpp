@@ -23,7 +23,8 @@ TEST(LimitsClock, ALevelLasts31TicksAndTheLabelsAreWrittenBeforeTheRise) {
     limits_clock_tick(*t);
     EXPECT_EQ(caption(*t, ctl::limitslabel), "Limits Go Up in mins   9 : 99 sec");
     EXPECT_EQ(caption(*t, ctl::limitsdisplay), "Limits    10  -   20");
-    for (int tick = 2; tick <= 30; ++tick) limits_clock_tick(*t);
+    for (int tick = 2; tick <= 30; ++tick)
+        limits_clock_tick(*t);
     EXPECT_EQ(t->limits, 10);
     EXPECT_EQ(t->limittimersetting, 970);
     limits_clock_tick(*t);  // the 31st: shows 969 and the old blinds, then rises
@@ -39,7 +40,8 @@ TEST(LimitsClock, ALevelLasts31TicksAndTheLabelsAreWrittenBeforeTheRise) {
 
 TEST(LimitsClock, TheLastLevelKeepsCountingAndLevelStopsAt13) {
     auto t = seeded_table();
-    for (int tick = 0; tick < 31 * 20; ++tick) limits_clock_tick(*t);
+    for (int tick = 0; tick < 31 * 20; ++tick)
+        limits_clock_tick(*t);
     EXPECT_EQ(t->limits, 100000);
     EXPECT_EQ(t->level, 13);
     EXPECT_EQ(caption(*t, ctl::limitsdisplay), "Limits    100000  -   200000");

@@ -13,7 +13,8 @@ TEST(TournamentRun, PlaysToItsEndWithTheRankLineNeverBelowTheTable) {
     for (std::uint64_t seed = 1; seed <= 20; ++seed) {
         const auto started = std::chrono::steady_clock::now();
         TournamentResult r = play_tournament(seed, PolicyKind::shark, 100000);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         ASSERT_FALSE(r.violation) << "seed " << seed << ": " << *r.violation;
         ASSERT_TRUE(r.end) << "seed " << seed << " did not end";
         won += *r.end == GameEnd::TournamentWon;

@@ -42,7 +42,7 @@ struct VirtualGame {
 
 class TableWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void splashGivesWayOnceWhicheverComesFirst();
     void tableStartState();
     void handPlayedThroughTheWidgets();
@@ -78,7 +78,8 @@ void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
 void TableWindowTest::tableStartState() {
     VirtualGame game(false);
     int cards = 0;
-    for (int n = 12; n <= 31; ++n) cards += game.table().controls[ctl::Picture(n)].visible;
+    for (int n = 12; n <= 31; ++n)
+        cards += game.table().controls[ctl::Picture(n)].visible;
     QCOMPARE(cards, 20);
     game.host.start();
     QCOMPARE(game.window.windowTitle(), QString("Tournament Area"));
@@ -113,7 +114,8 @@ void TableWindowTest::handPlayedThroughTheWidgets() {
                 QTest::keyClick(box, Qt::Key_Return);
                 QCOMPARE(t.seat(1).prize, 0);  // more than the stack: all in
                 QVERIFY(stack > 0);
-                QCOMPARE(QString::fromStdString(t.controls.caption(ctl::stack_label(1))), QString("All in"));
+                QCOMPARE(QString::fromStdString(t.controls.caption(ctl::stack_label(1))),
+                         QString("All in"));
                 QVERIFY(!box->isVisible());
             } else {
                 QPushButton* call = game.window.button(ctl::Call);
@@ -157,9 +159,10 @@ void TableWindowTest::cardArtLayout() {
     QVERIFY(art.cell(72).isNull());
     // Backs are filled in their colours; the empty cells are transparent.
     const QImage grid = art.grid();
-    QVERIFY(qAlpha(grid.pixel(20, 28)) == 255);                     // cell 0, a back
-    QVERIFY(qAlpha(grid.pixel(17 * 40 + 20, 3 * 56 + 28)) == 0);    // cell 71, empty
-    QVERIFY(grid.pixel(20, 28) != grid.pixel(17 * 40 + 20, 2 * 56 + 28));  // pink back and cell 53 differ
+    QVERIFY(qAlpha(grid.pixel(20, 28)) == 255);                   // cell 0, a back
+    QVERIFY(qAlpha(grid.pixel(17 * 40 + 20, 3 * 56 + 28)) == 0);  // cell 71, empty
+    QVERIFY(grid.pixel(20, 28) !=
+            grid.pixel(17 * 40 + 20, 2 * 56 + 28));  // pink back and cell 53 differ
 }
 
 void TableWindowTest::endOfGameShowsTheOutcome() {
@@ -168,8 +171,10 @@ void TableWindowTest::endOfGameShowsTheOutcome() {
     game.table().controls.set_caption(ctl::stack_label(1), "All in");
     // Play on until the deal timer finds the human broke.
     for (int step = 0; step < 3000 && !game.table().ended; ++step) {
-        if (sim::human_turn_open(game.table())) QTest::mouseClick(game.window.button(ctl::Fold), Qt::LeftButton);
-        else game.next();
+        if (sim::human_turn_open(game.table()))
+            QTest::mouseClick(game.window.button(ctl::Fold), Qt::LeftButton);
+        else
+            game.next();
     }
     QCOMPARE(game.table().ended, std::optional<GameEnd>(GameEnd::HumanBroke));
     QCOMPARE(game.notices.size(), std::size_t(1));
