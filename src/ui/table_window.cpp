@@ -163,6 +163,26 @@ bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;  // the line edit takes the key as usual
 }
 
+void TableWindow::keyPressEvent(QKeyEvent* event) {
+    const Controls& controls = host_.table().controls;
+    std::optional<ControlId> pressed;
+    switch (event->key()) {
+        case Qt::Key_C:
+            pressed = controls[ctl::Call].visible ? ctl::Call : ctl::Check;
+            break;
+        case Qt::Key_R:
+            pressed = ctl::Raise;
+            break;
+        case Qt::Key_F:
+            pressed = ctl::Fold;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    if (controls[*pressed].visible) host_.click(*pressed);
+}
+
 void TableWindow::game_ended(GameEnd why) {
     if (why == GameEnd::Exit) {
         QApplication::quit();

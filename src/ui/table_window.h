@@ -43,6 +43,8 @@ class TableWindow : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // C calls or checks, R raises, F folds: the same as pressing the button.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

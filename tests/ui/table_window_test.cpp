@@ -117,10 +117,14 @@ void TableWindowTest::handPlayedThroughTheWidgets() {
                 QCOMPARE(QString::fromStdString(t.controls.caption(ctl::stack_label(1))),
                          QString("All in"));
                 QVERIFY(!box->isVisible());
-            } else {
+            } else if (step % 2) {
                 QPushButton* call = game.window.button(ctl::Call);
                 QPushButton* check = game.window.button(ctl::Check);
                 QTest::mouseClick(call->isVisible() ? call : check, Qt::LeftButton);
+            } else {
+                const std::uint64_t events = t.loop.events_run();
+                QTest::keyClick(&game.window, Qt::Key_C);  // the keyboard calls or checks
+                QVERIFY(t.loop.events_run() > events);
             }
         } else {
             game.next();
