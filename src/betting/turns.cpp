@@ -190,7 +190,7 @@ void computer_seat_turn(Table& t, int k) {
 void Picture2_GotFocus(Table& t) {
     if (t.gameover) return;
     Player& p = t.seat(human_seat);
-    if (!t.postblinds && small_blind_seat(t, human_seat)) t.small_blind_turn_taken = true;
+    open_round_if_blinds_came_round(t, human_seat);
     if (!t.postblinds && small_blind_seat(t, human_seat) && p.Active) {
         forced_bet(t, human_seat, t.limits);
         chips_player_show(t, p.bet, human_seat);
@@ -219,8 +219,7 @@ void Command5_GotFocus(Table& t) {
     if (t.gameover) return;
     Player& p = t.seat(human_seat);
     Controls& c = t.controls;
-    if (!t.postblinds && small_blind_seat(t, human_seat) && t.small_blind_turn_taken)
-        t.postblinds = true;
+    open_round_if_blinds_came_round(t, human_seat);
 
     stop_pacing_clock(t);
     c.set_caption(ctl::Call, number_text(static_cast<std::int64_t>(t.currentbet) - p.totalbet));
