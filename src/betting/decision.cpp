@@ -10,16 +10,10 @@ void computer_decision(Table& t, int k) {
     bool folded = false;
     if (p.handrank == 1) {
         const Chips to_call = checked_sub(t.currentbet, p.totalbet);
-        p.bet = to_chips(static_cast<double>(p.prize) / 4.0 + static_cast<double>(to_call));
-        if (p.bet >= p.prize) p.bet = p.prize;
-        p.totalbet = checked_add(p.totalbet, p.bet);
-        p.prize = checked_sub(p.prize, p.bet);
+        p.pay(to_chips(static_cast<double>(p.prize) / 4.0 + static_cast<double>(to_call)));
         raise_bookkeeping(t, k);
     } else if (p.handrank >= 2 && p.handrank <= 4) {
-        p.bet = checked_sub(t.currentbet, p.totalbet);
-        if (p.bet >= p.prize) p.bet = p.prize;
-        p.totalbet = checked_add(p.totalbet, p.bet);
-        p.prize = checked_sub(p.prize, p.bet);
+        p.pay(checked_sub(t.currentbet, p.totalbet));
     } else {
         p.fold = true;
         folded = true;

@@ -19,20 +19,13 @@ Player& human(Table& t) {
 // Seat 1 puts `amount` in: the whole stack when the amount reaches it.
 void put_chips_in(Table& t, Chips amount) {
     Player& p = human(t);
-    p.bet = amount >= p.prize ? p.prize : amount;
-    p.totalbet = checked_add(p.totalbet, p.bet);
-    p.prize = checked_sub(p.prize, p.bet);
+    p.pay(amount);
     show_stack_or_all_in(t, human_seat);
     if (p.totalbet > t.currentbet) t.currentbet = p.totalbet;
     t.pot = checked_add(t.pot, p.bet);
     t.controls.set_caption(ctl::potlabel, number_text(t.pot));
     chips_player_show(t, p.bet, human_seat);
     bet_panel_hide(t);
-}
-
-void refresh_stack_label(Table& t) {
-    t.controls.set_caption(ctl::stack_label(human_seat), number_text(human(t).prize));
-    show_stack_or_all_in(t, human_seat);
 }
 
 void hand_on(Table& t) {
@@ -87,7 +80,7 @@ void Command6_Click(Table& t) {
 }
 
 void Command7_Click(Table& t) {
-    refresh_stack_label(t);
+    show_stack_or_all_in(t, human_seat);
     bet_panel_hide(t);
     closing_check(t, human_seat, CloserOrder::Check);
     hand_on(t);
@@ -95,7 +88,7 @@ void Command7_Click(Table& t) {
 }
 
 void Command8_Click(Table& t) {
-    refresh_stack_label(t);
+    show_stack_or_all_in(t, human_seat);
     bet_panel_hide(t);
     t.controls.hide(ctl::first_card(human_seat));
     t.controls.hide(ctl::second_card(human_seat));

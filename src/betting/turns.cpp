@@ -103,10 +103,8 @@ void roundtimer_Timer(Table& t) {
 
 void forced_bet(Table& t, int seat, Chips amount) {
     Player& p = t.seat(seat);
-    p.bet = amount >= p.prize ? p.prize : amount;
-    p.totalbet = checked_add(p.totalbet, p.bet);
-    t.currentbet = p.bet;
-    p.prize = checked_sub(p.prize, p.bet);
+    p.pay(amount);
+    t.currentbet = p.bet;  // assigned, not compared: a short blind lowers it
     show_stack_or_all_in(t, seat);
     t.pot = checked_add(t.pot, p.bet);
     t.controls.set_caption(ctl::potlabel, number_text(t.pot));
@@ -230,7 +228,7 @@ void Command5_GotFocus(Table& t) {
     if (!p.fold && !p.sittingout) {
         set_highlight(t, human_seat, colours::highlight);
         bet_panel_show(t);
-        if (numeric_value(c.caption(ctl::Call)) <= 0) {
+        if (to_call <= 0) {
             c.show(ctl::Check);
             c.hide(ctl::Call);
             // "Call" held the focus and is gone: "Check" takes it, without ending the turn.

@@ -42,6 +42,14 @@ struct Player {
     std::int16_t tournament_position = 0;
     std::int16_t table_position = 0;
 
+    // Pays `amount` from the stack, or the whole stack when the amount reaches it: bet is what
+    // went in, and it counts towards this round's total.
+    void pay(Chips amount) {
+        bet = amount >= prize ? prize : amount;
+        totalbet = checked_add(totalbet, bet);
+        prize = checked_sub(prize, bet);
+    }
+
     // Whether the seat still plays this hand's cards.
     bool in_hand() const { return Active && !fold && !sittingout; }
     // Whether the seat can still put chips in by its own choice.
