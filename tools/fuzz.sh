@@ -11,5 +11,5 @@ for target in numbers table; do
   cp -n "$root/fuzz/corpus/$target"/* "$work"/ 2>/dev/null || true
   echo "== fuzz_$target for ${seconds}s"
   "$build/fuzz/fuzz_$target" "$work" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$build/artifacts/" -max_len=4096
+    -artifact_prefix="$build/artifacts/" -max_len=4096 -len_control=0
 done

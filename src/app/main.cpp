@@ -1,16 +1,59 @@
 // Final Table Hold'em: the splash, then the table.
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "game/table.h"
+#include "ui/fonts.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
 
+namespace {
+
+// The platform the program will ask Qt for: -platform on the command line, else
+// QT_QPA_PLATFORM, else Qt's default for this desktop.
+QByteArray requested_platform(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return argv[i + 1];
+    return qgetenv("QT_QPA_PLATFORM");
+}
+
+// A desktop platform needs a display server to talk to.
+bool display_missing(const QByteArray& platform) {
+    const bool desktop =
+        platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    return desktop && qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+[[noreturn]] void cannot_open_window(const char* why) {
+    std::fprintf(stderr, "cannot open a window: %s\n", why);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// While the application starts, Qt reports a platform it cannot use by aborting; the player gets
+// one line instead. Other messages of the start are dropped: they only explain that failure.
+void start_up_messages(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type == QtFatalMsg)
+        cannot_open_window(
+            "no usable platform plugin; check QT_QPA_PLATFORM or run under a desktop session");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (display_missing(requested_platform(argc, argv)))
+        cannot_open_window("no display; set DISPLAY or run under a desktop session");
+    const QtMessageHandler usual = qInstallMessageHandler(start_up_messages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(usual);
     QApplication::setApplicationName("Final Table Hold'em");
+    holdem::ui::load_fonts();
 
     std::unique_ptr<holdem::ui::QtHost> host;
     std::unique_ptr<holdem::ui::TableWindow> table;

@@ -7,6 +7,8 @@ namespace holdem {
 
 void computer_decision(Table& t, int k) {
     Player& p = t.seat(k);
+    const Chips bet_before = t.currentbet;
+    const bool was_all_in = p.allin;
     bool folded = false;
     if (p.handrank == 1) {
         const Chips to_call = checked_sub(t.currentbet, p.totalbet);
@@ -28,6 +30,8 @@ void computer_decision(Table& t, int k) {
         t.controls.set_caption(ctl::potlabel, number_text(t.pot));
         if (p.bet != 0) chips_player_show(t, p.bet, k);
     }
+    // A seat already all in acts with an empty stack: nothing happens that a player would see.
+    if (folded || !was_all_in) report_action(t, k, bet_before, p.bet, folded);
     closing_check(t, k, CloserOrder::Computer);
 }
 

@@ -19,6 +19,7 @@ Player& human(Table& t) {
 // Seat 1 puts `amount` in: the whole stack when the amount reaches it.
 void put_chips_in(Table& t, Chips amount) {
     Player& p = human(t);
+    const Chips bet_before = t.currentbet;
     p.pay(amount);
     show_stack_or_all_in(t, human_seat);
     if (p.totalbet > t.currentbet) t.currentbet = p.totalbet;
@@ -26,9 +27,11 @@ void put_chips_in(Table& t, Chips amount) {
     t.controls.set_caption(ctl::potlabel, number_text(t.pot));
     chips_player_show(t, p.bet, human_seat);
     bet_panel_hide(t);
+    report_action(t, human_seat, bet_before, p.bet, false);
 }
 
 void hand_on(Table& t) {
+    if (t.human_turn_waiting) end_human_highlight(t);
     if (!t.gameover) t.loop.set_focus(ctl::focus_box(2));
 }
 
@@ -80,6 +83,7 @@ void Command6_Click(Table& t) {
 }
 
 void Command7_Click(Table& t) {
+    if (!t.gameover) report_action(t, human_seat, t.currentbet, 0, false);
     show_stack_or_all_in(t, human_seat);
     bet_panel_hide(t);
     closing_check(t, human_seat, CloserOrder::Check);
@@ -88,6 +92,7 @@ void Command7_Click(Table& t) {
 }
 
 void Command8_Click(Table& t) {
+    if (!t.gameover) report_action(t, human_seat, t.currentbet, 0, true);
     show_stack_or_all_in(t, human_seat);
     bet_panel_hide(t);
     t.controls.hide(ctl::first_card(human_seat));

@@ -1,5 +1,6 @@
 #include "betting/turns.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "betting/chips.h"
@@ -21,13 +22,24 @@ void set_highlight(Table& t, int seat, Colour colour) {
 }
 
 // Gives the turn to the seat after `seat`: its focus box, or the human's "Call" after seat 10.
+// During the blinds with seat 9 dealing, seat 10 hands on to seat 1's focus box instead, as its
+// small blind does, so that seat 1 still posts the big blind when seat 10 has none to post.
 void hand_turn_on(Table& t, int seat) {
-    if (seat == seat_count) {
+    if (seat == seat_count && !t.postblinds && t.seat(9).dealer == 1) {
+        t.loop.set_focus(ctl::focus_box(human_seat));
+    } else if (seat == seat_count) {
         t.controls.show(ctl::Call);
         t.loop.set_focus(ctl::Call);
     } else {
         t.loop.set_focus(ctl::focus_box(seat + 1));
     }
+}
+
+// A blind: the seat pays the amount or its whole stack, and its chips show.
+void post_blind(Table& t, int seat, bool big) {
+    forced_bet(t, seat, big ? checked_mul(t.limits, 2) : t.limits);
+    chips_player_show(t, t.seat(seat).bet, seat);
+    notify(t, [&](TableObserver& o) { o.blind_posted(t, seat, t.seat(seat).bet, big); });
 }
 
 bool small_blind_seat(const Table& t, int seat) {
@@ -120,6 +132,26 @@ void show_stack_or_all_in(Table& t, int seat) {
     }
 }
 
+void report_action(Table& t, int seat, Chips bet_before, Chips amount, bool folded) {
+    const Player& p = t.seat(seat);
+    ActionEvent e;
+    e.seat = seat;
+    e.street = static_cast<Street>(std::max(0, current_street(t)));
+    e.amount = folded ? 0 : amount;
+    e.total = p.totalbet;
+    if (folded)
+        e.action = Action::fold;
+    else if (amount > 0 && p.prize <= 0)
+        e.action = Action::all_in;
+    else if (p.totalbet > bet_before)
+        e.action = bet_before == 0 ? Action::bet : Action::raise;
+    else if (amount > 0)
+        e.action = Action::call;
+    else
+        e.action = Action::check;
+    notify(t, [&](TableObserver& o) { o.action_taken(t, e); });
+}
+
 bool nobody_can_act(const Table& t) {
     for (int k = 1; k <= seat_count; ++k)
         if (t.seat(k).can_act()) return false;
@@ -151,14 +183,12 @@ void computer_seat_turn(Table& t, int k) {
     open_round_if_blinds_came_round(t, k);
 
     if (!t.postblinds && small_blind_seat(t, k) && p.Active) {
-        forced_bet(t, k, t.limits);
-        chips_player_show(t, p.bet, k);
+        post_blind(t, k, false);
         Command4_Click(t);
         t.loop.set_focus(ctl::focus_box(seat_after(k)));
     }
     if (!t.postblinds && big_blind_seat(t, k) && p.Active) {
-        forced_bet(t, k, checked_mul(t.limits, 2));
-        chips_player_show(t, p.bet, k);
+        post_blind(t, k, true);
         distribute_cards_for_10(t);
         show_hole_cards(t);
         Command4_Click(t);
@@ -190,14 +220,12 @@ void Picture2_GotFocus(Table& t) {
     Player& p = t.seat(human_seat);
     open_round_if_blinds_came_round(t, human_seat);
     if (!t.postblinds && small_blind_seat(t, human_seat) && p.Active) {
-        forced_bet(t, human_seat, t.limits);
-        chips_player_show(t, p.bet, human_seat);
+        post_blind(t, human_seat, false);
         Command4_Click(t);
         t.loop.set_focus(ctl::focus_box(2));
     }
     if (!t.postblinds && big_blind_seat(t, human_seat) && p.Active) {
-        forced_bet(t, human_seat, checked_mul(t.limits, 2));
-        chips_player_show(t, p.bet, human_seat);
+        post_blind(t, human_seat, true);
         distribute_cards_for_10(t);
         show_hole_cards(t);
         t.postblinds = true;
@@ -261,12 +289,20 @@ void focus_box_lost_focus(Table& t, int seat) {
     if (seat == human_seat) bet_panel_hide(t);
 }
 
-void Command5_LostFocus(Table& t) {
-    set_highlight(t, human_seat, colours::idle);
-    Command4_Click(t);
+// The human's turn ends when an action hands it on. While the action panel is open, the focus
+// moving to "Sit Out" or to a "Bet It" that may yet be refused ends nothing: the clock stays
+// stopped and seat 1 keeps its highlight until an action closes the panel.
+void human_button_lost_focus(Table& t) {
+    const std::optional<ControlId> to = t.loop.focus();
+    if (t.controls[ctl::Fold].visible && to && (*to == ctl::SitOut || *to == ctl::BetIt)) {
+        t.human_turn_waiting = true;
+        return;
+    }
+    end_human_highlight(t);
 }
 
-void action_button_lost_focus(Table& t) {
+void end_human_highlight(Table& t) {
+    t.human_turn_waiting = false;
     set_highlight(t, human_seat, colours::idle);
     Command4_Click(t);
 }

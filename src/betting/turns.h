@@ -22,8 +22,10 @@ void Picture2_GotFocus(Table& t);
 void Command5_GotFocus(Table& t);
 // The end of a highlight (Picture2_LostFocus … Picture11_LostFocus).
 void focus_box_lost_focus(Table& t, int seat);
-void Command5_LostFocus(Table& t);
-void action_button_lost_focus(Table& t);  // Command6 … Command8
+// Command5_LostFocus … Command8_LostFocus.
+void human_button_lost_focus(Table& t);
+// Seat 1's highlight off and the clock running again: the human's turn is over.
+void end_human_highlight(Table& t);
 
 // Who calls the closing check decides the order of its steps.
 enum class CloserOrder { Computer, HumanPassThrough, CallFold, Check };
@@ -40,6 +42,10 @@ void opening_closer(Table& t, int seat);
 void forced_bet(Table& t, int seat, Chips amount);
 // The stack label shows the stack, or "All in" (and the seat is all in) once it is empty.
 void show_stack_or_all_in(Table& t, int seat);
+
+// Tells the watchers what a seat has just done with its turn: `bet_before` is the table's bet
+// before it acted and `amount` what it put in.
+void report_action(Table& t, int seat, Chips bet_before, Chips amount, bool folded);
 
 // Nobody left at the table can put chips in by choice.
 bool nobody_can_act(const Table& t);

@@ -3,8 +3,6 @@
 #include <array>
 #include <string>
 
-#include "procedures/hand_reading.h"
-
 namespace holdem {
 
 namespace {
@@ -89,23 +87,27 @@ void evaluate_hand_value(Table& t) {
 void evaluate_hand_royal(Table& t, int player) {
     if (player < 1 || player > seat_count) return;
     Player& p = t.seat(player);
-    const bool flush_mark = p.handvalueflush.find("flush") != std::string::npos;
-    const std::size_t straight_at = p.handvaluestraight.find("straight");
-    if (!flush_mark || straight_at == std::string::npos) return;
+    evaluate_royal(
+        p, read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}));
+}
 
+void evaluate_royal(Player& p, const SevenCards& cards) {
     const std::size_t suit_at = p.handvalueflush.find("flush ");
-    const int suit =
-        suit_at == std::string::npos ? 0 : suit_detail(p.handvalueflush.substr(suit_at + 6));
-    const SevenCards cards =
-        read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5});
+    if (suit_at == std::string::npos) return;
+    const int suit = suit_detail(std::string_view(p.handvalueflush).substr(suit_at + 6));
     const int run_top = suit > 0 ? suited_run_top(cards, suit - 1) : -1;
     if (run_top < 0) return;
 
-    p.handvaluesflush = "straight flush ";
-    p.handvaluesflush += rank_text(run_top);
-    if (p.handvaluestraight.find("straight A") != std::string::npos && run_top == 12) {
+    // A straight flush is named by its suited run, and needs a straight verdict of its own.
+    if (p.handvaluestraight.find("straight") != std::string::npos) {
+        p.handvaluesflush = "straight flush ";
+        p.handvaluesflush += rank_text(run_top);
+    }
+    // Ten to ace in one suit is a royal flush whatever the straight verdict says: a royal on the
+    // board is every seat's, not only that of the seats holding an ace.
+    if (run_top == 12) {
         p.handvaluerflush = "royal flush ";
-        p.handvaluerflush += p.handvalueflush.substr(suit_at + 6);
+        p.handvaluerflush += std::string_view(p.handvalueflush).substr(suit_at + 6);
     }
 }
 

@@ -102,7 +102,7 @@ void evaluate_winner(Table& t) {
     if (t.gameover) return;  // the pot is paid once
     t.gameover = true;
     ++t.showdowns;
-    if (t.observer) t.observer->showdown_started(t);
+    notify(t, [&](TableObserver& o) { o.showdown_started(t); });
     stop_pacing_clock(t);
     t.controls.show(ctl::winnerlabel);
 
@@ -110,22 +110,30 @@ void evaluate_winner(Table& t) {
     t.numberofwinners = static_cast<std::int16_t>(paid.size());
     for (int k : paid)
         t.seat(k).handrank = 1;
+    for (int k = 1; k <= seat_count; ++k)
+        if (t.seat(k).in_hand()) notify(t, [&](TableObserver& o) { o.hand_shown(t, k); });
 
+    auto award = [&](int k) {
+        const Chips before = t.seat(k).prize;
+        award_share(t, k);
+        const Chips won = t.seat(k).prize - before;
+        notify(t, [&](TableObserver& o) { o.pot_won(t, k, won); });
+    };
     for (int k : paid) {
         if (k == human_seat) {
-            guarded([&] { award_share(t, k); });
+            guarded([&] { award(k); });
             guarded([&] { show_winner_line(t, k); });
             guarded([&] { pot_to_winner(t, k); });
             guarded([&] { reveal(t); });
         } else {
             guarded([&] { show_winner_line(t, k); });
             guarded([&] { reveal(t); });
-            guarded([&] { award_share(t, k); });
+            guarded([&] { award(k); });
             guarded([&] { pot_to_winner(t, k); });
         }
     }
     guarded([&] { show_stacks(t); });
-    if (t.observer) t.observer->pot_awarded(t);
+    notify(t, [&](TableObserver& o) { o.pot_awarded(t); });
     guarded([&] { Command1_Click(t); });
 }
 

@@ -26,10 +26,9 @@ void TableEvents::focus_lost(ControlId control) {
     guarded(t_, [&] {
         if (int seat = ctl::seat_of_focus_box(control))
             focus_box_lost_focus(t_, seat);
-        else if (control == ctl::Call)
-            Command5_LostFocus(t_);
-        else if (control == ctl::Raise || control == ctl::Check || control == ctl::Fold)
-            action_button_lost_focus(t_);
+        else if (control == ctl::Call || control == ctl::Raise || control == ctl::Check ||
+                 control == ctl::Fold)
+            human_button_lost_focus(t_);
     });
 }
 

@@ -74,7 +74,7 @@ void first_game(Table& t) {
     if (t.tossdone == 0) toss(t);
     dealfirst(t);
     ++t.hands_started;
-    if (t.observer) t.observer->hand_started(t);
+    notify(t, [&](TableObserver& o) { o.hand_started(t); });
     blinds_bet(t);
 }
 
@@ -114,6 +114,7 @@ void new_deal(Table& t) {
     t.gameover = false;
     t.postblinds = t.postflop1 = t.postflop2 = t.postflop3 = false;
     t.small_blind_turn_taken = false;
+    t.human_turn_waiting = false;
     bet_panel_hide(t);
     t.loop.set_timer_enabled(TimerId::Timer1, false);
     Command4_Click(t);
@@ -124,7 +125,7 @@ void new_deal(Table& t) {
     evaluate_player_cards(t);
     show_hole_cards(t);
     ++t.hands_started;
-    if (t.observer) t.observer->hand_started(t);
+    notify(t, [&](TableObserver& o) { o.hand_started(t); });
     blinds_bet(t);
 }
 

@@ -41,6 +41,7 @@ void end_game(Table& t, GameEnd why) {
     t.ended = why;
     t.loop.set_timer_enabled(TimerId::roundtimer, false);
     t.loop.set_timer_enabled(TimerId::Timer1, false);
+    notify(t, [&](TableObserver& o) { o.game_ended(t, why); });
     if (t.on_game_end) t.on_game_end(why);
 }
 

@@ -8,18 +8,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/cards.h"
 #include "game/controls.h"
 #include "game/event_loop.h"
 #include "game/numbers.h"
+#include "game/observer.h"
 #include "game/player.h"
 #include "game/random.h"
 
 namespace holdem {
-
-// Why the game ended.
-enum class GameEnd : std::uint8_t { Exit, HumanBroke, TournamentWon, Overflow };
 
 inline constexpr int seat_count = 10;
 inline constexpr int human_seat = 1;
@@ -32,21 +31,6 @@ constexpr int seat_after(int seat, int steps = 1) {
 constexpr int seat_before(int seat, int steps = 1) {
     return seat_after(seat, -steps);
 }
-
-struct Table;
-
-// Lets a tool watch the hand cycle (the simulator checks its invariants here). The calls come
-// from inside the handlers and must not change the table.
-class TableObserver {
-  public:
-    virtual ~TableObserver() = default;
-    // The hand is set up and dealt; no blind is posted yet.
-    virtual void hand_started(const Table&) {}
-    // The showdown begins: the pot is complete and nobody has been paid.
-    virtual void showdown_started(const Table&) {}
-    // Every winner has been paid and the stacks are shown.
-    virtual void pot_awarded(const Table&) {}
-};
 
 // The tournament's field outside this table: entrants knocked out elsewhere and their chips.
 struct FieldCounts {
@@ -95,6 +79,9 @@ struct Table {
     // The seat after the dealer has had its blind turn in this hand; when the turn comes round
     // to it again before the pre-flop round has begun, the round begins there.
     bool small_blind_turn_taken = false;
+    // The focus left the human's buttons for "Sit Out" or "Bet It" while the panel stayed open:
+    // the turn is still the human's until an action hands it on.
+    bool human_turn_waiting = false;
 
     FieldCounts field;
     Controls controls;
@@ -104,7 +91,7 @@ struct Table {
     // Hands dealt and showdowns held so far, for tools that watch the game.
     std::uint64_t hands_started = 0;
     std::uint64_t showdowns = 0;
-    TableObserver* observer = nullptr;
+    std::vector<TableObserver*> observers;
 
     // The end of the game: set once, then nothing further runs.
     std::optional<GameEnd> ended;
@@ -116,6 +103,13 @@ std::int16_t& closing_seat(Table& t, int street);
 bool street_flag(const Table& t, int street);
 // The betting round under way: the last street whose flag is set, or -1 during the blinds.
 int current_street(const Table& t);
+
+// Tells every watcher what happened.
+template <typename Report>
+void notify(const Table& t, Report&& report) {
+    for (TableObserver* o : t.observers)
+        report(*o);
+}
 
 // Ends the game for good and tells the host.
 void end_game(Table& t, GameEnd why);

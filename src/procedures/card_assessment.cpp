@@ -13,13 +13,12 @@ void blank(std::string& text) {
     text.assign(1, ' ');
 }
 
-// Reads one seat's seven cards into its hand texts. The verdict line, fl, st and flopvalue are
-// written as the routines leave them, run in their fixed order.
-void read_seat(Table& t, int k) {
-    Player& p = t.seat(k);
-    const SevenCards cards =
-        read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5});
-    std::string& verdict = t.controls[ctl::Label(23)].caption;
+}  // namespace
+
+// The verdict line, fl, st and flopvalue are written as the routines leave them, run in their
+// fixed order.
+void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& scratch) {
+    std::string& verdict = scratch.verdict;
 
     blank(verdict);
     if (int top = top_card_rank(cards); top >= 0) {
@@ -28,12 +27,12 @@ void read_seat(Table& t, int k) {
     }
 
     blank(verdict);
-    blank(t.flopvalue);
+    blank(scratch.flopvalue);
     const BoardVerdict board = board_of({cards[2], cards[3], cards[4], cards[5], cards[6]});
-    if (board.pairing != Pairing::None) t.flopvalue.assign(pairing_word(board.pairing));
+    if (board.pairing != Pairing::None) scratch.flopvalue.assign(pairing_word(board.pairing));
     if (board.flush_suit >= 0) {
-        t.fl = flush_text(board.flush_suit);
-        verdict = t.fl;
+        scratch.fl = flush_text(board.flush_suit);
+        verdict = scratch.fl;
     }
 
     // A pairing verdict replaces the board's flush verdict; without one the line keeps it.
@@ -63,27 +62,41 @@ void read_seat(Table& t, int k) {
 
     blank(verdict);
     if (int top = straight_top(cards); top >= 0) {
-        t.st = straight_text(top);
-        verdict = t.st;
+        scratch.st = straight_text(top);
+        verdict = scratch.st;
     }
     p.handvaluestraight = verdict;
 
     blank(verdict);
     if (int suit = flush_suit(cards); suit >= 0) {
-        t.fl = flush_text(suit);
-        verdict = t.fl;
+        scratch.fl = flush_text(suit);
+        verdict = scratch.fl;
     }
     p.handvalueflush = verdict;
 
     blank(verdict);
-    evaluate_hand_royal(t, k);
+    evaluate_royal(p, cards);
 }
 
-}  // namespace
+ClassicHand read_classic_hand(const std::array<CardCode, 7>& codes) {
+    SevenCards cards;
+    for (std::size_t i = 0; i < 7; ++i)
+        cards[i] = read_card(convert2card(codes[i]));
+    Player p;
+    std::string verdict, flopvalue, fl, st;
+    read_seat_cards(p, cards, {verdict, flopvalue, fl, st});
+    evaluate_seat(p);
+    return {p.handnumber, p.handvalue};
+}
 
 void evaluate_player_cards(Table& t) {
-    for (int k = 1; k <= seat_count; ++k)
-        read_seat(t, k);
+    const ReadingScratch scratch{t.controls[ctl::Label(23)].caption, t.flopvalue, t.fl, t.st};
+    for (int k = 1; k <= seat_count; ++k) {
+        Player& p = t.seat(k);
+        read_seat_cards(
+            p, read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}),
+            scratch);
+    }
     const Player& last = t.seat(seat_count);
     t.cards = {last.cardtext1, last.cardtext2, last.flop1, last.flop2,
                last.flop3,     last.flop4,     last.flop5};

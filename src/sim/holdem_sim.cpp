@@ -12,7 +12,8 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: holdem-sim [--hands N] [--seed S] [--policy caller|raiser|folder|sitout|random|shark]\n"
+    "usage: holdem-sim [--hands N] [--seed S] [--late K]\n"
+    "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
     "Plays Final Table Hold'em tournaments headless in virtual time, seat 1 played by the\n"
     "policy, starting a new tournament whenever one ends, until N hands have been dealt.\n"
@@ -21,6 +22,8 @@ constexpr const char* usage =
     "\n"
     "  --hands N    hands to play (default 10000)\n"
     "  --seed S     seed of the run; the same seed replays exactly (default 1)\n"
+    "  --late K     start every tournament with K of the 1000 entrants already knocked\n"
+    "               out elsewhere, 0 … 990 (default 0)\n"
     "  --policy P   how seat 1 plays (default random):\n"
     "                 caller  calls or checks      raiser  raises\n"
     "                 folder  folds                sitout  sits out\n"
@@ -28,6 +31,9 @@ constexpr const char* usage =
     "                         Sit Out and waits\n"
     "                 shark   raises the best hand at the table, folds the rest\n"
     "\n"
+    "Before its last line it prints how the tournaments ended:\n"
+    "  ends: broke=B won=W exit=E overflow=O limit=L\n"
+    "(limit counts the tournament cut short by N). An overflow is a violation.\n"
     "The last line reads: hands=N tournaments=T seconds=X hands_per_sec=Y signature=HEX\n";
 
 bool parse_count(std::string_view text, std::uint64_t& out) {
@@ -46,6 +52,7 @@ int bad_arguments(const std::string& why) {
 int main(int argc, char** argv) {
     using namespace holdem::sim;
     std::uint64_t hands = 10000, seed = 1;
+    std::uint64_t late = 0;
     PolicyKind policy = PolicyKind::random;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
@@ -63,6 +70,11 @@ int main(int argc, char** argv) {
             if (!parse_count(value, seed))
                 return bad_arguments("--seed needs a whole number, not '" + std::string(value) +
                                      "'");
+        } else if (arg == "--late") {
+            if (!parse_count(value, late) || late > max_late_start)
+                return bad_arguments("--late needs a whole number from 0 to " +
+                                     std::to_string(max_late_start) + ", not '" +
+                                     std::string(value) + "'");
         } else if (arg == "--policy") {
             auto kind = policy_from_name(value);
             if (!kind) return bad_arguments("unknown policy '" + std::string(value) + "'");
@@ -74,9 +86,11 @@ int main(int argc, char** argv) {
 
     const auto started = std::chrono::steady_clock::now();
     std::uint64_t played = 0, tournaments = 0, signature = 0xCBF29CE484222325ull;
+    std::uint64_t ends[5] = {};  // by GameEnd, then the hand limit
     while (played < hands) {
         const std::uint64_t t_seed = tournament_seed(seed, tournaments);
-        TournamentResult r = play_tournament(t_seed, policy, hands - played);
+        TournamentResult r =
+            play_tournament(t_seed, policy, hands - played, static_cast<int>(late));
         ++tournaments;
         if (r.violation) {
             std::printf("VIOLATION seed=%llu tournament=%llu tournament_seed=%llu hand=%llu: %s\n",
@@ -88,9 +102,17 @@ int main(int argc, char** argv) {
         }
         played += r.hands;
         mix(signature, r.signature);
+        ++ends[r.end ? static_cast<int>(*r.end) : 4];
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    using holdem::GameEnd;
+    auto count = [&](GameEnd why) {
+        return static_cast<unsigned long long>(ends[static_cast<int>(why)]);
+    };
+    std::printf("ends: broke=%llu won=%llu exit=%llu overflow=%llu limit=%llu\n",
+                count(GameEnd::HumanBroke), count(GameEnd::TournamentWon), count(GameEnd::Exit),
+                count(GameEnd::Overflow), static_cast<unsigned long long>(ends[4]));
     std::printf("hands=%llu tournaments=%llu seconds=%.3f hands_per_sec=%.0f signature=%016llx\n",
                 static_cast<unsigned long long>(played),
                 static_cast<unsigned long long>(tournaments), seconds,

@@ -1,16 +1,43 @@
 #include "sim/invariants.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "procedures/card_assessment.h"
 #include "tournament/field.h"
 
 namespace holdem::sim {
 
-std::int64_t chips_in_play(const Table& t) {
-    std::int64_t sum = t.pot;
+namespace {
+
+std::string seat_text(int seat) {
+    return "seat " + std::to_string(seat);
+}
+
+std::int64_t stacks(const Table& t) {
+    std::int64_t sum = 0;
     for (int k = 1; k <= seat_count; ++k)
         sum += t.seat(k).prize;
     return sum;
+}
+
+int active_seats(const Table& t) {
+    int n = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        n += t.seat(k).Active;
+    return n;
+}
+
+int dealer_seat(const Table& t) {
+    for (int k = 1; k <= seat_count; ++k)
+        if (t.seat(k).dealer == 1) return k;
+    return 0;
+}
+
+}  // namespace
+
+std::int64_t chips_in_play(const Table& t) {
+    return stacks(t) + t.pot;
 }
 
 std::optional<std::string> check_distinct_deck(const Table& t) {
@@ -33,7 +60,7 @@ std::optional<std::string> check_cards_agree(const Table& t) {
                       p.cardtext2 == convert2card(p.cardtwo);
         for (int i = 0; i < 5; ++i)
             agrees = agrees && *board[i] == convert2card(t.deck[deck_pos::board(i + 1)]);
-        if (!agrees) return "seat " + std::to_string(k) + "'s cards disagree with the deck";
+        if (!agrees) return seat_text(k) + "'s cards disagree with the deck";
     }
     return std::nullopt;
 }
@@ -46,24 +73,126 @@ void InvariantChecker::hand_started(const Table& t) {
     if (in_hand_) fail("a hand ended without its showdown");
     if (auto bad = check_distinct_deck(t)) fail(*bad);
     if (t.pot != 0) fail("a hand began with chips in the pot");
+    if (expected_at_next_hand_ && stacks(t) != *expected_at_next_hand_)
+        fail("between hands the table's chips went from " +
+             std::to_string(*expected_at_next_hand_) + " to " + std::to_string(stacks(t)));
     hand_total_ = chips_in_play(t);
     events_at_hand_start_ = t.loop.events_run();
     in_hand_ = true;
+
+    const int dealer = dealer_seat(t);
+    if (dealer == 0) fail("a hand began without a dealer");
+    small_blind_seat_ = seat_after(dealer);
+    big_blind_seat_ = seat_after(dealer, 2);
+    limits_ = t.limits;
+    for (int k = 1; k <= seat_count; ++k)
+        stacks_at_start_[k] = t.seat(k).prize;
+    blinds_posted_.fill(0);
+    blinds_checked_ = false;
+}
+
+void InvariantChecker::blind_posted(const Table& t, int seat, Chips amount, bool big) {
+    const int expected_seat = big ? big_blind_seat_ : small_blind_seat_;
+    const char* which = big ? "big" : "small";
+    if (seat != expected_seat || !t.seat(seat).Active)
+        fail(seat_text(seat) + " posted the " + which + " blind, which is seat " +
+             std::to_string(expected_seat) + "'s");
+    if (blinds_checked_) fail(seat_text(seat) + " posted a blind after the betting began");
+    if (blinds_posted_[seat]++) fail(seat_text(seat) + " posted a blind twice");
+    const Chips owed = std::min(big ? limits_ * 2 : limits_, stacks_at_start_[seat]);
+    if (amount != owed)
+        fail(seat_text(seat) + " posted " + std::to_string(amount) + " for a " + which +
+             " blind of " + std::to_string(owed));
+}
+
+void InvariantChecker::blinds_done(const Table& t) {
+    if (blinds_checked_) return;
+    blinds_checked_ = true;
+    for (int seat : {small_blind_seat_, big_blind_seat_})
+        if (t.seat(seat).Active != (blinds_posted_[seat] == 1))
+            fail(seat_text(seat) + (t.seat(seat).Active ? " owed a blind and posted none"
+                                                        : " posted a blind from a closed seat"));
+}
+
+void InvariantChecker::action_taken(const Table& t, const ActionEvent&) {
+    blinds_done(t);
+}
+
+void InvariantChecker::street_dealt(const Table& t, Street) {
+    blinds_done(t);
 }
 
 void InvariantChecker::showdown_started(const Table& t) {
+    blinds_done(t);
     if (!in_hand_) fail("a showdown outside a hand");
     if (chips_in_play(t) != hand_total_) fail("chips appeared or vanished before the showdown");
     if (auto bad = check_cards_agree(t)) fail(*bad);
-    stacks_before_award_ = chips_in_play(t) - t.pot;
+    stacks_before_award_ = stacks(t);
+
+    // The pot goes to the best hands still in the hand, or to the best active seats when
+    // nobody is left in it; every such hand must be what its cards read.
+    bool anyone_in = false;
+    for (int k = 1; k <= seat_count; ++k)
+        anyone_in = anyone_in || t.seat(k).in_hand();
+    auto eligible = [&](const Player& p) { return anyone_in ? p.in_hand() : p.Active; };
+    int best = -1;
+    for (int k = 1; k <= seat_count; ++k) {
+        const Player& p = t.seat(k);
+        if (!eligible(p)) continue;
+        best = std::max<int>(best, p.handnumber);
+        const ClassicHand read = read_classic_hand(
+            {p.cardone, p.cardtwo, t.deck[20], t.deck[21], t.deck[22], t.deck[23], t.deck[24]});
+        if (read.number != p.handnumber)
+            fail(seat_text(k) + " holds hand number " + std::to_string(p.handnumber) +
+                 " where its cards read " + std::to_string(read.number));
+    }
+    for (int k = 1; k <= seat_count; ++k)
+        due_[k] = eligible(t.seat(k)) && t.seat(k).handnumber == best;
+    paid_.fill(false);
+}
+
+void InvariantChecker::pot_won(const Table&, int seat, Chips) {
+    if (!due_[seat]) fail(seat_text(seat) + " was paid without the best hand still in");
+    if (paid_[seat]) fail(seat_text(seat) + " was paid twice");
+    paid_[seat] = true;
 }
 
 void InvariantChecker::pot_awarded(const Table& t) {
+    if (due_ != paid_) fail("a seat with the best hand still in was not paid");
     // Every winner's share is rounded to a whole chip.
-    const std::int64_t paid = chips_in_play(t) - t.pot - stacks_before_award_;
+    const std::int64_t paid = stacks(t) - stacks_before_award_;
     if (std::llabs(paid - t.pot) > t.numberofwinners)
         fail("the award paid " + std::to_string(paid) + " of a pot of " + std::to_string(t.pot));
+    expected_at_next_hand_ = stacks(t);
     in_hand_ = false;
+}
+
+void InvariantChecker::seat_refilled(const Table& t, int seat, Chips old_stack) {
+    if (expected_at_next_hand_) *expected_at_next_hand_ += t.seat(seat).prize - old_stack;
+}
+
+void InvariantChecker::sit_out_charged(const Table&, Chips amount) {
+    if (expected_at_next_hand_) *expected_at_next_hand_ -= amount;
+}
+
+void InvariantChecker::game_ended(const Table& t, GameEnd why) {
+    switch (why) {
+        case GameEnd::HumanBroke:
+            if (t.seat(human_seat).prize != 0)
+                fail("the game ended broke with " + std::to_string(t.seat(human_seat).prize) +
+                     " chips");
+            break;
+        case GameEnd::TournamentWon:
+            if (active_seats(t) != 1 || entrants_left(t) != 1)
+                fail("the tournament was won with " + std::to_string(active_seats(t)) +
+                     " seats and " + std::to_string(entrants_left(t)) + " entrants left");
+            break;
+        case GameEnd::Overflow:
+            fail("the game ended on a chip overflow");
+            break;
+        case GameEnd::Exit:
+            break;
+    }
 }
 
 std::optional<std::string> InvariantChecker::check(const Table& t) {
@@ -72,18 +201,17 @@ std::optional<std::string> InvariantChecker::check(const Table& t) {
 
     for (int k = 1; k <= seat_count; ++k) {
         const Player& p = t.seat(k);
-        if (p.prize < 0) return "seat " + std::to_string(k) + " has a negative stack";
+        if (p.prize < 0) return seat_text(k) + " has a negative stack";
         const std::string& label = t.controls.caption(ctl::stack_label(k));
         if (label != number_text(p.prize) && !(label == "All in" && p.prize <= 0))
-            return "seat " + std::to_string(k) + "'s stack label reads \"" + label + "\" for " +
+            return seat_text(k) + "'s stack label reads \"" + label + "\" for " +
                    std::to_string(p.prize);
     }
 
-    int seated = 0;
-    for (int k = 1; k <= seat_count; ++k)
-        seated += t.seat(k).Active;
-    if (t.controls[ctl::Label(2)].visible && entrants_left(t) < seated)
-        return "the rank line shows fewer entrants than sit at the table";
+    if (t.field.eliminated < eliminated_seen_) return "the knocked-out count went down";
+    eliminated_seen_ = t.field.eliminated;
+    if (t.field.eliminated > field_size - active_seats(t))
+        return "more entrants are knocked out than the seats at the table allow";
 
     if (in_hand_ && !t.ended) {
         if (chips_in_play(t) != hand_total_) return "chips appeared or vanished during the hand";

@@ -4,8 +4,26 @@
 
 #include "game/events.h"
 #include "sim/invariants.h"
+#include "tournament/field.h"
 
 namespace holdem::sim {
+
+namespace {
+
+// Counts how far into the end of the field a tournament goes.
+class FieldWatch final : public TableObserver {
+  public:
+    explicit FieldWatch(TournamentResult& result) : result_(result) {}
+    void hand_started(const Table& t) override {
+        if (t.field.eliminated >= closing_threshold) result_.closing_regime = true;
+    }
+    void seat_closed(const Table&, int) override { ++result_.seats_closed; }
+
+  private:
+    TournamentResult& result_;
+};
+
+}  // namespace
 
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n) {
     std::uint64_t state = run_seed * 0x9E3779B97F4A7C15ull + n;
@@ -19,7 +37,8 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
     Table& t = *table;
     PolicyRandom choices(seed ^ 0x5DEECE66Dull);
     InvariantChecker checker;
-    t.observer = &checker;
+    FieldWatch field_watch(result);
+    t.observers = {&checker, &field_watch};
     std::uint64_t hands_signed = 0;
 
     auto after_step = [&]() -> bool {

@@ -16,7 +16,13 @@ struct TournamentResult {
     std::optional<GameEnd> end;                       // none when the hand limit stopped it
     std::optional<std::string> violation;
     std::int64_t virtual_ms = 0;
+    // How far into the end of the field the tournament went.
+    bool closing_regime = false;  // a hand began with broke seats closing, not refilled
+    int seats_closed = 0;
 };
+
+// The entrants a late start may have knocked out already: the table's ten must still be in.
+inline constexpr int max_late_start = 990;
 
 // One tournament from its seed until it ends or `max_hands` hands have been dealt. A tournament
 // may start late, with entrants already knocked out elsewhere, to reach the end of the field.

@@ -21,16 +21,19 @@ int active_seats(const Table& t) {
 
 void refill(Table& t, int k, Chips stack) {
     Player& p = t.seat(k);
+    const Chips old_stack = p.prize;
     p.caption = new_player_name(*t.random);
     p.prize = stack;
     t.controls.set_caption(ctl::name_label(k), p.caption);
     t.controls.set_caption(ctl::stack_label(k), number_text(p.prize));
+    notify(t, [&](TableObserver& o) { o.seat_refilled(t, k, old_stack); });
 }
 
 void close_seat(Table& t, int k) {
     t.seat(k).Active = false;
     t.controls.hide(ctl::name_label(k));
     t.controls.hide(ctl::stack_label(k));
+    notify(t, [&](TableObserver& o) { o.seat_closed(t, k); });
 }
 
 void show_rank(Table& t) {
@@ -119,7 +122,9 @@ void tournament_step(Table& t) {
     if (human.dealer == 1 && human.sittingout && human.Active) {
         t.seat(2).dealer = 1;
         // The dealer's charge for sitting out: twice the blind unit, never more than he has.
-        human.prize = checked_sub(human.prize, std::min(human.prize, checked_mul(2, t.limits)));
+        const Chips charge = std::min(human.prize, checked_mul(2, t.limits));
+        human.prize = checked_sub(human.prize, charge);
+        notify(t, [&](TableObserver& o) { o.sit_out_charged(t, charge); });
         t.controls.set_caption(ctl::stack_label(human_seat), number_text(human.prize));
         if (human.prize <= 0) {
             t.controls.set_caption(ctl::stack_label(human_seat), "All in");

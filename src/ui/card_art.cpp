@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "game/cards.h"
+#include "ui/fonts.h"
 
 namespace holdem::ui {
 
@@ -98,7 +99,7 @@ void CardArt::paint_face(QPainter& p, const QRectF& r, int code) {
 
     const int suit = card_suit(static_cast<CardCode>(code));
     const QColor ink = suit == 1 || suit == 2 ? red_suit : black_suit;
-    QFont font("DejaVu Sans");
+    QFont font(ui_font_family);
     font.setBold(true);
     font.setPixelSize(std::max(6, static_cast<int>(r.height() * 0.27)));
     p.setFont(font);

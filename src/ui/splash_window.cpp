@@ -1,5 +1,7 @@
 #include "ui/splash_window.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,9 +33,10 @@ QLabel* splash_label(QWidget* parent, const char* name, std::string_view text, i
 
 }  // namespace
 
-SplashWindow::SplashWindow(std::function<void()> open_table, QWidget* parent)
+SplashWindow::SplashWindow(std::function<void()> open_table, int interval_ms, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      open_table_(std::move(open_table)) {
+      open_table_(std::move(open_table)),
+      quit_([] { QCoreApplication::quit(); }) {
     setObjectName("frmSplash");
     setFixedSize(560, 340);
     frame_ = new QFrame(this);
@@ -54,7 +57,7 @@ SplashWindow::SplashWindow(std::function<void()> open_table, QWidget* parent)
             w->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     timer_.setSingleShot(true);
-    timer_.setInterval(Splash::timer_interval_ms);
+    timer_.setInterval(interval_ms);
     connect(&timer_, &QTimer::timeout, this, &SplashWindow::close_splash);
     timer_.start();
     setFocusPolicy(Qt::StrongFocus);
@@ -67,6 +70,15 @@ void SplashWindow::close_splash() {
     hide();
     deleteLater();
     open_table_();
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (closed_) return;
+    // The window's own close button: the player leaves before the table opens.
+    closed_ = true;
+    timer_.stop();
+    quit_();
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent*) {

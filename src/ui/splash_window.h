@@ -7,13 +7,21 @@
 #include <QWidget>
 #include <functional>
 
+#include "game/controls.h"
+
 namespace holdem::ui {
 
 class SplashWindow : public QWidget {
     Q_OBJECT
   public:
-    // `open_table` creates and shows the table window; it runs at most once.
-    explicit SplashWindow(std::function<void()> open_table, QWidget* parent = nullptr);
+    // `open_table` creates and shows the table window; it runs at most once. The splash stands
+    // for `interval_ms` unless a key or a click closes it first.
+    explicit SplashWindow(std::function<void()> open_table,
+                          int interval_ms = Splash::timer_interval_ms, QWidget* parent = nullptr);
+
+    // What closing the window itself does instead of opening the table: by default the
+    // program quits.
+    void set_quit(std::function<void()> quit) { quit_ = std::move(quit); }
 
     QFrame* frame() const { return frame_; }
     bool closed() const { return closed_; }
@@ -25,9 +33,11 @@ class SplashWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     std::function<void()> open_table_;
+    std::function<void()> quit_;
     QFrame* frame_ = nullptr;
     QTimer timer_;
     bool closed_ = false;

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "tournament/field.h"
+#include "ui/fonts.h"
 
 namespace holdem::ui {
 
@@ -85,7 +86,7 @@ QRectF TableWindow::rect_of(ControlId id) const {
 }
 
 QFont TableWindow::font_for(const Control& c) const {
-    QFont font("DejaVu Sans");
+    QFont font(ui_font_family);
     const qreal twips = &c == &host_.table().controls[ctl::winnerlabel] ? 240
                         : c.small_font                                  ? 150
                         : c.bold                                        ? 190
@@ -108,14 +109,14 @@ void TableWindow::place_widgets() {
     for (auto& [index, b] : buttons_) {
         const Control& c = controls[ControlId{index}];
         b->setGeometry(snapped(to_pixels(c)));
-        QFont font("DejaVu Sans");
+        QFont font(ui_font_family);
         font.setBold(true);
         font.setPixelSize(std::max(8, static_cast<int>(c.height * scale_ * 0.42)));
         b->setFont(font);
     }
     const Control& box = controls[ctl::Text2];
     amount_->setGeometry(snapped(to_pixels(box)));
-    QFont font("DejaVu Sans");
+    QFont font(ui_font_family);
     font.setPixelSize(std::max(8, static_cast<int>(box.height * scale_ * 0.5)));
     amount_->setFont(font);
 }

@@ -193,6 +193,29 @@ TEST(HumanActions, SitOutAsksForTheNextHandAndCannotBeTakenBack) {
     EXPECT_EQ(t->controls[ctl::SitOut].back_colour, colours::yellow);
 }
 
+TEST(HumanTurn, SitOutOrARefusedBetLeavesTheClockStoppedUntilAnAction) {
+    for (ControlId away : {ctl::SitOut, ctl::BetIt}) {
+        auto t = at_human_turn();
+        const std::int16_t countdown = t->limittimersetting;
+        if (away == ctl::BetIt) set_amount_text(*t, "5");  // less than a raise: refused
+        click(*t, away);
+        run_until(*t, t->loop.now() + 60000);
+        EXPECT_EQ(t->limittimersetting, countdown) << control_name(away);
+        EXPECT_FALSE(t->loop.timer_enabled(TimerId::roundtimer));
+        EXPECT_EQ(t->controls[ctl::highlight(1)].back_colour, colours::highlight);
+        EXPECT_TRUE(visible(*t, ctl::Fold));
+
+        // The action that closes the panel hands the turn on and starts the clock again.
+        set_amount_text(*t, "100");
+        click(*t, ctl::BetIt);
+        EXPECT_EQ(t->seat(1).totalbet, 120);
+        EXPECT_TRUE(t->loop.timer_enabled(TimerId::roundtimer));
+        EXPECT_EQ(t->controls[ctl::highlight(1)].back_colour, colours::idle);
+        ticks(*t);
+        EXPECT_EQ(t->focuser, 3);  // seats 2 and 3 have had their turns
+    }
+}
+
 TEST(HumanActions, ExitEndsTheGameAtOnce) {
     auto t = at_human_turn();
     std::optional<GameEnd> told;

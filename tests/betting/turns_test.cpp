@@ -141,6 +141,33 @@ TEST(Blinds, HumanAsBigBlindSeatTwoActsWithoutATick) {
     EXPECT_TRUE(t->seat(2).totalbet == 20 || t->seat(2).fold);
 }
 
+TEST(Blinds, WithSeatNineDealingTheHumanPostsTheBigBlindWhateverSeatTenDoes) {
+    // Seat 10 closed: it posts nothing, and seat 1 still posts the big blind.
+    auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(9)));
+    Form_Load(*t);
+    t->seat(10).Active = false;
+    settle(*t);
+    EXPECT_EQ(t->seat(10).totalbet, 0);
+    EXPECT_EQ(t->seat(1).totalbet, 20);
+    EXPECT_EQ(t->seat(1).prize, 980);
+    EXPECT_TRUE(t->postblinds);
+    EXPECT_EQ(t->focuser, 2);  // seat 2 acted next
+    EXPECT_FALSE(visible(*t, ctl::Fold));
+
+    // Seat 10 all in from its small blind: seat 1 posts the big blind once and the human's turn
+    // does not open inside the blinds.
+    auto u = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(9)));
+    Form_Load(*u);
+    u->seat(10).prize = 5;
+    settle(*u);
+    EXPECT_TRUE(u->seat(10).allin);
+    EXPECT_EQ(u->seat(1).totalbet, 20);
+    EXPECT_EQ(u->seat(1).prize, 980);
+    EXPECT_EQ(u->focuser, 2);
+    EXPECT_FALSE(visible(*u, ctl::Fold));
+    EXPECT_TRUE(u->loop.timer_enabled(TimerId::roundtimer));
+}
+
 TEST(Blinds, ButtonOnSeatTenHandsTheTurnToTheHumansFocusBox) {
     auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(10)));
     Form_Load(*t);

@@ -95,6 +95,35 @@ TEST(EvaluateHandRoyal, RoyalNeedsTenToAceOfTheFlushSuit) {
     EXPECT_EQ(r.handvaluesflush, "");
 }
 
+TEST(EvaluateHandRoyal, TenToAceInOneSuitIsARoyalWhateverTheStraightVerdict) {
+    // A royal on the board: the seat whose hand cards make "straight K" shares it with the seat
+    // holding an ace, and the whole table splits.
+    auto t = seeded_table();
+    stack_deck(*t, deck_with_board({"Ac", "10c", "Jc", "Kc", "Qc"}));
+    t->deck[deck_pos::first_card(1)] = code_of("9c");
+    t->deck[deck_pos::second_card(1)] = code_of("2d");
+    t->deck[deck_pos::first_card(2)] = code_of("Ad");
+    distribute_cards_for_10(*t);
+    EXPECT_EQ(t->seat(1).handvaluestraight, "straight K");
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_EQ(t->seat(k).handvalue, "royal flush clubs") << k;
+        EXPECT_EQ(t->seat(k).handnumber, 1001) << k;
+        EXPECT_EQ(t->seat(k).handrank, 1) << k;
+    }
+    EXPECT_EQ(t->numberofwinners, 10);
+
+    // Both hand cards inside the royal.
+    Player& p = t->seat(3);
+    set_seven_cards(p, {"Ks", "As", "Qs", "Js", "10s", "2c", "3d"});
+    p.handvaluestraight = "straight A";
+    p.handvalueflush = "flush spades";
+    p.handvaluerflush.clear();
+    evaluate_hand_royal(*t, 3);
+    EXPECT_EQ(p.handvaluerflush, "royal flush spades");
+    evaluate_seat(p);
+    EXPECT_EQ(p.handnumber, 1004);
+}
+
 TEST(EvaluateHandRoyal, SeatsOutsideTheTableChangeNothing) {
     auto t = seeded_table();
     evaluate_hand_royal(*t, 0);

@@ -132,7 +132,7 @@ Reading read(const Texts& c) {
             flush_suit = s;
         }
     }
-    if (flush_suit >= 0 && out.straight != " ") {
+    if (flush_suit >= 0) {
         std::string run_top;
         for (const Texts& w : windows) {
             bool all = true;
@@ -140,11 +140,8 @@ Reading read(const Texts& c) {
                 all = all && std::find(c.begin(), c.end(), r + suit_letters[flush_suit]) != c.end();
             if (all) run_top = w[4];
         }
-        if (!run_top.empty()) {
-            out.sflush = "straight flush " + run_top;
-            if (out.straight == "straight A" && run_top == "A")
-                out.rflush = "royal flush " + suit_words[flush_suit];
-        }
+        if (!run_top.empty() && out.straight != " ") out.sflush = "straight flush " + run_top;
+        if (run_top == "A") out.rflush = "royal flush " + suit_words[flush_suit];
     }
     return out;
 }
