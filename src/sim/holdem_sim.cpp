@@ -51,9 +51,8 @@ int bad_arguments(const std::string& why) {
 
 int main(int argc, char** argv) {
     using namespace holdem::sim;
-    std::uint64_t hands = 10000, seed = 1;
+    RunOptions options;
     std::uint64_t late = 0;
-    PolicyKind policy = PolicyKind::random;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -63,11 +62,11 @@ int main(int argc, char** argv) {
         if (i + 1 >= argc) return bad_arguments("missing value after " + std::string(arg));
         std::string_view value = argv[++i];
         if (arg == "--hands") {
-            if (!parse_count(value, hands) || hands == 0)
+            if (!parse_count(value, options.hands) || options.hands == 0)
                 return bad_arguments("--hands needs a whole number above 0, not '" +
                                      std::string(value) + "'");
         } else if (arg == "--seed") {
-            if (!parse_count(value, seed))
+            if (!parse_count(value, options.seed))
                 return bad_arguments("--seed needs a whole number, not '" + std::string(value) +
                                      "'");
         } else if (arg == "--late") {
@@ -75,48 +74,38 @@ int main(int argc, char** argv) {
                 return bad_arguments("--late needs a whole number from 0 to " +
                                      std::to_string(max_late_start) + ", not '" +
                                      std::string(value) + "'");
+            options.late = static_cast<int>(late);
         } else if (arg == "--policy") {
             auto kind = policy_from_name(value);
             if (!kind) return bad_arguments("unknown policy '" + std::string(value) + "'");
-            policy = *kind;
+            options.policy = *kind;
         } else {
             return bad_arguments("unknown option '" + std::string(arg) + "'");
         }
     }
 
     const auto started = std::chrono::steady_clock::now();
-    std::uint64_t played = 0, tournaments = 0, signature = 0xCBF29CE484222325ull;
-    std::uint64_t ends[5] = {};  // by GameEnd, then the hand limit
-    while (played < hands) {
-        const std::uint64_t t_seed = tournament_seed(seed, tournaments);
-        TournamentResult r =
-            play_tournament(t_seed, policy, hands - played, static_cast<int>(late));
-        ++tournaments;
-        if (r.violation) {
-            std::printf("VIOLATION seed=%llu tournament=%llu tournament_seed=%llu hand=%llu: %s\n",
-                        static_cast<unsigned long long>(seed),
-                        static_cast<unsigned long long>(tournaments),
-                        static_cast<unsigned long long>(t_seed),
-                        static_cast<unsigned long long>(r.hands), r.violation->c_str());
-            return 1;
-        }
-        played += r.hands;
-        mix(signature, r.signature);
-        ++ends[r.end ? static_cast<int>(*r.end) : 4];
+    const RunSummary run = run_simulation(options);
+    if (run.violation) {
+        std::printf("VIOLATION seed=%llu tournament_seed=%llu %s\n",
+                    static_cast<unsigned long long>(options.seed),
+                    static_cast<unsigned long long>(run.violation_tournament_seed),
+                    run.violation->c_str());
+        return 1;
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     using holdem::GameEnd;
     auto count = [&](GameEnd why) {
-        return static_cast<unsigned long long>(ends[static_cast<int>(why)]);
+        return static_cast<unsigned long long>(run.ends[static_cast<std::size_t>(why)]);
     };
     std::printf("ends: broke=%llu won=%llu exit=%llu overflow=%llu limit=%llu\n",
                 count(GameEnd::HumanBroke), count(GameEnd::TournamentWon), count(GameEnd::Exit),
-                count(GameEnd::Overflow), static_cast<unsigned long long>(ends[4]));
+                count(GameEnd::Overflow), static_cast<unsigned long long>(run.cut_short));
     std::printf("hands=%llu tournaments=%llu seconds=%.3f hands_per_sec=%.0f signature=%016llx\n",
-                static_cast<unsigned long long>(played),
-                static_cast<unsigned long long>(tournaments), seconds,
-                seconds > 0 ? static_cast<double>(played) / seconds : 0.0,
-                static_cast<unsigned long long>(signature));
+                static_cast<unsigned long long>(run.hands),
+                static_cast<unsigned long long>(run.tournaments), seconds,
+                seconds > 0 ? static_cast<double>(run.hands) / seconds : 0.0,
+                static_cast<unsigned long long>(run.signature));
     return 0;
 }

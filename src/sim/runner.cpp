@@ -10,12 +10,30 @@ namespace holdem::sim {
 
 namespace {
 
-// Counts how far into the end of the field a tournament goes.
-class FieldWatch final : public TableObserver {
+// Folds everything that happens into the tournament's signature, and counts how far into the
+// end of the field it goes.
+class Watch final : public TableObserver {
   public:
-    explicit FieldWatch(TournamentResult& result) : result_(result) {}
+    explicit Watch(TournamentResult& result) : result_(result) {}
     void hand_started(const Table& t) override {
         if (t.field.eliminated >= closing_threshold) result_.closing_regime = true;
+        for (CardCode c : t.deck)
+            mix(result_.signature, static_cast<std::uint64_t>(c));
+        for (int k = 1; k <= seat_count; ++k)
+            mix(result_.signature, static_cast<std::uint64_t>(t.seat(k).prize) << 8 |
+                                       static_cast<std::uint64_t>(t.seat(k).dealer));
+        mix(result_.signature, static_cast<std::uint64_t>(t.limits));
+    }
+    void blind_posted(const Table&, int seat, Chips amount, bool big) override {
+        mix(result_.signature, static_cast<std::uint64_t>(amount) << 8 | seat << 1 | big);
+    }
+    void action_taken(const Table&, const ActionEvent& e) override {
+        mix(result_.signature, static_cast<std::uint64_t>(e.amount) << 16 |
+                                   static_cast<std::uint64_t>(e.action) << 8 |
+                                   static_cast<std::uint64_t>(e.seat));
+    }
+    void pot_won(const Table&, int seat, Chips amount) override {
+        mix(result_.signature, static_cast<std::uint64_t>(amount) << 8 | seat);
     }
     void seat_closed(const Table&, int) override { ++result_.seats_closed; }
 
@@ -37,16 +55,10 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
     Table& t = *table;
     PolicyRandom choices(seed ^ 0x5DEECE66Dull);
     InvariantChecker checker;
-    FieldWatch field_watch(result);
-    t.observers = {&checker, &field_watch};
-    std::uint64_t hands_signed = 0;
+    Watch watch(result);
+    t.observers = {&checker, &watch};
 
     auto after_step = [&]() -> bool {
-        if (t.hands_started != hands_signed) {
-            hands_signed = t.hands_started;
-            for (CardCode c : t.deck)
-                mix(result.signature, static_cast<std::uint64_t>(c));
-        }
         if (auto bad = checker.check(t)) {
             result.violation = bad;
             return false;
@@ -76,6 +88,29 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
     result.virtual_ms = t.loop.now();
     if (t.ended) mix(result.signature, static_cast<std::uint64_t>(*t.ended) + 1000);
     return result;
+}
+
+RunSummary run_simulation(const RunOptions& options) {
+    RunSummary run;
+    while (run.hands < options.hands) {
+        const std::uint64_t seed = tournament_seed(options.seed, run.tournaments);
+        TournamentResult r =
+            play_tournament(seed, options.policy, options.hands - run.hands, options.late);
+        ++run.tournaments;
+        if (r.violation) {
+            run.violation = "tournament " + std::to_string(run.tournaments) + " hand " +
+                            std::to_string(r.hands) + ": " + *r.violation;
+            run.violation_tournament_seed = seed;
+            return run;
+        }
+        run.hands += r.hands;
+        mix(run.signature, r.signature);
+        if (r.end)
+            ++run.ends[static_cast<std::size_t>(*r.end)];
+        else
+            ++run.cut_short;
+    }
+    return run;
 }
 
 }  // namespace holdem::sim

@@ -2,6 +2,7 @@
 // invariants after every step.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,5 +32,24 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
 
 // The seed of the n-th tournament of a run.
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n);
+
+// A run: tournament after tournament until `hands` hands have been dealt.
+struct RunOptions {
+    std::uint64_t hands = 10000;
+    std::uint64_t seed = 1;
+    PolicyKind policy = PolicyKind::random;
+    int late = 0;
+};
+struct RunSummary {
+    std::uint64_t hands = 0;
+    std::uint64_t tournaments = 0;
+    std::uint64_t signature = 0xCBF29CE484222325ull;  // of every tournament, in order
+    std::array<std::uint64_t, 4> ends{};              // by GameEnd
+    std::uint64_t cut_short = 0;                      // stopped by the hand limit
+    // The first violation: where it happened and what broke.
+    std::optional<std::string> violation;
+    std::uint64_t violation_tournament_seed = 0;
+};
+RunSummary run_simulation(const RunOptions& options);
 
 }  // namespace holdem::sim

@@ -1,0 +1,41 @@
+// The simulator's signature pinned for fixed seeds, policies and starts. Every card dealt, stack,
+// blind, action and award goes into it, so any change to how the game plays shows here: a change
+// that means to alter play updates these values in the same commit and says why.
+#include <gtest/gtest.h>
+
+#include "sim/runner.h"
+
+namespace holdem::sim {
+namespace {
+
+struct Pinned {
+    std::uint64_t seed;
+    PolicyKind policy;
+    int late;
+    std::uint64_t signature;
+};
+
+constexpr Pinned pinned[] = {
+    {1, PolicyKind::random, 0, 0xddf988dda922d59e},
+    {2, PolicyKind::shark, 0, 0xb1c1fe79c1041a1c},
+    {3, PolicyKind::caller, 0, 0x63f1150a894b3e09},
+    {4, PolicyKind::folder, 0, 0xe6a6e8cc025ee40e},
+    {5, PolicyKind::sitout, 0, 0xc3c459975eaeea53},
+    {6, PolicyKind::raiser, 0, 0x8328347f630ca0d3},
+    {7, PolicyKind::random, 980, 0xb02a00a7157f8cc8},
+    {8, PolicyKind::shark, 970, 0xf54720e73ed552a2},
+    {9, PolicyKind::folder, 989, 0xf95d706219912f16},
+};
+
+TEST(Signature, PinnedForFixedSeedsPoliciesAndStarts) {
+    for (const Pinned& p : pinned) {
+        const RunSummary run = run_simulation({3000, p.seed, p.policy, p.late});
+        ASSERT_FALSE(run.violation) << *run.violation;
+        EXPECT_EQ(run.signature, p.signature)
+            << "seed " << p.seed << " " << policy_name(p.policy) << " late " << p.late << ": "
+            << std::hex << run.signature;
+    }
+}
+
+}  // namespace
+}  // namespace holdem::sim
