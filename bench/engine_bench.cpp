@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "game/dealing.h"
-#include "game/events.h"
-#include "procedures/card_assessment.h"
+#include "cycle/dealing.h"
+#include "cycle/events.h"
+#include "rules/reading/card_assessment.h"
 #include "sim/policies.h"
 
 namespace holdem {

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "game/table.h"
+#include "model/table.h"
 #include "sim/policies.h"
 #include "ui/qt_host.h"
 #include "ui/table_window.h"

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "game/events.h"
+#include "cycle/events.h"
+#include "rules/tournament/field.h"
 #include "sim/invariants.h"
-#include "tournament/field.h"
 
 using namespace holdem;
 

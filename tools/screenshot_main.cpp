@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "game/table.h"
+#include "model/table.h"
 #include "sim/policies.h"
 #include "ui/qt_host.h"
 #include "ui/table_window.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "game/table.h"
+#include "model/table.h"
 #include "ui/fonts.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"

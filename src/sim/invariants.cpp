@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "procedures/card_assessment.h"
-#include "tournament/field.h"
+#include "rules/reading/card_assessment.h"
+#include "rules/tournament/field.h"
 
 namespace holdem::sim {
 

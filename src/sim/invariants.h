@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "game/table.h"
+#include "model/table.h"
 
 namespace holdem::sim {
 

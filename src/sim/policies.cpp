@@ -1,6 +1,6 @@
 #include "sim/policies.h"
 
-#include "game/events.h"
+#include "cycle/events.h"
 
 namespace holdem::sim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/table.h"
+#include "model/table.h"
 
 namespace holdem::sim {
 

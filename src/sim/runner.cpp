@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "game/events.h"
+#include "cycle/events.h"
+#include "rules/tournament/field.h"
 #include "sim/invariants.h"
-#include "tournament/field.h"
 
 namespace holdem::sim {
 

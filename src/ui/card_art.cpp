@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "game/cards.h"
+#include "model/cards.h"
 #include "ui/fonts.h"
 
 namespace holdem::ui {

@@ -1,6 +1,6 @@
 #include "ui/qt_host.h"
 
-#include "game/events.h"
+#include "cycle/events.h"
 
 namespace holdem::ui {
 

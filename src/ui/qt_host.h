@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "game/table.h"
+#include "model/table.h"
 
 namespace holdem::ui {
 

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "game/controls.h"
+#include "model/controls.h"
 
 namespace holdem::ui {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "game/controls.h"
+#include "model/controls.h"
 
 namespace holdem::ui {
 

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "tournament/field.h"
+#include "rules/tournament/field.h"
 #include "ui/fonts.h"
 
 namespace holdem::ui {

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "betting/human_actions.h"
-#include "betting/turns.h"
-#include "game/cards.h"
-#include "game/dealer.h"
-#include "game/dealing.h"
-#include "game/events.h"
-#include "game/hand_driver.h"
-#include "game/table.h"
+#include "cycle/dealer.h"
+#include "cycle/dealing.h"
+#include "cycle/events.h"
+#include "cycle/hand_driver.h"
+#include "cycle/human_actions.h"
+#include "cycle/turns.h"
+#include "model/cards.h"
+#include "model/table.h"
 
 namespace holdem::testing {
 

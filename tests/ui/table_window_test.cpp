@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "game/table.h"
+#include "model/table.h"
 #include "sim/policies.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"

@@ -1,0 +1,61 @@
+#include "cycle/dealer.h"
+
+#include "cycle/dealing.h"
+
+namespace holdem {
+
+void set_dealer_positions(Table& t, int dealer_seat) {
+    for (int j = 1; j <= seat_count; ++j)
+        t.seat(j).dealer = static_cast<std::int16_t>(((j - dealer_seat) % 10 + 10) % 10 + 1);
+}
+
+void place_dealer_button(Table& t, ControlId card_picture) {
+    Control& button = t.controls[ctl::dealer_button];
+    const Control& card = t.controls[card_picture];
+    button.left = card.left + 500;
+    button.top = card.top + 500;
+    button.visible = true;
+}
+
+void toss(Table& t) {
+    dealfirst(t);
+    for (int k = 1; k <= seat_count; ++k) {
+        Player& p = t.seat(k);
+        p.cardone = t.deck[deck_pos::first_card(k)];
+        t.controls.set_cell(ctl::first_card(k), p.cardone);
+    }
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).cardtext1 = convert2card(t.seat(k).cardone);
+    for (int k = 1; k <= seat_count; ++k) {
+        bool highest = true;
+        for (int j = 1; j <= seat_count; ++j)
+            if (j != k && t.seat(k).cardone <= t.seat(j).cardone) highest = false;
+        if (!highest) continue;
+        set_dealer_positions(t, k);
+        place_dealer_button(t, ctl::first_card(k));
+    }
+    t.controls.show(ctl::dealer_button);
+    t.tossdone = 1;
+}
+
+void next_dealer(Table& t) {
+    int dealer = 0;
+    for (int k = 1; k <= seat_count && !dealer; ++k)
+        if (t.seat(k).dealer == 1) dealer = k;
+    if (!dealer) return;
+    {
+        const int next = seat_after(dealer);
+        set_dealer_positions(t, next);
+        // A sitting-out human's cards are hidden, so the button waits by seat 2's.
+        const bool beside_seat2 = next == human_seat && t.seat(human_seat).sittingout;
+        place_dealer_button(t, ctl::first_card(beside_seat2 ? 2 : next));
+    }
+    t.postblinds = false;
+}
+
+void blinds_bet(Table& t) {
+    for (int k = 1; k <= seat_count; ++k)
+        if (t.seat(k).dealer == 1) t.loop.set_focus(ctl::focus_box(seat_after(k)));
+}
+
+}  // namespace holdem

@@ -1,0 +1,67 @@
+#include "cycle/dealing.h"
+
+#include <cmath>
+
+#include "cycle/turns.h"
+#include "rules/reading/card_assessment.h"
+
+namespace holdem {
+
+CardCode draw_card(Random& random) {
+    double r = random.next();
+    return static_cast<CardCode>(std::floor(r * 52.0 + 1.0));
+}
+
+void dealfirst(Table& t) {
+    t.random->reseed();
+    std::uint64_t taken = 0;  // one bit per code already in the deck
+    for (int i = 0; i < deck_size; ++i) {
+        CardCode c;
+        do {
+            c = draw_card(*t.random);
+        } while (taken & (1ull << c));
+        taken |= 1ull << c;
+        t.deck[i] = c;
+    }
+}
+
+void distribute_cards_for_10(Table& t) {
+    Controls& c = t.controls;
+    auto cell_for = [&](int seat, CardCode code) {
+        return seat == human_seat ? int(code) : int(t.backside);
+    };
+    for (int k = 1; k <= seat_count; ++k) {
+        Player& p = t.seat(k);
+        p.cardone = t.deck[deck_pos::first_card(k)];
+        c.set_cell(ctl::first_card(k), cell_for(k, p.cardone));
+    }
+    for (int k = 1; k <= seat_count; ++k) {
+        Player& p = t.seat(k);
+        p.cardtwo = t.deck[deck_pos::second_card(k)];
+        c.set_cell(ctl::second_card(k), cell_for(k, p.cardtwo));
+    }
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).cardtext1 = convert2card(t.seat(k).cardone);
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).cardtext2 = convert2card(t.seat(k).cardtwo);
+    std::array<std::string, 5> board;
+    for (int i = 0; i < 5; ++i)
+        board[i] = convert2card(t.deck[deck_pos::board(i + 1)]);
+    for (int k = 1; k <= seat_count; ++k) {
+        Player& p = t.seat(k);
+        p.flop1 = board[0];
+        p.flop2 = board[1];
+        p.flop3 = board[2];
+        p.flop4 = board[3];
+        p.flop5 = board[4];
+    }
+    class_set_to_zero(t);
+    Command4_Click(t);
+    t.numberofwinners = 0;
+    do {
+        evaluate_player_cards(t);
+    } while (t.numberofwinners <= 0);
+    if (t.numberofwinners > 0) Command4_Click(t);
+}
+
+}  // namespace holdem

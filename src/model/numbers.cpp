@@ -1,0 +1,159 @@
+#include "model/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace holdem {
+
+std::string number_text(std::int64_t value) {
+    char buffer[24];
+    char* start = buffer;
+    if (value >= 0) *start++ = ' ';
+    auto result = std::to_chars(start, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Scans a decimal number starting at `pos`, skipping blanks between its characters the way
+// typed amounts are read. Returns the canonical text of what was read (no blanks) and the
+// position just past the last character that belonged to it.
+struct Scan {
+    std::string canonical;
+    std::size_t end = 0;
+    bool has_digits = false;
+};
+
+Scan scan_number(std::string_view text, std::size_t pos) {
+    Scan scan;
+    auto skip_blanks = [&] {
+        while (pos < text.size() && is_blank(text[pos]))
+            ++pos;
+    };
+    skip_blanks();
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        scan.canonical += text[pos++];
+        skip_blanks();
+    }
+    bool seen_point = false;
+    std::size_t consumed = pos;
+    while (pos < text.size()) {
+        char c = text[pos];
+        if (is_digit(c)) {
+            scan.canonical += c;
+            scan.has_digits = true;
+            consumed = ++pos;
+        } else if (c == '.' && !seen_point) {
+            seen_point = true;
+            scan.canonical += c;
+            consumed = ++pos;
+        } else if (is_blank(c)) {
+            ++pos;
+        } else {
+            break;
+        }
+    }
+    scan.end = consumed;
+    if (!scan.has_digits) return scan;
+    // An exponent counts only when at least one digit follows it.
+    std::size_t exp_pos = consumed;
+    while (exp_pos < text.size() && is_blank(text[exp_pos]))
+        ++exp_pos;
+    if (exp_pos < text.size() && (text[exp_pos] == 'e' || text[exp_pos] == 'E')) {
+        std::string exponent = "e";
+        std::size_t p = exp_pos + 1;
+        while (p < text.size() && is_blank(text[p]))
+            ++p;
+        if (p < text.size() && (text[p] == '+' || text[p] == '-')) exponent += text[p++];
+        bool exp_digits = false;
+        std::size_t exp_end = p;
+        while (p < text.size() && (is_digit(text[p]) || is_blank(text[p]))) {
+            if (is_digit(text[p])) {
+                exponent += text[p];
+                exp_digits = true;
+                exp_end = p + 1;
+            }
+            ++p;
+        }
+        if (exp_digits) {
+            scan.canonical += exponent;
+            scan.end = exp_end;
+        }
+    }
+    return scan;
+}
+
+double parse_canonical(const std::string& canonical) {
+    // strtod saturates to infinity for huge exponents and handles "5." and ".5".
+    return std::strtod(canonical.c_str(), nullptr);
+}
+
+}  // namespace
+
+double numeric_value(std::string_view text) {
+    Scan scan = scan_number(text, 0);
+    if (!scan.has_digits) return 0.0;
+    return parse_canonical(scan.canonical);
+}
+
+bool is_number(std::string_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && is_blank(text[first]))
+        ++first;
+    while (last > first && is_blank(text[last - 1]))
+        --last;
+    std::string_view trimmed = text.substr(first, last - first);
+    if (trimmed.empty()) return false;
+    // Inside the number no blank may stand: "1 2" is no number.
+    for (char c : trimmed)
+        if (is_blank(c)) return false;
+    Scan scan = scan_number(trimmed, 0);
+    return scan.has_digits && scan.end == trimmed.size();
+}
+
+double round_half_even(double value) {
+    if (!std::isfinite(value)) return value;
+    double floor = std::floor(value);
+    double fraction = value - floor;
+    if (fraction > 0.5) return floor + 1.0;
+    if (fraction < 0.5) return floor;
+    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+Chips to_chips(double value) {
+    double rounded = round_half_even(value);
+    if (!(rounded >= std::numeric_limits<Chips>::min() &&
+          rounded <= std::numeric_limits<Chips>::max()))
+        throw ChipOverflow();
+    return static_cast<Chips>(rounded);
+}
+
+Chips checked_add(Chips a, Chips b) {
+    Chips out;
+    if (__builtin_add_overflow(a, b, &out)) throw ChipOverflow();
+    return out;
+}
+
+Chips checked_sub(Chips a, Chips b) {
+    Chips out;
+    if (__builtin_sub_overflow(a, b, &out)) throw ChipOverflow();
+    return out;
+}
+
+Chips checked_mul(Chips a, Chips b) {
+    Chips out;
+    if (__builtin_mul_overflow(a, b, &out)) throw ChipOverflow();
+    return out;
+}
+
+}  // namespace holdem

@@ -1,0 +1,54 @@
+// The table's stream of what happened: every blind, action, street, showdown, award and
+// tournament step, reported as it happens to whoever watches (the simulator's invariants, the
+// window's hand log, the hand-history writer). Watchers read names and cards from the table.
+#pragma once
+
+#include <cstdint>
+
+#include "model/numbers.h"
+#include "model/street.h"
+
+namespace holdem {
+
+struct Table;
+
+// What a seat did with its turn, in chips: a bet opens a round, a raise goes above a bet.
+enum class Action : std::uint8_t { fold, check, call, bet, raise, all_in };
+
+// Why the game ended.
+enum class GameEnd : std::uint8_t { Exit, HumanBroke, TournamentWon, Overflow };
+
+struct ActionEvent {
+    int seat = 0;
+    Street street = Street::preflop;
+    Action action = Action::check;
+    Chips amount = 0;  // put in by this action
+    Chips total = 0;   // the seat's total in this betting round afterwards
+};
+
+// Calls come from inside the handlers, after the table has changed; a watcher must not change
+// the table.
+class TableObserver {
+  public:
+    virtual ~TableObserver() = default;
+    // The hand is set up and dealt; no blind is posted yet.
+    virtual void hand_started(const Table&) {}
+    virtual void blind_posted(const Table&, int /*seat*/, Chips /*amount*/, bool /*big*/) {}
+    virtual void action_taken(const Table&, const ActionEvent&) {}
+    // A street's cards are turned up for the first time in this hand.
+    virtual void street_dealt(const Table&, Street) {}
+    // The showdown begins: the pot is complete and nobody has been paid.
+    virtual void showdown_started(const Table&) {}
+    // A seat still in the hand shows its cards.
+    virtual void hand_shown(const Table&, int /*seat*/) {}
+    virtual void pot_won(const Table&, int /*seat*/, Chips /*amount*/) {}
+    // Every winner has been paid and the stacks are shown.
+    virtual void pot_awarded(const Table&) {}
+    // Tournament steps between hands.
+    virtual void seat_refilled(const Table&, int /*seat*/, Chips /*old_stack*/) {}
+    virtual void seat_closed(const Table&, int /*seat*/) {}
+    virtual void sit_out_charged(const Table&, Chips /*amount*/) {}
+    virtual void game_ended(const Table&, GameEnd) {}
+};
+
+}  // namespace holdem

@@ -1,0 +1,78 @@
+#include "model/table.h"
+
+namespace holdem {
+
+Table::Table(std::unique_ptr<Random> random_source) : random(std::move(random_source)) {}
+
+std::int16_t& closing_seat(Table& t, Street street) {
+    switch (street) {
+        case Street::preflop:
+            return t.flopshower;
+        case Street::flop:
+            return t.flopshower1;
+        case Street::turn:
+            return t.flopshower2;
+        case Street::river:
+            break;
+    }
+    return t.flopshower3;
+}
+
+bool street_flag(const Table& t, Street street) {
+    switch (street) {
+        case Street::preflop:
+            return t.postblinds;
+        case Street::flop:
+            return t.postflop1;
+        case Street::turn:
+            return t.postflop2;
+        case Street::river:
+            break;
+    }
+    return t.postflop3;
+}
+
+std::optional<Street> current_street(const Table& t) {
+    for (auto s = all_streets.rbegin(); s != all_streets.rend(); ++s)
+        if (street_flag(t, *s)) return *s;
+    return std::nullopt;
+}
+
+void end_game(Table& t, GameEnd why) {
+    if (t.ended) return;
+    t.ended = why;
+    t.loop.set_timer_enabled(TimerId::roundtimer, false);
+    t.loop.set_timer_enabled(TimerId::Timer1, false);
+    notify(t, [&](TableObserver& o) { o.game_ended(t, why); });
+    if (t.on_game_end) t.on_game_end(why);
+}
+
+void class_set_to_zero(Table& t) {
+    for (int k = 1; k <= seat_count; ++k) {
+        Player& p = t.seat(k);
+        p.handrank = 0;
+        t.flopvalue.clear();
+        p.handvalue.clear();
+        p.handnumber = 0;
+        p.handvaluetops.clear();
+        p.handvaluepair.clear();
+        p.handvaluetwok.clear();
+        p.handvaluethreek.clear();
+        p.handvaluestraight.clear();
+        p.handvalueflush.clear();
+        p.handvaluefullhouse.clear();
+        p.handvaluefourk.clear();
+        p.handvaluesflush.clear();
+        p.handvaluerflush.clear();
+    }
+}
+
+void zero_total_bets(Table& t) {
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).bet = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).totalbet = 0;
+    t.currentbet = 0;
+}
+
+}  // namespace holdem

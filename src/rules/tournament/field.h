@@ -1,0 +1,29 @@
+// The tournament's field of 1000 entrants: batches knocked out elsewhere before every hand,
+// refills of broke or short computer seats with new names, closed seats once the field is
+// nearly gone, the rank line, the human's sit-out request and the end of the game.
+#pragma once
+
+#include <string_view>
+
+#include "model/table.h"
+
+namespace holdem {
+
+inline constexpr int closing_threshold = 990;  // from here on, broke seats close
+
+// Knocks out a batch of 5 … 14 entrants elsewhere (never more than are left outside the
+// table) and returns the replacement stack: their chips over the knocked-out count minus 3.
+Chips grow_field(Table& t);
+// One of the 25 name fragments, drawn at random.
+std::string_view name_fragment(Random& random);
+// Three fragments joined by single blanks.
+std::string new_player_name(Random& random);
+
+// The human's rank: the entrants still in.
+int entrants_left(const Table& t);
+
+// The first steps of every hand after the first; ends the game when the human is broke or is
+// the last entrant left.
+void tournament_step(Table& t);
+
+}  // namespace holdem

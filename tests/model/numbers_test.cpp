@@ -1,0 +1,84 @@
+#include "model/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace holdem {
+namespace {
+
+TEST(NumberText, BlankBeforeZeroAndPositiveMinusBeforeNegative) {
+    EXPECT_EQ(number_text(0), " 0");
+    EXPECT_EQ(number_text(1000), " 1000");
+    EXPECT_EQ(number_text(-5), "-5");
+    EXPECT_EQ(number_text(2147483647), " 2147483647");
+    EXPECT_EQ(number_text(-2147483648LL), "-2147483648");
+}
+
+TEST(NumericValue, ReadsTheLongestLeadingNumber) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {
+        {"12abc", 12}, {"20.5", 20.5},   {"  40", 40},   {" 40 ", 40},  {"-7", -7},  {"+8", 8},
+        {"1e3", 1000}, {"2.5E-1", 0.25}, {"1e", 1},      {"1e+", 1},    {"abc", 0},  {"", 0},
+        {".5", 0.5},   {"5.", 5},        {"1.2.3", 1.2}, {"- 5", -5},   {"1 2", 12}, {"300x", 300},
+        {"--5", 0},    {"$5", 0},        {"0x10", 0},    {"1e2x", 100}, {"\t9", 9},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(numeric_value(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(NumericValue, ValuesFarBeyondThirtyTwoBitsStayLarge) {
+    EXPECT_DOUBLE_EQ(numeric_value("99999999999999999999"), 1e20);
+    EXPECT_TRUE(std::isinf(numeric_value("1e999")));
+    EXPECT_GT(numeric_value("4294967296"), 2147483647.0);
+}
+
+TEST(IsNumber, TheWholeTextApartFromOuterBlanksMustRead) {
+    EXPECT_TRUE(is_number("20.5"));
+    EXPECT_TRUE(is_number(" 150 "));
+    EXPECT_TRUE(is_number("-3"));
+    EXPECT_TRUE(is_number("1e5"));
+    EXPECT_TRUE(is_number(".5"));
+    EXPECT_FALSE(is_number("12abc"));
+    EXPECT_FALSE(is_number("300x"));
+    EXPECT_FALSE(is_number(""));
+    EXPECT_FALSE(is_number("   "));
+    EXPECT_FALSE(is_number("1e"));
+    EXPECT_FALSE(is_number("1 2"));
+    EXPECT_FALSE(is_number("."));
+    EXPECT_FALSE(is_number("+"));
+}
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(round_half_even(0.5), 0);
+    EXPECT_EQ(round_half_even(1.5), 2);
+    EXPECT_EQ(round_half_even(2.5), 2);
+    EXPECT_EQ(round_half_even(20.5), 20);
+    EXPECT_EQ(round_half_even(112.5), 112);
+    EXPECT_EQ(round_half_even(113.5), 114);
+    EXPECT_EQ(round_half_even(-2.5), -2);
+    EXPECT_EQ(round_half_even(-3.5), -4);
+    EXPECT_EQ(round_half_even(2.4999), 2);
+    EXPECT_EQ(round_half_even(833.333), 833);
+}
+
+TEST(ChipArithmetic, RefusesToWrap) {
+    const Chips max = std::numeric_limits<Chips>::max();
+    const Chips min = std::numeric_limits<Chips>::min();
+    EXPECT_EQ(checked_add(max - 1, 1), max);
+    EXPECT_THROW(checked_add(max, 1), ChipOverflow);
+    EXPECT_THROW(checked_sub(min, 1), ChipOverflow);
+    EXPECT_THROW(checked_mul(100000, 100000), ChipOverflow);
+    EXPECT_EQ(checked_mul(100000, 2), 200000);
+    EXPECT_EQ(to_chips(1500.5), 1500);
+    EXPECT_THROW(to_chips(3e9), ChipOverflow);
+    EXPECT_THROW(to_chips(std::numeric_limits<double>::infinity()), ChipOverflow);
+    EXPECT_THROW(to_chips(std::nan("")), ChipOverflow);
+}
+
+}  // namespace
+}  // namespace holdem
