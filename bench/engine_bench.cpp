@@ -5,8 +5,8 @@
 
 #include "cycle/dealing.h"
 #include "cycle/events.h"
+#include "cycle/human_actions.h"
 #include "rules/reading/card_assessment.h"
-#include "sim/policies.h"
 
 namespace holdem {
 namespace {
@@ -47,7 +47,7 @@ void BM_CompleteHands(benchmark::State& state) {
                 start_game(*table);
                 break;
             }
-            if (sim::human_turn_open(t))
+            if (human_turn_open(t))
                 click(t, t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
             else
                 run_until(t, *t.loop.next_deadline());

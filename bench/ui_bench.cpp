@@ -13,8 +13,8 @@
 #include <memory>
 #include <vector>
 
+#include "cycle/human_actions.h"
 #include "model/table.h"
-#include "sim/policies.h"
 #include "ui/qt_host.h"
 #include "ui/table_window.h"
 
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
 
     Table& t = host.table();
     auto wind_to_human = [&] {
-        for (int i = 0; i < 20000 && !sim::human_turn_open(t) && !t.ended; ++i) {
+        for (int i = 0; i < 20000 && !human_turn_open(t) && !t.ended; ++i) {
             if (auto due = host.armed_for())
                 skipped += std::max<std::int64_t>(0, *due - host.now());
             host.pump();
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     std::vector<double> clicks;
     for (int hand = 0; hand < 5 && !t.ended; ++hand) {
         wind_to_human();
-        if (!sim::human_turn_open(t)) break;
+        if (!human_turn_open(t)) break;
         QCoreApplication::processEvents();
         QPushButton* button =
             window.button(t.controls[ctl::Check].visible ? ctl::Check : ctl::Fold);
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         std::printf("click_to_frame_ms median=%.2f max=%.2f over %zu clicks (target <= 16)\n",
                     clicks[clicks.size() / 2], clicks.back(), clicks.size());
     std::printf("cpu_while_waiting_percent=%.2f over %d s (target < 1)%s\n", idle_cpu, idle_seconds,
-                sim::human_turn_open(t) ? "" : " [the human's turn was not reached]");
+                human_turn_open(t) ? "" : " [the human's turn was not reached]");
     std::printf("peak_memory_mb=%.1f (target <= 120)\n", usage.ru_maxrss / 1024.0);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "cycle/human_actions.h"
 #include "model/table.h"
-#include "sim/policies.h"
 #include "ui/qt_host.h"
 #include "ui/table_window.h"
 
@@ -46,9 +46,9 @@ int main(int argc, char** argv) {
     const QString moment = parser.value("moment");
     // Seat 1 stays in with the two best hands at the table and folds the rest.
     auto step = [&] {
-        if (sim::human_turn_open(t) && t.seat(1).handrank > 2)
+        if (human_turn_open(t) && t.seat(1).handrank > 2)
             host.click(ctl::Fold);
-        else if (sim::human_turn_open(t))
+        else if (human_turn_open(t))
             host.click(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
         else if (auto due = host.armed_for()) {
             now = std::max(now, *due);
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < 5000 && !t.ended; ++i) {
         if (moment == "start") break;
-        if (moment == "turn" && sim::human_turn_open(t) && t.postflop1) break;
+        if (moment == "turn" && human_turn_open(t) && t.postflop1) break;
         if (moment == "hand" && t.postflop2 && !t.gameover) break;
         if (moment == "showdown" && t.gameover && !t.seat(1).fold) break;
         step();

@@ -41,22 +41,26 @@ void distribute_cards_for_10(Table& t) {
         c.set_cell(ctl::second_card(k), cell_for(k, p.cardtwo));
     }
     for (int k = 1; k <= seat_count; ++k)
-        t.seat(k).cardtext1 = convert2card(t.seat(k).cardone);
+        t.seat(k).cardtext1.assign(card_text(t.seat(k).cardone));
     for (int k = 1; k <= seat_count; ++k)
-        t.seat(k).cardtext2 = convert2card(t.seat(k).cardtwo);
-    std::array<std::string, 5> board;
+        t.seat(k).cardtext2.assign(card_text(t.seat(k).cardtwo));
+    // Every seat gets the whole board now, long before it is shown: the computer seats are
+    // assessed on their final seven cards.
+    std::array<std::string_view, 5> board;
     for (int i = 0; i < 5; ++i)
-        board[i] = convert2card(t.deck[deck_pos::board(i + 1)]);
+        board[i] = card_text(t.deck[deck_pos::board(i + 1)]);
     for (int k = 1; k <= seat_count; ++k) {
         Player& p = t.seat(k);
-        p.flop1 = board[0];
-        p.flop2 = board[1];
-        p.flop3 = board[2];
-        p.flop4 = board[3];
-        p.flop5 = board[4];
+        p.flop1.assign(board[0]);
+        p.flop2.assign(board[1]);
+        p.flop3.assign(board[2]);
+        p.flop4.assign(board[3]);
+        p.flop5.assign(board[4]);
     }
     class_set_to_zero(t);
     Command4_Click(t);
+    // The rules repeat the assessment until it has found a best seat, which it always does at
+    // once, and start the clock again when it has.
     t.numberofwinners = 0;
     do {
         evaluate_player_cards(t);

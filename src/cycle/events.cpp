@@ -73,6 +73,7 @@ void click(Table& t, ControlId button) {
     if (t.ended) return;
     const Control& control = t.controls[button];
     if (control.kind != ControlKind::Button || !control.visible) return;
+    ++t.inputs_handled;
     if (t.loop.focus() != button) {
         t.loop.set_focus(button);
         settle(t);
@@ -98,6 +99,7 @@ void click(Table& t, ControlId button) {
 
 void amount_box_key(Table& t, int key_ascii, std::string text_before) {
     if (t.ended || !t.controls[ctl::Text2].visible) return;
+    ++t.inputs_handled;
     t.controls.set_caption(ctl::Text2, std::move(text_before));
     end_game_on_overflow(t, [&] { Text2_KeyPress(t, key_ascii); });
     settle(t);
@@ -119,6 +121,7 @@ void press_key(Table& t, int key_ascii) {
 
 void set_amount_text(Table& t, std::string text) {
     if (t.ended || !t.controls[ctl::Text2].visible) return;
+    ++t.inputs_handled;
     t.controls.set_caption(ctl::Text2, std::move(text));
 }
 

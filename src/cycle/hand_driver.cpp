@@ -6,7 +6,6 @@
 #include "cycle/streets.h"
 #include "cycle/turns.h"
 #include "rules/betting/chips.h"
-#include "rules/reading/card_assessment.h"
 #include "rules/reading/standings.h"
 #include "rules/tournament/field.h"
 #include "rules/tournament/limits_clock.h"
@@ -59,7 +58,7 @@ void Form_Load(Table& t) {
     }
 
     for (int k = 1; k <= seat_count; ++k) {
-        t.controls.set_caption(ctl::stack_label(k), number_text(t.seat(k).prize));
+        t.controls.set_number(ctl::stack_label(k), t.seat(k).prize);
         t.controls.set_caption(ctl::name_label(k), t.seat(k).caption);
     }
     class_set_to_zero(t);
@@ -125,10 +124,10 @@ void new_deal(Table& t) {
     dealfirst(t);
     dealfirst(t);
     next_dealer(t);
-    // Handing out the cards assesses them; the rules assess them once more here and again
-    // when the big blind hands the same cards out. Every run gives the same standings.
+    // Handing out the cards assesses them, and the big blind hands the same cards out and
+    // assesses them again. The rules also assess them once more right here; an assessment of
+    // unchanged cards leaves every result as it found it, so that run is not repeated.
     distribute_cards_for_10(t);
-    evaluate_player_cards(t);
     show_hole_cards(t);
     ++t.hands_started;
     notify(t, [&](TableObserver& o) { o.hand_started(t); });

@@ -98,7 +98,7 @@ void open_action_panel(Table& t) {
     const Player& p = t.seat(human_seat);
     Controls& c = t.controls;
     stop_pacing_clock(t);
-    c.set_caption(ctl::Call, number_text(static_cast<std::int64_t>(t.currentbet) - p.totalbet));
+    c.set_number(ctl::Call, static_cast<std::int64_t>(t.currentbet) - p.totalbet);
     const double to_call = numeric_value(c.caption(ctl::Call));
     // The "Raise" caption is a plain number, without the leading blank of every other number.
     c.set_caption(ctl::Raise, std::to_string(static_cast<std::int64_t>(to_call) + 2LL * t.limits));
@@ -306,6 +306,9 @@ void run_out_to_showdown(Table& t) {
 }
 
 void closing_check(Table& t, int seat, CloserOrder order) {
+    if (t.flopshower != seat && t.flopshower1 != seat && t.flopshower2 != seat &&
+        t.flopshower3 != seat)
+        return;  // the seat closes no round
     using enum Step;
     // The steps of each outcome (flop, turn, river, showdown) for each caller, in the orders
     // the rules give; the order only matters for what the panel shows in between.

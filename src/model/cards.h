@@ -25,8 +25,20 @@ constexpr bool is_card(CardCode code) {
     return code >= 1 && code <= 52;
 }
 
+// The card vocabulary every part of the game speaks: rank index 0 ("2") … 12 ("A") as the card
+// texts write the ranks, and suit 0 … 3 as letters and words.
+inline constexpr std::array<std::string_view, 13> rank_texts = {"2", "3",  "4", "5", "6", "7", "8",
+                                                                "9", "10", "J", "Q", "K", "A"};
+inline constexpr std::array<char, 4> suit_letters = {'c', 'd', 'h', 's'};
+inline constexpr std::array<std::string_view, 4> suit_words = {"clubs", "diamonds", "hearts",
+                                                               "spades"};
+constexpr int rank_index(CardCode code) {
+    return card_rank(code) - 2;
+}
+
 // The card's text ("2c" … "10s" … "As"); the empty text for any code outside 1 … 52.
 std::string convert2card(CardCode code);
+std::string_view card_text(CardCode code);  // the same, without a string of its own
 
 // The card grid: 18 columns × 4 rows of equal cells, cell n shows the face of card n,
 // cells 0 and 53 … 55 are backs (pink, teal, slate blue, peach), 56 … 71 are empty.

@@ -76,10 +76,16 @@ std::array<int, 2> chip_offset(int i) {
 }  // namespace
 
 Controls::Controls() {
-    place_seats();
-    place_pot_and_board();
-    place_table_centre();
-    place_action_area();
+    // Every table starts from the same layout: it is worked out once and copied.
+    static const Controls start_state = [] {
+        Controls c(Layout{});
+        c.place_seats();
+        c.place_pot_and_board();
+        c.place_table_centre();
+        c.place_action_area();
+        return c;
+    }();
+    controls_ = start_state.controls_;
 }
 
 void Controls::place_seats() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/numbers.h"
 #include "model/version.h"
 
 namespace holdem {
@@ -171,6 +172,12 @@ class Controls {
     void show(ControlId id) { (*this)[id].visible = true; }
     void hide(ControlId id) { (*this)[id].visible = false; }
     void set_caption(ControlId id, std::string text) { (*this)[id].caption = std::move(text); }
+    // A number as the table shows it (number_text), written into the caption's own room.
+    void set_number(ControlId id, std::int64_t value) {
+        std::string& caption = (*this)[id].caption;
+        caption.clear();
+        append_number_text(caption, value);
+    }
     const std::string& caption(ControlId id) const { return (*this)[id].caption; }
     // Shows the card-grid cell on a picture; cells outside the grid are a run-time error.
     void set_cell(ControlId id, int cell);
@@ -179,6 +186,8 @@ class Controls {
     friend bool operator==(const Controls&, const Controls&) = default;
 
   private:
+    struct Layout {};
+    explicit Controls(Layout) {}
     void place_seats();
     void place_pot_and_board();
     void place_table_centre();

@@ -7,12 +7,46 @@
 
 namespace holdem {
 
-std::string number_text(std::int64_t value) {
-    char buffer[24];
-    char* start = buffer;
+namespace {
+
+struct NumberBuffer {
+    char text[24];
+    std::size_t size;
+};
+
+NumberBuffer format_number(std::int64_t value) {
+    NumberBuffer b;
+    char* start = b.text;
     if (value >= 0) *start++ = ' ';
-    auto result = std::to_chars(start, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    b.size =
+        static_cast<std::size_t>(std::to_chars(start, b.text + sizeof b.text, value).ptr - b.text);
+    return b;
+}
+
+}  // namespace
+
+std::string number_text(std::int64_t value) {
+    const NumberBuffer b = format_number(value);
+    return std::string(b.text, b.size);
+}
+
+void append_number_text(std::string& out, std::int64_t value) {
+    const NumberBuffer b = format_number(value);
+    out.append(b.text, b.size);
+}
+
+bool shows_number(std::string_view text, std::int64_t value) {
+    // Read back rather than written out: checkers call this after every step.
+    if (text.size() < 2 || text.size() > 20 || text[0] != (value < 0 ? '-' : ' ')) return false;
+    if (text[1] == '0' && text.size() > 2) return false;
+    std::uint64_t read = 0;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        read = read * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    return read == magnitude;
 }
 
 namespace {

@@ -19,6 +19,10 @@ class ChipOverflow : public std::overflow_error {
 
 // A blank before zero and positive numbers, a minus sign before negative ones, no separators.
 std::string number_text(std::int64_t value);
+// The same, added to the end of `out` (reusing its room).
+void append_number_text(std::string& out, std::int64_t value);
+// Whether the text is exactly number_text(value), without building it.
+bool shows_number(std::string_view text, std::int64_t value);
 
 // The longest leading part of the text that reads as a decimal number (blanks skipped, an
 // optional sign, digits with at most one decimal point, an optional exponent); 0 when none.

@@ -88,9 +88,10 @@ struct Table {
     EventLoop loop;                  // virtual time, the two timers and the focus
     std::unique_ptr<Random> random;  // the deck's and the field's draws
 
-    // Hands dealt and showdowns held so far, for tools that watch the game.
+    // Hands dealt, showdowns held and inputs handled so far, for tools that watch the game.
     std::uint64_t hands_started = 0;
     std::uint64_t showdowns = 0;
+    std::uint64_t inputs_handled = 0;
     std::vector<TableObserver*> observers;
 
     // The end of the game: set once, then nothing further runs.

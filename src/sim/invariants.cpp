@@ -56,10 +56,9 @@ std::optional<std::string> check_cards_agree(const Table& t) {
         const std::string* board[] = {&p.flop1, &p.flop2, &p.flop3, &p.flop4, &p.flop5};
         bool agrees = p.cardone == t.deck[deck_pos::first_card(k)] &&
                       p.cardtwo == t.deck[deck_pos::second_card(k)] &&
-                      p.cardtext1 == convert2card(p.cardone) &&
-                      p.cardtext2 == convert2card(p.cardtwo);
+                      p.cardtext1 == card_text(p.cardone) && p.cardtext2 == card_text(p.cardtwo);
         for (int i = 0; i < 5; ++i)
-            agrees = agrees && *board[i] == convert2card(t.deck[deck_pos::board(i + 1)]);
+            agrees = agrees && *board[i] == card_text(t.deck[deck_pos::board(i + 1)]);
         if (!agrees) return seat_text(k) + "'s cards disagree with the deck";
     }
     return std::nullopt;
@@ -79,6 +78,7 @@ void InvariantChecker::hand_started(const Table& t) {
     hand_total_ = chips_in_play(t);
     events_at_hand_start_ = t.loop.events_run();
     in_hand_ = true;
+    labels_due_ = true;
 
     const int dealer = dealer_seat(t);
     if (dealer == 0) fail("a hand began without a dealer");
@@ -136,18 +136,18 @@ void InvariantChecker::showdown_started(const Table& t) {
         anyone_in = anyone_in || t.seat(k).in_hand();
     auto eligible = [&](const Player& p) { return anyone_in ? p.in_hand() : p.Active; };
     int best = -1;
+    for (int k = 1; k <= seat_count; ++k)
+        if (eligible(t.seat(k))) best = std::max<int>(best, t.seat(k).handnumber);
     for (int k = 1; k <= seat_count; ++k) {
         const Player& p = t.seat(k);
-        if (!eligible(p)) continue;
-        best = std::max<int>(best, p.handnumber);
+        due_[k] = eligible(p) && p.handnumber == best;
+        if (!due_[k]) continue;
         const ClassicHand read = read_classic_hand(
             {p.cardone, p.cardtwo, t.deck[20], t.deck[21], t.deck[22], t.deck[23], t.deck[24]});
         if (read.number != p.handnumber)
             fail(seat_text(k) + " holds hand number " + std::to_string(p.handnumber) +
                  " where its cards read " + std::to_string(read.number));
     }
-    for (int k = 1; k <= seat_count; ++k)
-        due_[k] = eligible(t.seat(k)) && t.seat(k).handnumber == best;
     paid_.fill(false);
 }
 
@@ -165,6 +165,7 @@ void InvariantChecker::pot_awarded(const Table& t) {
         fail("the award paid " + std::to_string(paid) + " of a pot of " + std::to_string(t.pot));
     expected_at_next_hand_ = stacks(t);
     in_hand_ = false;
+    labels_due_ = true;
 }
 
 void InvariantChecker::seat_refilled(const Table& t, int seat, Chips old_stack) {
@@ -198,14 +199,23 @@ void InvariantChecker::game_ended(const Table& t, GameEnd why) {
 std::optional<std::string> InvariantChecker::check(const Table& t) {
     if (violation_) return violation_;
     if (t.loop.runaway_batches() > 0) return "the turn circled the table without end";
+    const std::uint64_t ran = t.loop.events_run() + t.inputs_handled;
+    if (checked_at_ == ran) return std::nullopt;
+    checked_at_ = ran;
 
-    for (int k = 1; k <= seat_count; ++k) {
-        const Player& p = t.seat(k);
-        if (p.prize < 0) return seat_text(k) + " has a negative stack";
-        const std::string& label = t.controls.caption(ctl::stack_label(k));
-        if (label != number_text(p.prize) && !(label == "All in" && p.prize <= 0))
-            return seat_text(k) + "'s stack label reads \"" + label + "\" for " +
-                   std::to_string(p.prize);
+    for (int k = 1; k <= seat_count && !labels_due_; ++k)
+        labels_due_ = t.seat(k).prize != labels_read_for_[k];
+    if (labels_due_) {
+        labels_due_ = false;
+        for (int k = 1; k <= seat_count; ++k) {
+            const Player& p = t.seat(k);
+            labels_read_for_[k] = p.prize;
+            if (p.prize < 0) return seat_text(k) + " has a negative stack";
+            const std::string& label = t.controls.caption(ctl::stack_label(k));
+            if (!shows_number(label, p.prize) && !(label == "All in" && p.prize <= 0))
+                return seat_text(k) + "'s stack label reads \"" + label + "\" for " +
+                       std::to_string(p.prize);
+        }
     }
 
     if (t.field.eliminated < eliminated_seen_) return "the knocked-out count went down";

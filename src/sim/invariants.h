@@ -58,6 +58,12 @@ class InvariantChecker final : public TableObserver {
     std::array<bool, seat_count + 1> paid_{};
 
     std::int16_t eliminated_seen_ = 0;
+    // What had run at the last check: with nothing run since, nothing can have changed.
+    std::optional<std::uint64_t> checked_at_;
+    // The stacks whose labels were last read; labels are read again when a stack moves, and
+    // at every hand's start and award, where every label is rewritten.
+    std::array<Chips, seat_count + 1> labels_read_for_{};
+    bool labels_due_ = true;
 };
 
 std::int64_t chips_in_play(const Table& t);  // every stack plus the pot

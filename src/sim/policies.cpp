@@ -1,6 +1,7 @@
 #include "sim/policies.h"
 
 #include "cycle/events.h"
+#include "cycle/human_actions.h"
 
 namespace holdem::sim {
 
@@ -45,10 +46,6 @@ std::string_view policy_name(PolicyKind kind) {
 
 std::uint64_t PolicyRandom::next() {
     return splitmix64(state_);
-}
-
-bool human_turn_open(const Table& t) {
-    return !t.ended && !t.gameover && t.controls[ctl::Fold].visible;
 }
 
 void mix(std::uint64_t& signature, std::uint64_t value) {

@@ -28,9 +28,6 @@ class PolicyRandom {
     std::uint64_t state_;
 };
 
-// Whether the human's action panel is open and waits for seat 1.
-bool human_turn_open(const Table& t);
-
 // One move of seat 1 while its panel is open. Each move is mixed into `signature`.
 void play_human_turn(PolicyKind kind, Table& t, PolicyRandom& random, std::uint64_t& signature);
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cycle/events.h"
+#include "cycle/human_actions.h"
 #include "rules/tournament/field.h"
 #include "sim/invariants.h"
 

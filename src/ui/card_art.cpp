@@ -70,12 +70,6 @@ void draw_suit(QPainter& p, int suit, const QRectF& box) {
     p.fillPath(place.map(suit_path(suit)), suit == 1 || suit == 2 ? red_suit : black_suit);
 }
 
-const char* rank_label(int rank) {
-    static const char* labels[] = {"2", "3",  "4", "5", "6", "7", "8",
-                                   "9", "10", "J", "Q", "K", "A"};
-    return labels[rank - 2];
-}
-
 QColor back_colour(int cell) {
     switch (cell) {
         case card_grid::back_pink:
@@ -108,7 +102,9 @@ void CardArt::paint_face(QPainter& p, const QRectF& r, int code) {
     const QRectF corner(r.left() + r.width() * 0.06, r.top() + r.height() * 0.03, r.width() * 0.9,
                         r.height() * 0.3);
     p.drawText(corner, Qt::AlignLeft | Qt::AlignTop,
-               rank_label(card_rank(static_cast<CardCode>(code))));
+               QString::fromLatin1(
+                   rank_texts[rank_index(static_cast<CardCode>(code))].data(),
+                   static_cast<int>(rank_texts[rank_index(static_cast<CardCode>(code))].size())));
     const qreal small = r.width() * 0.30;
     draw_suit(p, suit,
               QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.33, small, small));

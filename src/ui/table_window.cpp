@@ -233,7 +233,7 @@ void TableWindow::paintEvent(QPaintEvent*) {
     };
 
     // The felt with a wooden rail round it.
-    const Control& felt = controls[ctl::Shape(1)];
+    const Control& felt = controls[ctl::felt];
     const QRectF felt_rect = to_pixels(felt);
     const qreal rail = 150 * scale_;
     p.setPen(Qt::NoPen);
@@ -245,12 +245,12 @@ void TableWindow::paintEvent(QPaintEvent*) {
     p.setBrush(cloth);
     p.drawEllipse(felt_rect);
 
-    draw_shape(controls[ctl::Shape(13)]);
+    draw_shape(controls[ctl::clock_panel]);
     for (int seat = 1; seat <= seat_count; ++seat)
         draw_shape(controls[ctl::highlight(seat)]);
     for (int i = 0; i < ctl::backchip_count; ++i)
         draw_shape(controls[ctl::backchips(i)]);
-    draw_shape(controls[ctl::Shape(12)]);
+    draw_shape(controls[ctl::action_frame]);
 
     // Focus boxes, hole cards and the board.
     const QSizeF card_size(516 * scale_, 708 * scale_);
@@ -304,7 +304,7 @@ void TableWindow::paintEvent(QPaintEvent*) {
         if (id == ctl::winnerlabel) {
             p.drawText(r.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text);
         } else {
-            // Text may run past a narrow label, as it did on the original table.
+            // Text may run past a narrow label rather than be cut.
             const qreal spare = std::max<qreal>(0, metrics.horizontalAdvance(text) - r.width() + 4);
             const QRectF wide =
                 c.centred ? r.adjusted(-spare / 2, 0, spare / 2, 0) : r.adjusted(0, 0, spare, 0);

@@ -86,7 +86,7 @@ TEST(HandDriver, TheHandRestartClearsTheLastHand) {
         EXPECT_EQ(t->seat(k).totalbet, 0);
     }
     EXPECT_FALSE(visible(*t, ctl::winnerlabel));
-    EXPECT_TRUE(visible(*t, ctl::Label(2)));
+    EXPECT_TRUE(visible(*t, ctl::rank_line));
     EXPECT_FALSE(t->loop.timer_enabled(TimerId::Timer1));
     EXPECT_TRUE(t->loop.timer_enabled(TimerId::roundtimer));
     EXPECT_EQ(t->seat(4).dealer, 1);

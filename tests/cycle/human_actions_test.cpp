@@ -32,7 +32,8 @@ void type(Table& t, const std::string& text) {
 
 TEST(HumanTurn, OpensThePanelWithTheAmounts) {
     auto t = at_human_turn();
-    for (ControlId id : {ctl::Call, ctl::Raise, ctl::Fold, ctl::BetIt, ctl::Text2, ctl::Shape(12)})
+    for (ControlId id :
+         {ctl::Call, ctl::Raise, ctl::Fold, ctl::BetIt, ctl::Text2, ctl::action_frame})
         EXPECT_TRUE(visible(*t, id)) << control_name(id);
     EXPECT_FALSE(visible(*t, ctl::Check));
     EXPECT_EQ(caption(*t, ctl::Call), " 20");

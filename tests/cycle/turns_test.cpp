@@ -16,7 +16,7 @@ TEST(Toss, TheHighestCardDealsAndSuitsBreakTies) {
     EXPECT_EQ(t->seat(1).dealer, 5);
     EXPECT_EQ(t->seat(6).dealer, 10);
     EXPECT_EQ(t->tossdone, 1);
-    const Control& button = t->controls[ctl::Label(1)];
+    const Control& button = t->controls[ctl::dealer_button];
     EXPECT_TRUE(button.visible);
     EXPECT_EQ(button.left, t->controls[ctl::Picture(24)].left + 500);
     EXPECT_EQ(button.top, t->controls[ctl::Picture(24)].top + 500);
@@ -51,7 +51,7 @@ TEST(NextDealer, MovesOneSeatWhateverTheSeat) {
     t->seat(1).sittingout = true;
     next_dealer(*t);
     EXPECT_EQ(t->seat(1).dealer, 1);
-    EXPECT_EQ(t->controls[ctl::Label(1)].left, t->controls[ctl::Picture(14)].left + 500);
+    EXPECT_EQ(t->controls[ctl::dealer_button].left, t->controls[ctl::Picture(14)].left + 500);
 
     auto u = seeded_table();
     u->postblinds = true;
@@ -289,7 +289,7 @@ TEST(Streets, EachStreetRevealsItsDeckPositions) {
     click(*t, ctl::Call);
     ticks(*t, 3);
     ASSERT_TRUE(t->postflop1);
-    EXPECT_FALSE(visible(*t, ctl::Label(2)));
+    EXPECT_FALSE(visible(*t, ctl::rank_line));
     for (int street = 2; street <= 3; ++street) {
         for (int guard = 0; guard < 20 && !(street == 2 ? t->postflop2 : t->postflop3); ++guard) {
             if (visible(*t, ctl::Check))

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace holdem {
@@ -37,17 +38,38 @@ class Recorder final : public EventHandler {
 
 const ControlId seat2 = ctl::Picture(3), seat3 = ctl::Picture(4), seat4 = ctl::Picture(5);
 
-TEST(EventLoop, FocusChangesRunAfterTheHandlerLostBeforeGot) {
-    EventLoop loop;
-    Recorder r(loop);
-    r.on_got[seat2.index] = [&] {
-        loop.set_focus(seat3);
-        r.log.push_back("seat 2 still running");
+TEST(EventLoop, FocusChangesRunAfterTheHandlerInOrder) {
+    struct Case {
+        const char* what;
+        std::vector<ControlId> queued_by_seat2;
+        std::vector<std::string> log;
     };
-    loop.set_focus(seat2);
-    loop.run_focus_events(r);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "seat 2 still running",
-                                               "lost Picture3", "got Picture4"}));
+    const Case cases[] = {
+        {"lost before got, after the handler",
+         {seat3},
+         {"got Picture3", "handler done", "lost Picture3", "got Picture4"}},
+        {"two identical changes back to back run once",
+         {seat3, seat3},
+         {"got Picture3", "handler done", "lost Picture3", "got Picture4"}},
+        {"separated changes to the same control both run",
+         {seat3, seat4, seat3},
+         {"got Picture3", "handler done", "lost Picture3", "got Picture4", "lost Picture4",
+          "got Picture5", "lost Picture5", "got Picture4"}},
+    };
+    for (const Case& c : cases) {
+        EventLoop loop;
+        Recorder r(loop);
+        bool ran = false;
+        r.on_got[seat2.index] = [&] {
+            if (std::exchange(ran, true)) return;
+            for (ControlId id : c.queued_by_seat2)
+                loop.set_focus(id);
+            r.log.push_back("handler done");
+        };
+        loop.set_focus(seat2);
+        loop.run_focus_events(r);
+        EXPECT_EQ(r.log, c.log) << c.what;
+    }
 }
 
 TEST(EventLoop, RefocusingTheHolderStillStartsItsTurn) {
@@ -58,33 +80,6 @@ TEST(EventLoop, RefocusingTheHolderStillStartsItsTurn) {
     loop.set_focus(seat2);
     loop.run_focus_events(r);
     EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "got Picture3"}));
-}
-
-TEST(EventLoop, TwoIdenticalChangesBackToBackRunOnce) {
-    EventLoop loop;
-    Recorder r(loop);
-    r.on_got[seat2.index] = [&] {
-        loop.set_focus(seat3);  // a small blind hands the turn on …
-        loop.set_focus(seat3);  // … and then passes through
-    };
-    loop.set_focus(seat2);
-    loop.run_focus_events(r);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "lost Picture3", "got Picture4"}));
-}
-
-TEST(EventLoop, SeparatedChangesToTheSameControlBothRun) {
-    EventLoop loop;
-    Recorder r(loop);
-    r.on_got[seat2.index] = [&] {
-        loop.set_focus(seat3);
-        loop.set_focus(seat4);
-        loop.set_focus(seat3);
-    };
-    loop.set_focus(seat2);
-    loop.run_focus_events(r);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"got Picture3", "lost Picture3", "got Picture4",
-                                               "lost Picture4", "got Picture5", "lost Picture5",
-                                               "got Picture4"}));
 }
 
 TEST(EventLoop, TimersTickOnTheirIntervalsAfterPendingFocus) {

@@ -14,6 +14,10 @@ TEST(NumberText, BlankBeforeZeroAndPositiveMinusBeforeNegative) {
     EXPECT_EQ(number_text(-5), "-5");
     EXPECT_EQ(number_text(2147483647), " 2147483647");
     EXPECT_EQ(number_text(-2147483648LL), "-2147483648");
+    for (std::int64_t v : {0LL, 7LL, 1000LL, -5LL, 2147483647LL, -2147483648LL})
+        EXPECT_TRUE(shows_number(number_text(v), v)) << v;
+    for (const char* wrong : {"1000", " 01000", " 100", "-1000", " 1000 ", "All in", " "})
+        EXPECT_FALSE(shows_number(wrong, 1000)) << wrong;
 }
 
 TEST(NumericValue, ReadsTheLongestLeadingNumber) {

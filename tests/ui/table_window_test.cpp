@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "cycle/human_actions.h"
 #include "model/table.h"
-#include "sim/policies.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
@@ -105,7 +105,7 @@ void TableWindowTest::handPlayedThroughTheWidgets() {
     Table& t = game.table();
     bool typed = false;
     for (int step = 0; step < 2000 && t.hands_started < 2 && !t.ended; ++step) {
-        if (sim::human_turn_open(t)) {
+        if (human_turn_open(t)) {
             if (!typed) {
                 // An amount typed into the box and sent with Enter.
                 typed = true;
@@ -153,7 +153,7 @@ void TableWindowTest::resizeKeepsProportions() {
             QVERIFY(std::abs(r.height() - c.height * s) <= 1.0);
         }
         // The table stays centred: equal margins on the side that has room to spare.
-        const QRectF felt = game.window.rect_of(ctl::Shape(1));
+        const QRectF felt = game.window.rect_of(ctl::felt);
         const QRectF exit = game.window.rect_of(ctl::Exit);
         QVERIFY(std::abs((exit.left() - felt.left()) - (5796 - 1920) * s) < 1.0);
     }
@@ -179,7 +179,7 @@ void TableWindowTest::endOfGameShowsTheOutcome() {
     game.table().controls.set_caption(ctl::stack_label(1), "All in");
     // Play on until the deal timer finds the human broke.
     for (int step = 0; step < 3000 && !game.table().ended; ++step) {
-        if (sim::human_turn_open(game.table()))
+        if (human_turn_open(game.table()))
             QTest::mouseClick(game.window.button(ctl::Fold), Qt::LeftButton);
         else
             game.next();

@@ -6,7 +6,7 @@ void chips_player_show(Table& t, Chips chipbet, int whichplayer) {
     if (whichplayer < 1 || whichplayer > seat_count) return;
     const int k = whichplayer;
     Controls& c = t.controls;
-    c.set_caption(ctl::chiplabel(k), number_text(chipbet));
+    c.set_number(ctl::chiplabel(k), chipbet);
     if (k == human_seat) {
         // The pot award moves seat 1's chip 4 along; a bet of the human puts the pile back.
         for (int i = 0; i < ctl::pile_size; ++i) {

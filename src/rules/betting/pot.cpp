@@ -15,7 +15,7 @@ void put_in_pot(Table& t, int seat, Chips amount, Payer payer) {
     show_stack_or_all_in(t, seat);
     if (payer != Payer::blind && p.totalbet > t.currentbet) t.currentbet = p.totalbet;
     t.pot = checked_add(t.pot, p.bet);
-    t.controls.set_caption(ctl::potlabel, number_text(t.pot));
+    t.controls.set_number(ctl::potlabel, t.pot);
     // The human's pile shows even for nothing put in; a computer seat's only when it paid.
     if (payer != Payer::computer || p.bet != 0) chips_player_show(t, p.bet, seat);
 }
@@ -26,7 +26,7 @@ void show_stack_or_all_in(Table& t, int seat) {
         t.controls.set_caption(ctl::stack_label(seat), "All in");
         p.allin = true;
     } else {
-        t.controls.set_caption(ctl::stack_label(seat), number_text(p.prize));
+        t.controls.set_number(ctl::stack_label(seat), p.prize);
     }
 }
 

@@ -49,7 +49,7 @@ void pot_to_winner(Table& t, int winner) {
 
 void show_stacks(Table& t) {
     for (int k = 1; k <= seat_count; ++k)
-        t.controls.set_caption(ctl::stack_label(k), number_text(t.seat(k).prize));
+        t.controls.set_number(ctl::stack_label(k), t.seat(k).prize);
 }
 
 }  // namespace holdem

@@ -21,7 +21,7 @@ void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& s
 
     blank(verdict);
     if (int top = top_card_rank(cards); top >= 0) {
-        verdict = top_text(top);
+        top_text(verdict, top);
         p.handvaluetops = verdict;
     }
 
@@ -30,14 +30,14 @@ void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& s
     const BoardVerdict board = board_of({cards[2], cards[3], cards[4], cards[5], cards[6]});
     if (board.pairing != Pairing::None) scratch.flopvalue.assign(pairing_word(board.pairing));
     if (board.flush_suit >= 0) {
-        scratch.fl = flush_text(board.flush_suit);
+        flush_text(scratch.fl, board.flush_suit);
         verdict = scratch.fl;
     }
 
     // A pairing verdict replaces the board's flush verdict; without one the line keeps it.
     const PairsVerdict pairs = pairs_of(cards);
     if (pairs.pairing != Pairing::None) {
-        verdict = pairs_text(pairs);
+        pairs_text(verdict, pairs);
         switch (pairs.pairing) {
             case Pairing::Pair:
                 p.handvaluepair = verdict;
@@ -61,14 +61,14 @@ void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& s
 
     blank(verdict);
     if (int top = straight_top(cards); top >= 0) {
-        scratch.st = straight_text(top);
+        straight_text(scratch.st, top);
         verdict = scratch.st;
     }
     p.handvaluestraight = verdict;
 
     blank(verdict);
     if (int suit = flush_suit(cards); suit >= 0) {
-        scratch.fl = flush_text(suit);
+        flush_text(scratch.fl, suit);
         verdict = scratch.fl;
     }
     p.handvalueflush = verdict;
@@ -80,7 +80,7 @@ void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& s
 ClassicHand read_classic_hand(const std::array<CardCode, 7>& codes) {
     SevenCards cards;
     for (std::size_t i = 0; i < 7; ++i)
-        cards[i] = read_card(convert2card(codes[i]));
+        cards[i] = read_card(card_text(codes[i]));
     Player p;
     std::string verdict, flopvalue, fl, st;
     read_seat_cards(p, cards, {verdict, flopvalue, fl, st});

@@ -53,10 +53,9 @@ int rank_detail(std::string_view text) {
 }
 
 int suit_detail(std::string_view text) {
-    constexpr std::string_view words[] = {"clubs", "diamonds", "hearts", "spades"};
     int best = 0;
     for (int i = 0; i < 4; ++i)
-        if (text.find(words[i]) != std::string_view::npos) best = i + 1;
+        if (text.find(suit_words[i]) != std::string_view::npos) best = i + 1;
     return best;
 }
 
@@ -101,7 +100,7 @@ void evaluate_royal(Player& p, const SevenCards& cards) {
     // A straight flush is named by its suited run, and needs a straight verdict of its own.
     if (p.handvaluestraight.find("straight") != std::string::npos) {
         p.handvaluesflush = "straight flush ";
-        p.handvaluesflush += rank_text(run_top);
+        p.handvaluesflush += rank_texts[run_top];
     }
     // Ten to ace in one suit is a royal flush whatever the straight verdict says: a royal on the
     // board is every seat's, not only that of the seats holding an ace.

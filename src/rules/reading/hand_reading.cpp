@@ -1,27 +1,32 @@
 #include "rules/reading/hand_reading.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace holdem {
 
 namespace {
 
-constexpr std::string_view rank_texts[] = {"2", "3",  "4", "5", "6", "7", "8",
-                                           "9", "10", "J", "Q", "K", "A"};
-constexpr std::string_view suit_words[] = {"clubs", "diamonds", "hearts", "spades"};
 constexpr int ace = 12;
 
-int suit_of_letter(char c) {
-    switch (c) {
-        case 'c':
-            return 0;
-        case 'd':
-            return 1;
-        case 'h':
-            return 2;
-        case 's':
-            return 3;
-        default:
-            return -1;
-    }
+// The rank of a one-character rank text and the suit of a suit letter, by character.
+constexpr auto by_character(auto&& index_of) {
+    std::array<std::int8_t, 128> table{};
+    table.fill(-1);
+    index_of(table);
+    return table;
+}
+constexpr auto single_rank = by_character([](auto& table) {
+    for (int r = 0; r <= ace; ++r)
+        if (rank_texts[r].size() == 1) table[static_cast<unsigned char>(rank_texts[r][0])] = r;
+});
+constexpr auto suit_of_letter = by_character([](auto& table) {
+    for (int s = 0; s < 4; ++s)
+        table[static_cast<unsigned char>(suit_letters[s])] = s;
+});
+constexpr int lookup(const std::array<std::int8_t, 128>& table, char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < table.size() ? table[u] : -1;
 }
 
 // Ranks present among the cards, one bit per rank index.
@@ -44,24 +49,14 @@ ReadCard read_card(std::string_view text) {
     ReadCard card;
     std::size_t rank_length = 1;
     int rank = -1;
-    if (text.size() == 3 && text[0] == '1' && text[1] == '0') {
+    if (text.size() == 3 && text.substr(0, 2) == rank_texts[8]) {
         rank = 8;
         rank_length = 2;
     } else if (text.size() == 2) {
-        char r = text[0];
-        if (r >= '2' && r <= '9')
-            rank = r - '2';
-        else if (r == 'J')
-            rank = 9;
-        else if (r == 'Q')
-            rank = 10;
-        else if (r == 'K')
-            rank = 11;
-        else if (r == 'A')
-            rank = 12;
+        rank = lookup(single_rank, text[0]);
     }
     if (rank < 0) return card;
-    int suit = suit_of_letter(text[rank_length]);
+    int suit = lookup(suit_of_letter, text[rank_length]);
     if (suit < 0) return card;
     card.rank = static_cast<std::int8_t>(rank);
     card.suit = static_cast<std::int8_t>(suit);
@@ -73,13 +68,6 @@ SevenCards read_cards(const SevenTexts& texts) {
     for (std::size_t i = 0; i < 7; ++i)
         cards[i] = read_card(texts[i]);
     return cards;
-}
-
-std::string_view rank_text(int rank) {
-    return rank_texts[rank];
-}
-std::string_view suit_word(int suit) {
-    return suit_words[suit];
 }
 
 std::string_view pairing_word(Pairing pairing) {
@@ -173,26 +161,22 @@ BoardVerdict board_of(const FiveCards& b) {
 }
 
 int straight_top(const SevenCards& cards) {
+    // The rules test each hand card's rank as a key, keys ascending and each key's windows from
+    // the lowest, and keep the last window that passes: the highest passing window of the
+    // higher key that has one. The ace as key tests 10-A only; A-5 counts under keys 2 … 5.
     const unsigned present = rank_mask(cards);
-    int verdict = -1;
-    auto test = [&](int top) {
-        unsigned window = window_mask(top);
-        if ((present & window) == window) verdict = top;
+    auto highest_window = [&](int key) {
+        if (key < 0) return -1;
+        if (key == ace) return (present & window_mask(ace)) == window_mask(ace) ? ace : -1;
+        for (int top = std::min(key + 4, ace); top >= std::max(key, 4); --top)
+            if ((present & window_mask(top)) == window_mask(top)) return top;
+        if (key <= 3 && (present & window_mask(3)) == window_mask(3)) return 3;
+        return -1;
     };
-    for (int key = 0; key <= ace; ++key) {
-        bool in_hand = (cards[0].valid() && cards[0].rank == key) ||
-                       (cards[1].valid() && cards[1].rank == key);
-        if (!in_hand) continue;
-        // The windows that hold the key rank, lowest first; the Ace as key tests 10-A only.
-        if (key == ace) {
-            test(ace);
-            continue;
-        }
-        if (key <= 3) test(3);
-        for (int top = key < 4 ? 4 : key; top <= ace && top <= key + 4; ++top)
-            test(top);
-    }
-    return verdict;
+    const int high = std::max<int>(cards[0].rank, cards[1].rank);
+    const int low = std::min<int>(cards[0].rank, cards[1].rank);
+    const int verdict = highest_window(high);
+    return verdict >= 0 ? verdict : highest_window(low);
 }
 
 int flush_suit(const SevenCards& cards) {
@@ -217,53 +201,55 @@ int suited_run_top(const SevenCards& cards, int suit) {
     return -1;
 }
 
-std::string top_text(int rank) {
-    std::string text = "Top ";
-    text += rank_text(rank);
+void top_text(std::string& out, int rank) {
+    out.assign("Top ").append(rank_texts[rank]);
+}
+
+void pairs_text(std::string& out, const PairsVerdict& verdict) {
+    out.assign(pairing_word(verdict.pairing)).append(" ").append(rank_texts[verdict.rank]);
+}
+
+void straight_text(std::string& out, int top) {
+    out.assign("straight ").append(rank_texts[top]);
+}
+
+void flush_text(std::string& out, int suit) {
+    out.assign("flush ").append(suit_words[suit]);
+}
+
+namespace {
+
+template <typename Build, typename... Args>
+std::string built(Build&& build, Args&&... args) {
+    std::string text;
+    build(text, std::forward<Args>(args)...);
     return text;
 }
 
-std::string pairs_text(const PairsVerdict& verdict) {
-    std::string text(pairing_word(verdict.pairing));
-    text += ' ';
-    text += rank_text(verdict.rank);
-    return text;
-}
-
-std::string straight_text(int top) {
-    std::string text = "straight ";
-    text += rank_text(top);
-    return text;
-}
-
-std::string flush_text(int suit) {
-    std::string text = "flush ";
-    text += suit_word(suit);
-    return text;
-}
+}  // namespace
 
 std::optional<std::string> read_top_card(const SevenTexts& texts) {
     int top = top_card_rank(read_cards(texts));
     if (top < 0) return std::nullopt;
-    return top_text(top);
+    return built(top_text, top);
 }
 
 std::optional<std::string> read_pairs(const SevenTexts& texts) {
     PairsVerdict v = pairs_of(read_cards(texts));
     if (v.pairing == Pairing::None) return std::nullopt;
-    return pairs_text(v);
+    return built(pairs_text, v);
 }
 
 std::optional<std::string> read_straight(const SevenTexts& texts) {
     int top = straight_top(read_cards(texts));
     if (top < 0) return std::nullopt;
-    return straight_text(top);
+    return built(straight_text, top);
 }
 
 std::optional<std::string> read_flush(const SevenTexts& texts) {
     int suit = flush_suit(read_cards(texts));
     if (suit < 0) return std::nullopt;
-    return flush_text(suit);
+    return built(flush_text, suit);
 }
 
 BoardTexts read_board(const FiveTexts& texts) {
@@ -273,7 +259,7 @@ BoardTexts read_board(const FiveTexts& texts) {
     BoardVerdict v = board_of(board);
     BoardTexts out;
     if (v.pairing != Pairing::None) out.pairing = std::string(pairing_word(v.pairing));
-    if (v.flush_suit >= 0) out.flush = flush_text(v.flush_suit);
+    if (v.flush_suit >= 0) out.flush = built(flush_text, v.flush_suit);
     return out;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/cards.h"
+
 namespace holdem {
 
 // A card text read once: rank index 0 ("2") … 12 ("A") and suit 0 clubs … 3 spades;
@@ -24,9 +26,6 @@ using SevenTexts = std::array<std::string_view, 7>;  // two hand cards, then the
 using FiveTexts = std::array<std::string_view, 5>;   // the board in dealing order
 using SevenCards = std::array<ReadCard, 7>;
 using FiveCards = std::array<ReadCard, 5>;
-
-std::string_view rank_text(int rank);  // "2" … "10" … "A"
-std::string_view suit_word(int suit);  // "clubs", "diamonds", "hearts", "spades"
 
 enum class Pairing : std::uint8_t { None, Pair, TwoKind, ThreeKind, FullHouse, FourKind };
 std::string_view pairing_word(Pairing pairing);  // "Pair", "Two Kind", … "Four Kind"
@@ -60,10 +59,11 @@ struct BoardTexts {
 };
 BoardTexts read_board(const FiveTexts& board);
 
-std::string top_text(int rank);
-std::string pairs_text(const PairsVerdict& verdict);
-std::string straight_text(int top);
-std::string flush_text(int suit);
+// The verdict texts, written into `out` (whose room is reused).
+void top_text(std::string& out, int rank);
+void pairs_text(std::string& out, const PairsVerdict& verdict);
+void straight_text(std::string& out, int top);
+void flush_text(std::string& out, int suit);
 
 SevenCards read_cards(const SevenTexts& texts);
 

@@ -25,7 +25,7 @@ void refill(Table& t, int k, Chips stack) {
     p.caption = new_player_name(*t.random);
     p.prize = stack;
     t.controls.set_caption(ctl::name_label(k), p.caption);
-    t.controls.set_caption(ctl::stack_label(k), number_text(p.prize));
+    t.controls.set_number(ctl::stack_label(k), p.prize);
     notify(t, [&](TableObserver& o) { o.seat_refilled(t, k, old_stack); });
 }
 
@@ -107,7 +107,7 @@ void tournament_step(Table& t) {
     }
 
     for (int k = 1; k <= seat_count; ++k)
-        t.controls.set_caption(ctl::stack_label(k), number_text(t.seat(k).prize));
+        t.controls.set_number(ctl::stack_label(k), t.seat(k).prize);
 
     if (t.sitter == 1) {
         human.sittingout = true;
@@ -125,7 +125,7 @@ void tournament_step(Table& t) {
         const Chips charge = std::min(human.prize, checked_mul(2, t.limits));
         human.prize = checked_sub(human.prize, charge);
         notify(t, [&](TableObserver& o) { o.sit_out_charged(t, charge); });
-        t.controls.set_caption(ctl::stack_label(human_seat), number_text(human.prize));
+        t.controls.set_number(ctl::stack_label(human_seat), human.prize);
         if (human.prize <= 0) {
             t.controls.set_caption(ctl::stack_label(human_seat), "All in");
             human.allin = true;

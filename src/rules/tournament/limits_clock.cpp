@@ -7,9 +7,27 @@ namespace holdem {
 
 namespace {
 
+void write_blinds(std::string& display, Chips limits) {
+    display.assign("Limits   ");
+    append_number_text(display, limits);
+    display.append("  -  ");
+    append_number_text(display, checked_mul(limits, 2));
+}
+
+// The labels are rewritten on every tick: the blinds of the schedule's levels are written once.
 void show_blinds(Table& t) {
-    t.controls.set_caption(ctl::limitsdisplay, "Limits   " + number_text(t.limits) + "  -  " +
-                                                   number_text(checked_mul(t.limits, 2)));
+    static const std::array<std::string, limits_schedule.size()> level_texts = [] {
+        std::array<std::string, limits_schedule.size()> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            write_blinds(texts[i], limits_schedule[i]);
+        return texts;
+    }();
+    std::string& display = t.controls[ctl::limitsdisplay].caption;
+    const auto level = std::find(limits_schedule.begin(), limits_schedule.end(), t.limits);
+    if (level != limits_schedule.end())
+        display = level_texts[static_cast<std::size_t>(level - limits_schedule.begin())];
+    else
+        write_blinds(display, t.limits);
 }
 
 }  // namespace
@@ -29,9 +47,13 @@ void show_limits_at_start(Table& t) {
 void limits_clock_tick(Table& t) {
     t.limittimersetting = static_cast<std::int16_t>(t.limittimersetting - 1);
     const std::string countdown = number_text(t.limittimersetting);
-    t.controls.set_caption(ctl::limitslabel, "Limits Go Up in mins  " + countdown.substr(0, 2) +
-                                                 " : " + countdown.substr(countdown.size() - 2) +
-                                                 " sec");
+    const std::string_view digits = countdown;  // the blank or sign first, then the digits
+    t.controls[ctl::limitslabel]
+        .caption.assign("Limits Go Up in mins  ")
+        .append(digits.substr(0, 2))
+        .append(" : ")
+        .append(digits.substr(digits.size() - 2))
+        .append(" sec");
     show_blinds(t);
     if (t.limittimersetting < 970) {
         t.limittimersetting = 1000;

@@ -50,7 +50,7 @@ TEST(CardAssessment, AFlushBoardKeepsTheVerdictLineAndFillsEveryFlushText) {
     EXPECT_EQ(t->numberofwinners, 10);
     EXPECT_EQ(t->fl, "flush hearts");
     EXPECT_EQ(t->flopvalue, " ");
-    EXPECT_EQ(caption(*t, ctl::Label(23)), " ");
+    EXPECT_EQ(caption(*t, ctl::verdict_line), " ");
 }
 
 }  // namespace

@@ -227,7 +227,7 @@ TEST(ReferenceCrossCheck, AssessmentMatchesAPlainReadingOfTheRules) {
         ASSERT_EQ(t->numberofwinners, winners);
         ASSERT_EQ(t->fl, fl_expected);
         ASSERT_EQ(t->st, st_expected);
-        ASSERT_EQ(t->controls.caption(ctl::Label(23)), " ");
+        ASSERT_EQ(t->controls.caption(ctl::verdict_line), " ");
     }
 }
 

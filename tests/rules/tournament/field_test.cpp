@@ -72,8 +72,8 @@ TEST(TournamentStep, RefillsBrokeAndShortSeats) {
     EXPECT_EQ(t->seat(5).prize, 1500);
     EXPECT_NE(t->seat(5).caption, "seat5");
     EXPECT_EQ(t->seat(2).prize, 1000);
-    EXPECT_TRUE(visible(*t, ctl::Label(2)));
-    EXPECT_EQ(caption(*t, ctl::Label(2)), "Your Rank is  991");
+    EXPECT_TRUE(visible(*t, ctl::rank_line));
+    EXPECT_EQ(caption(*t, ctl::rank_line), "Your Rank is  991");
     EXPECT_FALSE(t->ended);
 }
 
@@ -94,7 +94,7 @@ TEST(TournamentStep, BrokeSeatsCloseOnceTheFieldIsGone) {
     EXPECT_FALSE(u->seat(6).Active);
     EXPECT_FALSE(visible(*u, ctl::name_label(6)));
     EXPECT_FALSE(visible(*u, ctl::stack_label(6)));
-    EXPECT_EQ(caption(*u, ctl::Label(2)), "Your Rank is  10");
+    EXPECT_EQ(caption(*u, ctl::rank_line), "Your Rank is  10");
     tournament_step(*u);  // the closed entrant now counts as knocked out
     EXPECT_EQ(u->field.eliminated, 991);
     EXPECT_FALSE(u->seat(6).Active);
@@ -123,7 +123,7 @@ TEST(TournamentStep, TheLastEntrantWinsTheTournament) {
     t->seat(2).prize = 0;
     tournament_step(*t);
     EXPECT_EQ(t->ended, GameEnd::TournamentWon);
-    EXPECT_EQ(caption(*t, ctl::Label(2)), "Your Rank is  1");
+    EXPECT_EQ(caption(*t, ctl::rank_line), "Your Rank is  1");
     EXPECT_TRUE(visible(*t, ctl::winnerlabel));
     EXPECT_EQ(caption(*t, ctl::winnerlabel), "seat1 won the tournament");
 }

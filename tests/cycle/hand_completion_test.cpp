@@ -1,5 +1,5 @@
-// Faults of the original rules that the game mends: every betting round closes, the pot goes to
-// the best hand still in and all of it, nothing happens once the showdown has begun, every hand
+// Every hand comes to an end: every betting round closes, the pot goes to the best hand still in
+// and all of it, nothing happens once the showdown has begun, a table where nobody can bet still
 // reaches its showdown, and no typed amount can break the game.
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ void call_or_check(Table& t) {
     click(t, visible(t, ctl::Call) ? ctl::Call : ctl::Check);
 }
 
-TEST(MendedFaults, EveryBettingRoundClosesAfterAnEarlyRaise) {
+TEST(HandCompletion, EveryBettingRoundClosesAfterAnEarlyRaise) {
     auto t = game_with_dealer(3);
     set_standings(*t, {1, 3, 3, 3, 3, 3, 3, 3, 3, 3});
     bool raised = false;
@@ -45,7 +45,7 @@ TEST(MendedFaults, EveryBettingRoundClosesAfterAnEarlyRaise) {
     EXPECT_GT(t->seat(1).prize, 1000);
 }
 
-TEST(MendedFaults, ARiverClosedByAPassingSeatIsPaidOnceAndNobodyBetsAfter) {
+TEST(HandCompletion, ARiverClosedByAPassingSeatIsPaidOnceAndNobodyBetsAfter) {
     auto t = game_with_dealer(3);
     set_standings(*t, {2, 3, 3, 3, 3, 5, 3, 3, 1, 3});  // seat 6 folds, seat 9 holds the best hand
     // Play to the river, then let the folded seat 6 close it.
@@ -66,7 +66,7 @@ TEST(MendedFaults, ARiverClosedByAPassingSeatIsPaidOnceAndNobodyBetsAfter) {
     EXPECT_FALSE(t->loop.timer_enabled(TimerId::roundtimer));
 }
 
-TEST(MendedFaults, NoLostFocusRestartsTheClockBetweenHands) {
+TEST(HandCompletion, NoLostFocusRestartsTheClockBetweenHands) {
     auto t = game_with_dealer(3);
     set_standings(*t, {2, 3, 3, 3, 3, 3, 3, 3, 3, 3});
     ASSERT_TRUE(play_to_showdown(*t, [&](Table& t) {
@@ -82,7 +82,7 @@ TEST(MendedFaults, NoLostFocusRestartsTheClockBetweenHands) {
     EXPECT_EQ(t->hands_started, 2u);
 }
 
-TEST(MendedFaults, ATableWhereNobodyCanActStillReachesItsShowdown) {
+TEST(HandCompletion, ATableWhereNobodyCanActStillReachesItsShowdown) {
     auto t = game_with_dealer(3);
     for (int k = 1; k <= 10; ++k) {
         t->seat(k).allin = true;  // as if everybody had moved in
@@ -96,7 +96,7 @@ TEST(MendedFaults, ATableWhereNobodyCanActStillReachesItsShowdown) {
     EXPECT_TRUE(t->loop.timer_enabled(TimerId::Timer1));
 }
 
-TEST(MendedFaults, WithoutABigBlindTheRoundOpensWhenTheTurnComesRound) {
+TEST(HandCompletion, WithoutABigBlindTheRoundOpensWhenTheTurnComesRound) {
     auto t = std::make_unique<Table>(std::make_unique<ScriptedRandom>(toss_draws(3)));
     Form_Load(*t);
     for (int k : {2, 3, 5, 6, 7, 8, 9, 10})
@@ -114,7 +114,7 @@ TEST(MendedFaults, WithoutABigBlindTheRoundOpensWhenTheTurnComesRound) {
     EXPECT_EQ(stacks_and_pot(*t) - t->pot, 10000);
 }
 
-TEST(MendedFaults, NoTypedAmountCanBreakTheGame) {
+TEST(HandCompletion, NoTypedAmountCanBreakTheGame) {
     for (const char* huge : {"99999999999999999999", "1e999", "2147483648", "4294967296"}) {
         auto t = game_with_dealer(3);
         set_standings(*t, {2, 3, 3, 3, 3, 3, 3, 3, 3, 3});
