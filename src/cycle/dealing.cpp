@@ -7,9 +7,26 @@
 
 namespace holdem {
 
+namespace {
+
+// Card texts are two or three characters, and the big blind hands out the same cards again.
+void set_text(std::string& field, std::string_view text) {
+    if (field.size() == text.size()) {
+        bool same = true;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            same = same && field[i] == text[i];
+        if (same) return;
+    }
+    field.clear();
+    field.append(text);  // cheaper than assign for a few characters
+}
+
+}  // namespace
+
 CardCode draw_card(Random& random) {
     double r = random.next();
-    return static_cast<CardCode>(std::floor(r * 52.0 + 1.0));
+    // The value is positive, so dropping the fraction is the floor.
+    return static_cast<CardCode>(r * 52.0 + 1.0);
 }
 
 void dealfirst(Table& t) {
@@ -41,9 +58,9 @@ void distribute_cards_for_10(Table& t) {
         c.set_cell(ctl::second_card(k), cell_for(k, p.cardtwo));
     }
     for (int k = 1; k <= seat_count; ++k)
-        t.seat(k).cardtext1.assign(card_text(t.seat(k).cardone));
+        set_text(t.seat(k).cardtext1, card_text(t.seat(k).cardone));
     for (int k = 1; k <= seat_count; ++k)
-        t.seat(k).cardtext2.assign(card_text(t.seat(k).cardtwo));
+        set_text(t.seat(k).cardtext2, card_text(t.seat(k).cardtwo));
     // Every seat gets the whole board now, long before it is shown: the computer seats are
     // assessed on their final seven cards.
     std::array<std::string_view, 5> board;
@@ -51,11 +68,11 @@ void distribute_cards_for_10(Table& t) {
         board[i] = card_text(t.deck[deck_pos::board(i + 1)]);
     for (int k = 1; k <= seat_count; ++k) {
         Player& p = t.seat(k);
-        p.flop1.assign(board[0]);
-        p.flop2.assign(board[1]);
-        p.flop3.assign(board[2]);
-        p.flop4.assign(board[3]);
-        p.flop5.assign(board[4]);
+        set_text(p.flop1, board[0]);
+        set_text(p.flop2, board[1]);
+        set_text(p.flop3, board[2]);
+        set_text(p.flop4, board[3]);
+        set_text(p.flop5, board[4]);
     }
     class_set_to_zero(t);
     Command4_Click(t);

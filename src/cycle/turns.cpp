@@ -98,10 +98,11 @@ void open_action_panel(Table& t) {
     const Player& p = t.seat(human_seat);
     Controls& c = t.controls;
     stop_pacing_clock(t);
-    c.set_number(ctl::Call, static_cast<std::int64_t>(t.currentbet) - p.totalbet);
-    const double to_call = numeric_value(c.caption(ctl::Call));
+    // The "Call" caption holds the amount to call, which the "Raise" caption builds on.
+    const std::int64_t to_call = static_cast<std::int64_t>(t.currentbet) - p.totalbet;
+    c.set_number(ctl::Call, to_call);
     // The "Raise" caption is a plain number, without the leading blank of every other number.
-    c.set_caption(ctl::Raise, std::to_string(static_cast<std::int64_t>(to_call) + 2LL * t.limits));
+    c.set_caption(ctl::Raise, std::to_string(to_call + 2LL * t.limits));
     if (!t.postblinds) bet_panel_hide(t);
     if (p.fold || p.sittingout) return;
     set_highlight(t, human_seat, colours::highlight);

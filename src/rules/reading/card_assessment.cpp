@@ -14,66 +14,57 @@ void blank(std::string& text) {
 
 }  // namespace
 
-// The verdict line, fl, st and flopvalue are written as the routines leave them, run in their
-// fixed order.
+// The routines run in their fixed order and hand each verdict over through the verdict line,
+// which every step blanks first and which ends blank. Only what a step leaves behind is
+// written: the seat's hand texts, the board's pairing, the last flush and straight verdicts.
 void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& scratch) {
-    std::string& verdict = scratch.verdict;
+    if (int top = top_card_rank(cards); top >= 0) top_text(p.handvaluetops, top);
 
-    blank(verdict);
-    if (int top = top_card_rank(cards); top >= 0) {
-        top_text(verdict, top);
-        p.handvaluetops = verdict;
-    }
-
-    blank(verdict);
-    blank(scratch.flopvalue);
     const BoardVerdict board = board_of({cards[2], cards[3], cards[4], cards[5], cards[6]});
-    if (board.pairing != Pairing::None) scratch.flopvalue.assign(pairing_word(board.pairing));
-    if (board.flush_suit >= 0) {
-        flush_text(scratch.fl, board.flush_suit);
-        verdict = scratch.fl;
-    }
+    if (board.pairing != Pairing::None)
+        scratch.flopvalue.assign(pairing_word(board.pairing));
+    else
+        blank(scratch.flopvalue);
+    if (board.flush_suit >= 0) flush_text(scratch.fl, board.flush_suit);
 
-    // A pairing verdict replaces the board's flush verdict; without one the line keeps it.
+    // A board flush left on the verdict line holds no pairing word, so it files nothing here.
     const PairsVerdict pairs = pairs_of(cards);
-    if (pairs.pairing != Pairing::None) {
-        pairs_text(verdict, pairs);
-        switch (pairs.pairing) {
-            case Pairing::Pair:
-                p.handvaluepair = verdict;
-                break;
-            case Pairing::TwoKind:
-                p.handvaluetwok = verdict;
-                break;
-            case Pairing::ThreeKind:
-                p.handvaluethreek = verdict;
-                break;
-            case Pairing::FullHouse:
-                p.handvaluefullhouse = verdict;
-                break;
-            case Pairing::FourKind:
-                p.handvaluefourk = verdict;
-                break;
-            case Pairing::None:
-                break;
-        }
+    std::string* pairs_field = nullptr;
+    switch (pairs.pairing) {
+        case Pairing::Pair:
+            pairs_field = &p.handvaluepair;
+            break;
+        case Pairing::TwoKind:
+            pairs_field = &p.handvaluetwok;
+            break;
+        case Pairing::ThreeKind:
+            pairs_field = &p.handvaluethreek;
+            break;
+        case Pairing::FullHouse:
+            pairs_field = &p.handvaluefullhouse;
+            break;
+        case Pairing::FourKind:
+            pairs_field = &p.handvaluefourk;
+            break;
+        case Pairing::None:
+            break;
     }
+    if (pairs_field) pairs_text(*pairs_field, pairs);
 
-    blank(verdict);
+    // The straight and flush verdicts are filed whatever they are, a blank when none.
     if (int top = straight_top(cards); top >= 0) {
         straight_text(scratch.st, top);
-        verdict = scratch.st;
+        p.handvaluestraight = scratch.st;
+    } else {
+        blank(p.handvaluestraight);
     }
-    p.handvaluestraight = verdict;
-
-    blank(verdict);
     if (int suit = flush_suit(cards); suit >= 0) {
         flush_text(scratch.fl, suit);
-        verdict = scratch.fl;
+        p.handvalueflush = scratch.fl;
+    } else {
+        blank(p.handvalueflush);
     }
-    p.handvalueflush = verdict;
-
-    blank(verdict);
+    blank(scratch.verdict);
     evaluate_royal(p, cards);
 }
 

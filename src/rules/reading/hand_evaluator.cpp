@@ -62,6 +62,7 @@ int suit_detail(std::string_view text) {
 void evaluate_seat(Player& p) {
     for (auto c = categories.rbegin(); c != categories.rend(); ++c) {
         const std::string& text = p.*(c->field);
+        if (text.size() < c->word.size()) continue;  // most fields are empty or a blank
         std::size_t at = text.find(c->word);
         if (at == std::string::npos) continue;
         // The detail is read after the category word, so the K of "Kind" is no king.

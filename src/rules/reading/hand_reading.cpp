@@ -201,20 +201,25 @@ int suited_run_top(const SevenCards& cards, int suit) {
     return -1;
 }
 
+// Written with clear and append: for texts this short that is cheaper than assign.
 void top_text(std::string& out, int rank) {
-    out.assign("Top ").append(rank_texts[rank]);
+    out.clear();
+    out.append("Top ").append(rank_texts[rank]);
 }
 
 void pairs_text(std::string& out, const PairsVerdict& verdict) {
-    out.assign(pairing_word(verdict.pairing)).append(" ").append(rank_texts[verdict.rank]);
+    out.clear();
+    out.append(pairing_word(verdict.pairing)).append(" ").append(rank_texts[verdict.rank]);
 }
 
 void straight_text(std::string& out, int top) {
-    out.assign("straight ").append(rank_texts[top]);
+    out.clear();
+    out.append("straight ").append(rank_texts[top]);
 }
 
 void flush_text(std::string& out, int suit) {
-    out.assign("flush ").append(suit_words[suit]);
+    out.clear();
+    out.append("flush ").append(suit_words[suit]);
 }
 
 namespace {

@@ -7,6 +7,17 @@ namespace holdem {
 
 namespace {
 
+// The countdown's first two and last two characters as text (with the leading blank).
+void write_countdown(std::string& label, std::int16_t counter) {
+    const std::string countdown = number_text(counter);
+    const std::string_view digits = countdown;
+    label.assign("Limits Go Up in mins  ")
+        .append(digits.substr(0, 2))
+        .append(" : ")
+        .append(digits.substr(digits.size() - 2))
+        .append(" sec");
+}
+
 void write_blinds(std::string& display, Chips limits) {
     display.assign("Limits   ");
     append_number_text(display, limits);
@@ -46,14 +57,18 @@ void show_limits_at_start(Table& t) {
 
 void limits_clock_tick(Table& t) {
     t.limittimersetting = static_cast<std::int16_t>(t.limittimersetting - 1);
-    const std::string countdown = number_text(t.limittimersetting);
-    const std::string_view digits = countdown;  // the blank or sign first, then the digits
-    t.controls[ctl::limitslabel]
-        .caption.assign("Limits Go Up in mins  ")
-        .append(digits.substr(0, 2))
-        .append(" : ")
-        .append(digits.substr(digits.size() - 2))
-        .append(" sec");
+    // The countdown's texts for a level's counter values are written once.
+    static const std::array<std::string, 1001> countdown_texts = [] {
+        std::array<std::string, 1001> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            write_countdown(texts[i], static_cast<std::int16_t>(i));
+        return texts;
+    }();
+    std::string& label = t.controls[ctl::limitslabel].caption;
+    if (t.limittimersetting >= 0 && t.limittimersetting <= 1000)
+        label = countdown_texts[static_cast<std::size_t>(t.limittimersetting)];
+    else
+        write_countdown(label, t.limittimersetting);
     show_blinds(t);
     if (t.limittimersetting < 970) {
         t.limittimersetting = 1000;
