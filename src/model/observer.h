@@ -22,8 +22,9 @@ struct ActionEvent {
     int seat = 0;
     Street street = Street::preflop;
     Action action = Action::check;
-    Chips amount = 0;  // put in by this action
-    Chips total = 0;   // the seat's total in this betting round afterwards
+    Chips amount = 0;      // put in by this action
+    Chips total = 0;       // the seat's total in this betting round afterwards
+    Chips bet_before = 0;  // the table's bet before the action: a raise goes above it
 };
 
 // Calls come from inside the handlers, after the table has changed; a watcher must not change

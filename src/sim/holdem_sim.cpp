@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,7 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: holdem-sim [--hands N] [--seed S] [--late K]\n"
+    "usage: holdem-sim [--hands N] [--seed S] [--late K] [--history FILE]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
     "Plays Final Table Hold'em tournaments headless in virtual time, seat 1 played by the\n"
@@ -24,6 +25,7 @@ constexpr const char* usage =
     "  --seed S     seed of the run; the same seed replays exactly (default 1)\n"
     "  --late K     start every tournament with K of the 1000 entrants already knocked\n"
     "               out elsewhere, 0 … 990 (default 0)\n"
+    "  --history F  write every hand's history to the file F\n"
     "  --policy P   how seat 1 plays (default random):\n"
     "                 caller  calls or checks      raiser  raises\n"
     "                 folder  folds                sitout  sits out\n"
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
     using namespace holdem::sim;
     RunOptions options;
     std::uint64_t late = 0;
+    std::string history_path;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -75,6 +78,8 @@ int main(int argc, char** argv) {
                                      std::to_string(max_late_start) + ", not '" +
                                      std::string(value) + "'");
             options.late = static_cast<int>(late);
+        } else if (arg == "--history") {
+            history_path = value;
         } else if (arg == "--policy") {
             auto kind = policy_from_name(value);
             if (!kind) return bad_arguments("unknown policy '" + std::string(value) + "'");
@@ -84,6 +89,12 @@ int main(int argc, char** argv) {
         }
     }
 
+    std::ofstream history;
+    if (!history_path.empty()) {
+        history.open(history_path, std::ios::binary | std::ios::trunc);
+        if (!history) return bad_arguments("cannot write the history file '" + history_path + "'");
+        options.history = &history;
+    }
     const auto started = std::chrono::steady_clock::now();
     const RunSummary run = run_simulation(options);
     if (run.violation) {

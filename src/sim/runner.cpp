@@ -1,9 +1,11 @@
 #include "sim/runner.h"
 
 #include <memory>
+#include <ostream>
 
 #include "cycle/events.h"
 #include "cycle/human_actions.h"
+#include "report/hand_history.h"
 #include "rules/tournament/field.h"
 #include "sim/invariants.h"
 
@@ -50,7 +52,8 @@ std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n) {
 }
 
 TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands,
-                                 int already_knocked_out) {
+                                 int already_knocked_out, std::ostream* history,
+                                 std::time_t history_epoch) {
     TournamentResult result;
     auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed));
     Table& t = *table;
@@ -58,6 +61,14 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
     InvariantChecker checker;
     Watch watch(result);
     t.observers = {&checker, &watch};
+    std::optional<HandHistory> writer;
+    if (history) {
+        writer.emplace(
+            tournament_id(history_epoch, false),
+            [&] { return timestamp_text(history_epoch + t.loop.now() / 1000, false); },
+            [history](const std::string& hand) { *history << hand; });
+        t.observers.push_back(&*writer);
+    }
 
     auto after_step = [&]() -> bool {
         if (auto bad = checker.check(t)) {
@@ -95,8 +106,9 @@ RunSummary run_simulation(const RunOptions& options) {
     RunSummary run;
     while (run.hands < options.hands) {
         const std::uint64_t seed = tournament_seed(options.seed, run.tournaments);
-        TournamentResult r =
-            play_tournament(seed, options.policy, options.hands - run.hands, options.late);
+        TournamentResult r = play_tournament(
+            seed, options.policy, options.hands - run.hands, options.late, options.history,
+            simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600);
         ++run.tournaments;
         if (r.violation) {
             run.violation = "tournament " + std::to_string(run.tournaments) + " hand " +

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -27,8 +29,11 @@ inline constexpr int max_late_start = 990;
 
 // One tournament from its seed until it ends or `max_hands` hands have been dealt. A tournament
 // may start late, with entrants already knocked out elsewhere, to reach the end of the field.
+// With `history`, every hand's history is written to it, stamped in virtual time from
+// `history_epoch` (seconds, UTC).
 TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands,
-                                 int already_knocked_out = 0);
+                                 int already_knocked_out = 0, std::ostream* history = nullptr,
+                                 std::time_t history_epoch = 0);
 
 // The seed of the n-th tournament of a run.
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n);
@@ -39,7 +44,10 @@ struct RunOptions {
     std::uint64_t seed = 1;
     PolicyKind policy = PolicyKind::random;
     int late = 0;
+    std::ostream* history = nullptr;  // hand histories of every hand, when given
 };
+// The simulated tournaments start at this moment, one an hour, in the hand histories.
+inline constexpr std::time_t simulated_epoch = 1767225600;  // 2026-01-01 00:00:00 UTC
 struct RunSummary {
     std::uint64_t hands = 0;
     std::uint64_t tournaments = 0;

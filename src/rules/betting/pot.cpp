@@ -38,6 +38,7 @@ void report_action(Table& t, int seat, Chips bet_before, Chips amount, bool fold
     e.street = current_street(t).value_or(Street::preflop);
     e.amount = folded ? 0 : amount;
     e.total = p.totalbet;
+    e.bet_before = bet_before;
     if (folded)
         e.action = Action::fold;
     else if (amount > 0 && p.prize <= 0)

@@ -1,0 +1,142 @@
+#include "report/hand_log.h"
+
+#include "report/words.h"
+
+namespace holdem {
+
+namespace {
+
+std::string name(const Table& t, int seat) {
+    return t.seat(seat).caption;
+}
+
+// "You check" but "river rat checks".
+std::string says(const Table& t, int seat, std::string_view verb) {
+    std::string line = name(t, seat);
+    line += ' ';
+    line += verb;
+    if (seat != human_seat) line += verb.back() == 's' ? "es" : "s";
+    return line;
+}
+
+}  // namespace
+
+std::string action_badge(const ActionEvent& e) {
+    switch (e.action) {
+        case Action::fold:
+            return "Fold";
+        case Action::check:
+            return "Check";
+        case Action::call:
+            return "Call " + std::to_string(e.amount);
+        case Action::bet:
+            return "Bet " + std::to_string(e.total);
+        case Action::raise:
+            return "Raise " + std::to_string(e.total);
+        case Action::all_in:
+            return "All in";
+    }
+    return {};
+}
+
+void HandLog::hand_started(const Table& t) {
+    std::string line = "--- Hand " + std::to_string(t.hands_started) + " --- blinds " +
+                       std::to_string(t.limits) + "/" + std::to_string(2LL * t.limits);
+    for (int k = 1; k <= seat_count; ++k)
+        if (t.seat(k).dealer == 1) line += ", " + name(t, k) + " deals";
+    line_(line);
+}
+
+void HandLog::blind_posted(const Table& t, int seat, Chips amount, bool big) {
+    std::string line = says(t, seat, "post");
+    line += big ? " the big blind " : " the small blind ";
+    line += std::to_string(amount);
+    if (t.seat(seat).prize <= 0) line += " and is all in";
+    line_(line);
+}
+
+void HandLog::action_taken(const Table& t, const ActionEvent& e) {
+    const int k = e.seat;
+    if (e.amount < 0) {
+        // After a short big blind the table's bet can fall below a seat's blind: calling it
+        // hands the difference back.
+        line_(std::to_string(-e.amount) + " goes back to " + name(t, k));
+        return;
+    }
+    switch (e.action) {
+        case Action::fold:
+            line_(says(t, k, "fold"));
+            break;
+        case Action::check:
+            line_(says(t, k, "check"));
+            break;
+        case Action::call:
+            line_(says(t, k, "call") + " " + std::to_string(e.amount));
+            break;
+        case Action::bet:
+            line_(says(t, k, "bet") + " " + std::to_string(e.amount));
+            break;
+        case Action::raise:
+            line_(says(t, k, "raise") + " " + std::to_string(e.total - e.bet_before) + " to " +
+                  std::to_string(e.total));
+            break;
+        case Action::all_in:
+            line_(name(t, k) + (k == human_seat ? " go" : " goes") + " all in with " +
+                  std::to_string(e.amount));
+            break;
+    }
+}
+
+void HandLog::street_dealt(const Table& t, Street street) {
+    const int shown = board_cards_shown(street);
+    std::string line = "*** " + std::string(street_name(street)) + " *** [";
+    line += street == Street::flop ? board_list(t, 3, false) : board_list(t, shown - 1, false);
+    line += "]";
+    if (street != Street::flop)
+        line += " [" + std::string(card_text(t.deck[deck_pos::board(shown)])) + "]";
+    line_(line);
+}
+
+void HandLog::hand_shown(const Table& t, int seat) {
+    const Player& p = t.seat(seat);
+    line_(says(t, seat, "show") + " " + card_list({p.cardone, p.cardtwo}, false) + " (" +
+          hand_text(t, seat) + ")");
+}
+
+void HandLog::pot_won(const Table& t, int seat, Chips amount) {
+    line_(says(t, seat, "win") + " " + std::to_string(amount) + " with " + hand_text(t, seat));
+}
+
+void HandLog::seat_refilled(const Table& t, int seat, Chips) {
+    line_(name(t, seat) + " takes seat " + std::to_string(seat) + " with " +
+          std::to_string(t.seat(seat).prize));
+}
+
+void HandLog::seat_closed(const Table& t, int seat) {
+    line_(name(t, seat) + " is out of the tournament; seat " + std::to_string(seat) + " closes");
+}
+
+void HandLog::sit_out_charged(const Table& t, Chips amount) {
+    line_(says(t, human_seat, "pay") + " " + std::to_string(amount) +
+          " for sitting out on the button");
+}
+
+void HandLog::game_ended(const Table& t, GameEnd why) {
+    const std::string rank = "your rank is " + std::to_string(field_size - t.field.eliminated);
+    switch (why) {
+        case GameEnd::HumanBroke:
+            line_("You are out of chips: " + rank + ".");
+            break;
+        case GameEnd::TournamentWon:
+            line_("You won the tournament!");
+            break;
+        case GameEnd::Exit:
+            line_("You leave the table.");
+            break;
+        case GameEnd::Overflow:
+            line_("The game stops: a chip count grew beyond what it can hold.");
+            break;
+    }
+}
+
+}  // namespace holdem

@@ -1,0 +1,36 @@
+// The hand log: what happens at the table told in players' words, one line per event, for the
+// window's log beside the table.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "model/table.h"
+
+namespace holdem {
+
+class HandLog final : public TableObserver {
+  public:
+    using Line = std::function<void(const std::string&)>;
+    explicit HandLog(Line line) : line_(std::move(line)) {}
+
+    void hand_started(const Table& t) override;
+    void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
+    void action_taken(const Table& t, const ActionEvent& e) override;
+    void street_dealt(const Table& t, Street street) override;
+    void hand_shown(const Table& t, int seat) override;
+    void pot_won(const Table& t, int seat, Chips amount) override;
+    void seat_refilled(const Table& t, int seat, Chips old_stack) override;
+    void seat_closed(const Table& t, int seat) override;
+    void sit_out_charged(const Table& t, Chips amount) override;
+    void game_ended(const Table& t, GameEnd why) override;
+
+  private:
+    Line line_;
+};
+
+// A seat's action in a word or two, as the table shows it beside the seat: "Check", "Call 20",
+// "Raise 290", "Fold", "All in".
+std::string action_badge(const ActionEvent& e);
+
+}  // namespace holdem
