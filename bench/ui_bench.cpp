@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
 
     // A click on "Check" or "Fold" at the human's turn, to the frame that shows it.
     std::vector<double> clicks;
-    for (int hand = 0; hand < 5 && !t.ended; ++hand) {
+    for (int hand = 0; hand < 25 && !t.ended; ++hand) {
         wind_to_human();
         if (!human_turn_open(t)) break;
         QCoreApplication::processEvents();

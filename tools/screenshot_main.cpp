@@ -9,7 +9,9 @@
 
 #include "cycle/human_actions.h"
 #include "model/table.h"
+#include "ui/fonts.h"
 #include "ui/qt_host.h"
+#include "ui/splash_window.h"
 #include "ui/table_window.h"
 
 using namespace holdem;
@@ -21,11 +23,31 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addOption({"size", "Window size in logical pixels.", "WxH", "1280x800"});
     parser.addOption({"moment",
-                      "start, hand (a hand in progress), turn (the human to act) or showdown.",
+                      "splash, start, hand (a hand in progress), turn (the human to act) or "
+                      "showdown.",
                       "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
     parser.process(app);
+    ui::load_fonts();
+    const QString out_path = parser.value("out");
+    auto write_png = [&](QWidget& widget) {
+        QTimer::singleShot(300, &app, [&] {
+            if (!widget.grab().save(out_path)) {
+                std::fprintf(stderr, "holdem-screenshot: cannot write %s\n", qPrintable(out_path));
+                QApplication::exit(1);
+                return;
+            }
+            std::printf("%s\n", qPrintable(out_path));
+            QApplication::exit(0);
+        });
+        return QApplication::exec();
+    };
+    if (parser.value("moment") == "splash") {
+        ui::SplashWindow splash([] {}, 60000);
+        splash.show();
+        return write_png(splash);
+    }
 
     const QStringList size = parser.value("size").split('x');
     if (size.size() != 2) {
@@ -62,15 +84,5 @@ int main(int argc, char** argv) {
         if (moment == "showdown" && t.gameover && !t.seat(1).fold) break;
         step();
     }
-    QTimer::singleShot(300, &app, [&] {
-        const QString out = parser.value("out");
-        if (!window.grab().save(out)) {
-            std::fprintf(stderr, "holdem-screenshot: cannot write %s\n", qPrintable(out));
-            QApplication::exit(1);
-            return;
-        }
-        std::printf("%s\n", qPrintable(out));
-        QApplication::exit(0);
-    });
-    return QApplication::exec();
+    return write_png(window);
 }

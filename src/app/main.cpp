@@ -7,6 +7,7 @@
 
 #include "model/table.h"
 #include "ui/fonts.h"
+#include "ui/history_file.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
         if (table) return;
         host = std::make_unique<holdem::ui::QtHost>(
             std::make_unique<holdem::Table>(std::make_unique<holdem::ClockRandom>()));
-        table = std::make_unique<holdem::ui::TableWindow>(*host);
+        table = std::make_unique<holdem::ui::TableWindow>(
+            *host, holdem::ui::HistoryFile::default_folder());
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QSize room = screen->availableGeometry().size() * 0.9;
             table->resize(table->size().boundedTo(room));

@@ -1,5 +1,6 @@
 #include "cycle/human_actions.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cycle/turns.h"
@@ -60,6 +61,16 @@ bool typed_amount_accepted(const Table& t, std::string_view text) {
     const double typed = numeric_value(text);
     return typed >= numeric_value(t.controls.caption(ctl::Call)) &&
            typed >= numeric_value(t.controls.caption(ctl::Raise));
+}
+
+TypedAmount read_typed_amount(const Table& t, std::string_view text) {
+    TypedAmount typed;
+    typed.least = std::max(numeric_value(t.controls.caption(ctl::Call)),
+                           numeric_value(t.controls.caption(ctl::Raise)));
+    typed.to_call = std::max<Chips>(0, amount_to_call(t));
+    typed.accepted = typed_amount_accepted(t, text);
+    typed.calls_only = typed.accepted && !is_number(text);
+    return typed;
 }
 
 void Command5_Click(Table& t) {

@@ -29,4 +29,13 @@ bool human_turn_open(const Table& t);
 // call and a standard raise, as the captions read.
 bool typed_amount_accepted(const Table& t, std::string_view text);
 
+// What "Bet It" would do with a typed text, for a window that explains itself.
+struct TypedAmount {
+    bool accepted = false;    // it passes the test
+    bool calls_only = false;  // accepted, but no number as a whole ("300x"): only the call goes in
+    double least = 0;         // the least amount accepted now
+    Chips to_call = 0;
+};
+TypedAmount read_typed_amount(const Table& t, std::string_view text);
+
 }  // namespace holdem

@@ -29,6 +29,19 @@ constexpr std::array<SeatLayout, 10> seat_layout = {{
     {8004, 5748, 7332, 5412, 1392, 1392, 7008, 7488, 4848, 6864, 4608},
 }};
 
+// Where each seat's name (and below it the stack) stands: inside its own circle, clear of its
+// cards, its focus box and every dealer button's place (centre of the name, top).
+constexpr std::array<std::array<int, 2>, 10> plate_at = {{{5886, 6620},
+                                                          {3834, 6270},
+                                                          {1854, 4560},
+                                                          {1566, 2120},
+                                                          {3330, 630},
+                                                          {6042, 225},
+                                                          {8634, 840},
+                                                          {10086, 2390},
+                                                          {9702, 4730},
+                                                          {8190, 5900}}};
+
 constexpr int focus_width = 372, focus_height = 132;
 constexpr int human_seat_controls = 1;
 constexpr int chip_width = 240, chip_height = 168;
@@ -101,10 +114,10 @@ void Controls::place_seats() {
         circle = shape(ShapeForm::Circle, s.circle_left, s.circle_top, s.circle_width,
                        s.circle_height, colours::idle);
 
-        int centre = s.focus_left + focus_width / 2;
+        const auto [centre, top] = plate_at[seat - 1];
         Control& name = (*this)[name_label(seat)];
-        name = make(ControlKind::Label, true, centre - name_width / 2,
-                    s.focus_top + focus_height + 24, name_width, name_height);
+        name =
+            make(ControlKind::Label, true, centre - name_width / 2, top, name_width, name_height);
         name.caption = "Player";
         name.fore_colour = colours::name_text;
         name.centred = true;

@@ -97,15 +97,16 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), QColor(0x14, 0x3D, 0x26));
-    // A few rounded shapes behind the frame: a felt and four suits' colours.
+    // A few rounded shapes behind the frame: a felt, and the four card backs' colours in a row
+    // along its top, clear of the texts.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1D, 0x6B, 0x3A));
-    p.drawRoundedRect(QRectF(40, 60, 480, 220), 110, 110);
+    p.drawRoundedRect(QRectF(40, 80, 480, 220), 110, 110);
     const QColor accents[] = {QColor(0xE8, 0x8F, 0xB4), QColor(0x2A, 0x9D, 0x99),
                               QColor(0x6A, 0x5A, 0xCD), QColor(0xF2, 0xA6, 0x7E)};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(accents[i]);
-        p.drawRoundedRect(QRectF(70 + i * 110, 250, 90, 40), 14, 14);
+        p.drawRoundedRect(QRectF(94 + i * 98, 40, 80, 22), 11, 11);
     }
 }
 

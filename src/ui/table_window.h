@@ -1,32 +1,40 @@
-// The table window: paints the felt, seats, cards, chips and labels from the core's controls,
-// scaled from the twip layout to the window with its proportions kept, and carries real
-// buttons and a real line edit for the human's actions. It decides nothing about the game.
+// The table window: the table on the left, the hand log on the right (it can be hidden), and a
+// menu for the hand histories and the log. It decides nothing about the game.
 #pragma once
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QWidget>
+#include <QMainWindow>
+#include <QSplitter>
 #include <functional>
-#include <map>
+#include <memory>
 
-#include "ui/card_art.h"
+#include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
+#include "ui/table_notes.h"
+#include "ui/table_view.h"
 
 namespace holdem::ui {
 
-class TableWindow : public QWidget {
+class TableWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TableWindow(QtHost& host, QWidget* parent = nullptr);
+    // `history_folder` is where the tournament's hand histories go (none: not written).
+    explicit TableWindow(QtHost& host, QString history_folder = {}, QWidget* parent = nullptr);
+    ~TableWindow() override;
 
-    // Twips to widget pixels: one scale for both axes, the table centred in the window.
-    qreal scale() const { return scale_; }
-    QRectF to_pixels(const Control& c) const;
+    TableView& view() { return *view_; }
+    const TableView& view() const { return *view_; }
+    HandLogView& log() { return *log_; }
+    qreal scale() const { return view_->scale(); }
     QRectF rect_of(ControlId id) const;
+    QPushButton* button(ControlId id) const { return view_->button(id); }
+    QLineEdit* amount_box() const { return view_->amount_box(); }
+    const CardArt& card_art() const { return view_->card_art(); }
+    std::uint64_t frames_painted() const { return view_->frames_painted(); }
 
-    QPushButton* button(ControlId id) const;
-    QLineEdit* amount_box() const { return amount_; }
-    const CardArt& card_art() const { return cards_; }
+    void set_log_visible(bool visible);
+    bool log_visible() const;
+    // The hand histories' file, when they are written.
+    QString history_path() const;
 
     // What the window does when the game has ended (the human broke or the tournament won):
     // by default a message the player dismisses, then the program ends.
@@ -35,32 +43,26 @@ class TableWindow : public QWidget {
     }
     static QString end_message(const Table& t, GameEnd why);
 
-    std::uint64_t frames_painted() const { return frames_; }
-
   signals:
     void painted();
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    // C calls or checks, R raises, F folds: the same as pressing the button.
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void sync_widgets();
-    void place_widgets();
+    void build_menus();
     void game_ended(GameEnd why);
-    QFont font_for(const Control& c) const;
 
     QtHost& host_;
-    std::map<std::uint16_t, QPushButton*> buttons_;
-    QLineEdit* amount_ = nullptr;
-    CardArt cards_;
-    qreal scale_ = 0.1;
-    QPointF origin_;
+    TableNotes notes_;
+    std::unique_ptr<class HistoryFile> history_;
+    QSplitter* split_ = nullptr;
+    TableView* view_ = nullptr;
+    HandLogView* log_ = nullptr;
+    QAction* log_action_ = nullptr;
+    bool log_width_chosen_ = false;  // the player dragged the divider: keep their width
     std::function<void(const QString&)> end_notice_;
-    std::uint64_t frames_ = 0;
 };
 
 }  // namespace holdem::ui

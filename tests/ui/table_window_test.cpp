@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -47,6 +48,7 @@ class TableWindowTest : public QObject {
     void tableStartState();
     void handPlayedThroughTheWidgets();
     void resizeKeepsProportions();
+    void followingTheGame();
     void cardArtLayout();
     void endOfGameShowsTheOutcome();
 };
@@ -92,7 +94,7 @@ void TableWindowTest::tableStartState() {
     QVERIFY(!game.window.amount_box()->isVisible());
     QVERIFY(game.window.button(ctl::SitOut)->isVisible());
     QVERIFY(game.window.button(ctl::Exit)->isVisible());
-    QCOMPARE(game.window.button(ctl::SitOut)->text(), QString("Sit Out"));
+    QCOMPARE(game.window.button(ctl::SitOut)->accessibleName(), QString("Sit Out"));
     QCOMPARE(QString::fromStdString(game.table().controls.caption(ctl::limitslabel)),
              QString("Limits Go Up in    1000mins"));
     QCOMPARE(QString::fromStdString(game.table().controls.caption(ctl::limitsdisplay)),
@@ -141,22 +143,79 @@ void TableWindowTest::handPlayedThroughTheWidgets() {
 
 void TableWindowTest::resizeKeepsProportions() {
     VirtualGame game;
-    for (QSize size : {QSize(1280, 800), QSize(2560, 1600), QSize(900, 900), QSize(1600, 700)}) {
+    for (QSize size : {QSize(1280, 800), QSize(2560, 1600), QSize(640, 442), QSize(1600, 700)}) {
         game.window.resize(size);
         QCoreApplication::processEvents();
+        const TableView& view = game.window.view();
         const qreal s = game.window.scale();
-        QVERIFY(std::abs(s - std::min(size.width() / 12420.0, size.height() / 8580.0)) < 1e-9);
+        QVERIFY(std::abs(s - std::min(view.width() / TableView::layout_area.width(),
+                                      view.height() / TableView::layout_area.height())) < 1e-9);
         for (ControlId id : {ctl::SitOut, ctl::Exit}) {
             const Control& c = game.table().controls[id];
             const QRect r = game.window.button(id)->geometry();
             QVERIFY(std::abs(r.width() - c.width * s) <= 1.0);
             QVERIFY(std::abs(r.height() - c.height * s) <= 1.0);
         }
-        // The table stays centred: equal margins on the side that has room to spare.
-        const QRectF felt = game.window.rect_of(ctl::felt);
-        const QRectF exit = game.window.rect_of(ctl::Exit);
-        QVERIFY(std::abs((exit.left() - felt.left()) - (5796 - 1920) * s) < 1.0);
+        // Every seat's name plate stays inside the table's part of the window.
+        for (int seat = 1; seat <= 10; ++seat)
+            QVERIFY(QRectF(view.rect()).contains(game.window.rect_of(ctl::name_label(seat))));
     }
+    // Hiding the log gives the table the room.
+    game.window.resize(1280, 800);
+    QCoreApplication::processEvents();
+    const qreal with_log = game.window.scale();
+    game.window.set_log_visible(false);
+    QCoreApplication::processEvents();
+    QVERIFY(game.window.scale() > with_log);
+}
+
+void TableWindowTest::followingTheGame() {
+    QTemporaryDir folder;
+    std::int64_t now = 0;
+    QtHost host(std::make_unique<Table>(std::make_unique<SeededRandom>(3)), [&] { return now; });
+    TableWindow window(host, folder.path());
+    window.set_end_notice([](const QString&) {});
+    window.show();
+    host.start();
+    Table& t = host.table();
+    auto next = [&] {
+        if (auto due = host.armed_for()) now = std::max(now, *due);
+        host.pump();
+    };
+    for (int i = 0; i < 200 && !human_turn_open(t); ++i)
+        next();
+    QVERIFY(human_turn_open(t));
+    const QStringList lines = window.log().lines();
+    QVERIFY(lines.first().startsWith("--- Hand 1 ---"));
+    QVERIFY(lines.filter("the big blind").size() == 1);
+
+    // The buttons name their action and amount; Return presses the focused one.
+    QPushButton* call = window.button(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+    QVERIFY(
+        call->accessibleName().startsWith(call == window.button(ctl::Call) ? "Call " : "Check"));
+    QVERIFY(call->text().endsWith("· C"));
+
+    // A refused amount says why; Escape leaves the amount box.
+    QLineEdit* box = window.amount_box();
+    box->setFocus();
+    QTest::keyClicks(box, "5");
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(human_turn_open(t));
+    QVERIFY(window.view().amount_hint().startsWith("Refused: 5 is less than"));
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!box->hasFocus());
+
+    QTest::keyClick(call, Qt::Key_Return);
+    QVERIFY(!human_turn_open(t));
+    for (int i = 0; i < 2000 && t.hands_started < 2 && !t.ended; ++i) {
+        if (human_turn_open(t))
+            QTest::mouseClick(window.button(ctl::Fold), Qt::LeftButton);
+        else
+            next();
+    }
+    QFile history(window.history_path());
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    QVERIFY(history.readAll().startsWith("Final Table Hold'em Hand #1: Tournament #"));
 }
 
 void TableWindowTest::cardArtLayout() {

@@ -1,0 +1,55 @@
+#include "ui/table_notes.h"
+
+#include "report/hand_log.h"
+#include "report/words.h"
+
+namespace holdem::ui {
+
+void TableNotes::hand_started(const Table&) {
+    badges_.fill({});
+    awards_.clear();
+}
+
+void TableNotes::blind_posted(const Table&, int seat, Chips amount, bool big) {
+    badges_[seat] = (big ? "Big blind " : "Small blind ") + std::to_string(amount);
+}
+
+void TableNotes::action_taken(const Table&, const ActionEvent& e) {
+    badges_[e.seat] = action_badge(e);
+}
+
+void TableNotes::street_dealt(const Table&, Street) {
+    // A fold stays in view; the rest belongs to the round that has just closed.
+    for (std::string& badge : badges_)
+        if (badge != "Fold") badge.clear();
+}
+
+void TableNotes::pot_won(const Table& t, int seat, Chips amount) {
+    awards_.push_back({seat, amount, hand_text(t, seat)});
+    names_[seat] = t.seat(seat).caption;
+}
+
+std::string TableNotes::winners_line() const {
+    if (awards_.empty()) return {};
+    const Award& first = awards_.front();
+    if (awards_.size() == 1)
+        return names_[first.seat] + (first.seat == human_seat ? " win " : " wins ") +
+               std::to_string(first.amount) + " with " + first.hand;
+    // Shares are rounded to whole chips, so they may differ by one.
+    bool same_amount = true, same_hand = true;
+    for (const Award& a : awards_) {
+        same_amount = same_amount && a.amount == first.amount;
+        same_hand = same_hand && a.hand == first.hand;
+    }
+    std::string line = "Split pot: ";
+    for (std::size_t i = 0; i < awards_.size(); ++i) {
+        if (i > 0) line += i + 1 == awards_.size() ? " and " : ", ";
+        line += names_[awards_[i].seat];
+        if (!same_amount) line += " " + std::to_string(awards_[i].amount);
+    }
+    line += same_amount ? " win " + std::to_string(first.amount) + " each" : "";
+    if (same_hand) line += " with " + first.hand;
+    return line;
+}
+
+}  // namespace holdem::ui
