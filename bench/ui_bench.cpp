@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
                     [&] { return static_cast<std::int64_t>(real.elapsed()) + skipped; });
     ui::TableWindow window(host);
     window.set_end_notice([](const QString&) {});
+    if (qEnvironmentVariableIsSet("NO_LOG")) window.set_log_visible(false);
     window.show();
     host.start();
     wait_for_frame(window);

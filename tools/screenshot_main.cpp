@@ -23,8 +23,8 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addOption({"size", "Window size in logical pixels.", "WxH", "1280x800"});
     parser.addOption({"moment",
-                      "splash, start, hand (a hand in progress), turn (the human to act) or "
-                      "showdown.",
+                      "splash, start, hand (a hand in progress), turn (the human to act), "
+                      "showdown or split (a showdown with a split pot).",
                       "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
@@ -66,6 +66,13 @@ int main(int argc, char** argv) {
 
     Table& t = host.table();
     const QString moment = parser.value("moment");
+    // Counts the winners of the hand under way, for the split-pot moment.
+    struct Winners final : TableObserver {
+        int paid = 0;
+        void hand_started(const Table&) override { paid = 0; }
+        void pot_won(const Table&, int, Chips) override { ++paid; }
+    } winners;
+    t.observers.push_back(&winners);
     // Seat 1 stays in with the two best hands at the table and folds the rest.
     auto step = [&] {
         if (human_turn_open(t) && t.seat(1).handrank > 2)
@@ -77,11 +84,12 @@ int main(int argc, char** argv) {
             host.pump();
         }
     };
-    for (int i = 0; i < 5000 && !t.ended; ++i) {
+    for (int i = 0; i < 200000 && !t.ended; ++i) {
         if (moment == "start") break;
         if (moment == "turn" && human_turn_open(t) && t.postflop1) break;
         if (moment == "hand" && t.postflop2 && !t.gameover) break;
         if (moment == "showdown" && t.gameover && !t.seat(1).fold) break;
+        if (moment == "split" && t.gameover && winners.paid >= 2) break;
         step();
     }
     return write_png(window);

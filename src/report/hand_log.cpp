@@ -43,7 +43,7 @@ void HandLog::hand_started(const Table& t) {
     std::string line = "--- Hand " + std::to_string(t.hands_started) + " --- blinds " +
                        std::to_string(t.limits) + "/" + std::to_string(2LL * t.limits);
     for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).dealer == 1) line += ", " + name(t, k) + " deals";
+        if (t.seat(k).dealer == 1) line += ", " + says(t, k, "deal");
     line_(line);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include "report/hand_log.h"
 
@@ -15,12 +16,17 @@ class HandLogView : public QPlainTextEdit {
     // The watcher to register with the table.
     TableObserver& observer() { return log_; }
     // The log's lines as plain text, for tests and copying.
-    QStringList lines() const;
+    QStringList lines();
 
   private:
     void add(const std::string& line);
+    void flush();
 
     HandLog log_;
+    // Lines arriving together are added to the document together, a moment later, so the
+    // table's own frame never waits for the log's.
+    QStringList pending_;
+    QTimer flush_timer_;
 };
 
 }  // namespace holdem::ui

@@ -54,11 +54,21 @@ QFont fitted(QFont font, const QString& text, const QSizeF& box, int flags) {
         return font;
     }
     if (sizes.size() > 4096) sizes.clear();
-    int px = font.pixelSize();
-    for (; px > 6; --px) {
+    auto needed = [&](int px) {
         font.setPixelSize(px);
-        const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(QPointF(), box), flags, text);
-        if (needed.width() <= box.width() && needed.height() <= box.height()) break;
+        return QFontMetricsF(font).boundingRect(QRectF(QPointF(), box), flags, text).size();
+    };
+    // Text grows with the font size: one measurement gives a close first guess.
+    int px = font.pixelSize();
+    QSizeF need = needed(px);
+    if (need.width() > box.width() || need.height() > box.height()) {
+        const qreal shrink = std::min(box.width() / need.width(), box.height() / need.height());
+        px = std::max(6, static_cast<int>(px * shrink));
+        while (px > 6) {
+            need = needed(px);
+            if (need.width() <= box.width() && need.height() <= box.height()) break;
+            --px;
+        }
     }
     font.setPixelSize(px);
     sizes.insert(key, px);
@@ -386,9 +396,11 @@ void TableView::paint_winners(QPainter& p) const {
         const QString won = "+" + QString::number(award.amount);
         p.setFont(font_px(170, true));
         const QFontMetricsF m(p.font());
-        const QRectF tag(cards.center().x() - (m.horizontalAdvance(won) + 10) / 2,
-                         cards.top() - m.height() - 4, m.horizontalAdvance(won) + 10,
-                         m.height() + 2);
+        // Above the cards, or below them where the seat's own plate is above them.
+        const bool below = cards.center().y() > circle.center().y();
+        const qreal w = m.horizontalAdvance(won) + 10, h = m.height() + 2;
+        const QRectF tag(cards.center().x() - w / 2,
+                         below ? cards.bottom() + 4 : cards.top() - h - 4, w, h);
         p.setPen(Qt::NoPen);
         p.setBrush(gold);
         p.drawRoundedRect(tag, 4, 4);
