@@ -6,7 +6,9 @@
 #include "cycle/dealing.h"
 #include "cycle/events.h"
 #include "cycle/human_actions.h"
+#include "rules/betting/fair_estimate.h"
 #include "rules/reading/card_assessment.h"
+#include "rules/reading/standard_hand.h"
 
 namespace holdem {
 namespace {
@@ -58,6 +60,51 @@ void BM_CompleteHands(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_CompleteHands)->Unit(benchmark::kMicrosecond);
+
+// Standard ranking over every seven-card hand, the cards enumerated in order (target: at least
+// 100 million evaluations a second on one core).
+void BM_StandardSevenCard(benchmark::State& state) {
+    CardMask bit[52];
+    for (int c = 0; c < 52; ++c)
+        bit[c] = card_bit(static_cast<CardCode>(c + 1));
+    std::uint64_t hands = 0;
+    for (auto _ : state) {
+        Strength checksum = 0;
+        for (int a = 0; a < 52; ++a)
+            for (int b = a + 1; b < 52; ++b)
+                for (int c = b + 1; c < 52; ++c)
+                    for (int d = c + 1; d < 52; ++d) {
+                        const CardMask four = bit[a] | bit[b] | bit[c] | bit[d];
+                        for (int e = d + 1; e < 52; ++e)
+                            for (int f = e + 1; f < 52; ++f)
+                                for (int g = f + 1; g < 52; ++g)
+                                    checksum += standard_strength(four | bit[e] | bit[f] | bit[g]);
+                    }
+        benchmark::DoNotOptimize(checksum);
+        hands += 133'784'560;
+    }
+    state.counters["evaluations_per_sec"] =
+        benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_StandardSevenCard)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A fair seat's decision at the turn with nine seats still in, the most it ever has to deal
+// (target: at most 2 ms).
+void BM_FairDecision(benchmark::State& state) {
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
+    Table& t = *table;
+    t.options.opponents = Opponents::fair;
+    t.options.ranking = state.range(0) ? Ranking::standard : Ranking::classic;
+    start_game(t);
+    dealfirst(t);
+    distribute_cards_for_10(t);
+    t.postblinds = t.postflop1 = t.postflop2 = true;
+    for (auto _ : state) {
+        t.fair_estimates[4] = {};  // no estimate kept from the last round
+        benchmark::DoNotOptimize(fair_handrank(t, 4));
+    }
+}
+BENCHMARK(BM_FairDecision)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace holdem

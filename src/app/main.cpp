@@ -8,6 +8,8 @@
 #include "model/table.h"
 #include "ui/fonts.h"
 #include "ui/history_file.h"
+#include "ui/options_dialog.h"
+#include "ui/preferences.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
@@ -56,20 +58,28 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Final Table Hold'em");
     holdem::ui::load_fonts();
 
+    holdem::ui::Preferences preferences;
     std::unique_ptr<holdem::ui::QtHost> host;
     std::unique_ptr<holdem::ui::TableWindow> table;
     auto* splash = new holdem::ui::SplashWindow([&] {
         if (table) return;
-        host = std::make_unique<holdem::ui::QtHost>(
-            std::make_unique<holdem::Table>(std::make_unique<holdem::ClockRandom>()));
+        host = std::make_unique<holdem::ui::QtHost>(std::make_unique<holdem::Table>(
+            std::make_unique<holdem::ClockRandom>(), std::make_unique<holdem::ClockRandom>()));
+        // The options in force for this tournament: as the player last chose them.
+        host->table().options = preferences.options();
         table = std::make_unique<holdem::ui::TableWindow>(
-            *host, holdem::ui::HistoryFile::default_folder());
+            *host,
+            holdem::ui::WindowSetup{holdem::ui::HistoryFile::default_folder(), &preferences});
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QSize room = screen->availableGeometry().size() * 0.9;
             table->resize(table->size().boundedTo(room));
         }
         table->show();
         host->start();
+    });
+    splash->set_options([&] {
+        holdem::ui::OptionsDialog dialog(preferences.options(), splash);
+        if (dialog.exec() == QDialog::Accepted) preferences.set_options(dialog.options());
     });
     splash->show();
     return QApplication::exec();

@@ -76,6 +76,8 @@ void first_game(Table& t) {
     if (t.tossdone == 0) toss(t);
     dealfirst(t);
     ++t.hands_started;
+    if (t.options.levels == Levels::by_hands) level_by_hands(t);
+    update_pace(t);
     notify(t, [&](TableObserver& o) { o.hand_started(t); });
     blinds_bet(t);
 }
@@ -117,6 +119,7 @@ void new_deal(Table& t) {
     t.postblinds = t.postflop1 = t.postflop2 = t.postflop3 = false;
     t.small_blind_turn_taken = false;
     t.human_turn_waiting = false;
+    update_pace(t);
     bet_panel_hide(t);
     t.loop.set_timer_enabled(TimerId::Timer1, false);
     Command4_Click(t);
@@ -130,6 +133,7 @@ void new_deal(Table& t) {
     distribute_cards_for_10(t);
     show_hole_cards(t);
     ++t.hands_started;
+    if (t.options.levels == Levels::by_hands) level_by_hands(t);
     notify(t, [&](TableObserver& o) { o.hand_started(t); });
     blinds_bet(t);
 }

@@ -106,6 +106,7 @@ void Command8_Click(Table& t) {
     closing_check(t, human_seat, CloserOrder::CallFold);
     hand_on(t);
     human(t).fold = true;
+    update_pace(t);
     opening_closer(t, human_seat);
 }
 

@@ -9,6 +9,7 @@
 #include "cycle/streets.h"
 #include "rules/betting/closing_seats.h"
 #include "rules/betting/decision.h"
+#include "rules/betting/fair_estimate.h"
 #include "rules/betting/pot.h"
 #include "rules/tournament/limits_clock.h"
 
@@ -190,6 +191,7 @@ void roundtimer_Timer(Table& t) {
 
 void seat_turn(Table& t, int seat, TurnEntry entry) {
     if (t.gameover) return;  // nothing happens at the table once the showdown has begun
+    update_pace(t);
     Player& p = t.seat(seat);
     const bool human = seat == human_seat;
     open_round_if_blinds_came_round(t, seat);
@@ -217,7 +219,9 @@ void seat_turn(Table& t, int seat, TurnEntry entry) {
     // A seat that passed through still decides here: an all-in seat puts in nothing, and once
     // three raises are in every seat still decides as it passes.
     if (p.in_hand() && t.postblinds && !t.gameover) {
-        computer_decision(t, seat);
+        const int handrank =
+            t.options.opponents == Opponents::fair ? fair_handrank(t, seat) : p.handrank;
+        computer_decision(t, seat, handrank);
         closing_check(t, seat, CloserOrder::Computer);
     }
     t.focuser = static_cast<std::int16_t>(seat);

@@ -10,6 +10,12 @@ void EventLoop::set_timer_enabled(TimerId timer, bool enabled) {
     t.enabled = enabled;
 }
 
+void EventLoop::set_timer_interval(TimerId timer, int interval_ms) {
+    Timer& t = timers_[index(timer)];
+    t.interval = interval_ms;
+    if (t.enabled) t.deadline = std::min(t.deadline, now_ + interval_ms);
+}
+
 std::optional<std::int64_t> EventLoop::next_deadline() const {
     if (!pending_.empty()) return now_;
     std::optional<std::int64_t> earliest;

@@ -39,6 +39,8 @@ class EventLoop {
     void set_timer_enabled(TimerId timer, bool enabled);
     bool timer_enabled(TimerId timer) const { return timers_[index(timer)].enabled; }
     int timer_interval(TimerId timer) const { return timers_[index(timer)].interval; }
+    // A new interval; a running timer due later than one new interval from now comes sooner.
+    void set_timer_interval(TimerId timer, int interval_ms);
 
     // The earliest time at which something is due: now while focus changes wait, else the
     // next timer deadline, or nothing when the loop is idle.

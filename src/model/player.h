@@ -21,14 +21,16 @@ struct Player {
     std::string cardtext1;      // cardone as text, which the card reading works on
     std::string cardtext2;
     std::string flop1, flop2, flop3, flop4, flop5;  // this seat's copy of the board texts
-    std::int16_t dealer = 0;      // position from the button: 1 dealer, 2 next seat, … 10
-    bool allin = false;           // every chip is in; cleared at the next hand
-    Chips bet = 0;                // the latest payment
-    Chips totalbet = 0;           // paid in the current betting round
-    bool fold = false;            // out of this hand
-    std::string handvalue;        // text of the best hand, for the winner's line
-    std::int16_t handnumber = 0;  // the best hand's number: category base + rank or suit
-    std::string handvaluepair;    // the card reading's verdicts, one per category …
+    std::int16_t dealer = 0;  // position from the button: 1 dealer, 2 next seat, … 10
+    bool allin = false;       // every chip is in; cleared at the next hand
+    Chips bet = 0;            // the latest payment
+    Chips totalbet = 0;       // paid in the current betting round
+    bool fold = false;        // out of this hand
+    std::string handvalue;    // text of the best hand, for the winner's line
+    // The best hand's number: category base + rank or suit, or under the standard ranking the
+    // hand's strength (wider than the classic numbers need).
+    std::int32_t handnumber = 0;
+    std::string handvaluepair;  // the card reading's verdicts, one per category …
     std::string handvaluetwok;
     std::string handvaluethreek;
     std::string handvaluestraight;  // … " " when there is no straight

@@ -2,7 +2,9 @@
 
 namespace holdem {
 
-Table::Table(std::unique_ptr<Random> random_source) : random(std::move(random_source)) {}
+Table::Table(std::unique_ptr<Random> random_source, std::unique_ptr<Random> estimates)
+    : random(std::move(random_source)),
+      estimate_random(estimates ? std::move(estimates) : std::make_unique<SeededRandom>(0xFA1Bu)) {}
 
 std::int16_t& closing_seat(Table& t, Street street) {
     switch (street) {
@@ -36,6 +38,17 @@ std::optional<Street> current_street(const Table& t) {
     for (auto s = all_streets.rbegin(); s != all_streets.rend(); ++s)
         if (street_flag(t, *s)) return *s;
     return std::nullopt;
+}
+
+void update_pace(Table& t) {
+    const Player& human = t.seat(human_seat);
+    const bool out = human.fold || human.sittingout;
+    const PaceTimes times =
+        pace_times(t.options.hurry_when_out && out ? Pace::fast : t.options.pace);
+    if (t.loop.timer_interval(TimerId::roundtimer) != times.seat_ms)
+        t.loop.set_timer_interval(TimerId::roundtimer, times.seat_ms);
+    if (t.loop.timer_interval(TimerId::Timer1) != times.showdown_ms)
+        t.loop.set_timer_interval(TimerId::Timer1, times.showdown_ms);
 }
 
 void end_game(Table& t, GameEnd why) {

@@ -15,6 +15,7 @@
 #include "model/event_loop.h"
 #include "model/numbers.h"
 #include "model/observer.h"
+#include "model/options.h"
 #include "model/player.h"
 #include "model/random.h"
 #include "model/street.h"
@@ -39,8 +40,19 @@ struct FieldCounts {
     Chips eliminated_chips = 0;
 };
 
+// A fair computer seat's last estimate of its standing, kept for the rest of the street.
+struct FairEstimate {
+    std::uint64_t hand = 0;
+    Street street = Street::preflop;
+    int in_hand = 0;  // seats still in the hand when it was made
+    int standing = 0;
+};
+
 struct Table {
-    explicit Table(std::unique_ptr<Random> random_source);
+    // `estimates` feeds the fair opponents' estimates, apart from the deck's draws; by default
+    // a fixed seed.
+    explicit Table(std::unique_ptr<Random> random_source,
+                   std::unique_ptr<Random> estimates = nullptr);
 
     Player& seat(int k) { return players[k]; }
     const Player& seat(int k) const { return players[k]; }
@@ -83,10 +95,13 @@ struct Table {
     // the turn is still the human's until an action hands it on.
     bool human_turn_waiting = false;
 
-    FieldCounts field;               // the tournament outside this table
-    Controls controls;               // everything the window shows
-    EventLoop loop;                  // virtual time, the two timers and the focus
-    std::unique_ptr<Random> random;  // the deck's and the field's draws
+    Options options;                          // the options in force
+    FieldCounts field;                        // the tournament outside this table
+    Controls controls;                        // everything the window shows
+    EventLoop loop;                           // virtual time, the two timers and the focus
+    std::unique_ptr<Random> random;           // the deck's and the field's draws
+    std::unique_ptr<Random> estimate_random;  // the fair opponents' deals
+    std::array<FairEstimate, seat_count + 1> fair_estimates;  // by seat
 
     // Hands dealt, showdowns held and inputs handled so far, for tools that watch the game.
     std::uint64_t hands_started = 0;
@@ -104,6 +119,10 @@ std::int16_t& closing_seat(Table& t, Street street);
 bool street_flag(const Table& t, Street street);
 // The betting round under way: the last street dealt, or none during the blinds.
 std::optional<Street> current_street(const Table& t);
+
+// Sets the two timers to the pace in force: the chosen pace, or the fast pace for the rest of a
+// hand the human is out of when he asked to hurry.
+void update_pace(Table& t);
 
 // Tells every watcher what happened.
 template <typename Report>

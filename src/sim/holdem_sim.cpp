@@ -14,6 +14,8 @@ namespace {
 
 constexpr const char* usage =
     "usage: holdem-sim [--hands N] [--seed S] [--late K] [--history FILE]\n"
+    "                  [--pace classic|quick|fast] [--hurry] [--levels classic|hands]\n"
+    "                  [--ranking classic|standard] [--opponents all-seeing|fair]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
     "Plays Final Table Hold'em tournaments headless in virtual time, seat 1 played by the\n"
@@ -26,6 +28,9 @@ constexpr const char* usage =
     "  --late K     start every tournament with K of the 1000 entrants already knocked\n"
     "               out elsewhere, 0 … 990 (default 0)\n"
     "  --history F  write every hand's history to the file F\n"
+    "  --pace P, --hurry, --levels L, --ranking R, --opponents O\n"
+    "               the game's options (default: the classic game); --hurry runs the rest\n"
+    "               of a hand seat 1 is out of at the fast pace\n"
     "  --policy P   how seat 1 plays (default random):\n"
     "                 caller  calls or checks      raiser  raises\n"
     "                 folder  folds                sitout  sits out\n"
@@ -42,6 +47,28 @@ bool parse_count(std::string_view text, std::uint64_t& out) {
     if (text.empty()) return false;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
     return ec == std::errc() && ptr == text.data() + text.size();
+}
+
+bool set_option(holdem::Options& options, std::string_view option, std::string_view value) {
+    using namespace holdem;
+    if (option == "--pace") {
+        const auto pace = pace_named(value);
+        if (pace) options.pace = *pace;
+        return pace.has_value();
+    }
+    if (option == "--levels") {
+        const auto levels = levels_named(value);
+        if (levels) options.levels = *levels;
+        return levels.has_value();
+    }
+    if (option == "--ranking") {
+        const auto ranking = ranking_named(value);
+        if (ranking) options.ranking = *ranking;
+        return ranking.has_value();
+    }
+    const auto opponents = opponents_named(value);
+    if (opponents) options.opponents = *opponents;
+    return opponents.has_value();
 }
 
 int bad_arguments(const std::string& why) {
@@ -62,6 +89,10 @@ int main(int argc, char** argv) {
             std::fputs(usage, stdout);
             return 0;
         }
+        if (arg == "--hurry") {
+            options.options.hurry_when_out = true;
+            continue;
+        }
         if (i + 1 >= argc) return bad_arguments("missing value after " + std::string(arg));
         std::string_view value = argv[++i];
         if (arg == "--hands") {
@@ -80,6 +111,11 @@ int main(int argc, char** argv) {
             options.late = static_cast<int>(late);
         } else if (arg == "--history") {
             history_path = value;
+        } else if (arg == "--pace" || arg == "--levels" || arg == "--ranking" ||
+                   arg == "--opponents") {
+            if (!set_option(options.options, arg, value))
+                return bad_arguments("unknown value '" + std::string(value) + "' for " +
+                                     std::string(arg));
         } else if (arg == "--policy") {
             auto kind = policy_from_name(value);
             if (!kind) return bad_arguments("unknown policy '" + std::string(value) + "'");

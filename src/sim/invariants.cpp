@@ -142,11 +142,12 @@ void InvariantChecker::showdown_started(const Table& t) {
         const Player& p = t.seat(k);
         due_[k] = eligible(p) && p.handnumber == best;
         if (!due_[k]) continue;
-        const ClassicHand read = read_classic_hand(
-            {p.cardone, p.cardtwo, t.deck[20], t.deck[21], t.deck[22], t.deck[23], t.deck[24]});
-        if (read.number != p.handnumber)
+        const std::int32_t read = hand_number(
+            {p.cardone, p.cardtwo, t.deck[20], t.deck[21], t.deck[22], t.deck[23], t.deck[24]},
+            t.options.ranking);
+        if (read != p.handnumber)
             fail(seat_text(k) + " holds hand number " + std::to_string(p.handnumber) +
-                 " where its cards read " + std::to_string(read.number));
+                 " where its cards read " + std::to_string(read));
     }
     paid_.fill(false);
 }

@@ -51,22 +51,25 @@ std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n) {
     return splitmix64(state);
 }
 
-TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands,
-                                 int already_knocked_out, std::ostream* history,
-                                 std::time_t history_epoch) {
+TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setup) {
+    const PolicyKind policy = setup.policy;
+    const std::uint64_t max_hands = setup.max_hands;
     TournamentResult result;
-    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed));
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed),
+                                         std::make_unique<SeededRandom>(seed ^ 0xFA1B5EEDull));
     Table& t = *table;
     PolicyRandom choices(seed ^ 0x5DEECE66Dull);
     InvariantChecker checker;
     Watch watch(result);
     t.observers = {&checker, &watch};
+    t.options = setup.options;
     std::optional<HandHistory> writer;
-    if (history) {
+    if (setup.history) {
+        const std::time_t epoch = setup.history_epoch;
         writer.emplace(
-            tournament_id(history_epoch, false),
-            [&] { return timestamp_text(history_epoch + t.loop.now() / 1000, false); },
-            [history](const std::string& hand) { *history << hand; });
+            tournament_id(epoch, false),
+            [&t, epoch] { return timestamp_text(epoch + t.loop.now() / 1000, false); },
+            [out = setup.history](const std::string& hand) { *out << hand; });
         t.observers.push_back(&*writer);
     }
 
@@ -78,8 +81,8 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
         return true;
     };
 
-    t.field.eliminated = static_cast<std::int16_t>(already_knocked_out);
-    t.field.eliminated_chips = already_knocked_out * 1000;
+    t.field.eliminated = static_cast<std::int16_t>(setup.late);
+    t.field.eliminated_chips = setup.late * 1000;
     start_game(t);
     if (!after_step()) return result;
     while (!t.ended) {
@@ -98,6 +101,7 @@ TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uin
     result.hands = std::min<std::uint64_t>(t.hands_started, max_hands);
     result.end = t.ended;
     result.virtual_ms = t.loop.now();
+    result.final_rank = entrants_left(t);
     if (t.ended) mix(result.signature, static_cast<std::uint64_t>(*t.ended) + 1000);
     return result;
 }
@@ -106,9 +110,14 @@ RunSummary run_simulation(const RunOptions& options) {
     RunSummary run;
     while (run.hands < options.hands) {
         const std::uint64_t seed = tournament_seed(options.seed, run.tournaments);
-        TournamentResult r = play_tournament(
-            seed, options.policy, options.hands - run.hands, options.late, options.history,
-            simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600);
+        TournamentSetup setup;
+        setup.policy = options.policy;
+        setup.max_hands = options.hands - run.hands;
+        setup.late = options.late;
+        setup.options = options.options;
+        setup.history = options.history;
+        setup.history_epoch = simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600;
+        TournamentResult r = play_tournament(seed, setup);
         ++run.tournaments;
         if (r.violation) {
             run.violation = "tournament " + std::to_string(run.tournaments) + " hand " +

@@ -22,6 +22,7 @@ struct TournamentResult {
     // How far into the end of the field the tournament went.
     bool closing_regime = false;  // a hand began with broke seats closing, not refilled
     int seats_closed = 0;
+    int final_rank = 0;  // the entrants still in when it ended
 };
 
 // The entrants a late start may have knocked out already: the table's ten must still be in.
@@ -31,9 +32,23 @@ inline constexpr int max_late_start = 990;
 // may start late, with entrants already knocked out elsewhere, to reach the end of the field.
 // With `history`, every hand's history is written to it, stamped in virtual time from
 // `history_epoch` (seconds, UTC).
-TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy, std::uint64_t max_hands,
-                                 int already_knocked_out = 0, std::ostream* history = nullptr,
-                                 std::time_t history_epoch = 0);
+struct TournamentSetup {
+    PolicyKind policy = PolicyKind::random;
+    std::uint64_t max_hands = 1'000'000;
+    int late = 0;  // entrants knocked out before the first hand
+    Options options;
+    std::ostream* history = nullptr;  // every hand's history, stamped in virtual time
+    std::time_t history_epoch = 0;    // from this moment (seconds, UTC)
+};
+TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setup);
+inline TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy,
+                                        std::uint64_t max_hands, int late = 0) {
+    TournamentSetup setup;
+    setup.policy = policy;
+    setup.max_hands = max_hands;
+    setup.late = late;
+    return play_tournament(seed, setup);
+}
 
 // The seed of the n-th tournament of a run.
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n);
@@ -44,6 +59,7 @@ struct RunOptions {
     std::uint64_t seed = 1;
     PolicyKind policy = PolicyKind::random;
     int late = 0;
+    Options options;
     std::ostream* history = nullptr;  // hand histories of every hand, when given
 };
 // The simulated tournaments start at this moment, one an hour, in the hand histories.

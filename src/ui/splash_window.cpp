@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "model/controls.h"
@@ -70,6 +71,24 @@ void SplashWindow::close_splash() {
     hide();
     deleteLater();
     open_table_();
+}
+
+void SplashWindow::set_options(std::function<void()> options) {
+    if (!options_button_) {
+        options_button_ = new QPushButton("Options…", this);
+        options_button_->setObjectName("splashOptions");
+        options_button_->setGeometry(width() - 130, height() - 52, 100, 26);
+        options_button_->setStyleSheet(
+            "QPushButton { background: #F2C14E; color: #111; border-radius: 4px; }"
+            "QPushButton:focus { border: 2px solid #0B3D91; }");
+        options_button_->show();
+    }
+    disconnect(options_button_, nullptr, this, nullptr);
+    connect(options_button_, &QPushButton::clicked, this, [this, options = std::move(options)] {
+        timer_.stop();
+        options();
+        if (!closed_) timer_.start();  // a full moment more once the options are done
+    });
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {

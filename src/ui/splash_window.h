@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -22,6 +23,9 @@ class SplashWindow : public QWidget {
     // What closing the window itself does instead of opening the table: by default the
     // program quits.
     void set_quit(std::function<void()> quit) { quit_ = std::move(quit); }
+    // Shows an "Options…" button that runs `options`; the splash waits while it runs.
+    void set_options(std::function<void()> options);
+    QPushButton* options_button() const { return options_button_; }
 
     QFrame* frame() const { return frame_; }
     bool closed() const { return closed_; }
@@ -38,6 +42,7 @@ class SplashWindow : public QWidget {
   private:
     std::function<void()> open_table_;
     std::function<void()> quit_;
+    QPushButton* options_button_ = nullptr;
     QFrame* frame_ = nullptr;
     QTimer timer_;
     bool closed_ = false;

@@ -10,11 +10,13 @@
 
 #include "rules/tournament/field.h"
 #include "ui/history_file.h"
+#include "ui/options_dialog.h"
+#include "ui/preferences.h"
 
 namespace holdem::ui {
 
-TableWindow::TableWindow(QtHost& host, QString history_folder, QWidget* parent)
-    : QMainWindow(parent), host_(host) {
+TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
+    : QMainWindow(parent), host_(host), preferences_(setup.preferences) {
     setWindowTitle(QString::fromUtf8(table_title.data(), static_cast<int>(table_title.size())));
     setMinimumSize(640, 442);
     split_ = new QSplitter(this);
@@ -31,8 +33,8 @@ TableWindow::TableWindow(QtHost& host, QString history_folder, QWidget* parent)
     Table& t = host_.table();
     t.observers.push_back(&notes_);
     t.observers.push_back(&log_->observer());
-    if (!history_folder.isEmpty()) {
-        history_ = std::make_unique<HistoryFile>(history_folder);
+    if (!setup.history_folder.isEmpty()) {
+        history_ = std::make_unique<HistoryFile>(setup.history_folder);
         t.observers.push_back(&history_->observer());
     }
     build_menus();
@@ -62,6 +64,7 @@ TableWindow::~TableWindow() {
 
 void TableWindow::build_menus() {
     QMenu* game = menuBar()->addMenu("&Game");
+    game->addAction("&Options…", this, &TableWindow::open_options);
     QAction* folder = game->addAction("Open the hand histories' folder");
     folder->setEnabled(history_ != nullptr);
     connect(folder, &QAction::triggered, this, [this] {
@@ -76,6 +79,23 @@ void TableWindow::build_menus() {
     log_action_->setChecked(true);
     log_action_->setShortcut(QKeySequence(Qt::Key_L));
     connect(log_action_, &QAction::toggled, this, &TableWindow::set_log_visible);
+}
+
+void TableWindow::open_options() {
+    Options shown = preferences_ ? preferences_->options() : host_.table().options;
+    shown.pace = host_.table().options.pace;
+    shown.hurry_when_out = host_.table().options.hurry_when_out;
+    OptionsDialog dialog(shown, this);
+    if (dialog.exec() == QDialog::Accepted) apply_options(dialog.options());
+}
+
+void TableWindow::apply_options(const Options& chosen) {
+    if (preferences_) preferences_->set_options(chosen);
+    Table& t = host_.table();
+    t.options.pace = chosen.pace;
+    t.options.hurry_when_out = chosen.hurry_when_out;
+    update_pace(t);
+    host_.pump();
 }
 
 void TableWindow::set_log_visible(bool visible) {

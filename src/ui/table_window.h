@@ -14,11 +14,18 @@
 
 namespace holdem::ui {
 
+class Preferences;
+
+struct WindowSetup {
+    QString history_folder;              // where the hand histories go; none: not written
+    Preferences* preferences = nullptr;  // where the options are kept; none: not kept
+};
+
 class TableWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // `history_folder` is where the tournament's hand histories go (none: not written).
-    explicit TableWindow(QtHost& host, QString history_folder = {}, QWidget* parent = nullptr);
+    explicit TableWindow(QtHost& host, WindowSetup setup = WindowSetup(),
+                         QWidget* parent = nullptr);
     ~TableWindow() override;
 
     TableView& view() { return *view_; }
@@ -30,6 +37,11 @@ class TableWindow : public QMainWindow {
     QLineEdit* amount_box() const { return view_->amount_box(); }
     const CardArt& card_art() const { return view_->card_art(); }
     std::uint64_t frames_painted() const { return view_->frames_painted(); }
+
+    // Opens the Options dialog; what the player accepts is kept, and the pace changes at once.
+    void open_options();
+    // Takes options the player chose: all are kept for the next tournament, the pace applies now.
+    void apply_options(const Options& chosen);
 
     void set_log_visible(bool visible);
     bool log_visible() const;
@@ -57,6 +69,7 @@ class TableWindow : public QMainWindow {
     QtHost& host_;
     TableNotes notes_;
     std::unique_ptr<class HistoryFile> history_;
+    Preferences* preferences_ = nullptr;
     QSplitter* split_ = nullptr;
     TableView* view_ = nullptr;
     HandLogView* log_ = nullptr;

@@ -82,8 +82,12 @@ TEST(HandHistory, SeededTournamentsReadBackHandByHand) {
     for (std::uint64_t seed = 1; seed <= 12; ++seed) {
         std::ostringstream out;
         const auto policy = seed % 3 ? sim::PolicyKind::random : sim::PolicyKind::sitout;
-        const sim::TournamentResult r = sim::play_tournament(
-            seed, policy, 1'000'000, seed % 2 ? 970 : 0, &out, sim::simulated_epoch);
+        sim::TournamentSetup setup;
+        setup.policy = policy;
+        setup.late = seed % 2 ? 970 : 0;
+        setup.history = &out;
+        setup.history_epoch = sim::simulated_epoch;
+        const sim::TournamentResult r = sim::play_tournament(seed, setup);
         ASSERT_FALSE(r.violation) << *r.violation;
         ASSERT_TRUE(r.end);
         const std::vector<HandRecord> hands = read_histories(out.str());

@@ -29,7 +29,12 @@ constexpr Pinned pinned[] = {
 
 TEST(Signature, PinnedForFixedSeedsPoliciesAndStarts) {
     for (const Pinned& p : pinned) {
-        const RunSummary run = run_simulation({3000, p.seed, p.policy, p.late});
+        RunOptions options;
+        options.hands = 3000;
+        options.seed = p.seed;
+        options.policy = p.policy;
+        options.late = p.late;
+        const RunSummary run = run_simulation(options);
         ASSERT_FALSE(run.violation) << *run.violation;
         EXPECT_EQ(run.signature, p.signature)
             << "seed " << p.seed << " " << policy_name(p.policy) << " late " << p.late << ": "

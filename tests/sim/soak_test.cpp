@@ -47,6 +47,31 @@ TEST(Soak, InvariantsHoldFromTheStartAndTheEndOfTheField) {
     EXPECT_GT(closed, 0u);
 }
 
+TEST(Soak, EveryCombinationOfOptionsKeepsTheInvariants) {
+    const bool short_run = std::getenv("HOLDEM_SHORT") != nullptr;
+    int combination = 0;
+    for (Pace pace : {Pace::classic, Pace::quick, Pace::fast})
+        for (Levels levels : {Levels::classic, Levels::by_hands})
+            for (Ranking ranking : {Ranking::classic, Ranking::standard})
+                for (Opponents opponents : {Opponents::all_seeing, Opponents::fair}) {
+                    TournamentSetup setup;
+                    setup.options = {pace, combination % 2 == 1, levels, ranking, opponents};
+                    setup.policy = all_policies[combination % std::size(all_policies)];
+                    setup.late = combination % 3 == 0 ? 0 : late_starts[combination % 4];
+                    const std::uint64_t wanted = short_run ? 60 : 400;
+                    std::uint64_t hands = 0;
+                    for (std::uint64_t n = 0; hands < wanted; ++n) {
+                        setup.max_hands = wanted - hands;
+                        const TournamentResult r =
+                            play_tournament(tournament_seed(77 + combination, n), setup);
+                        ASSERT_FALSE(r.violation)
+                            << "options " << combination << ": " << *r.violation;
+                        hands += r.hands;
+                    }
+                    ++combination;
+                }
+}
+
 TEST(Soak, TournamentsWithoutAHandLimitAllEnd) {
     for (std::uint64_t seed = 1; seed <= 20; ++seed) {
         const TournamentResult r = play_tournament(seed, PolicyKind::shark, 1'000'000);

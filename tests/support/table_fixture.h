@@ -99,7 +99,7 @@ inline std::unique_ptr<Table> game_with_dealer(int dealer,
 inline void set_standings(Table& t, std::array<int, 10> ranks) {
     for (int k = 1; k <= 10; ++k) {
         t.seat(k).handrank = static_cast<std::int16_t>(ranks[k - 1]);
-        t.seat(k).handnumber = static_cast<std::int16_t>(1000 - 100 * ranks[k - 1]);
+        t.seat(k).handnumber = 1000 - 100 * ranks[k - 1];
     }
 }
 

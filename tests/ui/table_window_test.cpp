@@ -2,6 +2,7 @@
 // through real widget clicks and typing, and resizing.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,6 +10,8 @@
 
 #include "cycle/human_actions.h"
 #include "model/table.h"
+#include "ui/options_dialog.h"
+#include "ui/preferences.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
@@ -49,6 +52,7 @@ class TableWindowTest : public QObject {
     void handPlayedThroughTheWidgets();
     void resizeKeepsProportions();
     void followingTheGame();
+    void optionsTakeEffectAndAreKept();
     void cardArtLayout();
     void endOfGameShowsTheOutcome();
 };
@@ -173,7 +177,7 @@ void TableWindowTest::followingTheGame() {
     QTemporaryDir folder;
     std::int64_t now = 0;
     QtHost host(std::make_unique<Table>(std::make_unique<SeededRandom>(3)), [&] { return now; });
-    TableWindow window(host, folder.path());
+    TableWindow window(host, {folder.path(), nullptr});
     window.set_end_notice([](const QString&) {});
     window.show();
     host.start();
@@ -216,6 +220,57 @@ void TableWindowTest::followingTheGame() {
     QFile history(window.history_path());
     QVERIFY(history.open(QIODevice::ReadOnly));
     QVERIFY(history.readAll().startsWith("Final Table Hold'em Hand #1: Tournament #"));
+}
+
+void TableWindowTest::optionsTakeEffectAndAreKept() {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("settings.conf");
+    const Options chosen{Pace::fast, true, Levels::by_hands, Ranking::standard, Opponents::fair};
+    {
+        Preferences preferences(file);
+        VirtualGame game;
+        TableWindow window(game.host, {{}, &preferences});
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->pace()->setCurrentIndex(2);
+            dialog->hurry()->setChecked(true);
+            dialog->levels()->setCurrentIndex(1);
+            dialog->ranking()->setCurrentIndex(1);
+            dialog->opponents()->setCurrentIndex(1);
+            dialog->accept();
+        });
+        window.open_options();
+        // The pace at once; the rules from the next tournament.
+        QCOMPARE(game.table().loop.timer_interval(TimerId::roundtimer), 150);
+        QCOMPARE(game.table().options.ranking, Ranking::classic);
+    }
+    // After a restart the next tournament plays by them.
+    Preferences preferences(file);
+    QVERIFY(preferences.options() == chosen);
+    VirtualGame game(false);
+    game.table().options = preferences.options();
+    game.host.start();
+    QCOMPARE(QString::fromStdString(game.table().controls.caption(ctl::limitslabel)),
+             QString("Limits go up in 10 hands"));
+    for (int i = 0; i < 3000 && game.table().showdowns == 0; ++i) {
+        if (human_turn_open(game.table()))
+            QTest::mouseClick(game.window.button(ctl::Fold), Qt::LeftButton);
+        else
+            game.next();
+    }
+    const QRegularExpression standard_words(
+        "(High card|Pair of|Two pair|Three of a kind|Straight|Flush|Full house|Four of a kind|"
+        "Royal flush)");
+    QVERIFY(QString::fromStdString(game.table().controls.caption(ctl::winnerlabel))
+                .contains(standard_words));
+
+    // A settings file that cannot be read is the classic game, without a word.
+    QFile broken(file);
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("[game\npace=\x01\x02 nonsense\n\xff\xfe");
+    broken.close();
+    QVERIFY(Preferences(file).options() == Options{});
 }
 
 void TableWindowTest::cardArtLayout() {

@@ -5,12 +5,12 @@
 
 namespace holdem {
 
-void computer_decision(Table& t, int k) {
+void computer_decision(Table& t, int k, int handrank) {
     Player& p = t.seat(k);
     const Chips bet_before = t.currentbet;
     const bool was_all_in = p.allin;
     const Chips to_call = checked_sub(t.currentbet, p.totalbet);
-    switch (decide(p.handrank)) {
+    switch (decide(handrank)) {
         case Decision::raise:
             // A quarter of the stack on top of the call; a stack of 1 raises by nothing and
             // still counts as a raise.

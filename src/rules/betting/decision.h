@@ -15,8 +15,9 @@ constexpr Decision decide(int handrank) {
     return Decision::fold;
 }
 
-// Decides by the seat's standing and books it: chips into the pot, the raise bookkeeping, a
-// fold's cards hidden. The turn then runs the closing check.
-void computer_decision(Table& t, int seat);
+// Decides by the standing the seat goes by (its standing at the table, or a fair seat's own
+// estimate) and books it: chips into the pot, the raise bookkeeping, a fold's cards hidden.
+// The turn then runs the closing check.
+void computer_decision(Table& t, int seat, int handrank);
 
 }  // namespace holdem

@@ -2,6 +2,7 @@
 
 #include "rules/reading/hand_evaluator.h"
 #include "rules/reading/hand_reading.h"
+#include "rules/reading/standard_hand.h"
 #include "rules/reading/standings.h"
 
 namespace holdem {
@@ -68,6 +69,18 @@ void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& s
     evaluate_royal(p, cards);
 }
 
+std::array<CardCode, 7> codes_of(const SevenCards& cards) {
+    std::array<CardCode, 7> codes{};
+    for (std::size_t i = 0; i < 7; ++i)
+        codes[i] = cards[i].valid() ? card_code(cards[i].rank + 2, cards[i].suit) : CardCode{1};
+    return codes;
+}
+
+std::int32_t hand_number(const std::array<CardCode, 7>& codes, Ranking ranking) {
+    if (ranking == Ranking::standard) return static_cast<std::int32_t>(standard_strength(codes));
+    return read_classic_hand(codes).number;
+}
+
 ClassicHand read_classic_hand(const std::array<CardCode, 7>& codes) {
     SevenCards cards;
     for (std::size_t i = 0; i < 7; ++i)
@@ -81,17 +94,27 @@ ClassicHand read_classic_hand(const std::array<CardCode, 7>& codes) {
 
 void evaluate_player_cards(Table& t) {
     const ReadingScratch scratch{t.controls[ctl::verdict_line].caption, t.flopvalue, t.fl, t.st};
+    std::array<SevenCards, seat_count + 1> cards;
     for (int k = 1; k <= seat_count; ++k) {
         Player& p = t.seat(k);
-        read_seat_cards(
-            p, read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}),
-            scratch);
+        cards[k] =
+            read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5});
+        read_seat_cards(p, cards[k], scratch);
     }
 
     evaluate_hand_value1(t);
     evaluate_hand_value(t);
+    // Under the standard ranking the hand texts stay as read, and each seat's number and
+    // words are those of its best five cards: the standings, the showdown and the winner's line
+    // follow them.
+    if (t.options.ranking == Ranking::standard)
+        for (int k = 1; k <= seat_count; ++k) {
+            const Strength strength = standard_strength(codes_of(cards[k]));
+            t.seat(k).handnumber = static_cast<std::int32_t>(strength);
+            t.seat(k).handvalue = standard_words(strength);
+        }
 
-    std::array<std::int16_t, seat_count> winners;
+    std::array<std::int32_t, seat_count> winners;
     for (int k = 1; k <= seat_count; ++k)
         winners[k - 1] = t.seat(k).handnumber;
     // The rules repeat the ranking until it has found a best seat; it always finds one at once.

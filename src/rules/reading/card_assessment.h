@@ -23,9 +23,13 @@ void read_seat_cards(Player& p, const SevenCards& cards, const ReadingScratch& s
 
 // A seat's hand number and text read straight from seven card codes, touching no table.
 struct ClassicHand {
-    std::int16_t number = 0;
+    std::int32_t number = 0;
     std::string text;
 };
 ClassicHand read_classic_hand(const std::array<CardCode, 7>& codes);
+// The hand number under either ranking.
+std::int32_t hand_number(const std::array<CardCode, 7>& codes, Ranking ranking);
+// Card codes of cards read from their texts (a text that is no card counts as the two of clubs).
+std::array<CardCode, 7> codes_of(const SevenCards& cards);
 
 }  // namespace holdem

@@ -68,8 +68,7 @@ void evaluate_seat(Player& p) {
         // The detail is read after the category word, so the K of "Kind" is no king.
         std::string_view after = std::string_view(text).substr(at + c->word.size());
         p.handvalue = text;
-        p.handnumber = static_cast<std::int16_t>(
-            c->base + (c->suit_detail ? suit_detail(after) : rank_detail(after)));
+        p.handnumber = c->base + (c->suit_detail ? suit_detail(after) : rank_detail(after));
         return;
     }
 }

@@ -2,7 +2,7 @@
 
 namespace holdem {
 
-void evaluate_ultimate_winner(Table& t, const std::array<std::int16_t, seat_count>& w) {
+void evaluate_ultimate_winner(Table& t, const std::array<std::int32_t, seat_count>& w) {
     auto greatest_below = [&](int limit) {
         int best = 0;
         for (int value : w)

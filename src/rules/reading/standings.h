@@ -13,7 +13,7 @@ namespace holdem {
 // Standing 1 for the best hand number (every seat that shares it), 2 … 4 for the next three
 // distinct numbers, 5 for the rest. Counts the best seats into numberofwinners and prepares
 // the winner's line from the highest-numbered best seat.
-void evaluate_ultimate_winner(Table& t, const std::array<std::int16_t, seat_count>& winners);
+void evaluate_ultimate_winner(Table& t, const std::array<std::int32_t, seat_count>& winners);
 
 // The seats the pot goes to: those still in the hand with the best hand number among them.
 // When nobody is left in the hand (the human folded last, or every seat was passed through),

@@ -55,7 +55,36 @@ void show_limits_at_start(Table& t) {
     show_blinds(t);
 }
 
+namespace {
+
+void show_hands_left(Table& t) {
+    const int played = static_cast<int>((t.hands_started - 1) % hands_per_level);
+    const int left = hands_per_level - played;
+    t.controls.set_caption(ctl::limitslabel, "Limits go up in " + std::to_string(left) +
+                                                 (left == 1 ? " hand" : " hands"));
+}
+
+void raise_level(Table& t) {
+    const Chips next = next_limits(t.limits);
+    if (next == t.limits) return;
+    t.limits = next;
+    t.level = static_cast<std::int16_t>(t.level + 1);
+}
+
+}  // namespace
+
+void level_by_hands(Table& t) {
+    if (t.hands_started > 1 && (t.hands_started - 1) % hands_per_level == 0) raise_level(t);
+    show_hands_left(t);
+    show_blinds(t);
+}
+
 void limits_clock_tick(Table& t) {
+    if (t.options.levels == Levels::by_hands) {
+        if (t.hands_started > 0) show_hands_left(t);
+        show_blinds(t);
+        return;
+    }
     t.limittimersetting = static_cast<std::int16_t>(t.limittimersetting - 1);
     // The countdown's texts for a level's counter values are written once.
     static const std::array<std::string, 1001> countdown_texts = [] {
@@ -72,11 +101,7 @@ void limits_clock_tick(Table& t) {
     show_blinds(t);
     if (t.limittimersetting < 970) {
         t.limittimersetting = 1000;
-        const Chips next = next_limits(t.limits);
-        if (next != t.limits) {
-            t.limits = next;
-            t.level = static_cast<std::int16_t>(t.level + 1);
-        }
+        raise_level(t);
     }
 }
 

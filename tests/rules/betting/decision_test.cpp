@@ -18,7 +18,7 @@ struct Decision {
         p.prize = stack;
         t->currentbet = to_call;
         t->pot = 100;
-        computer_decision(*t, 4);
+        computer_decision(*t, 4, rank);
     }
     const Player& seat() const { return t->seat(4); }
 };

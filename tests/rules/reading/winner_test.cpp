@@ -12,7 +12,7 @@ namespace {
 
 using namespace holdem::testing;
 
-std::array<int, 10> standings(Table& t, std::array<std::int16_t, 10> numbers) {
+std::array<int, 10> standings(Table& t, std::array<std::int32_t, 10> numbers) {
     for (int k = 1; k <= 10; ++k) {
         t.seat(k).handrank = 0;
         t.seat(k).caption = "seat" + std::to_string(k);
@@ -51,7 +51,7 @@ TEST(Standings, AllTiedMakesTenWinnersAndTheLastSeatsLine) {
 // A table at the river with chosen hand numbers and a pot, ready for the showdown.
 struct Showdown {
     std::unique_ptr<Table> t = seeded_table();
-    explicit Showdown(std::array<std::int16_t, 10> numbers, Chips pot = 1000) {
+    explicit Showdown(std::array<std::int32_t, 10> numbers, Chips pot = 1000) {
         start_game(*t);
         for (int k = 1; k <= 10; ++k) {
             t->seat(k).handnumber = numbers[k - 1];

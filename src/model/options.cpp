@@ -1,0 +1,43 @@
+#include "model/options.h"
+
+namespace holdem {
+
+namespace {
+
+template <typename Value, std::size_t N>
+std::optional<Value> named(std::string_view name, const std::array<Value, N>& values) {
+    for (Value v : values)
+        if (name_of(v) == name) return v;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string_view name_of(Pace value) {
+    constexpr std::string_view names[] = {"classic", "quick", "fast"};
+    return names[static_cast<int>(value)];
+}
+std::string_view name_of(Levels value) {
+    return value == Levels::classic ? "classic" : "hands";
+}
+std::string_view name_of(Ranking value) {
+    return value == Ranking::classic ? "classic" : "standard";
+}
+std::string_view name_of(Opponents value) {
+    return value == Opponents::all_seeing ? "all-seeing" : "fair";
+}
+
+std::optional<Pace> pace_named(std::string_view name) {
+    return named(name, std::array{Pace::classic, Pace::quick, Pace::fast});
+}
+std::optional<Levels> levels_named(std::string_view name) {
+    return named(name, std::array{Levels::classic, Levels::by_hands});
+}
+std::optional<Ranking> ranking_named(std::string_view name) {
+    return named(name, std::array{Ranking::classic, Ranking::standard});
+}
+std::optional<Opponents> opponents_named(std::string_view name) {
+    return named(name, std::array{Opponents::all_seeing, Opponents::fair});
+}
+
+}  // namespace holdem

@@ -1,0 +1,60 @@
+// The game's options. Every option's first value is the classic game, which is the default;
+// the others are choices beside it. Rules options hold for a whole tournament; the pace may
+// change at any moment.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace holdem {
+
+// How long the clock waits on each seat and between hands.
+enum class Pace : std::uint8_t { classic, quick, fast };
+// When the blinds rise: every 31 ticks of the pacing clock, or every ten hands.
+enum class Levels : std::uint8_t { classic, by_hands };
+// How hands are ranked: the game's own reading, or the best five cards with kickers.
+enum class Ranking : std::uint8_t { classic, standard };
+// What a computer seat knows: every hand and the whole board, or its own cards and the board
+// shown so far.
+enum class Opponents : std::uint8_t { all_seeing, fair };
+
+struct Options {
+    Pace pace = Pace::classic;
+    bool hurry_when_out = false;  // the rest of a hand the human is out of runs at the fast pace
+    Levels levels = Levels::classic;
+    Ranking ranking = Ranking::classic;
+    Opponents opponents = Opponents::all_seeing;
+    friend bool operator==(const Options&, const Options&) = default;
+};
+
+struct PaceTimes {
+    int seat_ms;      // the pacing clock
+    int showdown_ms;  // the deal timer after the showdown
+};
+constexpr PaceTimes pace_times(Pace pace) {
+    switch (pace) {
+        case Pace::quick:
+            return {500, 2500};
+        case Pace::fast:
+            return {150, 1500};
+        case Pace::classic:
+            break;
+    }
+    return {1500, 5000};
+}
+
+inline constexpr int hands_per_level = 10;
+
+// The options' names, as the simulator's command line and the settings file write them.
+std::string_view name_of(Pace value);
+std::string_view name_of(Levels value);
+std::string_view name_of(Ranking value);
+std::string_view name_of(Opponents value);
+std::optional<Pace> pace_named(std::string_view name);
+std::optional<Levels> levels_named(std::string_view name);
+std::optional<Ranking> ranking_named(std::string_view name);
+std::optional<Opponents> opponents_named(std::string_view name);
+
+}  // namespace holdem

@@ -1,0 +1,27 @@
+// Fair opponents: a computer seat that knows only its own two cards and the board shown so far
+// estimates its standing among the seats still in the hand by dealing the unseen cards many
+// times over, and decides by that estimate through the same table as an all-seeing seat.
+#pragma once
+
+#include "model/table.h"
+#include "rules/reading/hand_reading.h"
+#include "rules/reading/standard_hand.h"
+
+namespace holdem {
+
+// Deals of the unseen cards behind one estimate.
+inline constexpr int fair_samples = 40;
+
+// The seat's standing 1 … 5 as it can know it: the standing it holds in most deals (1 when its
+// hand is the best of those still in, 2 for the second-best distinct hand, …). Estimated once
+// per seat and street (again when a seat leaves the hand), from the table's own stream of
+// draws for estimates, so the deck's draws are untouched and a seed still replays.
+int fair_handrank(Table& t, int seat);
+
+// The classic hand number of seven cards, as the assessment and evaluator would give it, worked
+// out without their texts (for the many deals of an estimate): from read cards, or from the
+// masks of the two hand cards and the board with the hand cards' ranks.
+std::int32_t classic_number(const SevenCards& cards);
+std::int32_t classic_number(CardMask hole, CardMask board, int first_rank, int second_rank);
+
+}  // namespace holdem

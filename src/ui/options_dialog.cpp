@@ -1,0 +1,77 @@
+#include "ui/options_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace holdem::ui {
+
+namespace {
+
+QComboBox* choices(QWidget* parent, const char* name, std::initializer_list<const char*> items,
+                   int current) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    for (const char* item : items)
+        box->addItem(item);
+    box->setCurrentIndex(current);
+    return box;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(parent) {
+    setObjectName("optionsDialog");
+    setWindowTitle("Options");
+    pace_ = choices(this, "pace",
+                    {"Classic (1.5 s a seat, 5 s at the showdown)",
+                     "Quick (0.5 s a seat, 2.5 s at the showdown)",
+                     "Fast (0.15 s a seat, 1.5 s at the showdown)"},
+                    static_cast<int>(current.pace));
+    hurry_ = new QCheckBox("Hurry when I'm out of the hand", this);
+    hurry_->setObjectName("hurry");
+    hurry_->setChecked(current.hurry_when_out);
+    levels_ = choices(this, "levels",
+                      {"Classic (every 31 ticks of the clock)", "By hands (every 10 hands)"},
+                      static_cast<int>(current.levels));
+    ranking_ =
+        choices(this, "ranking",
+                {"Classic (the game's own reading)", "Standard (best five cards, with kickers)"},
+                static_cast<int>(current.ranking));
+    opponents_ = choices(this, "opponents",
+                         {"All-seeing (they know every hand and the board)",
+                          "Fair (they know their own cards and the board shown)"},
+                         static_cast<int>(current.opponents));
+
+    auto* form = new QFormLayout;
+    form->addRow("Pace", pace_);
+    form->addRow("", hurry_);
+    form->addRow("Blind levels", levels_);
+    form->addRow("Hand ranking", ranking_);
+    form->addRow("Opponents", opponents_);
+    auto* note = new QLabel(
+        "The pace changes at once. The blind levels, the ranking and the opponents apply from "
+        "the next tournament.",
+        this);
+    note->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(note);
+    layout->addWidget(buttons);
+}
+
+Options OptionsDialog::options() const {
+    Options o;
+    o.pace = static_cast<Pace>(pace_->currentIndex());
+    o.hurry_when_out = hurry_->isChecked();
+    o.levels = static_cast<Levels>(levels_->currentIndex());
+    o.ranking = static_cast<Ranking>(ranking_->currentIndex());
+    o.opponents = static_cast<Opponents>(opponents_->currentIndex());
+    return o;
+}
+
+}  // namespace holdem::ui

@@ -1,0 +1,33 @@
+// The Options dialog: the pace, the blind levels, the hand ranking and the opponents, each with
+// the classic game first. Rules apply from the next tournament; the pace at once.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+
+#include "model/options.h"
+
+namespace holdem::ui {
+
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit OptionsDialog(const Options& current, QWidget* parent = nullptr);
+    Options options() const;
+
+    QComboBox* pace() const { return pace_; }
+    QCheckBox* hurry() const { return hurry_; }
+    QComboBox* levels() const { return levels_; }
+    QComboBox* ranking() const { return ranking_; }
+    QComboBox* opponents() const { return opponents_; }
+
+  private:
+    QComboBox* pace_;
+    QCheckBox* hurry_;
+    QComboBox* levels_;
+    QComboBox* ranking_;
+    QComboBox* opponents_;
+};
+
+}  // namespace holdem::ui
