@@ -13,7 +13,7 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: holdem-sim [--hands N] [--seed S] [--late K] [--history FILE]\n"
+    "usage: holdem-sim [--hands N | --tournaments T] [--seed S] [--late K] [--history FILE]\n"
     "                  [--pace classic|quick|fast] [--hurry] [--levels classic|hands]\n"
     "                  [--ranking classic|standard] [--opponents all-seeing|fair]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
@@ -24,6 +24,8 @@ constexpr const char* usage =
     "seed, tournament, hand and what broke, and exits 1.\n"
     "\n"
     "  --hands N    hands to play (default 10000)\n"
+    "  --tournaments T  play T whole tournaments instead, and print their mean length\n"
+    "               and the mean final rank\n"
     "  --seed S     seed of the run; the same seed replays exactly (default 1)\n"
     "  --late K     start every tournament with K of the 1000 entrants already knocked\n"
     "               out elsewhere, 0 … 990 (default 0)\n"
@@ -103,6 +105,10 @@ int main(int argc, char** argv) {
             if (!parse_count(value, options.seed))
                 return bad_arguments("--seed needs a whole number, not '" + std::string(value) +
                                      "'");
+        } else if (arg == "--tournaments") {
+            if (!parse_count(value, options.tournaments) || options.tournaments == 0)
+                return bad_arguments("--tournaments needs a whole number above 0, not '" +
+                                     std::string(value) + "'");
         } else if (arg == "--late") {
             if (!parse_count(value, late) || late > max_late_start)
                 return bad_arguments("--late needs a whole number from 0 to " +
@@ -149,6 +155,10 @@ int main(int argc, char** argv) {
     std::printf("ends: broke=%llu won=%llu exit=%llu overflow=%llu limit=%llu\n",
                 count(GameEnd::HumanBroke), count(GameEnd::TournamentWon), count(GameEnd::Exit),
                 count(GameEnd::Overflow), static_cast<unsigned long long>(run.cut_short));
+    if (options.tournaments > 0)
+        std::printf("tournaments: mean_hands=%.2f mean_final_rank=%.1f\n",
+                    static_cast<double>(run.hands) / static_cast<double>(run.tournaments),
+                    static_cast<double>(run.rank_sum) / static_cast<double>(run.tournaments));
     std::printf("hands=%llu tournaments=%llu seconds=%.3f hands_per_sec=%.0f signature=%016llx\n",
                 static_cast<unsigned long long>(run.hands),
                 static_cast<unsigned long long>(run.tournaments), seconds,

@@ -108,11 +108,12 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
 
 RunSummary run_simulation(const RunOptions& options) {
     RunSummary run;
-    while (run.hands < options.hands) {
+    const bool whole = options.tournaments > 0;
+    while (whole ? run.tournaments < options.tournaments : run.hands < options.hands) {
         const std::uint64_t seed = tournament_seed(options.seed, run.tournaments);
         TournamentSetup setup;
         setup.policy = options.policy;
-        setup.max_hands = options.hands - run.hands;
+        setup.max_hands = whole ? 1'000'000 : options.hands - run.hands;
         setup.late = options.late;
         setup.options = options.options;
         setup.history = options.history;
@@ -126,6 +127,7 @@ RunSummary run_simulation(const RunOptions& options) {
             return run;
         }
         run.hands += r.hands;
+        run.rank_sum += static_cast<std::uint64_t>(r.final_rank);
         mix(run.signature, r.signature);
         if (r.end)
             ++run.ends[static_cast<std::size_t>(*r.end)];

@@ -61,6 +61,8 @@ struct RunOptions {
     int late = 0;
     Options options;
     std::ostream* history = nullptr;  // hand histories of every hand, when given
+    // When set, exactly this many whole tournaments, whatever their length, instead of `hands`.
+    std::uint64_t tournaments = 0;
 };
 // The simulated tournaments start at this moment, one an hour, in the hand histories.
 inline constexpr std::time_t simulated_epoch = 1767225600;  // 2026-01-01 00:00:00 UTC
@@ -70,6 +72,7 @@ struct RunSummary {
     std::uint64_t signature = 0xCBF29CE484222325ull;  // of every tournament, in order
     std::array<std::uint64_t, 4> ends{};              // by GameEnd
     std::uint64_t cut_short = 0;                      // stopped by the hand limit
+    std::uint64_t rank_sum = 0;                       // of the tournaments' final ranks
     // The first violation: where it happened and what broke.
     std::optional<std::string> violation;
     std::uint64_t violation_tournament_seed = 0;

@@ -1,0 +1,68 @@
+// Fair opponents: the classic numbers an estimate deals with are the assessment's own, a seat
+// sure of the best hand raises and a seat sure of the worst folds, and the estimates draw from
+// a stream of their own.
+#include "rules/betting/fair_estimate.h"
+
+#include <gtest/gtest.h>
+
+#include "rules/reading/card_assessment.h"
+#include "support/table_fixture.h"
+
+namespace holdem {
+namespace {
+
+using namespace holdem::testing;
+
+TEST(FairEstimate, ClassicNumbersFromMasksAgreeWithTheAssessment) {
+    SeededRandom random(9);
+    for (int deal = 0; deal < 20000; ++deal) {
+        std::array<CardCode, 7> codes{};
+        std::uint64_t taken = 0;
+        for (CardCode& c : codes) {
+            do {
+                c = static_cast<CardCode>(random.next() * 52.0f + 1.0f);
+            } while (taken & (1ull << c));
+            taken |= 1ull << c;
+        }
+        CardMask board = 0;
+        for (int i = 2; i < 7; ++i)
+            board |= card_bit(codes[i]);
+        ASSERT_EQ(classic_number(card_bit(codes[0]) | card_bit(codes[1]), board,
+                                 rank_index(codes[0]), rank_index(codes[1])),
+                  read_classic_hand(codes).number)
+            << convert2card(codes[0]) << convert2card(codes[1]);
+    }
+}
+
+TEST(FairEstimate, StandingsFromOwnCardsAndTheBoardShown) {
+    for (Ranking ranking : {Ranking::classic, Ranking::standard}) {
+        auto t = game_with_dealer(3, deck_with_board({"Ah", "Kh", "Qh", "2c", "3d"}));
+        t->options.opponents = Opponents::fair;
+        t->options.ranking = ranking;
+        t->postblinds = t->postflop1 = t->postflop2 = t->postflop3 = true;  // the river is out
+        t->seat(4).cardone = code_of("Jh");
+        t->seat(4).cardtwo = code_of("10h");  // a royal flush: nobody can beat it
+        t->seat(5).cardone = code_of("4s");
+        t->seat(5).cardtwo = code_of("7c");  // nothing at all
+        EXPECT_EQ(fair_handrank(*t, 4), 1);
+        EXPECT_EQ(fair_handrank(*t, 5), 5);
+    }
+}
+
+TEST(FairEstimate, EstimatesLeaveTheDecksDrawsAlone) {
+    auto plain = seeded_table(4), estimating = seeded_table(4);
+    for (Table* t : {plain.get(), estimating.get()}) {
+        dealfirst(*t);
+        distribute_cards_for_10(*t);
+        t->postblinds = t->postflop1 = true;
+    }
+    estimating->options.opponents = Opponents::fair;
+    for (int seat = 2; seat <= 10; ++seat)
+        fair_handrank(*estimating, seat);
+    dealfirst(*plain);
+    dealfirst(*estimating);
+    EXPECT_EQ(plain->deck, estimating->deck);  // the next deck is the same either way
+}
+
+}  // namespace
+}  // namespace holdem
