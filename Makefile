@@ -6,7 +6,7 @@ JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
 PACKAGES      := build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev \
-                 fonts-dejavu-core libgl-dev xvfb xauth
+                 nlohmann-json3-dev fonts-dejavu-core libgl-dev xvfb xauth
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

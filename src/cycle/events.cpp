@@ -59,13 +59,23 @@ void TableEvents::timer_tick(TimerId timer) {
     });
 }
 
+void TableEvents::timer_due(TimerId timer) {
+    if (timer == TimerId::Timer1 && !t_.ended)
+        notify(t_, [&](TableObserver& o) { o.hand_due(t_); });
+}
+
 void settle(Table& t) {
     TableEvents events(t);
     t.loop.run_focus_events(events);
 }
 
-void start_game(Table& t) {
+void open_table(Table& t) {
     end_game_on_overflow(t, [&] { Form_Load(t); });
+    if (!t.ended) notify(t, [&](TableObserver& o) { o.hand_due(t); });
+}
+
+void start_game(Table& t) {
+    open_table(t);
     settle(t);
 }
 

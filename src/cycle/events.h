@@ -17,6 +17,7 @@ class TableEvents final : public EventHandler {
     void focus_lost(ControlId control) override;
     void focus_got(ControlId control) override;
     void timer_tick(TimerId timer) override;
+    void timer_due(TimerId timer) override;
     bool stopped() const override { return t_.ended.has_value(); }
 
   private:
@@ -25,6 +26,8 @@ class TableEvents final : public EventHandler {
 
 // Starts the game as the window's load does: start values, the toss and the first hand.
 void start_game(Table& t);
+// The same without running the first hand's blinds, which wait in the event loop.
+void open_table(Table& t);
 
 // A click on a visible button: the focus moves to it first, then its click handler runs.
 // Hidden controls and anything that is not a button ignore clicks.

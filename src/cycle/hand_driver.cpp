@@ -39,6 +39,7 @@ void Form_Load(Table& t) {
         t.seat(k).caption = computer_names[k - 2];
     for (int k = 1; k <= seat_count; ++k)
         t.seat(k).prize = 1000;
+    t.chips_brought = seat_count * 1000;
     for (int k = 1; k <= seat_count; ++k)
         t.seat(k).bet = 0;
     for (int k = 1; k <= seat_count; ++k)

@@ -62,6 +62,9 @@ void evaluate_winner(Table& t) {
     for (int k = 1; k <= seat_count; ++k)
         if (t.seat(k).in_hand()) notify(t, [&](TableObserver& o) { o.hand_shown(t, k); });
 
+    Chips stacks_before = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        stacks_before += t.seat(k).prize;
     for (int k : paid) {
         // The human is paid before the hands are turned up, a computer seat after: the rules
         // show the human's own line first. With several winners the last one's line stays.
@@ -77,6 +80,10 @@ void evaluate_winner(Table& t) {
             skip_step_on_error([&] { pot_to_winner(t, k); });
         }
     }
+    Chips stacks_after = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        stacks_after += t.seat(k).prize;
+    t.chips_brought += stacks_after - stacks_before - t.pot;
     skip_step_on_error([&] { show_stacks(t); });
     notify(t, [&](TableObserver& o) { o.pot_awarded(t); });
     Command1_Click(t);

@@ -24,6 +24,35 @@ std::optional<std::int64_t> EventLoop::next_deadline() const {
     return earliest;
 }
 
+EventLoop::State EventLoop::state() const {
+    State s;
+    s.now = now_;
+    for (std::size_t i = 0; i < timers_.size(); ++i)
+        s.timers[i] = {timers_[i].interval, timers_[i].enabled, timers_[i].deadline};
+    s.focus = focus_;
+    s.pending = pending_;
+    s.events_run = events_run_;
+    return s;
+}
+
+void EventLoop::restore(const State& s) {
+    now_ = s.now;
+    for (std::size_t i = 0; i < timers_.size(); ++i)
+        timers_[i] = {s.timers[i].interval, s.timers[i].enabled, s.timers[i].deadline};
+    focus_ = s.focus;
+    pending_ = s.pending;
+    events_run_ = s.events_run;
+}
+
+bool EventLoop::next_is(TimerId timer) const {
+    if (!pending_.empty() || !timers_[index(timer)].enabled) return false;
+    for (std::size_t i = 0; i < timers_.size(); ++i)
+        if (i != index(timer) && timers_[i].enabled &&
+            timers_[i].deadline <= timers_[index(timer)].deadline)
+            return false;
+    return true;
+}
+
 void EventLoop::set_focus(ControlId control) {
     if (!pending_.empty() && pending_.back() == control) return;
     pending_.push_back(control);
@@ -68,6 +97,8 @@ void EventLoop::run_until(std::int64_t t, EventHandler& handler) {
             }
         }
         if (!due) break;
+        handler.timer_due(due_id);
+        if (handler.stopped()) break;
         now_ = due->deadline;
         due->deadline += due->interval;
         ++events_run_;

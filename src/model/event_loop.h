@@ -21,6 +21,8 @@ class EventHandler {
     virtual void focus_lost(ControlId control) = 0;
     virtual void focus_got(ControlId control) = 0;
     virtual void timer_tick(TimerId timer) = 0;
+    // A timer is due and about to tick; nothing runs and the loop has not moved yet.
+    virtual void timer_due(TimerId) {}
     // Once the program has ended nothing further runs.
     virtual bool stopped() const = 0;
 };
@@ -57,6 +59,24 @@ class EventLoop {
     void run_focus_events(EventHandler& handler);
     // Runs everything due up to and including time t, in order, then sets the time to t.
     void run_until(std::int64_t t, EventHandler& handler);
+
+    // Everything the loop holds, for saving a game and taking it up again.
+    struct State {
+        std::int64_t now = 0;
+        struct TimerState {
+            int interval = 0;
+            bool enabled = false;
+            std::int64_t deadline = 0;
+        };
+        std::array<TimerState, 2> timers{};
+        std::optional<ControlId> focus;
+        std::deque<ControlId> pending;
+        std::uint64_t events_run = 0;
+    };
+    State state() const;
+    void restore(const State& state);
+    // The next thing due is this timer's tick (no focus change waits).
+    bool next_is(TimerId timer) const;
 
     // Handler calls made so far (focus and timer events), for bounds in tests and the simulator.
     std::uint64_t events_run() const { return events_run_; }

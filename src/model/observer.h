@@ -50,6 +50,9 @@ class TableObserver {
     virtual void seat_closed(const Table&, int /*seat*/) {}
     virtual void sit_out_charged(const Table&, Chips /*amount*/) {}
     virtual void game_ended(const Table&, GameEnd) {}
+    // A hand is about to be dealt (or the start-up has dealt the first): nothing is running,
+    // and a saved game taken now goes on exactly from here.
+    virtual void hand_due(const Table&) {}
 };
 
 }  // namespace holdem

@@ -2,6 +2,7 @@
 // The game seeds from the clock; tests and tools use a seed and replay exactly.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace holdem {
@@ -13,6 +14,10 @@ class Random {
     virtual void reseed() = 0;
     // A uniform draw in [0, 1); never 1.
     virtual float next() = 0;
+    // Where the stream stands, to save a game and go on from the same place.
+    using State = std::array<std::uint64_t, 2>;
+    virtual State state() const = 0;
+    virtual void restore(const State& state) = 0;
 };
 
 // Deterministic: each reseed moves on to the next seed of a fixed sequence.
@@ -21,6 +26,8 @@ class SeededRandom final : public Random {
     explicit SeededRandom(std::uint64_t seed) : seed_state_(seed), state_(seed) {}
     void reseed() override;
     float next() override;
+    State state() const override { return {seed_state_, state_}; }
+    void restore(const State& s) override { seed_state_ = s[0], state_ = s[1]; }
 
   private:
     std::uint64_t seed_state_;
@@ -33,6 +40,8 @@ class ClockRandom final : public Random {
     ClockRandom();
     void reseed() override;
     float next() override;
+    State state() const override { return {state_, reseeds_}; }
+    void restore(const State& s) override { state_ = s[0], reseeds_ = s[1]; }
 
   private:
     std::uint64_t state_;

@@ -16,6 +16,7 @@ constexpr const char* usage =
     "usage: holdem-sim [--hands N | --tournaments T] [--seed S] [--late K] [--history FILE]\n"
     "                  [--pace classic|quick|fast] [--hurry] [--levels classic|hands]\n"
     "                  [--ranking classic|standard] [--opponents all-seeing|fair]\n"
+    "                  [--reload-each-hand]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
     "Plays Final Table Hold'em tournaments headless in virtual time, seat 1 played by the\n"
@@ -30,6 +31,8 @@ constexpr const char* usage =
     "  --late K     start every tournament with K of the 1000 entrants already knocked\n"
     "               out elsewhere, 0 … 990 (default 0)\n"
     "  --history F  write every hand's history to the file F\n"
+    "  --reload-each-hand  save the whole game and load it again before every hand; the\n"
+    "               signature must not change\n"
     "  --pace P, --hurry, --levels L, --ranking R, --opponents O\n"
     "               the game's options (default: the classic game); --hurry runs the rest\n"
     "               of a hand seat 1 is out of at the fast pace\n"
@@ -93,6 +96,10 @@ int main(int argc, char** argv) {
         }
         if (arg == "--hurry") {
             options.options.hurry_when_out = true;
+            continue;
+        }
+        if (arg == "--reload-each-hand") {
+            options.reload_each_hand = true;
             continue;
         }
         if (i + 1 >= argc) return bad_arguments("missing value after " + std::string(arg));

@@ -72,6 +72,9 @@ void InvariantChecker::hand_started(const Table& t) {
     if (in_hand_) fail("a hand ended without its showdown");
     if (auto bad = check_distinct_deck(t)) fail(*bad);
     if (t.pot != 0) fail("a hand began with chips in the pot");
+    if (stacks(t) != t.chips_brought)
+        fail("the stacks hold " + std::to_string(stacks(t)) + " where the table was given " +
+             std::to_string(t.chips_brought));
     if (expected_at_next_hand_ && stacks(t) != *expected_at_next_hand_)
         fail("between hands the table's chips went from " +
              std::to_string(*expected_at_next_hand_) + " to " + std::to_string(stacks(t)));

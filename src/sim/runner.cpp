@@ -7,6 +7,7 @@
 #include "cycle/human_actions.h"
 #include "report/hand_history.h"
 #include "rules/tournament/field.h"
+#include "save/snapshot.h"
 #include "sim/invariants.h"
 
 namespace holdem::sim {
@@ -57,47 +58,70 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
     TournamentResult result;
     auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed),
                                          std::make_unique<SeededRandom>(seed ^ 0xFA1B5EEDull));
-    Table& t = *table;
     PolicyRandom choices(seed ^ 0x5DEECE66Dull);
     InvariantChecker checker;
     Watch watch(result);
-    t.observers = {&checker, &watch};
-    t.options = setup.options;
+    table->observers = {&checker, &watch};
+    table->options = setup.options;
     std::optional<HandHistory> writer;
     if (setup.history) {
         const std::time_t epoch = setup.history_epoch;
         writer.emplace(
             tournament_id(epoch, false),
-            [&t, epoch] { return timestamp_text(epoch + t.loop.now() / 1000, false); },
+            [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); },
             [out = setup.history](const std::string& hand) { *out << hand; });
-        t.observers.push_back(&*writer);
+        table->observers.push_back(&*writer);
     }
 
+    // Saves the whole game and takes it up again in a new table, as a restart would.
+    auto reload = [&]() -> bool {
+        const std::string saved = save_snapshot(*table, {"sim", "", 0});
+        auto loaded = load_snapshot(saved, std::make_unique<SeededRandom>(0),
+                                    std::make_unique<SeededRandom>(0));
+        if (auto* why = std::get_if<std::string>(&loaded)) {
+            result.violation = "a saved game was refused: " + *why;
+            return false;
+        }
+        std::unique_ptr<Table> again = std::move(std::get<LoadedGame>(loaded).table);
+        again->observers = table->observers;
+        table = std::move(again);
+        return true;
+    };
     auto after_step = [&]() -> bool {
-        if (auto bad = checker.check(t)) {
+        if (auto bad = checker.check(*table)) {
             result.violation = bad;
             return false;
         }
         return true;
     };
 
-    t.field.eliminated = static_cast<std::int16_t>(setup.late);
-    t.field.eliminated_chips = setup.late * 1000;
-    start_game(t);
+    table->field.eliminated = static_cast<std::int16_t>(setup.late);
+    table->field.eliminated_chips = setup.late * 1000;
+    open_table(*table);
+    if (setup.reload_each_hand && !table->ended && !reload()) return result;
+    settle(*table);
     if (!after_step()) return result;
-    while (!t.ended) {
+    while (!table->ended) {
+        Table& t = *table;
         // Stop at the start of the hand after the last one asked for.
         if (t.hands_started > max_hands) break;
         if (human_turn_open(t)) {
             play_human_turn(policy, t, choices, result.signature);
         } else if (auto due = t.loop.next_deadline()) {
-            run_until(t, *due);
+            // Between hands, when the next hand is due, the game may be saved and taken up.
+            if (setup.reload_each_hand && t.loop.next_is(TimerId::Timer1)) {
+                if (!reload()) break;
+                run_until(*table, *due);
+            } else {
+                run_until(t, *due);
+            }
         } else {
             result.violation = "the game stalled with nothing due and no turn for the human";
             break;
         }
         if (!after_step()) break;
     }
+    const Table& t = *table;
     result.hands = std::min<std::uint64_t>(t.hands_started, max_hands);
     result.end = t.ended;
     result.virtual_ms = t.loop.now();
@@ -118,6 +142,7 @@ RunSummary run_simulation(const RunOptions& options) {
         setup.options = options.options;
         setup.history = options.history;
         setup.history_epoch = simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600;
+        setup.reload_each_hand = options.reload_each_hand;
         TournamentResult r = play_tournament(seed, setup);
         ++run.tournaments;
         if (r.violation) {

@@ -39,6 +39,7 @@ struct TournamentSetup {
     Options options;
     std::ostream* history = nullptr;  // every hand's history, stamped in virtual time
     std::time_t history_epoch = 0;    // from this moment (seconds, UTC)
+    bool reload_each_hand = false;    // save the game and take it up again before every hand
 };
 TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setup);
 inline TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy,
@@ -63,6 +64,7 @@ struct RunOptions {
     std::ostream* history = nullptr;  // hand histories of every hand, when given
     // When set, exactly this many whole tournaments, whatever their length, instead of `hands`.
     std::uint64_t tournaments = 0;
+    bool reload_each_hand = false;
 };
 // The simulated tournaments start at this moment, one an hour, in the hand histories.
 inline constexpr std::time_t simulated_epoch = 1767225600;  // 2026-01-01 00:00:00 UTC

@@ -33,6 +33,8 @@ class ScriptedRandom final : public Random {
         if (position_ < draws_.size()) return draws_[position_++];
         return rest_.next();
     }
+    State state() const override { return rest_.state(); }
+    void restore(const State& s) override { rest_.restore(s); }
     int reseeds = 0;
 
   private:

@@ -1,0 +1,465 @@
+#include "save/snapshot.h"
+
+#include <algorithm>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "rules/tournament/limits_clock.h"
+
+namespace holdem {
+
+namespace {
+
+using nlohmann::json;
+
+// A value that fails to read as what it should be: the document is refused with this reason.
+struct Refused {
+    std::string why;
+};
+
+template <typename Int>
+Int integer(const json& j, const char* key) {
+    const json& v = j.at(key);
+    if (!v.is_number_integer()) throw Refused{std::string(key) + " is not a whole number"};
+    const auto wide = v.get<std::int64_t>();
+    if (wide < std::numeric_limits<Int>::min() || wide > std::numeric_limits<Int>::max())
+        throw Refused{std::string(key) + " is out of range"};
+    return static_cast<Int>(wide);
+}
+
+std::uint64_t unsigned_integer(const json& v, const char* what) {
+    if (!v.is_number_unsigned()) throw Refused{std::string(what) + " is not a whole number"};
+    return v.get<std::uint64_t>();
+}
+
+bool flag(const json& j, const char* key) {
+    const json& v = j.at(key);
+    if (!v.is_boolean()) throw Refused{std::string(key) + " is not true or false"};
+    return v.get<bool>();
+}
+
+std::string text(const json& j, const char* key) {
+    const json& v = j.at(key);
+    if (!v.is_string()) throw Refused{std::string(key) + " is not a text"};
+    return v.get<std::string>();
+}
+
+template <typename Value>
+Value named(const json& j, const char* key, std::optional<Value> (*by_name)(std::string_view)) {
+    const auto value = by_name(text(j, key));
+    if (!value) throw Refused{"unknown " + std::string(key)};
+    return *value;
+}
+
+json player_json(const Player& p) {
+    return {{"handrank", p.handrank},
+            {"caption", p.caption},
+            {"prize", p.prize},
+            {"cardone", p.cardone},
+            {"cardtwo", p.cardtwo},
+            {"sittingout", p.sittingout},
+            {"Active", p.Active},
+            {"cardtext1", p.cardtext1},
+            {"cardtext2", p.cardtext2},
+            {"flop", {p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}},
+            {"dealer", p.dealer},
+            {"allin", p.allin},
+            {"bet", p.bet},
+            {"totalbet", p.totalbet},
+            {"fold", p.fold},
+            {"handvalue", p.handvalue},
+            {"handnumber", p.handnumber},
+            {"handvaluepair", p.handvaluepair},
+            {"handvaluetwok", p.handvaluetwok},
+            {"handvaluethreek", p.handvaluethreek},
+            {"handvaluestraight", p.handvaluestraight},
+            {"handvalueflush", p.handvalueflush},
+            {"handvaluefullhouse", p.handvaluefullhouse},
+            {"handvaluefourk", p.handvaluefourk},
+            {"handvaluesflush", p.handvaluesflush},
+            {"handvaluerflush", p.handvaluerflush},
+            {"handvaluetops", p.handvaluetops}};
+}
+
+void read_player(const json& j, Player& p) {
+    p.handrank = integer<std::int16_t>(j, "handrank");
+    p.caption = text(j, "caption");
+    p.prize = integer<Chips>(j, "prize");
+    p.cardone = integer<CardCode>(j, "cardone");
+    p.cardtwo = integer<CardCode>(j, "cardtwo");
+    p.sittingout = flag(j, "sittingout");
+    p.Active = flag(j, "Active");
+    p.cardtext1 = text(j, "cardtext1");
+    p.cardtext2 = text(j, "cardtext2");
+    const json& flop = j.at("flop");
+    if (!flop.is_array() || flop.size() != 5) throw Refused{"a board is not five cards"};
+    std::string* board[] = {&p.flop1, &p.flop2, &p.flop3, &p.flop4, &p.flop5};
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (!flop[i].is_string()) throw Refused{"a board card is not a text"};
+        *board[i] = flop[i].get<std::string>();
+    }
+    p.dealer = integer<std::int16_t>(j, "dealer");
+    p.allin = flag(j, "allin");
+    p.bet = integer<Chips>(j, "bet");
+    p.totalbet = integer<Chips>(j, "totalbet");
+    p.fold = flag(j, "fold");
+    p.handvalue = text(j, "handvalue");
+    p.handnumber = integer<std::int32_t>(j, "handnumber");
+    p.handvaluepair = text(j, "handvaluepair");
+    p.handvaluetwok = text(j, "handvaluetwok");
+    p.handvaluethreek = text(j, "handvaluethreek");
+    p.handvaluestraight = text(j, "handvaluestraight");
+    p.handvalueflush = text(j, "handvalueflush");
+    p.handvaluefullhouse = text(j, "handvaluefullhouse");
+    p.handvaluefourk = text(j, "handvaluefourk");
+    p.handvaluesflush = text(j, "handvaluesflush");
+    p.handvaluerflush = text(j, "handvaluerflush");
+    p.handvaluetops = text(j, "handvaluetops");
+}
+
+json control_json(std::uint16_t id, const Control& c) {
+    return {{"id", id},
+            {"visible", c.visible},
+            {"left", c.left},
+            {"top", c.top},
+            {"width", c.width},
+            {"height", c.height},
+            {"caption", c.caption},
+            {"back", c.back_colour ? json(*c.back_colour) : json(nullptr)},
+            {"fore", c.fore_colour},
+            {"cell", c.cell},
+            {"hatched", c.hatched},
+            {"border", c.border_colour},
+            {"border_width", c.border_width}};
+}
+
+void read_control(const json& j, Controls& controls) {
+    const auto id = integer<std::uint16_t>(j, "id");
+    if (id >= Controls::size()) throw Refused{"a control that does not exist"};
+    Control& c = controls[ControlId{id}];
+    c.visible = flag(j, "visible");
+    c.left = integer<int>(j, "left");
+    c.top = integer<int>(j, "top");
+    c.width = integer<int>(j, "width");
+    c.height = integer<int>(j, "height");
+    c.caption = text(j, "caption");
+    c.back_colour =
+        j.at("back").is_null() ? std::nullopt : std::optional<Colour>(integer<Colour>(j, "back"));
+    c.fore_colour = integer<Colour>(j, "fore");
+    c.cell = integer<int>(j, "cell");
+    if (c.cell < -1 || c.cell >= card_grid::cells) throw Refused{"a picture with no such card"};
+    c.hatched = flag(j, "hatched");
+    c.border_colour = integer<Colour>(j, "border");
+    c.border_width = integer<int>(j, "border_width");
+}
+
+json random_json(const Random& r) {
+    const Random::State s = r.state();
+    return {s[0], s[1]};
+}
+
+Random::State read_random(const json& j) {
+    if (!j.is_array() || j.size() != 2) throw Refused{"a random stream is not two numbers"};
+    return {unsigned_integer(j[0], "a random stream"), unsigned_integer(j[1], "a random stream")};
+}
+
+json loop_json(const EventLoop& loop) {
+    const EventLoop::State s = loop.state();
+    json timers = json::array();
+    for (const auto& timer : s.timers)
+        timers.push_back({{"interval", timer.interval},
+                          {"enabled", timer.enabled},
+                          {"deadline", timer.deadline}});
+    json pending = json::array();
+    for (ControlId id : s.pending)
+        pending.push_back(id.index);
+    return {{"now", s.now},
+            {"timers", timers},
+            {"focus", s.focus ? json(s.focus->index) : json(nullptr)},
+            {"pending", pending},
+            {"events_run", s.events_run}};
+}
+
+EventLoop::State read_loop(const json& j) {
+    EventLoop::State s;
+    s.now = integer<std::int64_t>(j, "now");
+    const json& timers = j.at("timers");
+    if (!timers.is_array() || timers.size() != 2) throw Refused{"the clocks are not two"};
+    for (std::size_t i = 0; i < 2; ++i)
+        s.timers[i] = {integer<int>(timers[i], "interval"), flag(timers[i], "enabled"),
+                       integer<std::int64_t>(timers[i], "deadline")};
+    auto control = [](const json& v) {
+        if (!v.is_number_unsigned() || v.get<std::uint64_t>() >= Controls::size())
+            throw Refused{"the focus is on a control that does not exist"};
+        return ControlId{static_cast<std::uint16_t>(v.get<std::uint64_t>())};
+    };
+    if (!j.at("focus").is_null()) s.focus = control(j.at("focus"));
+    const json& pending = j.at("pending");
+    if (!pending.is_array() || pending.size() > 64) throw Refused{"the focus queue is broken"};
+    for (const json& v : pending)
+        s.pending.push_back(control(v));
+    s.events_run = unsigned_integer(j.at("events_run"), "events_run");
+    return s;
+}
+
+}  // namespace
+
+std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
+    json players = json::array();
+    for (int k = 1; k <= seat_count; ++k)
+        players.push_back(player_json(t.seat(k)));
+    // Only the controls that differ from the table's start state.
+    const Controls start;
+    json controls = json::array();
+    for (std::uint16_t i = 0; i < Controls::size(); ++i)
+        if (!(t.controls[ControlId{i}] == start[ControlId{i}]))
+            controls.push_back(control_json(i, t.controls[ControlId{i}]));
+    json fair = json::array();
+    for (int k = 1; k <= seat_count; ++k) {
+        const FairEstimate& e = t.fair_estimates[k];
+        fair.push_back({e.hand, static_cast<int>(e.street), e.in_hand, e.standing});
+    }
+    const Options& o = t.options;
+    const json document = {
+        {"format", "final-table-holdem saved game"},
+        {"version", snapshot_version},
+        {"tournament",
+         {{"id", tournament.id},
+          {"history_file", tournament.history_file},
+          {"history_length", tournament.history_length}}},
+        {"options",
+         {{"pace", name_of(o.pace)},
+          {"hurry_when_out", o.hurry_when_out},
+          {"levels", name_of(o.levels)},
+          {"ranking", name_of(o.ranking)},
+          {"opponents", name_of(o.opponents)}}},
+        {"table",
+         {{"currentbet", t.currentbet},
+          {"pot", t.pot},
+          {"backside", t.backside},
+          {"level", t.level},
+          {"tossdone", t.tossdone},
+          {"limits", t.limits},
+          {"postblinds", t.postblinds},
+          {"postflop1", t.postflop1},
+          {"postflop2", t.postflop2},
+          {"postflop3", t.postflop3},
+          {"gameover", t.gameover},
+          {"raiser", t.raiser},
+          {"raiservalue", t.raiservalue},
+          {"focuser", t.focuser},
+          {"flopshower", {t.flopshower, t.flopshower1, t.flopshower2, t.flopshower3}},
+          {"sitter", t.sitter},
+          {"flopvalue", t.flopvalue},
+          {"fl", t.fl},
+          {"st", t.st},
+          {"numberofwinners", t.numberofwinners},
+          {"limittimersetting", t.limittimersetting},
+          {"deck", t.deck},
+          {"chiptops", t.chiptops},
+          {"chiplefts", t.chiplefts},
+          {"small_blind_turn_taken", t.small_blind_turn_taken},
+          {"human_turn_waiting", t.human_turn_waiting},
+          {"chips_brought", t.chips_brought},
+          {"hands_started", t.hands_started},
+          {"showdowns", t.showdowns},
+          {"inputs_handled", t.inputs_handled}}},
+        {"field",
+         {{"eliminated", t.field.eliminated}, {"eliminated_chips", t.field.eliminated_chips}}},
+        {"players", players},
+        {"controls", controls},
+        {"loop", loop_json(t.loop)},
+        {"random",
+         {{"deck", random_json(*t.random)}, {"estimates", random_json(*t.estimate_random)}}},
+        {"fair_estimates", fair}};
+    return document.dump();
+}
+
+std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
+                                                    std::unique_ptr<Random> deck_random,
+                                                    std::unique_ptr<Random> estimate_random) {
+    const json document = json::parse(text_in.begin(), text_in.end(), nullptr, false);
+    if (document.is_discarded() || !document.is_object()) return "it is not a whole saved game";
+    try {
+        if (text(document, "format") != "final-table-holdem saved game")
+            return std::string("it is not a saved game of this program");
+        const int version = integer<int>(document, "version");
+        if (version > snapshot_version) return std::string("it comes from a newer version");
+        if (version < 1) return std::string("its version is unknown");
+
+        deck_random->restore(read_random(document.at("random").at("deck")));
+        estimate_random->restore(read_random(document.at("random").at("estimates")));
+        auto table = std::make_unique<Table>(std::move(deck_random), std::move(estimate_random));
+        Table& t = *table;
+
+        const json& o = document.at("options");
+        t.options.pace = named(o, "pace", pace_named);
+        t.options.hurry_when_out = flag(o, "hurry_when_out");
+        t.options.levels = named(o, "levels", levels_named);
+        t.options.ranking = named(o, "ranking", ranking_named);
+        t.options.opponents = named(o, "opponents", opponents_named);
+
+        const json& v = document.at("table");
+        t.currentbet = integer<Chips>(v, "currentbet");
+        t.pot = integer<Chips>(v, "pot");
+        t.backside = integer<std::int16_t>(v, "backside");
+        t.level = integer<std::int16_t>(v, "level");
+        t.tossdone = integer<std::int16_t>(v, "tossdone");
+        t.limits = integer<Chips>(v, "limits");
+        t.postblinds = flag(v, "postblinds");
+        t.postflop1 = flag(v, "postflop1");
+        t.postflop2 = flag(v, "postflop2");
+        t.postflop3 = flag(v, "postflop3");
+        t.gameover = flag(v, "gameover");
+        t.raiser = flag(v, "raiser");
+        t.raiservalue = integer<std::int16_t>(v, "raiservalue");
+        t.focuser = integer<std::int16_t>(v, "focuser");
+        const json& closers = v.at("flopshower");
+        if (!closers.is_array() || closers.size() != 4)
+            throw Refused{"the closing seats are not four"};
+        std::int16_t* closing[] = {&t.flopshower, &t.flopshower1, &t.flopshower2, &t.flopshower3};
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (!closers[i].is_number_integer()) throw Refused{"a closing seat is no seat"};
+            const auto seat = closers[i].get<std::int64_t>();
+            if (seat < 0 || seat > seat_count) throw Refused{"a closing seat is no seat"};
+            *closing[i] = static_cast<std::int16_t>(seat);
+        }
+        t.sitter = integer<std::int16_t>(v, "sitter");
+        t.flopvalue = text(v, "flopvalue");
+        t.fl = text(v, "fl");
+        t.st = text(v, "st");
+        t.numberofwinners = integer<std::int16_t>(v, "numberofwinners");
+        t.limittimersetting = integer<std::int16_t>(v, "limittimersetting");
+        const json& deck = v.at("deck");
+        if (!deck.is_array() || deck.size() != deck_size) throw Refused{"the deck is not 25 cards"};
+        for (std::size_t i = 0; i < deck_size; ++i) {
+            if (!deck[i].is_number_integer()) throw Refused{"a card is not a card"};
+            const auto code = deck[i].get<std::int64_t>();
+            if (code < 1 || code > 52) throw Refused{"a card is not a card"};
+            t.deck[i] = static_cast<CardCode>(code);
+        }
+        const json& tops = v.at("chiptops");
+        const json& lefts = v.at("chiplefts");
+        if (!tops.is_array() || tops.size() != 10 || !lefts.is_array() || lefts.size() != 10)
+            throw Refused{"the pot's chip places are broken"};
+        for (std::size_t i = 0; i < 10; ++i) {
+            if (!tops[i].is_number() || !lefts[i].is_number_integer())
+                throw Refused{"the pot's chip places are broken"};
+            t.chiptops[i] = tops[i].get<float>();
+            t.chiplefts[i] = static_cast<std::int16_t>(
+                std::clamp<std::int64_t>(lefts[i].get<std::int64_t>(), -32768, 32767));
+        }
+        t.small_blind_turn_taken = flag(v, "small_blind_turn_taken");
+        t.human_turn_waiting = flag(v, "human_turn_waiting");
+        t.chips_brought = integer<Chips>(v, "chips_brought");
+        t.hands_started = unsigned_integer(v.at("hands_started"), "hands_started");
+        t.showdowns = unsigned_integer(v.at("showdowns"), "showdowns");
+        t.inputs_handled = unsigned_integer(v.at("inputs_handled"), "inputs_handled");
+
+        t.field.eliminated = integer<std::int16_t>(document.at("field"), "eliminated");
+        t.field.eliminated_chips = integer<Chips>(document.at("field"), "eliminated_chips");
+
+        const json& players = document.at("players");
+        if (!players.is_array() || players.size() != seat_count)
+            throw Refused{"the table does not have ten seats"};
+        for (int k = 1; k <= seat_count; ++k)
+            read_player(players[static_cast<std::size_t>(k - 1)], t.seat(k));
+
+        const json& controls = document.at("controls");
+        if (!controls.is_array() || controls.size() > Controls::size())
+            throw Refused{"the controls are broken"};
+        for (const json& c : controls)
+            read_control(c, t.controls);
+
+        t.loop.restore(read_loop(document.at("loop")));
+
+        const json& fair = document.at("fair_estimates");
+        if (!fair.is_array() || fair.size() != seat_count)
+            throw Refused{"the fair estimates are broken"};
+        for (int k = 1; k <= seat_count; ++k) {
+            const json& e = fair[static_cast<std::size_t>(k - 1)];
+            if (!e.is_array() || e.size() != 4) throw Refused{"the fair estimates are broken"};
+            const int street = e[1].get<int>();
+            if (street < 0 || street > 3) throw Refused{"an estimate on no street"};
+            t.fair_estimates[k] = {unsigned_integer(e[0], "an estimate"),
+                                   static_cast<Street>(street), e[2].get<int>(), e[3].get<int>()};
+        }
+
+        SavedTournament tournament;
+        const json& saved = document.at("tournament");
+        tournament.id = text(saved, "id");
+        tournament.history_file = text(saved, "history_file");
+        tournament.history_length = unsigned_integer(saved.at("history_length"), "history_length");
+
+        if (auto why = impossible(t)) return *why;
+        return LoadedGame{std::move(table), std::move(tournament)};
+    } catch (const Refused& refused) {
+        return refused.why;
+    } catch (const json::exception&) {
+        return std::string("a part of it is missing or of the wrong kind");
+    }
+}
+
+std::optional<std::string> impossible(const Table& t) {
+    int active = 0;
+    std::int64_t stacks = 0;
+    bool card_seen[53] = {};
+    bool deck_seen[53] = {};
+    for (CardCode c : t.deck) {
+        if (!is_card(c)) return "the deck holds a card that does not exist";
+        if (deck_seen[c]) return "the deck holds a card twice";
+        deck_seen[c] = true;
+    }
+    int dealer = 0;
+    for (int k = 1; k <= seat_count; ++k) {
+        const Player& p = t.seat(k);
+        active += p.Active;
+        if (p.prize < 0) return "a seat has a stack below nothing";
+        stacks += p.prize;
+        for (CardCode c : {p.cardone, p.cardtwo}) {
+            if (c == 0) continue;
+            if (!is_card(c)) return "a seat holds a card that does not exist";
+            if (card_seen[c]) return "a card is held twice";
+            card_seen[c] = true;
+        }
+        if (p.cardtext1 != card_text(p.cardone) || p.cardtext2 != card_text(p.cardtwo))
+            return "a seat's cards and their texts disagree";
+        const std::string* board[] = {&p.flop1, &p.flop2, &p.flop3, &p.flop4, &p.flop5};
+        for (int i = 0; i < 5; ++i)
+            if (!board[i]->empty() && *board[i] != card_text(t.deck[deck_pos::board(i + 1)]))
+                return "a seat's board is not the deck's";
+        if (p.dealer == 1) dealer = k;
+        if (p.handrank < 0 || p.handrank > 5) return "a standing out of range";
+    }
+    if (dealer == 0) return "nobody holds the dealer button";
+    for (int k = 1; k <= seat_count; ++k)
+        if (t.seat(k).dealer != ((k - dealer) % 10 + 10) % 10 + 1)
+            return "the seats' places from the button are out of order";
+    if (t.field.eliminated < 0 || t.field.eliminated > field_size - active)
+        return "more entrants are knocked out than the field allows";
+    if (t.field.eliminated_chips < 0) return "the field's chips are below nothing";
+    if (t.pot < 0 || t.currentbet < 0) return "the pot is below nothing";
+    if (stacks + (t.gameover ? 0 : t.pot) != t.chips_brought)
+        return "the chips do not add up to what the table was given";
+    for (std::int16_t seat : {t.focuser, t.flopshower, t.flopshower1, t.flopshower2, t.flopshower3})
+        if (seat < 0 || seat > seat_count) return "a seat number is out of range";
+    if (t.sitter != 0 && t.sitter != 1) return "the sit-out request is neither on nor off";
+    if (t.tossdone != 1) return "the opening toss was never made";
+    if (t.level < 1 || t.level > static_cast<int>(limits_schedule.size()) ||
+        limits_schedule[static_cast<std::size_t>(t.level - 1)] != t.limits)
+        return "the blinds are not a level of the schedule";
+    if (t.limittimersetting < 969 || t.limittimersetting > 1000)
+        return "the blinds countdown is out of range";
+    if (t.numberofwinners < 0 || t.numberofwinners > seat_count || t.raiservalue < 0)
+        return "a count is out of range";
+    if (t.backside != card_grid::back_peach) return "the card back is not the table's";
+    if (t.hands_started < 1) return "no hand has been dealt";
+    const EventLoop::State loop = t.loop.state();
+    if (loop.now < 0) return "the clock is before the start";
+    for (const auto& timer : loop.timers)
+        if (timer.interval <= 0 || (timer.enabled && timer.deadline < loop.now))
+            return "a clock is broken";
+    return std::nullopt;
+}
+
+}  // namespace holdem

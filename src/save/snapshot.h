@@ -1,0 +1,43 @@
+// A saved game: everything the table holds at the start of a hand (records, variables,
+// controls, field, clocks, options, the random streams), as a versioned JSON document. Loading
+// trusts nothing: a document that does not describe a game that can happen is refused.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "model/table.h"
+
+namespace holdem {
+
+inline constexpr int snapshot_version = 1;
+
+// What belongs to the tournament beside the table: its name in the hand histories, and how
+// much of its history file the saved game had written.
+struct SavedTournament {
+    std::string id;
+    std::string history_file;
+    std::uint64_t history_length = 0;
+};
+
+std::string save_snapshot(const Table& t, const SavedTournament& tournament);
+
+struct LoadedGame {
+    std::unique_ptr<Table> table;
+    SavedTournament tournament;
+};
+// The game, or why the document cannot be trusted. The random streams given take up the
+// saved streams' places.
+std::variant<LoadedGame, std::string> load_snapshot(std::string_view text,
+                                                    std::unique_ptr<Random> deck_random,
+                                                    std::unique_ptr<Random> estimate_random);
+
+// What makes a table impossible, if anything: stacks below nothing, more entrants knocked
+// out than the field and the table allow, cards repeated, seats out of range, chips that do not
+// add up to what the table was given.
+std::optional<std::string> impossible(const Table& t);
+
+}  // namespace holdem

@@ -1,0 +1,113 @@
+// Saved games: a game saved and loaded goes on exactly as before, a document that cannot be
+// trusted is refused with its reason, and a writer killed at any moment leaves the old or the
+// new file whole.
+#include "save/snapshot.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "save/snapshot_file.h"
+#include "support/table_fixture.h"
+
+namespace holdem {
+namespace {
+
+using namespace holdem::testing;
+using nlohmann::json;
+
+// A game some hands in, between two hands.
+std::unique_ptr<Table> game_between_hands(std::uint64_t seed) {
+    auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(seed));
+    t->options.levels = Levels::by_hands;
+    start_game(*t);
+    while (t->hands_started < 4 && !t->ended) {
+        if (human_turn_open(*t))
+            click(*t, ctl::Fold);
+        else if (t->loop.next_is(TimerId::Timer1) && t->hands_started == 3)
+            break;
+        else
+            run_until(*t, *t->loop.next_deadline());
+    }
+    return t;
+}
+
+std::variant<LoadedGame, std::string> load(const std::string& text) {
+    return load_snapshot(text, std::make_unique<SeededRandom>(0),
+                         std::make_unique<SeededRandom>(0));
+}
+
+TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
+    auto t = game_between_hands(3);
+    const std::string saved = save_snapshot(*t, {"20261206134501", "history.txt", 4096});
+    auto loaded = load(saved);
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << std::get<std::string>(loaded);
+    const LoadedGame& game = std::get<LoadedGame>(loaded);
+    EXPECT_EQ(save_snapshot(*game.table, game.tournament), saved);
+    EXPECT_EQ(game.tournament.history_length, 4096u);
+    EXPECT_EQ(game.table->options.levels, Levels::by_hands);
+}
+
+TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
+    const std::string saved = save_snapshot(*game_between_hands(3), {"id", "file", 0});
+    struct Case {
+        const char* what;
+        std::function<void(json&)> edit;
+    };
+    const Case cases[] = {
+        {"newer version", [](json& j) { j["version"] = snapshot_version + 1; }},
+        {"negative stack", [](json& j) { j["players"][3]["prize"] = -5; }},
+        {"too many knocked out", [](json& j) { j["field"]["eliminated"] = 1001; }},
+        {"card repeated", [](json& j) { j["table"]["deck"][7] = j["table"]["deck"][3]; }},
+        {"seat out of range", [](json& j) { j["table"]["focuser"] = 11; }},
+        {"dealer out of range", [](json& j) { j["players"][2]["dealer"] = 14; }},
+        {"chips do not add up", [](json& j) { j["players"][0]["prize"] = 5000; }},
+        {"wrong kind", [](json& j) { j["table"]["pot"] = "lots"; }},
+        {"missing part", [](json& j) { j.erase("players"); }},
+        {"no such control", [](json& j) { j["loop"]["pending"] = {60000}; }},
+    };
+    for (const Case& c : cases) {
+        json edited = json::parse(saved);
+        c.edit(edited);
+        EXPECT_TRUE(std::holds_alternative<std::string>(load(edited.dump()))) << c.what;
+    }
+    EXPECT_TRUE(std::holds_alternative<std::string>(load(saved.substr(0, saved.size() / 2))));
+    EXPECT_TRUE(std::holds_alternative<std::string>(load("")));
+    EXPECT_TRUE(std::holds_alternative<std::string>(load("\x01\x02 not json at all")));
+}
+
+TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("holdem-kill-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "tournament.json").string();
+    // Two saved games of very different sizes, written in turn as fast as possible.
+    const std::string a = save_snapshot(*game_between_hands(3), {"a", "", 0});
+    const std::string b = save_snapshot(*game_between_hands(7), {"b", std::string(20000, 'x'), 0});
+    ASSERT_TRUE(write_atomically(path, a));
+    for (int round = 0; round < 25; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                write_atomically(path, i % 2 ? a : b);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(300 + 700 * round));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::optional<std::string> on_disk = read_whole_file(path);
+        ASSERT_TRUE(on_disk);
+        ASSERT_TRUE(*on_disk == a || *on_disk == b) << "round " << round;
+        ASSERT_TRUE(std::holds_alternative<LoadedGame>(load(*on_disk)));
+    }
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace holdem
