@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
 # Runs each libFuzzer target for a bounded time from the committed seed corpus.
-#   tools/fuzz.sh BUILD_DIR SECONDS
+#   tools/fuzz.sh BUILD_DIR SECONDS [TARGET...]
 set -euo pipefail
 build=${1:-build/fuzz}
 seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
-for target in numbers table; do
+targets=("${@:3}")
+[ ${#targets[@]} -gt 0 ] || targets=(numbers table snapshot)
+for target in "${targets[@]}"; do
+  # Saved games are whole JSON documents, larger than the other targets' inputs.
+  max_len=4096
+  extra=()
+  if [ "$target" = snapshot ]; then
+    max_len=32768
+    extra=(-dict="$root/fuzz/snapshot.dict")
+  fi
   work="$build/corpus-$target"
   mkdir -p "$work" "$build/artifacts"
   cp -n "$root/fuzz/corpus/$target"/* "$work"/ 2>/dev/null || true
   echo "== fuzz_$target for ${seconds}s"
   "$build/fuzz/fuzz_$target" "$work" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$build/artifacts/" -max_len=4096 -len_control=0
+    -artifact_prefix="$build/artifacts/" -max_len="$max_len" -len_control=0 "${extra[@]}"
 done

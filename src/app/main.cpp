@@ -1,5 +1,7 @@
 // Final Table Hold'em: the splash, then the table.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
+#include "ui/saved_game.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
 
@@ -59,28 +62,48 @@ int main(int argc, char** argv) {
     holdem::ui::load_fonts();
 
     holdem::ui::Preferences preferences;
+    const QString saved_game = holdem::ui::SavedGame::default_path();
+    QDir().mkpath(QFileInfo(saved_game).path());
+    holdem::ui::SavedGameFound found = holdem::ui::SavedGame::look(saved_game);
+
     std::unique_ptr<holdem::ui::QtHost> host;
     std::unique_ptr<holdem::ui::TableWindow> table;
-    auto* splash = new holdem::ui::SplashWindow([&] {
+    holdem::ui::SplashWindow* splash = nullptr;
+    splash = new holdem::ui::SplashWindow([&] {
         if (table) return;
-        host = std::make_unique<holdem::ui::QtHost>(std::make_unique<holdem::Table>(
-            std::make_unique<holdem::ClockRandom>(), std::make_unique<holdem::ClockRandom>()));
-        // The options in force for this tournament: as the player last chose them.
-        host->table().options = preferences.options();
-        table = std::make_unique<holdem::ui::TableWindow>(
-            *host,
-            holdem::ui::WindowSetup{holdem::ui::HistoryFile::default_folder(), &preferences});
+        holdem::ui::WindowSetup setup{holdem::ui::HistoryFile::default_folder(), &preferences,
+                                      saved_game, std::nullopt};
+        const bool resume = found.game && splash->resume_chosen();
+        if (resume) {
+            // The saved tournament with the options it was played with.
+            host = std::make_unique<holdem::ui::QtHost>(std::move(found.game->table));
+            setup.resumed = found.game->tournament;
+        } else {
+            host = std::make_unique<holdem::ui::QtHost>(std::make_unique<holdem::Table>(
+                std::make_unique<holdem::ClockRandom>(), std::make_unique<holdem::ClockRandom>()));
+            // The options in force for a new tournament: as the player last chose them.
+            host->table().options = preferences.options();
+        }
+        found.game.reset();
+        table = std::make_unique<holdem::ui::TableWindow>(*host, std::move(setup));
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QSize room = screen->availableGeometry().size() * 0.9;
             table->resize(table->size().boundedTo(room));
         }
         table->show();
-        host->start();
+        if (resume)
+            host->resume();
+        else
+            host->start();
     });
     splash->set_options([&] {
         holdem::ui::OptionsDialog dialog(preferences.options(), splash);
         if (dialog.exec() == QDialog::Accepted) preferences.set_options(dialog.options());
     });
+    if (found.game)
+        splash->offer_resume(holdem::ui::SavedGame::summary(*found.game->table));
+    else if (!found.notice.isEmpty())
+        splash->show_notice(found.notice);
     splash->show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "model/random.h"
 
+#include <atomic>
 #include <chrono>
 
 namespace holdem {
@@ -19,21 +20,20 @@ float SeededRandom::next() {
     return unit_float(splitmix64(state_));
 }
 
-ClockRandom::ClockRandom() {
-    reseed();
-}
+namespace {
 
-void ClockRandom::reseed() {
-    // Two reseeds within one clock tick must still give different decks.
-    auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    auto wall = std::chrono::system_clock::now().time_since_epoch().count();
+std::uint64_t seed_from_clock() {
+    // Streams made within one clock tick (the deck's and the estimates') must still differ.
+    static std::atomic<std::uint64_t> made{0};
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
     std::uint64_t mix = static_cast<std::uint64_t>(now) ^ (static_cast<std::uint64_t>(wall) << 1) ^
-                        (++reseeds_ * 0xD1B54A32D192ED03ull);
-    state_ = splitmix64(mix);
+                        (++made * 0xD1B54A32D192ED03ull);
+    return splitmix64(mix);
 }
 
-float ClockRandom::next() {
-    return unit_float(splitmix64(state_));
-}
+}  // namespace
+
+ClockRandom::ClockRandom() : SeededRandom(seed_from_clock()) {}
 
 }  // namespace holdem

@@ -21,7 +21,7 @@ class Random {
 };
 
 // Deterministic: each reseed moves on to the next seed of a fixed sequence.
-class SeededRandom final : public Random {
+class SeededRandom : public Random {
   public:
     explicit SeededRandom(std::uint64_t seed) : seed_state_(seed), state_(seed) {}
     void reseed() override;
@@ -34,18 +34,11 @@ class SeededRandom final : public Random {
     std::uint64_t state_;
 };
 
-// Seeds from the clock on every reseed, as the game does.
-class ClockRandom final : public Random {
+// Seeded from the clock when the game starts; every reseed then moves on along the stream, so
+// no two decks repeat and a game saved before a deal deals the same cards when taken up again.
+class ClockRandom final : public SeededRandom {
   public:
     ClockRandom();
-    void reseed() override;
-    float next() override;
-    State state() const override { return {state_, reseeds_}; }
-    void restore(const State& s) override { state_ = s[0], reseeds_ = s[1]; }
-
-  private:
-    std::uint64_t state_;
-    std::uint64_t reseeds_ = 0;
 };
 
 // splitmix64: one step of the generator behind both ports.

@@ -1,6 +1,7 @@
 #include "save/snapshot.h"
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 #include <nlohmann/json.hpp>
 
@@ -223,10 +224,7 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
     const json document = {
         {"format", "final-table-holdem saved game"},
         {"version", snapshot_version},
-        {"tournament",
-         {{"id", tournament.id},
-          {"history_file", tournament.history_file},
-          {"history_length", tournament.history_length}}},
+        {"tournament", {{"id", tournament.id}, {"history_length", tournament.history_length}}},
         {"options",
          {{"pace", name_of(o.pace)},
           {"hurry_when_out", o.hurry_when_out},
@@ -388,7 +386,12 @@ std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
         SavedTournament tournament;
         const json& saved = document.at("tournament");
         tournament.id = text(saved, "id");
-        tournament.history_file = text(saved, "history_file");
+        // The id names the tournament's history file: nothing in it may lead elsewhere.
+        if (tournament.id.empty() || tournament.id.size() > 32 ||
+            !std::all_of(tournament.id.begin(), tournament.id.end(), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) || c == '-';
+            }))
+            return std::string("the tournament's name is not one the game gives");
         tournament.history_length = unsigned_integer(saved.at("history_length"), "history_length");
 
         if (auto why = impossible(t)) return *why;
@@ -459,6 +462,10 @@ std::optional<std::string> impossible(const Table& t) {
     for (const auto& timer : loop.timers)
         if (timer.interval <= 0 || (timer.enabled && timer.deadline < loop.now))
             return "a clock is broken";
+    // Games are saved as a hand is about to be dealt: by the deal timer, or for the first hand
+    // by the events the table's opening left waiting. A game with neither is over.
+    if (!loop.timers[static_cast<std::size_t>(TimerId::Timer1)].enabled && loop.pending.empty())
+        return "no hand is about to be dealt";
     return std::nullopt;
 }
 

@@ -15,11 +15,11 @@ namespace holdem {
 
 inline constexpr int snapshot_version = 1;
 
-// What belongs to the tournament beside the table: its name in the hand histories, and how
-// much of its history file the saved game had written.
+// What belongs to the tournament beside the table: its name in the hand histories (letters,
+// digits and dashes: it names the history file), and how much of its history file the saved
+// game had written.
 struct SavedTournament {
     std::string id;
-    std::string history_file;
     std::uint64_t history_length = 0;
 };
 

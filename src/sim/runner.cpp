@@ -75,7 +75,7 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
 
     // Saves the whole game and takes it up again in a new table, as a restart would.
     auto reload = [&]() -> bool {
-        const std::string saved = save_snapshot(*table, {"sim", "", 0});
+        const std::string saved = save_snapshot(*table, {"sim", 0});
         auto loaded = load_snapshot(saved, std::make_unique<SeededRandom>(0),
                                     std::make_unique<SeededRandom>(0));
         if (auto* why = std::get_if<std::string>(&loaded)) {

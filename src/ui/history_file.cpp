@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <ctime>
 
@@ -11,19 +12,26 @@ QString HistoryFile::default_folder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/hand-histories";
 }
 
-HistoryFile::HistoryFile(QString folder) {
-    const std::time_t started = std::time(nullptr);
-    const std::string id = tournament_id(started, true);
+HistoryFile::HistoryFile(QString folder, const std::optional<SavedTournament>& resumed)
+    : id_(resumed ? resumed->id : tournament_id(std::time(nullptr), true)) {
     QDir().mkpath(folder);
-    path_ = folder + "/tournament-" + QString::fromStdString(id) + ".txt";
+    path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".txt";
+    // Hands written after the saved game's moment are played again: they go from the file.
+    if (resumed && length() > resumed->history_length)
+        QFile::resize(path_, static_cast<qint64>(resumed->history_length));
     writer_ = std::make_unique<HandHistory>(
-        id, [] { return timestamp_text(std::time(nullptr), true); },
+        id_, [] { return timestamp_text(std::time(nullptr), true); },
         [path = path_](const std::string& hand) {
             // A hand that cannot be written is lost from the history, never from the game.
             QFile file(path);
             if (file.open(QIODevice::Append))
                 file.write(hand.data(), static_cast<qint64>(hand.size()));
         });
+}
+
+std::uint64_t HistoryFile::length() const {
+    const QFileInfo file(path_);
+    return file.exists() ? static_cast<std::uint64_t>(file.size()) : 0;
 }
 
 }  // namespace holdem::ui

@@ -8,7 +8,9 @@ QtHost::QtHost(std::unique_ptr<Table> table, Clock clock, QObject* parent)
     : QObject(parent), table_(std::move(table)), clock_(std::move(clock)) {
     if (!clock_) {
         elapsed_.start();
-        clock_ = [this] { return static_cast<std::int64_t>(elapsed_.elapsed()); };
+        clock_ = [this, from = table_->loop.now()] {
+            return from + static_cast<std::int64_t>(elapsed_.elapsed());
+        };
     }
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -17,6 +19,11 @@ QtHost::QtHost(std::unique_ptr<Table> table, Clock clock, QObject* parent)
 
 void QtHost::start() {
     start_game(*table_);
+    pump();
+}
+
+void QtHost::resume() {
+    settle(*table_);
     pump();
 }
 

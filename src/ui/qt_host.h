@@ -18,7 +18,8 @@ namespace holdem::ui {
 class QtHost : public QObject {
     Q_OBJECT
   public:
-    // Milliseconds of game time; by default the real time since the host was made.
+    // Milliseconds of game time; by default the real time since the host was made, counted on
+    // from the table's own time, so a game taken up again goes on from where it was saved.
     using Clock = std::function<std::int64_t()>;
 
     explicit QtHost(std::unique_ptr<Table> table, Clock clock = {}, QObject* parent = nullptr);
@@ -28,6 +29,8 @@ class QtHost : public QObject {
 
     // The window's load: start values and the first hand.
     void start();
+    // Plays on a saved game taken up again: no load, the clocks go on from the saved moment.
+    void resume();
     void click(ControlId button);
     // A key typed into the amount box, with the box's text before the key lands.
     void amount_key(int key_code, const QString& text_before);

@@ -73,22 +73,59 @@ void SplashWindow::close_splash() {
     open_table_();
 }
 
+QPushButton* SplashWindow::add_button(const QString& text, const char* name, int x, int width) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setGeometry(x, height() - 52, width, 26);
+    button->setStyleSheet(
+        "QPushButton { background: #F2C14E; color: #111; border-radius: 4px; }"
+        "QPushButton:focus { border: 2px solid #0B3D91; }");
+    button->show();
+    return button;
+}
+
 void SplashWindow::set_options(std::function<void()> options) {
-    if (!options_button_) {
-        options_button_ = new QPushButton("Options…", this);
-        options_button_->setObjectName("splashOptions");
-        options_button_->setGeometry(width() - 130, height() - 52, 100, 26);
-        options_button_->setStyleSheet(
-            "QPushButton { background: #F2C14E; color: #111; border-radius: 4px; }"
-            "QPushButton:focus { border: 2px solid #0B3D91; }");
-        options_button_->show();
-    }
+    if (!options_button_)
+        options_button_ = add_button("Options…", "splashOptions", width() - 130, 100);
     disconnect(options_button_, nullptr, this, nullptr);
     connect(options_button_, &QPushButton::clicked, this, [this, options = std::move(options)] {
         timer_.stop();
         options();
-        if (!closed_) timer_.start();  // a full moment more once the options are done
+        // A full moment more once the options are done, unless the player has a choice to make.
+        if (!closed_ && !resume_button_) timer_.start();
     });
+}
+
+void SplashWindow::offer_resume(const QString& summary) {
+    timer_.stop();
+    if (!resume_button_) {
+        resume_button_ = add_button("Resume tournament", "splashResume", 30, 150);
+        new_button_ = add_button("New tournament", "splashNew", 190, 130);
+        connect(resume_button_, &QPushButton::clicked, this, [this] {
+            resume_chosen_ = true;
+            close_splash();
+        });
+        connect(new_button_, &QPushButton::clicked, this, [this] {
+            resume_chosen_ = false;
+            close_splash();
+        });
+    }
+    resume_chosen_ = true;
+    show_notice(summary);
+    resume_button_->setDefault(true);
+    resume_button_->setFocus();
+}
+
+void SplashWindow::show_notice(const QString& line) {
+    auto* notice = findChild<QLabel*>("splashNotice");
+    if (!notice) {
+        notice = splash_label(this, "splashNotice", "", 12, false);
+        notice->setGeometry(30, height() - 84, width() - 60, 22);
+    }
+    // One line: what does not fit is elided, the whole of it is in the tooltip.
+    notice->setText(notice->fontMetrics().elidedText(line, Qt::ElideRight, notice->width()));
+    notice->setToolTip(line);
+    notice->show();
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {
@@ -100,7 +137,20 @@ void SplashWindow::closeEvent(QCloseEvent* event) {
     quit_();
 }
 
-void SplashWindow::keyPressEvent(QKeyEvent*) {
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
+    // With a choice offered, Tab and the arrows move between the buttons; other keys take the
+    // default.
+    if (resume_button_ && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+                           event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Return on a focused button is that button's choice.
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        focused && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        focused->click();
+        return;
+    }
     close_splash();
 }
 

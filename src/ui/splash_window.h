@@ -1,5 +1,7 @@
 // The splash: the product's name for a moment, then the table. Its timer, a key or a click on
 // its frame closes it, whichever comes first, and the table window is opened exactly once.
+// With a tournament saved, it waits instead for the player to resume it (the default) or start
+// a new one.
 #pragma once
 
 #include <QFrame>
@@ -27,6 +29,15 @@ class SplashWindow : public QWidget {
     void set_options(std::function<void()> options);
     QPushButton* options_button() const { return options_button_; }
 
+    // Offers the saved tournament `summary` describes: "Resume tournament", the default that
+    // Return, a key or a click on the frame picks, or "New tournament". The timer stops.
+    void offer_resume(const QString& summary);
+    bool resume_chosen() const { return resume_chosen_; }
+    QPushButton* resume_button() const { return resume_button_; }
+    QPushButton* new_button() const { return new_button_; }
+    // One line under the title, for something the player must know before playing.
+    void show_notice(const QString& line);
+
     QFrame* frame() const { return frame_; }
     bool closed() const { return closed_; }
 
@@ -42,7 +53,12 @@ class SplashWindow : public QWidget {
   private:
     std::function<void()> open_table_;
     std::function<void()> quit_;
+    QPushButton* add_button(const QString& text, const char* name, int x, int width);
+
     QPushButton* options_button_ = nullptr;
+    QPushButton* resume_button_ = nullptr;
+    QPushButton* new_button_ = nullptr;
+    bool resume_chosen_ = false;
     QFrame* frame_ = nullptr;
     QTimer timer_;
     bool closed_ = false;

@@ -1,10 +1,10 @@
 #include "ui/table_view.h"
 
-#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <unordered_map>
 
 #include "cycle/human_actions.h"
 #include "ui/fonts.h"
@@ -41,7 +41,7 @@ QRect snapped(const QRectF& r) {
 // The largest font no bigger than `font` whose text fits the box. Texts and boxes repeat
 // from frame to frame, so the answers are kept.
 QFont fitted(QFont font, const QString& text, const QSizeF& box, int flags) {
-    static QHash<QString, int> sizes;
+    static std::unordered_map<QString, int> sizes;
     const QString key = QString("%1|%2|%3|%4|%5|%6")
                             .arg(text)
                             .arg(box.width(), 0, 'f', 1)
@@ -49,8 +49,8 @@ QFont fitted(QFont font, const QString& text, const QSizeF& box, int flags) {
                             .arg(font.pixelSize())
                             .arg(font.bold())
                             .arg(flags);
-    if (auto it = sizes.constFind(key); it != sizes.constEnd()) {
-        font.setPixelSize(*it);
+    if (auto it = sizes.find(key); it != sizes.end()) {
+        font.setPixelSize(it->second);
         return font;
     }
     if (sizes.size() > 4096) sizes.clear();
@@ -71,7 +71,7 @@ QFont fitted(QFont font, const QString& text, const QSizeF& box, int flags) {
         }
     }
     font.setPixelSize(px);
-    sizes.insert(key, px);
+    sizes.emplace(key, px);
     return font;
 }
 

@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QUrl>
+#include <ctime>
 
 #include "rules/tournament/field.h"
 #include "ui/history_file.h"
@@ -34,8 +36,19 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     t.observers.push_back(&notes_);
     t.observers.push_back(&log_->observer());
     if (!setup.history_folder.isEmpty()) {
-        history_ = std::make_unique<HistoryFile>(setup.history_folder);
+        history_ = std::make_unique<HistoryFile>(setup.history_folder, setup.resumed);
         t.observers.push_back(&history_->observer());
+    }
+    tournament_id_ = history_        ? history_->id()
+                     : setup.resumed ? setup.resumed->id
+                                     : tournament_id(std::time(nullptr), true);
+    // Kept last, so the hand just ended is in the history the saved game remembers.
+    if (!setup.saved_game.isEmpty()) {
+        keeper_ =
+            std::make_unique<GameKeeper>(QFile::encodeName(setup.saved_game).toStdString(), [this] {
+                return SavedTournament{tournament_id_, history_ ? history_->length() : 0};
+            });
+        t.observers.push_back(keeper_.get());
     }
     build_menus();
 
@@ -58,7 +71,8 @@ TableWindow::~TableWindow() {
     // The table outlives the window in tests: it must not call watchers that are gone.
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
-        return o == &notes_ || o == &log_->observer() || (history_ && o == &history_->observer());
+        return o == &notes_ || o == &log_->observer() || (history_ && o == &history_->observer()) ||
+               o == keeper_.get();
     });
 }
 

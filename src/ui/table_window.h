@@ -6,7 +6,10 @@
 #include <QSplitter>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "save/game_keeper.h"
 #include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
 #include "ui/table_notes.h"
@@ -17,8 +20,10 @@ namespace holdem::ui {
 class Preferences;
 
 struct WindowSetup {
-    QString history_folder;              // where the hand histories go; none: not written
-    Preferences* preferences = nullptr;  // where the options are kept; none: not kept
+    QString history_folder;                  // where the hand histories go; none: not written
+    Preferences* preferences = nullptr;      // where the options are kept; none: not kept
+    QString saved_game;                      // where the tournament is kept; none: not kept
+    std::optional<SavedTournament> resumed;  // the saved tournament the table takes up
 };
 
 class TableWindow : public QMainWindow {
@@ -47,6 +52,8 @@ class TableWindow : public QMainWindow {
     bool log_visible() const;
     // The hand histories' file, when they are written.
     QString history_path() const;
+    // What keeps the tournament on disk, when it is kept.
+    GameKeeper* keeper() const { return keeper_.get(); }
 
     // What the window does when the game has ended (the human broke or the tournament won):
     // by default a message the player dismisses, then the program ends.
@@ -69,6 +76,8 @@ class TableWindow : public QMainWindow {
     QtHost& host_;
     TableNotes notes_;
     std::unique_ptr<class HistoryFile> history_;
+    std::string tournament_id_;
+    std::unique_ptr<GameKeeper> keeper_;
     Preferences* preferences_ = nullptr;
     QSplitter* split_ = nullptr;
     TableView* view_ = nullptr;

@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "save/game_keeper.h"
 #include "save/snapshot_file.h"
 #include "support/table_fixture.h"
 
@@ -22,20 +23,33 @@ namespace {
 using namespace holdem::testing;
 using nlohmann::json;
 
+// Plays on, the human folding, until the next hand after `hands` is due.
+void play_until_hand_due(Table& t, std::uint64_t hands) {
+    while (!t.ended) {
+        if (human_turn_open(t))
+            click(t, ctl::Fold);
+        else if (t.loop.next_is(TimerId::Timer1) && t.hands_started == hands)
+            break;
+        else
+            run_until(t, *t.loop.next_deadline());
+    }
+}
+
 // A game some hands in, between two hands.
 std::unique_ptr<Table> game_between_hands(std::uint64_t seed) {
     auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(seed));
     t->options.levels = Levels::by_hands;
     start_game(*t);
-    while (t->hands_started < 4 && !t->ended) {
-        if (human_turn_open(*t))
-            click(*t, ctl::Fold);
-        else if (t->loop.next_is(TimerId::Timer1) && t->hands_started == 3)
-            break;
-        else
-            run_until(*t, *t->loop.next_deadline());
-    }
+    play_until_hand_due(*t, 3);
     return t;
+}
+
+std::filesystem::path empty_folder(const std::string& name) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 std::variant<LoadedGame, std::string> load(const std::string& text) {
@@ -45,7 +59,7 @@ std::variant<LoadedGame, std::string> load(const std::string& text) {
 
 TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
     auto t = game_between_hands(3);
-    const std::string saved = save_snapshot(*t, {"20261206134501", "history.txt", 4096});
+    const std::string saved = save_snapshot(*t, {"20261206134501", 4096});
     auto loaded = load(saved);
     ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << std::get<std::string>(loaded);
     const LoadedGame& game = std::get<LoadedGame>(loaded);
@@ -54,8 +68,19 @@ TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
     EXPECT_EQ(game.table->options.levels, Levels::by_hands);
 }
 
+// The game's own stream reads the clock, yet a game saved before a deal deals the same deck
+// when taken up again.
+TEST(Snapshot, TheClockStreamDealsTheSavedDeckAgain) {
+    ClockRandom played, resumed;
+    resumed.restore(played.state());
+    played.reseed();
+    resumed.reseed();
+    for (int i = 0; i < 25; ++i)
+        ASSERT_EQ(played.next(), resumed.next());
+}
+
 TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
-    const std::string saved = save_snapshot(*game_between_hands(3), {"id", "file", 0});
+    const std::string saved = save_snapshot(*game_between_hands(3), {"20261206134501", 0});
     struct Case {
         const char* what;
         std::function<void(json&)> edit;
@@ -71,6 +96,7 @@ TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
         {"wrong kind", [](json& j) { j["table"]["pot"] = "lots"; }},
         {"missing part", [](json& j) { j.erase("players"); }},
         {"no such control", [](json& j) { j["loop"]["pending"] = {60000}; }},
+        {"name leads elsewhere", [](json& j) { j["tournament"]["id"] = "../../.profile"; }},
     };
     for (const Case& c : cases) {
         json edited = json::parse(saved);
@@ -83,13 +109,12 @@ TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
 }
 
 TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("holdem-kill-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const auto folder = empty_folder("holdem-kill");
     const std::string path = (folder / "tournament.json").string();
-    // Two saved games of very different sizes, written in turn as fast as possible.
-    const std::string a = save_snapshot(*game_between_hands(3), {"a", "", 0});
-    const std::string b = save_snapshot(*game_between_hands(7), {"b", std::string(20000, 'x'), 0});
+    // Two saved games of different sizes, written in turn as fast as possible.
+    const std::string a = save_snapshot(*game_between_hands(3), {"a", 0});
+    const std::string b = save_snapshot(*game_between_hands(7), {"b", 0});
+    ASSERT_NE(a.size(), b.size());
     ASSERT_TRUE(write_atomically(path, a));
     for (int round = 0; round < 25; ++round) {
         const pid_t child = ::fork();
@@ -106,6 +131,38 @@ TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
         ASSERT_TRUE(*on_disk == a || *on_disk == b) << "round " << round;
         ASSERT_TRUE(std::holds_alternative<LoadedGame>(load(*on_disk)));
     }
+    std::filesystem::remove_all(folder);
+}
+
+// The keeper saves at every hand's start: the file resumes the hand being played, which then
+// plays out exactly as it did; ending the tournament removes the file.
+TEST(GameKeeper, KeepsTheHandBeingPlayedAndForgetsAnEndedTournament) {
+    const auto folder = empty_folder("holdem-keeper");
+    const std::string path = (folder / "tournament.json").string();
+    Table t(std::make_unique<SeededRandom>(5));
+    std::uint64_t history_written = 0;
+    GameKeeper keeper(path, [&] { return SavedTournament{"20261206134501", history_written}; });
+    t.observers.push_back(&keeper);
+    start_game(t);
+    play_until_hand_due(t, 2);
+    history_written = 777;
+    run_until(t, *t.loop.next_deadline());  // the third hand is due, saved and dealt
+    play_until_hand_due(t, 3);
+    keeper.flush();
+
+    auto loaded = load(read_whole_file(path).value_or(""));
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << std::get<std::string>(loaded);
+    LoadedGame& game = std::get<LoadedGame>(loaded);
+    EXPECT_EQ(game.tournament.history_length, 777u);
+    EXPECT_EQ(game.table->hands_started, 2u);
+    run_until(*game.table, *game.table->loop.next_deadline());
+    play_until_hand_due(*game.table, 3);
+    EXPECT_EQ(save_snapshot(*game.table, {"x", 0}), save_snapshot(t, {"x", 0}));
+
+    click(t, ctl::Exit);
+    keeper.flush();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(keeper.last_error());
     std::filesystem::remove_all(folder);
 }
 

@@ -42,5 +42,32 @@ TEST(Signature, PinnedForFixedSeedsPoliciesAndStarts) {
     }
 }
 
+// Saving the whole game and taking it up again before every hand must not change a thing:
+// the same cards, decisions and clocks, for the classic game and with every option on.
+TEST(Signature, UnchangedWhenTheGameIsReloadedBeforeEveryHand) {
+    Options every_option;
+    every_option.pace = Pace::fast;
+    every_option.hurry_when_out = true;
+    every_option.levels = Levels::by_hands;
+    every_option.ranking = Ranking::standard;
+    every_option.opponents = Opponents::fair;
+    for (const Pinned& p : {pinned[0], pinned[7]}) {
+        for (const Options& game : {Options{}, every_option}) {
+            RunOptions options;
+            options.hands = 600;
+            options.seed = p.seed;
+            options.policy = p.policy;
+            options.late = p.late;
+            options.options = game;
+            const RunSummary straight = run_simulation(options);
+            options.reload_each_hand = true;
+            const RunSummary reloaded = run_simulation(options);
+            ASSERT_FALSE(reloaded.violation) << *reloaded.violation;
+            EXPECT_EQ(reloaded.signature, straight.signature) << "seed " << p.seed;
+            EXPECT_EQ(reloaded.hands, straight.hands);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace holdem::sim

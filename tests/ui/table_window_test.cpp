@@ -13,6 +13,7 @@
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
+#include "ui/saved_game.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
 
@@ -20,6 +21,15 @@ using namespace holdem;
 using namespace holdem::ui;
 
 namespace {
+
+WindowSetup window_setup(const QString& history_folder, const QString& saved_game = {},
+                         std::optional<SavedTournament> resumed = std::nullopt) {
+    WindowSetup setup;
+    setup.history_folder = history_folder;
+    setup.saved_game = saved_game;
+    setup.resumed = std::move(resumed);
+    return setup;
+}
 
 // A table window whose host runs on a clock the test moves.
 struct VirtualGame {
@@ -55,6 +65,7 @@ class TableWindowTest : public QObject {
     void optionsTakeEffectAndAreKept();
     void cardArtLayout();
     void endOfGameShowsTheOutcome();
+    void aClosedTournamentIsResumedAndABrokenOneSetAside();
 };
 
 void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
@@ -177,7 +188,7 @@ void TableWindowTest::followingTheGame() {
     QTemporaryDir folder;
     std::int64_t now = 0;
     QtHost host(std::make_unique<Table>(std::make_unique<SeededRandom>(3)), [&] { return now; });
-    TableWindow window(host, {folder.path(), nullptr});
+    TableWindow window(host, window_setup(folder.path()));
     window.set_end_notice([](const QString&) {});
     window.show();
     host.start();
@@ -229,7 +240,9 @@ void TableWindowTest::optionsTakeEffectAndAreKept() {
     {
         Preferences preferences(file);
         VirtualGame game;
-        TableWindow window(game.host, {{}, &preferences});
+        WindowSetup setup;
+        setup.preferences = &preferences;
+        TableWindow window(game.host, setup);
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -301,6 +314,89 @@ void TableWindowTest::endOfGameShowsTheOutcome() {
     QCOMPARE(game.table().ended, std::optional<GameEnd>(GameEnd::HumanBroke));
     QCOMPARE(game.notices.size(), std::size_t(1));
     QVERIFY(game.notices[0].contains("Your Rank is"));
+}
+
+void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
+    QTemporaryDir folder;
+    const QString saved = folder.filePath("tournament.json");
+    auto play_to_third_hand = [](QtHost& host, std::int64_t& now, TableWindow& window) {
+        Table& t = host.table();
+        for (int i = 0; i < 3000 && !(t.hands_started == 3 && human_turn_open(t)) && !t.ended;
+             ++i) {
+            if (human_turn_open(t))
+                QTest::mouseClick(window.button(ctl::Fold), Qt::LeftButton);
+            else if (auto due = host.armed_for())
+                now = std::max(now, *due), host.pump();
+        }
+        QVERIFY(human_turn_open(t));
+    };
+    CardCode first_card = 0;
+    QString first_history;
+    {
+        // Closed by the window's close button in the middle of the third hand.
+        std::int64_t now = 0;
+        QtHost host(std::make_unique<Table>(std::make_unique<ClockRandom>(),
+                                            std::make_unique<ClockRandom>()),
+                    [&] { return now; });
+        TableWindow window(host, window_setup(folder.path(), saved));
+        window.show();
+        host.start();
+        play_to_third_hand(host, now, window);
+        first_card = host.table().seat(1).cardone;
+        window.close();
+        window.keeper()->flush();
+        QFile history(window.history_path());
+        QVERIFY(history.open(QIODevice::ReadOnly));
+        first_history = QString::fromUtf8(history.readAll());
+    }
+    SavedGameFound found = SavedGame::look(saved);
+    QVERIFY(found.game);
+    QVERIFY(SavedGame::summary(*found.game->table).startsWith("Saved tournament: hand 3, "));
+
+    // The splash offers it; Return takes the default, "New tournament" the other way.
+    for (bool take_new : {true, false}) {
+        int opened = 0;
+        auto* splash = new SplashWindow([&] { ++opened; }, 50);
+        splash->offer_resume("a saved tournament");
+        splash->show();
+        QTest::qWait(100);  // the timer no longer closes it
+        QCOMPARE(opened, 0);
+        if (take_new)
+            QTest::mouseClick(splash->new_button(), Qt::LeftButton);
+        else
+            QTest::keyClick(splash, Qt::Key_Return);
+        QCOMPARE(opened, 1);
+        QCOMPARE(splash->resume_chosen(), !take_new);
+    }
+
+    // Resumed: the third hand again, with the same cards, and its history not yet written.
+    std::int64_t now = found.game->table->loop.now();
+    QtHost host(std::move(found.game->table), [&] { return now; });
+    TableWindow window(host, window_setup(folder.path(), saved, found.game->tournament));
+    QFile history(window.history_path());
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    QVERIFY(first_history.startsWith(QString::fromUtf8(history.readAll())));
+    QVERIFY(!first_history.isEmpty());
+    window.show();
+    host.resume();
+    play_to_third_hand(host, now, window);
+    QCOMPARE(host.table().seat(1).cardone, first_card);
+    // "Exit" ends the tournament and forgets it.
+    QTest::mouseClick(window.button(ctl::Exit), Qt::LeftButton);
+    window.keeper()->flush();
+    QVERIFY(!QFile::exists(saved));
+
+    // A file that cannot be trusted is set aside with one line for the player.
+    QFile broken(saved);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"version\": 1, \"players\": [");
+    broken.close();
+    found = SavedGame::look(saved);
+    QVERIFY(!found.game);
+    QVERIFY(found.notice.startsWith("The saved tournament could not be resumed"));
+    QVERIFY(!found.notice.contains('\n'));
+    QVERIFY(!QFile::exists(saved));
+    QVERIFY(QFile::exists(saved + ".corrupt"));
 }
 
 QTEST_MAIN(TableWindowTest)

@@ -39,8 +39,9 @@ struct RankTables {
     }
 };
 
-// Worked out while compiling: a few pages of read-only memory.
-constexpr RankTables rank_tables;
+// A few pages worked out once. GCC does it while compiling; compilers with a tighter budget for
+// compile-time work fill them in at start-up instead, so this is const rather than constexpr.
+const RankTables rank_tables;
 
 int highest(unsigned mask) {
     return std::bit_width(mask) - 1;
