@@ -4,14 +4,16 @@
 
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX       ?= /usr/local
 
 PACKAGES      := build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev \
-                 nlohmann-json3-dev fonts-dejavu-core libgl-dev xvfb xauth
+                 qt6-multimedia-dev qt6-qpa-plugins nlohmann-json3-dev fonts-dejavu-core libgl-dev \
+                 xvfb xauth desktop-file-utils appstream dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps asan fuzz fuzz-deps bench sim screenshot format clean
+.PHONY: run test build deps asan install package fuzz fuzz-deps bench sim screenshot format clean
 
 run: deps build
 	./build/release/src/app/final-table-holdem
@@ -35,6 +37,15 @@ build:
 asan:
 	cmake --preset asan
 	cmake --build --preset asan -j$(JOBS)
+
+# The game, its desktop entry, icons, metadata and licences under PREFIX.
+install: deps build
+	cmake --install build/release --prefix $(PREFIX)
+
+# A Debian package of the same files, its dependencies read from the binary.
+package: deps build
+	cd build/release && cpack -G DEB
+	@ls build/release/*.deb
 
 fuzz-deps:
 	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \

@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/command_line.h"
 #include "model/table.h"
+#include "model/version.h"
+#include "ui/app_identity.h"
 #include "ui/fonts.h"
 #include "ui/history_file.h"
 #include "ui/options_dialog.h"
@@ -53,12 +56,32 @@ void start_up_messages(QtMsgType type, const QMessageLogContext&, const QString&
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The program's own options answer before anything of Qt starts, so they work anywhere.
+    const holdem::app::CommandLine line = holdem::app::read_command_line(argc, argv);
+    switch (line.action) {
+        case holdem::app::CommandLine::Action::version:
+            std::printf("%s\n", holdem::app::version_text().c_str());
+            return 0;
+        case holdem::app::CommandLine::Action::help:
+            std::printf("%s", holdem::app::help_text().c_str());
+            return 0;
+        case holdem::app::CommandLine::Action::error:
+            std::fprintf(stderr,
+                         "final-table-holdem: %s\nTry 'final-table-holdem --help' for more.\n",
+                         line.error.c_str());
+            return 2;
+        case holdem::app::CommandLine::Action::play:
+            break;
+    }
     if (display_missing(requested_platform(argc, argv)))
         cannot_open_window("no display; set DISPLAY or run under a desktop session");
     const QtMessageHandler usual = qInstallMessageHandler(start_up_messages);
     QApplication app(argc, argv);
     qInstallMessageHandler(usual);
     QApplication::setApplicationName("Final Table Hold'em");
+    QApplication::setApplicationVersion(HOLDEM_VERSION);
+    QGuiApplication::setDesktopFileName(holdem::ui::app_id);
+    QApplication::setWindowIcon(holdem::ui::app_icon());
     holdem::ui::load_fonts();
 
     holdem::ui::Preferences preferences;

@@ -35,6 +35,8 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     Table& t = host_.table();
     t.observers.push_back(&notes_);
     t.observers.push_back(&log_->observer());
+    t.observers.push_back(&sounds_);
+    if (preferences_) sounds_.set_muted(preferences_->muted());
     if (!setup.history_folder.isEmpty()) {
         history_ = std::make_unique<HistoryFile>(setup.history_folder, setup.resumed);
         t.observers.push_back(&history_->observer());
@@ -54,6 +56,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
 
     connect(view_, &TableView::painted, this, &TableWindow::painted);
     connect(&host_, &QtHost::changed, this, [this] {
+        sounds_.table_changed(host_.table());
         view_->sync_widgets();
         view_->update();
     });
@@ -71,8 +74,8 @@ TableWindow::~TableWindow() {
     // The table outlives the window in tests: it must not call watchers that are gone.
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
-        return o == &notes_ || o == &log_->observer() || (history_ && o == &history_->observer()) ||
-               o == keeper_.get();
+        return o == &notes_ || o == &log_->observer() || o == &sounds_ ||
+               (history_ && o == &history_->observer()) || o == keeper_.get();
     });
 }
 
@@ -84,6 +87,11 @@ void TableWindow::build_menus() {
     connect(folder, &QAction::triggered, this, [this] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(HistoryFile::default_folder()));
     });
+    sound_action_ = game->addAction("&Sound");
+    sound_action_->setCheckable(true);
+    sound_action_->setChecked(!sounds_.muted());
+    sound_action_->setShortcut(QKeySequence(Qt::Key_M));
+    connect(sound_action_, &QAction::toggled, this, &TableWindow::set_sound_on);
     game->addSeparator();
     game->addAction("E&xit", this, [this] { host_.click(ctl::Exit); });
 
@@ -110,6 +118,12 @@ void TableWindow::apply_options(const Options& chosen) {
     t.options.hurry_when_out = chosen.hurry_when_out;
     update_pace(t);
     host_.pump();
+}
+
+void TableWindow::set_sound_on(bool on) {
+    sounds_.set_muted(!on);
+    if (preferences_) preferences_->set_muted(!on);
+    if (sound_action_->isChecked() != on) sound_action_->setChecked(on);
 }
 
 void TableWindow::set_log_visible(bool visible) {

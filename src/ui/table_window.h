@@ -13,6 +13,7 @@
 #include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
 #include "ui/table_notes.h"
+#include "ui/table_sounds.h"
 #include "ui/table_view.h"
 
 namespace holdem::ui {
@@ -52,6 +53,9 @@ class TableWindow : public QMainWindow {
     bool log_visible() const;
     // The hand histories' file, when they are written.
     QString history_path() const;
+    TableSounds& sounds() { return sounds_; }
+    // Turns the sounds on or off; the choice is kept.
+    void set_sound_on(bool on);
     // What keeps the tournament on disk, when it is kept.
     GameKeeper* keeper() const { return keeper_.get(); }
 
@@ -75,6 +79,7 @@ class TableWindow : public QMainWindow {
 
     QtHost& host_;
     TableNotes notes_;
+    TableSounds sounds_;
     std::unique_ptr<class HistoryFile> history_;
     std::string tournament_id_;
     std::unique_ptr<GameKeeper> keeper_;
@@ -83,6 +88,7 @@ class TableWindow : public QMainWindow {
     TableView* view_ = nullptr;
     HandLogView* log_ = nullptr;
     QAction* log_action_ = nullptr;
+    QAction* sound_action_ = nullptr;
     bool log_width_chosen_ = false;  // the player dragged the divider: keep their width
     std::function<void(const QString&)> end_notice_;
 };

@@ -200,6 +200,10 @@ void TableWindowTest::followingTheGame() {
     for (int i = 0; i < 200 && !human_turn_open(t); ++i)
         next();
     QVERIFY(human_turn_open(t));
+    // The chime once the turn opens; the deal and the blinds were heard before it.
+    QCOMPARE(window.sounds().requested(Sound::turn), 1);
+    QVERIFY(window.sounds().requested(Sound::deal) >= 1);
+    QVERIFY(window.sounds().requested(Sound::chips) >= 2);
     const QStringList lines = window.log().lines();
     QVERIFY(lines.first().startsWith("--- Hand 1 ---"));
     QVERIFY(lines.filter("the big blind").size() == 1);
@@ -257,10 +261,22 @@ void TableWindowTest::optionsTakeEffectAndAreKept() {
         // The pace at once; the rules from the next tournament.
         QCOMPARE(game.table().loop.timer_interval(TimerId::roundtimer), 150);
         QCOMPARE(game.table().options.ranking, Ranking::classic);
+        window.set_sound_on(false);
+        const int before = window.sounds().requested(Sound::deal);
+        const auto hands = game.table().hands_started;
+        for (int i = 0; i < 3000 && game.table().hands_started < hands + 2; ++i) {
+            if (human_turn_open(game.table()))
+                game.host.click(ctl::Fold);
+            else
+                game.next();
+        }
+        QVERIFY(game.table().hands_started >= hands + 2);
+        QCOMPARE(window.sounds().requested(Sound::deal), before);
     }
-    // After a restart the next tournament plays by them.
+    // After a restart the next tournament plays by them, and the sound stays off.
     Preferences preferences(file);
     QVERIFY(preferences.options() == chosen);
+    QVERIFY(preferences.muted());
     VirtualGame game(false);
     game.table().options = preferences.options();
     game.host.start();

@@ -1,0 +1,49 @@
+// The table's sounds: a chime when the turn comes to the player, chips going in, cards dealt and
+// a pot pushed. Without a sound device the game plays silently; muted, it asks for nothing.
+#pragma once
+
+#include <QSoundEffect>
+#include <array>
+#include <memory>
+
+#include "model/observer.h"
+
+namespace holdem::ui {
+
+enum class Sound : std::uint8_t { turn, chips, deal, pot };
+
+class TableSounds final : public TableObserver {
+  public:
+    TableSounds();
+    ~TableSounds() override;
+
+    void set_muted(bool muted) { muted_ = muted; }
+    bool muted() const { return muted_; }
+    // Whether a sound device was found to play on.
+    bool audible() const { return audible_; }
+    // How many times each sound was asked for (not muted), device or not.
+    int requested(Sound sound) const { return requested_[static_cast<std::size_t>(sound)]; }
+
+    // Looks at the table after it changed: the chime sounds when the player's turn opens.
+    void table_changed(const Table& t);
+
+    void hand_started(const Table&) override { play(Sound::deal); }
+    void street_dealt(const Table&, Street) override { play(Sound::deal); }
+    void blind_posted(const Table&, int, Chips, bool) override { play(Sound::chips); }
+    void action_taken(const Table&, const ActionEvent& e) override {
+        if (e.amount > 0) play(Sound::chips);
+    }
+    void pot_awarded(const Table&) override { play(Sound::pot); }
+
+  private:
+    void play(Sound sound);
+
+    static constexpr std::size_t sound_count = 4;
+    std::array<std::unique_ptr<QSoundEffect>, sound_count> effects_;
+    std::array<int, sound_count> requested_{};
+    bool audible_ = false;
+    bool muted_ = false;
+    bool turn_was_open_ = false;
+};
+
+}  // namespace holdem::ui
