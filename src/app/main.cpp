@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     splash = new holdem::ui::SplashWindow([&] {
         if (table) return;
         holdem::ui::WindowSetup setup{holdem::ui::HistoryFile::default_folder(), &preferences,
-                                      saved_game, std::nullopt};
+                                      saved_game, std::nullopt, true};
         const bool resume = found.game && splash->resume_chosen();
         if (resume) {
             // The saved tournament with the options it was played with.

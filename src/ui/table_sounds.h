@@ -14,7 +14,9 @@ enum class Sound : std::uint8_t { turn, chips, deal, pot };
 
 class TableSounds final : public TableObserver {
   public:
-    TableSounds();
+    // Without `use_device` the sounds are only counted: for tests and tools, which must not
+    // wake the system's sound server.
+    explicit TableSounds(bool use_device);
     ~TableSounds() override;
 
     void set_muted(bool muted) { muted_ = muted; }

@@ -25,6 +25,7 @@ struct WindowSetup {
     Preferences* preferences = nullptr;      // where the options are kept; none: not kept
     QString saved_game;                      // where the tournament is kept; none: not kept
     std::optional<SavedTournament> resumed;  // the saved tournament the table takes up
+    bool sound_device = false;               // play on the system's sound device
 };
 
 class TableWindow : public QMainWindow {
