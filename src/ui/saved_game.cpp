@@ -41,7 +41,7 @@ QString SavedGame::summary(const Table& t) {
     return QString("Saved tournament: hand %1, %2 players left, your stack %3")
         .arg(hand)
         .arg(entrants_left(t))
-        .arg(QString::fromStdString(number_text(t.seat(1).prize)));
+        .arg(QString::fromStdString(number_text(t.seat(1).prize)).trimmed());
 }
 
 }  // namespace holdem::ui

@@ -119,8 +119,13 @@ void SplashWindow::offer_resume(const QString& summary) {
 void SplashWindow::show_notice(const QString& line) {
     auto* notice = findChild<QLabel*>("splashNotice");
     if (!notice) {
-        notice = splash_label(this, "splashNotice", "", 12, false);
-        notice->setGeometry(30, height() - 84, width() - 60, 22);
+        // Under the version, in the frame's own column, so the texts never overlap.
+        notice = splash_label(frame_, "splashNotice", "", 12, false);
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice->setFixedWidth(frame_->width() - 40);
+        auto* column = static_cast<QVBoxLayout*>(frame_->layout());
+        column->insertWidget(column->count() - 1, notice, 0, Qt::AlignHCenter);
+        column->addSpacing(30);  // room for the buttons along the bottom
     }
     // One line: what does not fit is elided, the whole of it is in the tooltip.
     notice->setText(notice->fontMetrics().elidedText(line, Qt::ElideRight, notice->width()));
