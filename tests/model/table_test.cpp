@@ -7,18 +7,6 @@ namespace {
 
 using namespace holdem::testing;
 
-TEST(Table, StartValuesAfterStartUp) {
-    auto t = seeded_table();
-    start_game(*t);
-    EXPECT_EQ(t->seat(1).caption, "You");
-    EXPECT_EQ(t->seat(2).caption, "boulder man");
-    EXPECT_EQ(t->seat(10).caption, "zub zub kid");
-    for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(caption(*t, ctl::name_label(k)), t->seat(k).caption);
-    EXPECT_EQ(t->limits, 10);
-    EXPECT_EQ(t->limittimersetting, 1000);
-}
-
 TEST(Table, ResetsTouchOnlyWhatTheyOwn) {
     auto t = seeded_table();
     Player& p = t->seat(3);

@@ -13,7 +13,6 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
-#include "save/game_keeper.h"
 #include "save/snapshot_file.h"
 #include "support/table_fixture.h"
 
@@ -68,17 +67,6 @@ TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
     EXPECT_EQ(game.table->options.levels, Levels::by_hands);
 }
 
-// The game's own stream reads the clock, yet a game saved before a deal deals the same deck
-// when taken up again.
-TEST(Snapshot, TheClockStreamDealsTheSavedDeckAgain) {
-    ClockRandom played, resumed;
-    resumed.restore(played.state());
-    played.reseed();
-    resumed.reseed();
-    for (int i = 0; i < 25; ++i)
-        ASSERT_EQ(played.next(), resumed.next());
-}
-
 TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
     const std::string saved = save_snapshot(*game_between_hands(3), {"20261206134501", 0});
     struct Case {
@@ -131,38 +119,6 @@ TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
         ASSERT_TRUE(*on_disk == a || *on_disk == b) << "round " << round;
         ASSERT_TRUE(std::holds_alternative<LoadedGame>(load(*on_disk)));
     }
-    std::filesystem::remove_all(folder);
-}
-
-// The keeper saves at every hand's start: the file resumes the hand being played, which then
-// plays out exactly as it did; ending the tournament removes the file.
-TEST(GameKeeper, KeepsTheHandBeingPlayedAndForgetsAnEndedTournament) {
-    const auto folder = empty_folder("holdem-keeper");
-    const std::string path = (folder / "tournament.json").string();
-    Table t(std::make_unique<SeededRandom>(5));
-    std::uint64_t history_written = 0;
-    GameKeeper keeper(path, [&] { return SavedTournament{"20261206134501", history_written}; });
-    t.observers.push_back(&keeper);
-    start_game(t);
-    play_until_hand_due(t, 2);
-    history_written = 777;
-    run_until(t, *t.loop.next_deadline());  // the third hand is due, saved and dealt
-    play_until_hand_due(t, 3);
-    keeper.flush();
-
-    auto loaded = load(read_whole_file(path).value_or(""));
-    ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << std::get<std::string>(loaded);
-    LoadedGame& game = std::get<LoadedGame>(loaded);
-    EXPECT_EQ(game.tournament.history_length, 777u);
-    EXPECT_EQ(game.table->hands_started, 2u);
-    run_until(*game.table, *game.table->loop.next_deadline());
-    play_until_hand_due(*game.table, 3);
-    EXPECT_EQ(save_snapshot(*game.table, {"x", 0}), save_snapshot(t, {"x", 0}));
-
-    click(t, ctl::Exit);
-    keeper.flush();
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_FALSE(keeper.last_error());
     std::filesystem::remove_all(folder);
 }
 

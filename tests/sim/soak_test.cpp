@@ -82,14 +82,5 @@ TEST(Soak, TournamentsWithoutAHandLimitAllEnd) {
     }
 }
 
-TEST(Soak, TheSameSeedReplaysAndGamesDoNotLeakIntoEachOther) {
-    const TournamentResult alone = play_tournament(7, PolicyKind::random, 2000, 980);
-    const TournamentResult other = play_tournament(8, PolicyKind::random, 2000, 980);
-    const TournamentResult again = play_tournament(7, PolicyKind::random, 2000, 980);
-    EXPECT_EQ(alone.signature, again.signature);
-    EXPECT_EQ(alone.hands, again.hands);
-    EXPECT_NE(alone.signature, other.signature);
-}
-
 }  // namespace
 }  // namespace holdem::sim

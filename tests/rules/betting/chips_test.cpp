@@ -48,16 +48,6 @@ TEST(ChipsPlayerShow, SeatOnesPileGoesHomeFirst) {
     EXPECT_EQ(t->controls[ctl::backchips(4)].left, 5676);
 }
 
-TEST(ChipsPlayerHide, OnlyThatSeat) {
-    auto t = seeded_table();
-    chips_player_show(*t, 20, 9);
-    chips_player_show(*t, 20, 10);
-    chips_player_hide(*t, 10);
-    EXPECT_EQ(visible_chips(*t), range(48, 53));
-    EXPECT_FALSE(visible(*t, ctl::chiplabel(10)));
-    EXPECT_TRUE(visible(*t, ctl::chiplabel(9)));
-}
-
 TEST(ChipsToPot, BandsGrowStreetByStreet) {
     auto t = seeded_table();
     chips_player_show(*t, 20, 2);

@@ -70,16 +70,5 @@ TEST(PotToWinner, ChipFourLandsOnTheWinnersPile) {
     EXPECT_EQ(t->controls[ctl::backchips(4)].top, 5 + t->controls[ctl::backchips(5)].top);
 }
 
-TEST(PotToWinner, SeatsOutsideTheTableOnlyHideAndRestore) {
-    auto t = seeded_table();
-    start_game(*t);
-    const int left = t->controls[ctl::backchips(4)].left;
-    t->controls.show(ctl::backchips(75));
-    pot_to_winner(*t, 11);
-    pot_to_winner(*t, 0);
-    EXPECT_EQ(t->controls[ctl::backchips(4)].left, left);
-    EXPECT_FALSE(visible(*t, ctl::backchips(75)));
-}
-
 }  // namespace
 }  // namespace holdem

@@ -124,14 +124,5 @@ TEST(EvaluateHandRoyal, TenToAceInOneSuitIsARoyalWhateverTheStraightVerdict) {
     EXPECT_EQ(p.handnumber, 1004);
 }
 
-TEST(EvaluateHandRoyal, SeatsOutsideTheTableChangeNothing) {
-    auto t = seeded_table();
-    evaluate_hand_royal(*t, 0);
-    evaluate_hand_royal(*t, 11);
-    evaluate_hand_royal(*t, -3);
-    for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(t->seat(k).handvaluesflush, "");
-}
-
 }  // namespace
 }  // namespace holdem
