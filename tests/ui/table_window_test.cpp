@@ -289,9 +289,7 @@ void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
     QString first_history;
     {
         // Closed by the window's close button in the middle of the third hand.
-        VirtualGame game(true, window_setup(folder.path(), saved),
-                         std::make_unique<Table>(std::make_unique<ClockRandom>(),
-                                                 std::make_unique<ClockRandom>()));
+        VirtualGame game(true, window_setup(folder.path(), saved));
         game.play_until([&] { return third_hand_turn(game.table()); });
         first_card = game.table().seat(1).cardone;
         game.window.close();
