@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "app/command_line.h"
 #include "model/table.h"
@@ -53,10 +54,8 @@ void start_up_messages(QtMsgType type, const QMessageLogContext&, const QString&
             "no usable platform plugin; check QT_QPA_PLATFORM or run under a desktop session");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // The program's own options answer before anything of Qt starts, so they work anywhere.
+// Answers --version, --help and a bad option; nothing when the game is to be played.
+std::optional<int> answer_command_line(int argc, char** argv) {
     const holdem::app::CommandLine line = holdem::app::read_command_line(argc, argv);
     switch (line.action) {
         case holdem::app::CommandLine::Action::version:
@@ -73,6 +72,47 @@ int main(int argc, char** argv) {
         case holdem::app::CommandLine::Action::play:
             break;
     }
+    return std::nullopt;
+}
+
+// The table window and its host, made once the splash gives way.
+struct Game {
+    std::unique_ptr<holdem::ui::QtHost> host;
+    std::unique_ptr<holdem::ui::TableWindow> window;
+};
+
+// Opens the table: the saved tournament when there is one to resume (with the options it was
+// played with), else a new one with the options the player last chose.
+void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
+                holdem::ui::Preferences& preferences, const QString& saved_game) {
+    holdem::ui::WindowSetup setup{holdem::ui::HistoryFile::default_folder(), &preferences,
+                                  saved_game, std::nullopt, true};
+    const bool resume = saved.has_value();
+    if (resume) {
+        game.host = std::make_unique<holdem::ui::QtHost>(std::move(saved->table));
+        setup.resumed = saved->tournament;
+    } else {
+        game.host = std::make_unique<holdem::ui::QtHost>(std::make_unique<holdem::Table>(
+            std::make_unique<holdem::ClockRandom>(), std::make_unique<holdem::ClockRandom>()));
+        game.host->table().options = preferences.options();
+    }
+    game.window = std::make_unique<holdem::ui::TableWindow>(*game.host, std::move(setup));
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() * 0.9;
+        game.window->resize(game.window->size().boundedTo(room));
+    }
+    game.window->show();
+    if (resume)
+        game.host->resume();
+    else
+        game.host->start();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The program's own options answer before anything of Qt starts, so they work anywhere.
+    if (auto status = answer_command_line(argc, argv)) return *status;
     if (display_missing(requested_platform(argc, argv)))
         cannot_open_window("no display; set DISPLAY or run under a desktop session");
     const QtMessageHandler usual = qInstallMessageHandler(start_up_messages);
@@ -89,35 +129,14 @@ int main(int argc, char** argv) {
     QDir().mkpath(QFileInfo(saved_game).path());
     holdem::ui::SavedGameFound found = holdem::ui::SavedGame::look(saved_game);
 
-    std::unique_ptr<holdem::ui::QtHost> host;
-    std::unique_ptr<holdem::ui::TableWindow> table;
+    Game game;
     holdem::ui::SplashWindow* splash = nullptr;
     splash = new holdem::ui::SplashWindow([&] {
-        if (table) return;
-        holdem::ui::WindowSetup setup{holdem::ui::HistoryFile::default_folder(), &preferences,
-                                      saved_game, std::nullopt, true};
-        const bool resume = found.game && splash->resume_chosen();
-        if (resume) {
-            // The saved tournament with the options it was played with.
-            host = std::make_unique<holdem::ui::QtHost>(std::move(found.game->table));
-            setup.resumed = found.game->tournament;
-        } else {
-            host = std::make_unique<holdem::ui::QtHost>(std::make_unique<holdem::Table>(
-                std::make_unique<holdem::ClockRandom>(), std::make_unique<holdem::ClockRandom>()));
-            // The options in force for a new tournament: as the player last chose them.
-            host->table().options = preferences.options();
-        }
+        if (game.window) return;
+        std::optional<holdem::LoadedGame> saved;
+        if (found.game && splash->resume_chosen()) saved = std::move(found.game);
         found.game.reset();
-        table = std::make_unique<holdem::ui::TableWindow>(*host, std::move(setup));
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QSize room = screen->availableGeometry().size() * 0.9;
-            table->resize(table->size().boundedTo(room));
-        }
-        table->show();
-        if (resume)
-            host->resume();
-        else
-            host->start();
+        open_table(game, std::move(saved), preferences, saved_game);
     });
     splash->set_options([&] {
         holdem::ui::OptionsDialog dialog(preferences.options(), splash);

@@ -62,7 +62,7 @@ void evaluate_winner(Table& t) {
     for (int k = 1; k <= seat_count; ++k)
         if (t.seat(k).in_hand()) notify(t, [&](TableObserver& o) { o.hand_shown(t, k); });
 
-    Chips stacks_before = 0;
+    std::int64_t stacks_before = 0;
     for (int k = 1; k <= seat_count; ++k)
         stacks_before += t.seat(k).prize;
     for (int k : paid) {
@@ -80,7 +80,7 @@ void evaluate_winner(Table& t) {
             skip_step_on_error([&] { pot_to_winner(t, k); });
         }
     }
-    Chips stacks_after = 0;
+    std::int64_t stacks_after = 0;
     for (int k = 1; k <= seat_count; ++k)
         stacks_after += t.seat(k).prize;
     t.chips_brought += stacks_after - stacks_before - t.pot;

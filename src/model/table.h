@@ -98,7 +98,7 @@ struct Table {
     Options options;  // the options in force
     // Every chip the table was given, less what left it; a split pot's rounding can make or lose
     // a chip, which the award books here too.
-    Chips chips_brought = 0;
+    std::int64_t chips_brought = 0;
     FieldCounts field;                        // the tournament outside this table
     Controls controls;                        // everything the window shows
     EventLoop loop;                           // virtual time, the two timers and the focus

@@ -203,6 +203,98 @@ EventLoop::State read_loop(const json& j) {
     return s;
 }
 
+void read_options(const json& o, Options& options) {
+    options.pace = named(o, "pace", pace_named);
+    options.hurry_when_out = flag(o, "hurry_when_out");
+    options.levels = named(o, "levels", levels_named);
+    options.ranking = named(o, "ranking", ranking_named);
+    options.opponents = named(o, "opponents", opponents_named);
+}
+
+// The table's own variables, the deck and the pot's chip places.
+void read_table_variables(const json& v, Table& t) {
+    t.currentbet = integer<Chips>(v, "currentbet");
+    t.pot = integer<Chips>(v, "pot");
+    t.backside = integer<std::int16_t>(v, "backside");
+    t.level = integer<std::int16_t>(v, "level");
+    t.tossdone = integer<std::int16_t>(v, "tossdone");
+    t.limits = integer<Chips>(v, "limits");
+    t.postblinds = flag(v, "postblinds");
+    t.postflop1 = flag(v, "postflop1");
+    t.postflop2 = flag(v, "postflop2");
+    t.postflop3 = flag(v, "postflop3");
+    t.gameover = flag(v, "gameover");
+    t.raiser = flag(v, "raiser");
+    t.raiservalue = integer<std::int16_t>(v, "raiservalue");
+    t.focuser = integer<std::int16_t>(v, "focuser");
+    const json& closers = v.at("flopshower");
+    if (!closers.is_array() || closers.size() != 4) throw Refused{"the closing seats are not four"};
+    std::int16_t* closing[] = {&t.flopshower, &t.flopshower1, &t.flopshower2, &t.flopshower3};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (!closers[i].is_number_integer()) throw Refused{"a closing seat is no seat"};
+        const auto seat = closers[i].get<std::int64_t>();
+        if (seat < 0 || seat > seat_count) throw Refused{"a closing seat is no seat"};
+        *closing[i] = static_cast<std::int16_t>(seat);
+    }
+    t.sitter = integer<std::int16_t>(v, "sitter");
+    t.flopvalue = text(v, "flopvalue");
+    t.fl = text(v, "fl");
+    t.st = text(v, "st");
+    t.numberofwinners = integer<std::int16_t>(v, "numberofwinners");
+    t.limittimersetting = integer<std::int16_t>(v, "limittimersetting");
+    const json& deck = v.at("deck");
+    if (!deck.is_array() || deck.size() != deck_size) throw Refused{"the deck is not 25 cards"};
+    for (std::size_t i = 0; i < deck_size; ++i) {
+        if (!deck[i].is_number_integer()) throw Refused{"a card is not a card"};
+        const auto code = deck[i].get<std::int64_t>();
+        if (code < 1 || code > 52) throw Refused{"a card is not a card"};
+        t.deck[i] = static_cast<CardCode>(code);
+    }
+    const json& tops = v.at("chiptops");
+    const json& lefts = v.at("chiplefts");
+    if (!tops.is_array() || tops.size() != 10 || !lefts.is_array() || lefts.size() != 10)
+        throw Refused{"the pot's chip places are broken"};
+    for (std::size_t i = 0; i < 10; ++i) {
+        if (!tops[i].is_number() || !lefts[i].is_number_integer())
+            throw Refused{"the pot's chip places are broken"};
+        t.chiptops[i] = tops[i].get<float>();
+        t.chiplefts[i] = static_cast<std::int16_t>(
+            std::clamp<std::int64_t>(lefts[i].get<std::int64_t>(), -32768, 32767));
+    }
+    t.small_blind_turn_taken = flag(v, "small_blind_turn_taken");
+    t.human_turn_waiting = flag(v, "human_turn_waiting");
+    t.chips_brought = integer<std::int64_t>(v, "chips_brought");
+    t.hands_started = unsigned_integer(v.at("hands_started"), "hands_started");
+    t.showdowns = unsigned_integer(v.at("showdowns"), "showdowns");
+    t.inputs_handled = unsigned_integer(v.at("inputs_handled"), "inputs_handled");
+}
+
+void read_fair_estimates(const json& fair, Table& t) {
+    if (!fair.is_array() || fair.size() != seat_count)
+        throw Refused{"the fair estimates are broken"};
+    for (int k = 1; k <= seat_count; ++k) {
+        const json& e = fair[static_cast<std::size_t>(k - 1)];
+        if (!e.is_array() || e.size() != 4) throw Refused{"the fair estimates are broken"};
+        const int street = e[1].get<int>();
+        if (street < 0 || street > 3) throw Refused{"an estimate on no street"};
+        t.fair_estimates[k] = {unsigned_integer(e[0], "an estimate"), static_cast<Street>(street),
+                               e[2].get<int>(), e[3].get<int>()};
+    }
+}
+
+SavedTournament read_tournament(const json& saved) {
+    SavedTournament tournament;
+    tournament.id = text(saved, "id");
+    // The id names the tournament's history file: nothing in it may lead elsewhere.
+    if (tournament.id.empty() || tournament.id.size() > 32 ||
+        !std::all_of(tournament.id.begin(), tournament.id.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '-';
+        }))
+        throw Refused{"the tournament's name is not one the game gives"};
+    tournament.history_length = unsigned_integer(saved.at("history_length"), "history_length");
+    return tournament;
+}
+
 }  // namespace
 
 std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
@@ -290,70 +382,8 @@ std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
         auto table = std::make_unique<Table>(std::move(deck_random), std::move(estimate_random));
         Table& t = *table;
 
-        const json& o = document.at("options");
-        t.options.pace = named(o, "pace", pace_named);
-        t.options.hurry_when_out = flag(o, "hurry_when_out");
-        t.options.levels = named(o, "levels", levels_named);
-        t.options.ranking = named(o, "ranking", ranking_named);
-        t.options.opponents = named(o, "opponents", opponents_named);
-
-        const json& v = document.at("table");
-        t.currentbet = integer<Chips>(v, "currentbet");
-        t.pot = integer<Chips>(v, "pot");
-        t.backside = integer<std::int16_t>(v, "backside");
-        t.level = integer<std::int16_t>(v, "level");
-        t.tossdone = integer<std::int16_t>(v, "tossdone");
-        t.limits = integer<Chips>(v, "limits");
-        t.postblinds = flag(v, "postblinds");
-        t.postflop1 = flag(v, "postflop1");
-        t.postflop2 = flag(v, "postflop2");
-        t.postflop3 = flag(v, "postflop3");
-        t.gameover = flag(v, "gameover");
-        t.raiser = flag(v, "raiser");
-        t.raiservalue = integer<std::int16_t>(v, "raiservalue");
-        t.focuser = integer<std::int16_t>(v, "focuser");
-        const json& closers = v.at("flopshower");
-        if (!closers.is_array() || closers.size() != 4)
-            throw Refused{"the closing seats are not four"};
-        std::int16_t* closing[] = {&t.flopshower, &t.flopshower1, &t.flopshower2, &t.flopshower3};
-        for (std::size_t i = 0; i < 4; ++i) {
-            if (!closers[i].is_number_integer()) throw Refused{"a closing seat is no seat"};
-            const auto seat = closers[i].get<std::int64_t>();
-            if (seat < 0 || seat > seat_count) throw Refused{"a closing seat is no seat"};
-            *closing[i] = static_cast<std::int16_t>(seat);
-        }
-        t.sitter = integer<std::int16_t>(v, "sitter");
-        t.flopvalue = text(v, "flopvalue");
-        t.fl = text(v, "fl");
-        t.st = text(v, "st");
-        t.numberofwinners = integer<std::int16_t>(v, "numberofwinners");
-        t.limittimersetting = integer<std::int16_t>(v, "limittimersetting");
-        const json& deck = v.at("deck");
-        if (!deck.is_array() || deck.size() != deck_size) throw Refused{"the deck is not 25 cards"};
-        for (std::size_t i = 0; i < deck_size; ++i) {
-            if (!deck[i].is_number_integer()) throw Refused{"a card is not a card"};
-            const auto code = deck[i].get<std::int64_t>();
-            if (code < 1 || code > 52) throw Refused{"a card is not a card"};
-            t.deck[i] = static_cast<CardCode>(code);
-        }
-        const json& tops = v.at("chiptops");
-        const json& lefts = v.at("chiplefts");
-        if (!tops.is_array() || tops.size() != 10 || !lefts.is_array() || lefts.size() != 10)
-            throw Refused{"the pot's chip places are broken"};
-        for (std::size_t i = 0; i < 10; ++i) {
-            if (!tops[i].is_number() || !lefts[i].is_number_integer())
-                throw Refused{"the pot's chip places are broken"};
-            t.chiptops[i] = tops[i].get<float>();
-            t.chiplefts[i] = static_cast<std::int16_t>(
-                std::clamp<std::int64_t>(lefts[i].get<std::int64_t>(), -32768, 32767));
-        }
-        t.small_blind_turn_taken = flag(v, "small_blind_turn_taken");
-        t.human_turn_waiting = flag(v, "human_turn_waiting");
-        t.chips_brought = integer<Chips>(v, "chips_brought");
-        t.hands_started = unsigned_integer(v.at("hands_started"), "hands_started");
-        t.showdowns = unsigned_integer(v.at("showdowns"), "showdowns");
-        t.inputs_handled = unsigned_integer(v.at("inputs_handled"), "inputs_handled");
-
+        read_options(document.at("options"), t.options);
+        read_table_variables(document.at("table"), t);
         t.field.eliminated = integer<std::int16_t>(document.at("field"), "eliminated");
         t.field.eliminated_chips = integer<Chips>(document.at("field"), "eliminated_chips");
 
@@ -371,28 +401,8 @@ std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
 
         t.loop.restore(read_loop(document.at("loop")));
 
-        const json& fair = document.at("fair_estimates");
-        if (!fair.is_array() || fair.size() != seat_count)
-            throw Refused{"the fair estimates are broken"};
-        for (int k = 1; k <= seat_count; ++k) {
-            const json& e = fair[static_cast<std::size_t>(k - 1)];
-            if (!e.is_array() || e.size() != 4) throw Refused{"the fair estimates are broken"};
-            const int street = e[1].get<int>();
-            if (street < 0 || street > 3) throw Refused{"an estimate on no street"};
-            t.fair_estimates[k] = {unsigned_integer(e[0], "an estimate"),
-                                   static_cast<Street>(street), e[2].get<int>(), e[3].get<int>()};
-        }
-
-        SavedTournament tournament;
-        const json& saved = document.at("tournament");
-        tournament.id = text(saved, "id");
-        // The id names the tournament's history file: nothing in it may lead elsewhere.
-        if (tournament.id.empty() || tournament.id.size() > 32 ||
-            !std::all_of(tournament.id.begin(), tournament.id.end(), [](char c) {
-                return std::isalnum(static_cast<unsigned char>(c)) || c == '-';
-            }))
-            return std::string("the tournament's name is not one the game gives");
-        tournament.history_length = unsigned_integer(saved.at("history_length"), "history_length");
+        read_fair_estimates(document.at("fair_estimates"), t);
+        SavedTournament tournament = read_tournament(document.at("tournament"));
 
         if (auto why = impossible(t)) return *why;
         return LoadedGame{std::move(table), std::move(tournament)};

@@ -22,7 +22,7 @@ int active_seats(const Table& t) {
 void refill(Table& t, int k, Chips stack) {
     Player& p = t.seat(k);
     const Chips old_stack = p.prize;
-    t.chips_brought = checked_add(t.chips_brought, checked_sub(stack, old_stack));
+    t.chips_brought += std::int64_t{stack} - old_stack;
     p.caption = new_player_name(*t.random);
     p.prize = stack;
     t.controls.set_caption(ctl::name_label(k), p.caption);
@@ -125,7 +125,7 @@ void tournament_step(Table& t) {
         // The dealer's charge for sitting out: twice the blind unit, never more than he has.
         const Chips charge = std::min(human.prize, checked_mul(2, t.limits));
         human.prize = checked_sub(human.prize, charge);
-        t.chips_brought = checked_sub(t.chips_brought, charge);
+        t.chips_brought -= charge;
         notify(t, [&](TableObserver& o) { o.sit_out_charged(t, charge); });
         t.controls.set_number(ctl::stack_label(human_seat), human.prize);
         if (human.prize <= 0) {
