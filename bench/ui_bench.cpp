@@ -69,6 +69,17 @@ int main(int argc, char** argv) {
         }
     };
 
+    // Waiting for the human at the first turn: nothing should run at all. (Later the blinds,
+    // rising with the clock, take a player who only checks and folds out within a dozen hands.)
+    wind_to_human();
+    QCoreApplication::processEvents();
+    const bool waited_at_turn = human_turn_open(t);
+    const double cpu_before = cpu_seconds();
+    QEventLoop idle;
+    QTimer::singleShot(idle_seconds * 1000, &idle, &QEventLoop::quit);
+    idle.exec();
+    const double idle_cpu = (cpu_seconds() - cpu_before) / idle_seconds * 100.0;
+
     // A click on "Check" or "Fold" at the human's turn, to the frame that shows it.
     std::vector<double> clicks;
     for (int hand = 0; hand < 25 && !t.ended; ++hand) {
@@ -85,14 +96,6 @@ int main(int argc, char** argv) {
     }
     std::sort(clicks.begin(), clicks.end());
 
-    // Waiting for the human: nothing should run at all.
-    wind_to_human();
-    QCoreApplication::processEvents();
-    const double cpu_before = cpu_seconds();
-    QEventLoop idle;
-    QTimer::singleShot(idle_seconds * 1000, &idle, &QEventLoop::quit);
-    idle.exec();
-    const double idle_cpu = (cpu_seconds() - cpu_before) / idle_seconds * 100.0;
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -101,7 +104,7 @@ int main(int argc, char** argv) {
         std::printf("click_to_frame_ms median=%.2f max=%.2f over %zu clicks (target <= 16)\n",
                     clicks[clicks.size() / 2], clicks.back(), clicks.size());
     std::printf("cpu_while_waiting_percent=%.2f over %d s (target < 1)%s\n", idle_cpu, idle_seconds,
-                human_turn_open(t) ? "" : " [the human's turn was not reached]");
+                waited_at_turn ? "" : " [the human's turn was not reached]");
     std::printf("peak_memory_mb=%.1f (target <= 120)\n", usage.ru_maxrss / 1024.0);
     return 0;
 }
