@@ -96,7 +96,6 @@ int main(int argc, char** argv) {
     }
     std::sort(clicks.begin(), clicks.end());
 
-
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("startup_to_first_frame_ms=%.1f (target <= 300)\n", startup_ms);

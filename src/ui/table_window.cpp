@@ -18,7 +18,10 @@
 namespace holdem::ui {
 
 TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
-    : QMainWindow(parent), host_(host), sounds_(setup.sound_device), preferences_(setup.preferences) {
+    : QMainWindow(parent),
+      host_(host),
+      sounds_(setup.sound_device),
+      preferences_(setup.preferences) {
     setWindowTitle(QString::fromUtf8(table_title.data(), static_cast<int>(table_title.size())));
     setMinimumSize(640, 442);
     split_ = new QSplitter(this);
