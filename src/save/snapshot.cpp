@@ -4,6 +4,7 @@
 #include <cctype>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <utility>
 
 #include "rules/tournament/limits_clock.h"
 
@@ -52,46 +53,50 @@ Value named(const json& j, const char* key, std::optional<Value> (*by_name)(std:
     return *value;
 }
 
+// A seat's texts and flags, by the names the document gives them: one list for both ways.
+constexpr std::pair<const char*, std::string Player::*> player_texts[] = {
+    {"caption", &Player::caption},
+    {"cardtext1", &Player::cardtext1},
+    {"cardtext2", &Player::cardtext2},
+    {"handvalue", &Player::handvalue},
+    {"handvaluepair", &Player::handvaluepair},
+    {"handvaluetwok", &Player::handvaluetwok},
+    {"handvaluethreek", &Player::handvaluethreek},
+    {"handvaluestraight", &Player::handvaluestraight},
+    {"handvalueflush", &Player::handvalueflush},
+    {"handvaluefullhouse", &Player::handvaluefullhouse},
+    {"handvaluefourk", &Player::handvaluefourk},
+    {"handvaluesflush", &Player::handvaluesflush},
+    {"handvaluerflush", &Player::handvaluerflush},
+    {"handvaluetops", &Player::handvaluetops}};
+constexpr std::pair<const char*, bool Player::*> player_flags[] = {
+    {"sittingout", &Player::sittingout},
+    {"Active", &Player::Active},
+    {"allin", &Player::allin},
+    {"fold", &Player::fold}};
+
 json player_json(const Player& p) {
-    return {{"handrank", p.handrank},
-            {"caption", p.caption},
-            {"prize", p.prize},
-            {"cardone", p.cardone},
-            {"cardtwo", p.cardtwo},
-            {"sittingout", p.sittingout},
-            {"Active", p.Active},
-            {"cardtext1", p.cardtext1},
-            {"cardtext2", p.cardtext2},
-            {"flop", {p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}},
-            {"dealer", p.dealer},
-            {"allin", p.allin},
-            {"bet", p.bet},
-            {"totalbet", p.totalbet},
-            {"fold", p.fold},
-            {"handvalue", p.handvalue},
-            {"handnumber", p.handnumber},
-            {"handvaluepair", p.handvaluepair},
-            {"handvaluetwok", p.handvaluetwok},
-            {"handvaluethreek", p.handvaluethreek},
-            {"handvaluestraight", p.handvaluestraight},
-            {"handvalueflush", p.handvalueflush},
-            {"handvaluefullhouse", p.handvaluefullhouse},
-            {"handvaluefourk", p.handvaluefourk},
-            {"handvaluesflush", p.handvaluesflush},
-            {"handvaluerflush", p.handvaluerflush},
-            {"handvaluetops", p.handvaluetops}};
+    json j = {{"handrank", p.handrank},
+              {"prize", p.prize},
+              {"cardone", p.cardone},
+              {"cardtwo", p.cardtwo},
+              {"flop", {p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}},
+              {"dealer", p.dealer},
+              {"bet", p.bet},
+              {"totalbet", p.totalbet},
+              {"handnumber", p.handnumber}};
+    for (const auto& [name, field] : player_texts)
+        j[name] = p.*field;
+    for (const auto& [name, field] : player_flags)
+        j[name] = p.*field;
+    return j;
 }
 
 void read_player(const json& j, Player& p) {
     p.handrank = integer<std::int16_t>(j, "handrank");
-    p.caption = text(j, "caption");
     p.prize = integer<Chips>(j, "prize");
     p.cardone = integer<CardCode>(j, "cardone");
     p.cardtwo = integer<CardCode>(j, "cardtwo");
-    p.sittingout = flag(j, "sittingout");
-    p.Active = flag(j, "Active");
-    p.cardtext1 = text(j, "cardtext1");
-    p.cardtext2 = text(j, "cardtext2");
     const json& flop = j.at("flop");
     if (!flop.is_array() || flop.size() != 5) throw Refused{"a board is not five cards"};
     std::string* board[] = {&p.flop1, &p.flop2, &p.flop3, &p.flop4, &p.flop5};
@@ -100,22 +105,13 @@ void read_player(const json& j, Player& p) {
         *board[i] = flop[i].get<std::string>();
     }
     p.dealer = integer<std::int16_t>(j, "dealer");
-    p.allin = flag(j, "allin");
     p.bet = integer<Chips>(j, "bet");
     p.totalbet = integer<Chips>(j, "totalbet");
-    p.fold = flag(j, "fold");
-    p.handvalue = text(j, "handvalue");
     p.handnumber = integer<std::int32_t>(j, "handnumber");
-    p.handvaluepair = text(j, "handvaluepair");
-    p.handvaluetwok = text(j, "handvaluetwok");
-    p.handvaluethreek = text(j, "handvaluethreek");
-    p.handvaluestraight = text(j, "handvaluestraight");
-    p.handvalueflush = text(j, "handvalueflush");
-    p.handvaluefullhouse = text(j, "handvaluefullhouse");
-    p.handvaluefourk = text(j, "handvaluefourk");
-    p.handvaluesflush = text(j, "handvaluesflush");
-    p.handvaluerflush = text(j, "handvaluerflush");
-    p.handvaluetops = text(j, "handvaluetops");
+    for (const auto& [name, field] : player_texts)
+        p.*field = text(j, name);
+    for (const auto& [name, field] : player_flags)
+        p.*field = flag(j, name);
 }
 
 json control_json(std::uint16_t id, const Control& c) {
