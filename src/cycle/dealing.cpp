@@ -74,6 +74,13 @@ void distribute_cards_for_10(Table& t) {
         set_text(p.flop4, board[3]);
         set_text(p.flop5, board[4]);
     }
+    // The big blind hands out the cards the deal has just assessed: assessing unchanged cards
+    // again leaves every reading as it found it, so only the clock is started over.
+    if (t.assessed_deck == t.deck) {
+        Command4_Click(t);
+        Command4_Click(t);
+        return;
+    }
     class_set_to_zero(t);
     Command4_Click(t);
     // The rules repeat the assessment until it has found a best seat, which it always does at
@@ -83,6 +90,7 @@ void distribute_cards_for_10(Table& t) {
         evaluate_player_cards(t);
     } while (t.numberofwinners <= 0);
     if (t.numberofwinners > 0) Command4_Click(t);
+    t.assessed_deck = t.deck;
 }
 
 }  // namespace holdem

@@ -55,6 +55,7 @@ void evaluate_winner(Table& t) {
     stop_pacing_clock(t);
     t.controls.show(ctl::winnerlabel);
 
+    t.assessed_deck.reset();  // the winners' standings are rewritten
     const std::vector<int> paid = paid_seats(t);
     t.numberofwinners = static_cast<std::int16_t>(paid.size());
     for (int k : paid)

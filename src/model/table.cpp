@@ -61,6 +61,7 @@ void end_game(Table& t, GameEnd why) {
 }
 
 void class_set_to_zero(Table& t) {
+    t.assessed_deck.reset();
     for (int k = 1; k <= seat_count; ++k) {
         Player& p = t.seat(k);
         p.handrank = 0;

@@ -85,7 +85,9 @@ struct Table {
     std::int16_t numberofwinners = 0;  // seats sharing the best hand; the pot's divisor
     std::int16_t limittimersetting = 1000;  // the blinds countdown, 999 … 969 within a level
     Deck deck{};                            // this hand's 25 cards: hole cards, then the board
-    std::array<float, 10> chiptops{};       // pot chips' places, taken at start-up for the award
+    // The deck the seats' readings were assessed from, while nothing else has written them.
+    std::optional<Deck> assessed_deck;
+    std::array<float, 10> chiptops{};  // pot chips' places, taken at start-up for the award
     std::array<std::int16_t, 10> chiplefts{};
 
     // The seat after the dealer has had its blind turn in this hand; when the turn comes round
