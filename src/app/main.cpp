@@ -93,7 +93,7 @@ void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
         setup.resumed = saved->tournament;
     } else {
         game.host = std::make_unique<holdem::ui::QtHost>(std::make_unique<holdem::Table>(
-            std::make_unique<holdem::ClockRandom>(), std::make_unique<holdem::ClockRandom>()));
+            holdem::clock_random(), holdem::clock_random()));
         game.host->table().options = preferences.options();
     }
     game.window = std::make_unique<holdem::ui::TableWindow>(*game.host, std::move(setup));

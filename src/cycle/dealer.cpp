@@ -19,6 +19,7 @@ void place_dealer_button(Table& t, ControlId card_picture) {
 
 void toss(Table& t) {
     dealfirst(t);
+    t.assessed_deck.reset();  // the toss cards' texts replace the hand's
     for (int k = 1; k <= seat_count; ++k) {
         Player& p = t.seat(k);
         p.cardone = t.deck[deck_pos::first_card(k)];

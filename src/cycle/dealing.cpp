@@ -9,37 +9,70 @@ namespace holdem {
 
 namespace {
 
-// Card texts are two or three characters, and the big blind hands out the same cards again.
+// Card texts are two or three characters ("2c", "10h"), written in place character by character:
+// a call to copy so few costs more than the copy.
 void set_text(std::string& field, std::string_view text) {
-    if (field.size() == text.size()) {
-        bool same = true;
-        for (std::size_t i = 0; i < text.size(); ++i)
-            same = same && field[i] == text[i];
-        if (same) return;
+    if (field.size() != text.size()) field.resize(text.size());
+    char* out = field.data();
+    switch (text.size()) {
+        case 3:
+            out[2] = text[2];
+            [[fallthrough]];
+        case 2:
+            out[1] = text[1];
+            out[0] = text[0];
+            break;
+        default:  // no card: no text
+            break;
     }
-    field.clear();
-    field.append(text);  // cheaper than assign for a few characters
 }
 
 }  // namespace
 
-CardCode draw_card(Random& random) {
+namespace {
+
+template <typename Source>
+CardCode draw_from(Source& random) {
     double r = random.next();
     // The value is positive, so dropping the fraction is the floor.
     return static_cast<CardCode>(r * 52.0 + 1.0);
 }
 
-void dealfirst(Table& t) {
-    t.random->reseed();
+template <typename Source>
+void draw_deck(Deck& deck, Source& random) {
     std::uint64_t taken = 0;  // one bit per code already in the deck
     for (int i = 0; i < deck_size; ++i) {
         CardCode c;
         do {
-            c = draw_card(*t.random);
+            c = draw_from(random);
         } while (taken & (1ull << c));
         taken |= 1ull << c;
-        t.deck[i] = c;
+        deck[i] = c;
     }
+}
+
+}  // namespace
+
+CardCode draw_card(Random& random) {
+    return draw_from(random);
+}
+
+void dealfirst(Table& t) {
+    t.random->reseed();
+    // The seeded stream, which the game and the tools use, draws without a call per card.
+    if (auto* seeded = dynamic_cast<SeededRandom*>(t.random.get()))
+        draw_deck(t.deck, *seeded);
+    else
+        draw_deck(t.deck, *t.random);
+}
+
+void throw_away_deck(Table& t) {
+    // Every reseed of a seeded stream restarts its draws, so what this deck would have drawn
+    // never shows; the next deck overwrites the cards.
+    if (dynamic_cast<SeededRandom*>(t.random.get()))
+        t.random->reseed();
+    else
+        dealfirst(t);
 }
 
 void distribute_cards_for_10(Table& t) {
@@ -57,6 +90,14 @@ void distribute_cards_for_10(Table& t) {
         p.cardtwo = t.deck[deck_pos::second_card(k)];
         c.set_cell(ctl::second_card(k), cell_for(k, p.cardtwo));
     }
+    // The big blind hands out the cards the deal has just handed out and assessed: the texts
+    // are as they were, and assessing unchanged cards again leaves every reading as it found
+    // it, so only the clock is started over.
+    if (t.assessed_deck == t.deck) {
+        Command4_Click(t);
+        Command4_Click(t);
+        return;
+    }
     for (int k = 1; k <= seat_count; ++k)
         set_text(t.seat(k).cardtext1, card_text(t.seat(k).cardone));
     for (int k = 1; k <= seat_count; ++k)
@@ -73,13 +114,6 @@ void distribute_cards_for_10(Table& t) {
         set_text(p.flop3, board[2]);
         set_text(p.flop4, board[3]);
         set_text(p.flop5, board[4]);
-    }
-    // The big blind hands out the cards the deal has just assessed: assessing unchanged cards
-    // again leaves every reading as it found it, so only the clock is started over.
-    if (t.assessed_deck == t.deck) {
-        Command4_Click(t);
-        Command4_Click(t);
-        return;
     }
     class_set_to_zero(t);
     Command4_Click(t);

@@ -73,7 +73,7 @@ void first_game(Table& t) {
     clear_table(t);
     // A deck is drawn before the toss and thrown away; the toss draws its own, and the first
     // hand plays a third. Each draw reseeds, so every one moves the random stream on.
-    dealfirst(t);
+    throw_away_deck(t);
     if (t.tossdone == 0) toss(t);
     dealfirst(t);
     ++t.hands_started;
@@ -125,7 +125,7 @@ void new_deal(Table& t) {
     t.loop.set_timer_enabled(TimerId::Timer1, false);
     Command4_Click(t);
     // Two decks are drawn and the first thrown away; the second is the hand's.
-    dealfirst(t);
+    throw_away_deck(t);
     dealfirst(t);
     next_dealer(t);
     // Handing out the cards assesses them, and the big blind hands the same cards out and

@@ -88,9 +88,9 @@ std::array<int, 2> chip_offset(int i) {
 
 }  // namespace
 
-Controls::Controls() {
-    // Every table starts from the same layout: it is worked out once and copied.
-    static const Controls start_state = [] {
+// Every table starts from the same layout: it is worked out once and copied.
+const Controls& Controls::start_state() {
+    static const Controls controls = [] {
         Controls c(Layout{});
         c.place_seats();
         c.place_pot_and_board();
@@ -98,8 +98,10 @@ Controls::Controls() {
         c.place_action_area();
         return c;
     }();
-    controls_ = start_state.controls_;
+    return controls;
 }
+
+Controls::Controls() : controls_(start_state().controls_) {}
 
 void Controls::place_seats() {
     using namespace ctl;

@@ -174,9 +174,7 @@ class Controls {
     void set_caption(ControlId id, std::string text) { (*this)[id].caption = std::move(text); }
     // A number as the table shows it (number_text), written into the caption's own room.
     void set_number(ControlId id, std::int64_t value) {
-        std::string& caption = (*this)[id].caption;
-        caption.clear();
-        append_number_text(caption, value);
+        assign_number_text((*this)[id].caption, value);
     }
     const std::string& caption(ControlId id) const { return (*this)[id].caption; }
     // Shows the card-grid cell on a picture; cells outside the grid are a run-time error.
@@ -188,6 +186,7 @@ class Controls {
   private:
     struct Layout {};
     explicit Controls(Layout) {}
+    static const Controls& start_state();
     void place_seats();
     void place_pot_and_board();
     void place_table_centre();

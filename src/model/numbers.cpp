@@ -7,32 +7,42 @@
 
 namespace holdem {
 
-namespace {
-
-struct NumberBuffer {
-    char text[24];
-    std::size_t size;
-};
-
-NumberBuffer format_number(std::int64_t value) {
-    NumberBuffer b;
-    char* start = b.text;
-    if (value >= 0) *start++ = ' ';
-    b.size =
-        static_cast<std::size_t>(std::to_chars(start, b.text + sizeof b.text, value).ptr - b.text);
-    return b;
-}
-
-}  // namespace
-
 std::string number_text(std::int64_t value) {
-    const NumberBuffer b = format_number(value);
-    return std::string(b.text, b.size);
+    std::string text;
+    assign_number_text(text, value);
+    return text;
 }
 
 void append_number_text(std::string& out, std::int64_t value) {
-    const NumberBuffer b = format_number(value);
-    out.append(b.text, b.size);
+    out += number_text(value);
+}
+
+void assign_number_text(std::string& out, std::int64_t value) {
+    // Two digits at a time into the text itself: copying a freshly formatted buffer costs
+    // more than the formatting, as the copy's wide reads wait for the narrow writes.
+    static constexpr char digit_pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::size_t digits = 1;
+    for (std::uint64_t power = 10; digits < 20 && magnitude >= power; power *= 10)
+        ++digits;
+    if (out.size() != digits + 1) out.resize(digits + 1);
+    char* at = out.data() + digits + 1;
+    for (; magnitude >= 100; magnitude /= 100) {
+        const std::size_t pair = static_cast<std::size_t>(magnitude % 100) * 2;
+        *--at = digit_pairs[pair + 1];
+        *--at = digit_pairs[pair];
+    }
+    if (magnitude >= 10) {
+        *--at = digit_pairs[magnitude * 2 + 1];
+        *--at = digit_pairs[magnitude * 2];
+    } else {
+        *--at = static_cast<char>('0' + magnitude);
+    }
+    *--at = value < 0 ? '-' : ' ';
 }
 
 bool shows_number(std::string_view text, std::int64_t value) {

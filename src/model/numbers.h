@@ -21,6 +21,8 @@ class ChipOverflow : public std::overflow_error {
 std::string number_text(std::int64_t value);
 // The same, added to the end of `out` (reusing its room).
 void append_number_text(std::string& out, std::int64_t value);
+// The text replaced by number_text(value), written in place.
+void assign_number_text(std::string& out, std::int64_t value);
 // Whether the text is exactly number_text(value), without building it.
 bool shows_number(std::string_view text, std::int64_t value);
 

@@ -5,21 +5,6 @@
 
 namespace holdem {
 
-std::uint64_t splitmix64(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-void SeededRandom::reseed() {
-    state_ = splitmix64(seed_state_);
-}
-
-float SeededRandom::next() {
-    return unit_float(splitmix64(state_));
-}
-
 namespace {
 
 std::uint64_t seed_from_clock() {
@@ -34,6 +19,8 @@ std::uint64_t seed_from_clock() {
 
 }  // namespace
 
-ClockRandom::ClockRandom() : SeededRandom(seed_from_clock()) {}
+std::unique_ptr<Random> clock_random() {
+    return std::make_unique<SeededRandom>(seed_from_clock());
+}
 
 }  // namespace holdem

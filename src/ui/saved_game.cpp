@@ -21,7 +21,7 @@ SavedGameFound SavedGame::look(const QString& path) {
     std::string why = "it cannot be read";
     if (text) {
         auto loaded =
-            load_snapshot(*text, std::make_unique<ClockRandom>(), std::make_unique<ClockRandom>());
+            load_snapshot(*text, clock_random(), clock_random());
         if (auto* game = std::get_if<LoadedGame>(&loaded)) {
             found.game = std::move(*game);
             return found;

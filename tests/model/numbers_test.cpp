@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace holdem {
@@ -14,8 +15,28 @@ TEST(NumberText, BlankBeforeZeroAndPositiveMinusBeforeNegative) {
     EXPECT_EQ(number_text(-5), "-5");
     EXPECT_EQ(number_text(2147483647), " 2147483647");
     EXPECT_EQ(number_text(-2147483648LL), "-2147483648");
-    for (std::int64_t v : {0LL, 7LL, 1000LL, -5LL, 2147483647LL, -2147483648LL})
+    EXPECT_EQ(number_text(INT64_MIN), "-9223372036854775808");
+    std::string caption = "Prize money";  // rewritten in place, longer or shorter
+    const std::int64_t values[] = {0,
+                                   7,
+                                   9,
+                                   10,
+                                   99,
+                                   100,
+                                   1000,
+                                   -5,
+                                   -10,
+                                   2147483647,
+                                   -2147483648LL,
+                                   999999999999999999LL,
+                                   1000000000000000000LL,
+                                   INT64_MAX,
+                                   INT64_MIN};
+    for (std::int64_t v : values) {
         EXPECT_TRUE(shows_number(number_text(v), v)) << v;
+        assign_number_text(caption, v);
+        EXPECT_EQ(caption, number_text(v));
+    }
     for (const char* wrong : {"1000", " 01000", " 100", "-1000", " 1000 ", "All in", " "})
         EXPECT_FALSE(shows_number(wrong, 1000)) << wrong;
 }
