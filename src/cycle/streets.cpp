@@ -33,9 +33,7 @@ void deal_street(Table& t, Street street) {
         t.controls.set_cell(picture, t.deck[deck_pos::board(i)]);
     }
     dealt(t, street) = true;
-    chips_to_pot(t, street);
-    for (int k = 1; k <= seat_count; ++k)
-        chips_player_hide(t, k);
+    chips_to_pot(t, street);  // which also puts every seat's pile away
     t.raiservalue = 0;
     if (street == Street::flop) t.controls.hide(ctl::rank_line);
     if (first_time) notify(t, [&](TableObserver& o) { o.street_dealt(t, street); });

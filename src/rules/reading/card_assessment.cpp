@@ -9,8 +9,10 @@ namespace holdem {
 
 namespace {
 
+// In place: most fields already hold a blank or nothing.
 void blank(std::string& text) {
-    text = " ";
+    text.resize(1);
+    text[0] = ' ';
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ void evaluate_ultimate_winner(Table& t, const std::array<std::int32_t, seat_coun
     }
     // With several best seats the line of the highest-numbered one remains.
     const Player& best = t.seat(last_best);
-    t.controls.set_caption(ctl::winnerlabel, best.caption + " " + best.handvalue);
+    t.controls[ctl::winnerlabel].caption.assign(best.caption).append(" ").append(best.handvalue);
     for (int k = 1; k <= seat_count; ++k)
         if (t.seat(k).handrank == 0) t.seat(k).handrank = 5;
 }
