@@ -28,55 +28,144 @@ std::int32_t classic_number(const SevenCards& cards) {
     return number;
 }
 
-std::int32_t classic_number(CardMask hole, CardMask board, int first_rank, int second_rank) {
-    const CardMask all = hole | board;
-    unsigned lane[4];
-    for (int s = 0; s < 4; ++s)
-        lane[s] = static_cast<unsigned>(all >> (16 * s)) & 0x1FFFu;
-    const unsigned present = lane[0] | lane[1] | lane[2] | lane[3];
-    auto count = [&](int rank) {
-        return ((lane[0] >> rank) & 1) + ((lane[1] >> rank) & 1) + ((lane[2] >> rank) & 1) +
-               ((lane[3] >> rank) & 1);
-    };
-    // The reading's rules on a hand's two cards and seven, worked out from the masks.
-    std::int32_t number = 100 + std::max(first_rank, second_rank) + 1;
-    const int nA = static_cast<int>(count(first_rank)), nB = static_cast<int>(count(second_rank));
-    int pairing = 0, pair_rank = -1;  // the pairs rules in order, as pairs_of applies them
-    auto set = [&](int p, int r) { pairing = p, pair_rank = r; };
-    if (nA == 2) set(200, first_rank);
-    if (nB == 2) set(200, second_rank);
-    if (first_rank != second_rank && nA == 2 && nB == 2)
-        set(300, std::max(first_rank, second_rank));
-    if (nA == 3) set(400, first_rank);
-    if (nB == 3) set(400, second_rank);
-    if (nA == 3 && nB == 2) set(700, first_rank);
-    if (nA == 2 && nB == 3) set(700, second_rank);
-    if (nA == 4) set(800, first_rank);
-    if (nB == 4) set(800, second_rank);
-    if (pairing) number = std::max(number, pairing + pair_rank + 1);
-    auto window = [](int top) { return top == 3 ? (1u << 12) | 0b1111u : 0b11111u << (top - 4); };
-    auto highest_window = [&](int key) {
-        if (key == 12) return (present & window(12)) == window(12) ? 12 : -1;
-        for (int top = std::min(key + 4, 12); top >= std::max(key, 4); --top)
-            if ((present & window(top)) == window(top)) return top;
-        if (key <= 3 && (present & window(3)) == window(3)) return 3;
-        return -1;
-    };
-    int straight = highest_window(std::max(first_rank, second_rank));
-    if (straight < 0) straight = highest_window(std::min(first_rank, second_rank));
+namespace {
+
+// Each card code's rank index and suit, looked up rather than divided out for the many hands.
+struct RankAndSuit {
+    std::uint8_t rank = 0, suit = 0;
+};
+constexpr std::array<RankAndSuit, 53> rank_and_suit = [] {
+    std::array<RankAndSuit, 53> cards{};
+    for (CardCode c = 1; c <= 52; ++c)
+        cards[static_cast<std::size_t>(c)] = {static_cast<std::uint8_t>(rank_index(c)),
+                                              static_cast<std::uint8_t>(card_suit(c))};
+    return cards;
+}();
+
+// The tops of the five-rank windows a set of ranks fills, one bit per top (3 is A-2-3-4-5).
+constexpr std::array<std::uint16_t, 1 << 13> window_tops = [] {
+    std::array<std::uint16_t, 1 << 13> tops{};
+    for (unsigned ranks = 0; ranks < tops.size(); ++ranks) {
+        const unsigned runs = ranks & ranks >> 1 & ranks >> 2 & ranks >> 3 & ranks >> 4;
+        const bool wheel = (ranks & 0b1'0000'0000'1111u) == 0b1'0000'0000'1111u;
+        tops[ranks] = static_cast<std::uint16_t>(runs << 4 | static_cast<unsigned>(wheel) << 3);
+    }
+    return tops;
+}();
+
+// The windows a hand card's rank tests as a key: the ace tests 10-A only, any other rank the
+// windows from its own to four above it, and the ranks up to 5 the wheel too.
+constexpr std::array<unsigned, 13> key_windows = [] {
+    std::array<unsigned, 13> windows{};
+    for (int key = 0; key < 13; ++key) {
+        if (key == 12) {
+            windows[12] = 1u << 12;
+            continue;
+        }
+        for (int top = std::max(key, 4); top <= std::min(key + 4, 12); ++top)
+            windows[static_cast<std::size_t>(key)] |= 1u << top;
+        if (key <= 3) windows[static_cast<std::size_t>(key)] |= 1u << 3;
+    }
+    return windows;
+}();
+
+// What the pairs rules file for the counts of the two hand cards' ranks among the seven cards
+// (1 … 4 each) and whether the hand is a pair: the category's base (0 for none) and whose rank
+// names it (0 the first card's, 1 the second's, 2 the higher one's).
+struct PairsRule {
+    std::int16_t base = 0;
+    std::int8_t rank_of = 0;
+};
+constexpr std::size_t pairs_rule_index(int nA, int nB, bool same_rank) {
+    return static_cast<std::size_t>((nA * 5 + nB) * 2 + same_rank);
+}
+constexpr std::array<PairsRule, 5 * 5 * 2> pairs_rules = [] {
+    std::array<PairsRule, 5 * 5 * 2> rules{};
+    for (int nA = 0; nA <= 4; ++nA)
+        for (int nB = 0; nB <= 4; ++nB)
+            for (bool same : {false, true}) {
+                PairsRule r;
+                // The rules in the reading's order; a later one that fires overwrites.
+                auto set = [&](int base, int rank_of) {
+                    r = {static_cast<std::int16_t>(base), static_cast<std::int8_t>(rank_of)};
+                };
+                if (nA == 2) set(200, 0);
+                if (nB == 2) set(200, 1);
+                if (!same && nA == 2 && nB == 2) set(300, 2);
+                if (nA == 3) set(400, 0);
+                if (nB == 3) set(400, 1);
+                if (nA == 3 && nB == 2) set(700, 0);
+                if (nA == 2 && nB == 3) set(700, 1);
+                if (nA == 4) set(800, 0);
+                if (nB == 4) set(800, 1);
+                rules[pairs_rule_index(nA, nB, same)] = r;
+            }
+    return rules;
+}();
+
+int highest_bit(unsigned bits) {
+    return static_cast<int>(std::bit_width(bits)) - 1;  // -1 for none
+}
+
+}  // namespace
+
+void add_card(ClassicBoard& b, CardCode c) {
+    const RankAndSuit card = rank_and_suit[static_cast<std::size_t>(c)];
+    b.cards |= CardMask{1} << (16 * card.suit + card.rank);
+    b.ranks |= 1u << card.rank;
+    ++b.rank_counts[card.rank];
+    if (++b.suit_counts[card.suit] == 5) b.flush_suit = static_cast<std::int8_t>(card.suit);
+}
+
+ClassicBoard classic_board(const std::array<CardCode, 5>& board) {
+    ClassicBoard b;
+    for (CardCode c : board)
+        add_card(b, c);
+    return b;
+}
+
+namespace {
+
+// Inlined into the estimates' inner loop, which calls it for every hand of every deal.
+[[gnu::always_inline]] inline std::int32_t number_of(const ClassicBoard& board, CardCode first,
+                                                     CardCode second) {
+    const RankAndSuit a = rank_and_suit[static_cast<std::size_t>(first)];
+    const RankAndSuit b = rank_and_suit[static_cast<std::size_t>(second)];
+    // The reading's rules on a hand's two cards and seven, worked out from the board's counts.
+    const bool same_rank = a.rank == b.rank;
+    const int nA = board.rank_counts[a.rank] + 1 + same_rank;
+    const int nB = board.rank_counts[b.rank] + 1 + same_rank;
+    const int high = std::max(a.rank, b.rank), low = std::min(a.rank, b.rank);
+    const PairsRule rule = pairs_rules[pairs_rule_index(nA, nB, same_rank)];
+    const int named[] = {a.rank, b.rank, high};
+    std::int32_t number = 100 + high + 1;
+    if (rule.base) number = std::max(number, rule.base + named[rule.rank_of] + 1);
+    // The higher hand card's key first; the lower one's only when that finds no straight.
+    const unsigned tops = window_tops[board.ranks | 1u << a.rank | 1u << b.rank];
+    const int by_high = highest_bit(tops & key_windows[static_cast<std::size_t>(high)]);
+    const int straight =
+        by_high >= 0 ? by_high : highest_bit(tops & key_windows[static_cast<std::size_t>(low)]);
     if (straight >= 0) number = std::max(number, 500 + straight + 1);
-    int suit = -1;
-    for (int s = 0; s < 4; ++s)
-        if (std::popcount(lane[s]) >= 5) suit = s;
+    // Seven cards hold at most one flush: the board's own, or one of a hand card's suit.
+    const int same_suit = a.suit == b.suit;
+    int suit = board.flush_suit;
+    if (board.suit_counts[a.suit] + 1 + same_suit >= 5) suit = a.suit;
+    if (board.suit_counts[b.suit] + 1 + same_suit >= 5) suit = b.suit;
     if (suit >= 0) {
         number = std::max(number, 600 + suit + 1);
-        int run = -1;
-        for (int top = 12; top >= 3 && run < 0; --top)
-            if ((lane[suit] & window(top)) == window(top)) run = top;
+        const CardMask all = board.cards | CardMask{1} << (16 * a.suit + a.rank) |
+                             CardMask{1} << (16 * b.suit + b.rank);
+        const int run = highest_bit(window_tops[(all >> (16 * suit)) & 0x1FFFu]);
         if (run >= 0 && straight >= 0) number = std::max(number, 900 + run + 1);
         if (run == 12) number = std::max(number, 1000 + suit + 1);
     }
     return number;
+}
+
+}  // namespace
+
+std::int32_t classic_number(const ClassicBoard& board, CardCode first, CardCode second) {
+    return number_of(board, first, second);
 }
 
 namespace {
@@ -87,19 +176,46 @@ struct Draws {
     std::uint64_t state;
     std::uint64_t spare = 0;
     bool has_spare = false;
-    int below(int n) {
-        std::uint64_t bits;
-        if (has_spare) {
-            bits = spare;
-        } else {
-            spare = splitmix64(state);
-            bits = spare >> 32;
-            spare &= 0xFFFFFFFFu;
+
+    // A partial shuffle: positions 0 … needed-1 of the first `count` cards each swap with a
+    // card drawn from the rest, two draws to a step of the generator.
+    void shuffle_front(std::array<CardCode, 52>& cards, int count, int needed) {
+        auto swap_in = [&](int i, std::uint64_t bits) {
+            const auto left = static_cast<std::uint64_t>(count - i);
+            std::swap(cards[static_cast<std::size_t>(i)],
+                      cards[static_cast<std::size_t>(i + static_cast<int>(bits * left >> 32))]);
+        };
+        int i = 0;
+        if (has_spare && needed > 0) {
+            swap_in(i++, spare);
+            has_spare = false;
         }
-        has_spare = !has_spare;
-        return static_cast<int>(bits * static_cast<std::uint64_t>(n) >> 32);
+        for (; i + 1 < needed; i += 2) {
+            const std::uint64_t word = splitmix64(state);
+            swap_in(i, word >> 32);
+            swap_in(i + 1, word & 0xFFFFFFFFu);
+        }
+        if (i < needed) {
+            const std::uint64_t word = splitmix64(state);
+            swap_in(i, word >> 32);
+            spare = word & 0xFFFFFFFFu;
+            has_spare = true;
+        }
     }
 };
+
+// The median standing of `samples` deals when `left` of them are still to come, or 0 while
+// those could still change it: the median is the first standing counted in more than half the
+// deals, however the rest fall.
+int settled_median(const std::array<int, 6>& standings, int samples, int left) {
+    int counted = 0;
+    for (int standing = 1; standing <= 5; ++standing) {
+        counted += standings[standing];
+        if (2 * counted > samples) return standing;
+        if (2 * (counted + left) > samples) return 0;
+    }
+    return 5;
+}
 
 // The standing the seat holds in most of `samples` deals of the unseen cards: the rest of the
 // board and two cards for each of `opponents` seats still in the hand.
@@ -116,29 +232,36 @@ int median_standing(CardCode first, CardCode second, const std::array<CardCode, 
 
     std::array<int, 6> standings{};  // how often each standing 1 … 5 came up
     const int needed = 2 * opponents + 5 - shown;
+    ClassicBoard shown_cards;  // each deal adds the rest of its board
+    CardMask shown_mask = 0;
+    for (int i = 0; i < shown; ++i) {
+        add_card(shown_cards, board[i]);
+        shown_mask |= card_bit(board[i]);
+    }
     for (int sample = 0; sample < samples; ++sample) {
         // The first `needed` unseen cards of a partial shuffle: the rest of the board, then two
         // cards for each opponent.
-        for (int i = 0; i < needed; ++i)
-            std::swap(unseen[i], unseen[i + draws.below(unseen_count - i)]);
-        std::array<CardCode, 5> full = board;
-        for (int i = shown; i < 5; ++i)
-            full[i] = unseen[i - shown];
+        draws.shuffle_front(unseen, unseen_count, needed);
         const CardCode* dealt = unseen.data() + (5 - shown);
-        // Under the standard ranking the shared board is one mask, and each hand a few bits more.
-        CardMask board_mask = 0;
-        for (CardCode c : full)
-            board_mask |= card_bit(c);
+        // The shared board once per deal: a mask for the standard ranking, each hand a few bits
+        // more; the classic reading's counts, each hand two cards more.
+        CardMask board_mask = shown_mask;
+        ClassicBoard classic = shown_cards;
+        for (int i = 0; i < 5 - shown; ++i) {
+            board_mask |= card_bit(unseen[static_cast<std::size_t>(i)]);
+            if (ranking == Ranking::classic) add_card(classic, unseen[static_cast<std::size_t>(i)]);
+        }
         auto value = [&](CardCode a, CardCode b) -> std::int32_t {
-            const CardMask hole = card_bit(a) | card_bit(b);
             if (ranking == Ranking::standard)
-                return static_cast<std::int32_t>(standard_strength(board_mask | hole));
-            return classic_number(hole, board_mask, rank_index(a), rank_index(b));
+                return static_cast<std::int32_t>(
+                    standard_strength(board_mask | card_bit(a) | card_bit(b)));
+            return number_of(classic, a, b);
         };
         const std::int32_t mine = value(first, second);
-        std::array<std::int32_t, seat_count> better{};
+        std::array<std::int32_t, seat_count> better;  // the first `distinct_better` are set
         int distinct_better = 0;
-        for (int o = 0; o < opponents; ++o) {
+        // Four better hands make the seat's standing 5, whatever the rest hold.
+        for (int o = 0; o < opponents && distinct_better < 4; ++o) {
             const std::int32_t theirs = value(dealt[2 * o], dealt[2 * o + 1]);
             if (theirs <= mine) continue;
             bool seen = false;
@@ -147,13 +270,11 @@ int median_standing(CardCode first, CardCode second, const std::array<CardCode, 
             if (!seen) better[distinct_better++] = theirs;
         }
         ++standings[std::min(5, 1 + distinct_better)];
+        // Once the deals still to come could no longer move the median, it is the answer.
+        if (const int decided = settled_median(standings, samples, samples - sample - 1))
+            return decided;
     }
-    int counted = 0;
-    for (int standing = 1; standing <= 5; ++standing) {
-        counted += standings[standing];
-        if (2 * counted > samples) return standing;
-    }
-    return 5;
+    return settled_median(standings, samples, 0);
 }
 
 // Before the flop a seat knows only its two cards, so its standing depends on their ranks,

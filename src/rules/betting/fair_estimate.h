@@ -19,9 +19,18 @@ inline constexpr int fair_samples = 40;
 int fair_handrank(Table& t, int seat);
 
 // The classic hand number of seven cards, as the assessment and evaluator would give it, worked
-// out without their texts (for the many deals of an estimate): from read cards, or from the
-// masks of the two hand cards and the board with the hand cards' ranks.
+// out without their texts (for the many deals of an estimate): from read cards, or from two
+// hand cards and what the classic reading needs of the board, worked out once per board.
 std::int32_t classic_number(const SevenCards& cards);
-std::int32_t classic_number(CardMask hole, CardMask board, int first_rank, int second_rank);
+struct ClassicBoard {
+    CardMask cards = 0;
+    unsigned ranks = 0;  // one bit per rank present
+    std::array<std::uint8_t, 13> rank_counts{};
+    std::array<std::uint8_t, 4> suit_counts{};
+    std::int8_t flush_suit = -1;  // the suit of a flush on the board itself
+};
+ClassicBoard classic_board(const std::array<CardCode, 5>& board);
+void add_card(ClassicBoard& board, CardCode card);
+std::int32_t classic_number(const ClassicBoard& board, CardCode first, CardCode second);
 
 }  // namespace holdem

@@ -24,12 +24,9 @@ TEST(FairEstimate, ClassicNumbersFromMasksAgreeWithTheAssessment) {
             } while (taken & (1ull << c));
             taken |= 1ull << c;
         }
-        CardMask board = 0;
-        for (int i = 2; i < 7; ++i)
-            board |= card_bit(codes[i]);
-        ASSERT_EQ(classic_number(card_bit(codes[0]) | card_bit(codes[1]), board,
-                                 rank_index(codes[0]), rank_index(codes[1])),
-                  read_classic_hand(codes).number)
+        const ClassicBoard board =
+            classic_board({codes[2], codes[3], codes[4], codes[5], codes[6]});
+        ASSERT_EQ(classic_number(board, codes[0], codes[1]), read_classic_hand(codes).number)
             << convert2card(codes[0]) << convert2card(codes[1]);
     }
 }
