@@ -5,6 +5,7 @@ set(HOLDEM_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/final-table-holdem)
 set(HOLDEM_ICON_SIZES 16 22 24 32 48 64 128 256 512)
 
 install(TARGETS final-table-holdem RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS holdem_sound LIBRARY DESTINATION ${HOLDEM_SOUND_MODULE_DESTINATION})
 install(FILES data/${HOLDEM_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${HOLDEM_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/${HOLDEM_APP_ID}.svg
@@ -19,6 +20,7 @@ install(FILES ${HOLDEM_FONT_LICENCE_COPY} DESTINATION ${HOLDEM_DOC_DIR} RENAME L
 # The files an install holds, relative to its prefix: the install checks compare against it.
 set(HOLDEM_INSTALLED_FILES
     ${CMAKE_INSTALL_BINDIR}/final-table-holdem
+    ${HOLDEM_SOUND_MODULE_DESTINATION}/libholdem_sound.so
     ${CMAKE_INSTALL_DATADIR}/applications/${HOLDEM_APP_ID}.desktop
     ${CMAKE_INSTALL_DATADIR}/metainfo/${HOLDEM_APP_ID}.metainfo.xml
     ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps/${HOLDEM_APP_ID}.svg

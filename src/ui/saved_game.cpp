@@ -20,8 +20,7 @@ SavedGameFound SavedGame::look(const QString& path) {
     const std::optional<std::string> text = read_whole_file(where);
     std::string why = "it cannot be read";
     if (text) {
-        auto loaded =
-            load_snapshot(*text, clock_random(), clock_random());
+        auto loaded = load_snapshot(*text, clock_random(), clock_random());
         if (auto* game = std::get_if<LoadedGame>(&loaded)) {
             found.game = std::move(*game);
             return found;

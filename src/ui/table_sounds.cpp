@@ -1,25 +1,36 @@
 #include "ui/table_sounds.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
 
 #include "cycle/human_actions.h"
 
 namespace holdem::ui {
 
+QString find_sound_module(const QString& program_dir) {
+    for (const QString& dir : {program_dir + "/" HOLDEM_SOUND_MODULE_DIR, program_dir}) {
+        const QString path = dir + "/libholdem_sound.so";
+        if (QFileInfo::exists(path)) return path;
+    }
+    return {};
+}
+
+std::unique_ptr<SoundPlayer> load_sound_player() {
+    const QString path = find_sound_module(QCoreApplication::applicationDirPath());
+    if (path.isEmpty()) return nullptr;
+    // The module stays loaded for the life of the program, as its player does.
+    QLibrary module(path);
+    const auto make = reinterpret_cast<MakeSoundPlayer>(module.resolve(sound_player_entry));
+    return make ? std::unique_ptr<SoundPlayer>(make()) : nullptr;
+}
+
 TableSounds::TableSounds(bool use_device) {
-    // No device (a server, a CI machine, a desktop with its sound off): nothing is loaded and
+    // No device (a server, a CI machine, a desktop with its sound off) or no sound module:
     // every sound is silently skipped.
     if (!use_device) return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    audible_ = !device.isNull();
-    if (!audible_) return;
-    const char* files[sound_count] = {"turn", "chips", "deal", "pot"};
-    for (std::size_t i = 0; i < sound_count; ++i) {
-        effects_[i] = std::make_unique<QSoundEffect>(device);
-        effects_[i]->setSource(QUrl(QString("qrc:/sounds/%1.wav").arg(files[i])));
-        effects_[i]->setVolume(i == static_cast<std::size_t>(Sound::turn) ? 0.8f : 0.5f);
-    }
+    player_ = load_sound_player();
+    audible_ = player_ != nullptr;
 }
 
 TableSounds::~TableSounds() = default;
@@ -34,7 +45,7 @@ void TableSounds::play(Sound sound) {
     if (muted_) return;
     const auto i = static_cast<std::size_t>(sound);
     ++requested_[i];
-    if (effects_[i] && effects_[i]->status() != QSoundEffect::Error) effects_[i]->play();
+    if (player_) player_->play(i);
 }
 
 }  // namespace holdem::ui

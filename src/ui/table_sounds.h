@@ -2,11 +2,11 @@
 // a pot pushed. Without a sound device the game plays silently; muted, it asks for nothing.
 #pragma once
 
-#include <QSoundEffect>
 #include <array>
 #include <memory>
 
 #include "model/observer.h"
+#include "ui/sound_player.h"
 
 namespace holdem::ui {
 
@@ -41,7 +41,7 @@ class TableSounds final : public TableObserver {
     void play(Sound sound);
 
     static constexpr std::size_t sound_count = 4;
-    std::array<std::unique_ptr<QSoundEffect>, sound_count> effects_;
+    std::unique_ptr<SoundPlayer> player_;
     std::array<int, sound_count> requested_{};
     bool audible_ = false;
     bool muted_ = false;

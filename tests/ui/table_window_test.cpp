@@ -1,5 +1,6 @@
 // The window under Qt's offscreen platform: the splash, the table's start state, a hand played
 // through real widget clicks and typing, and resizing.
+#include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -14,6 +15,7 @@
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
 #include "ui/saved_game.h"
+#include "ui/sound_player.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
 
@@ -81,6 +83,7 @@ class TableWindowTest : public QObject {
     void optionsTakeEffectAndAreKept();
     void endOfGameShowsTheOutcome();
     void aClosedTournamentIsResumedAndABrokenOneSetAside();
+    void theSoundModuleIsFoundWhereAnInstallPutsIt();
 };
 
 void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
@@ -345,6 +348,20 @@ void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
     QVERIFY(!found.notice.contains('\n'));
     QVERIFY(!QFile::exists(saved));
     QVERIFY(QFile::exists(saved + ".corrupt"));
+}
+
+void TableWindowTest::theSoundModuleIsFoundWhereAnInstallPutsIt() {
+    QTemporaryDir root;
+    const QString bin = root.filePath(HOLDEM_INSTALL_BINDIR);
+    const QString module_dir = root.filePath(HOLDEM_SOUND_MODULE_DESTINATION);
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(module_dir));
+    QCOMPARE(find_sound_module(bin), QString());  // none: the game plays silently
+    const QString module = module_dir + "/libholdem_sound.so";
+    QVERIFY(QFile::copy(HOLDEM_SOUND_MODULE_FILE, module));
+    QCOMPARE(QFileInfo(find_sound_module(bin)).canonicalFilePath(),
+             QFileInfo(module).canonicalFilePath());
+    QLibrary loaded(module);
+    QVERIFY2(loaded.resolve(sound_player_entry) != nullptr, qPrintable(loaded.errorString()));
 }
 
 QTEST_MAIN(TableWindowTest)
