@@ -1,5 +1,6 @@
 #include "model/numbers.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -26,9 +27,30 @@ void assign_number_text(std::string& out, std::int64_t value) {
         "8081828384858687888990919293949596979899";
     std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    std::size_t digits = 1;
-    for (std::uint64_t power = 10; digits < 20 && magnitude >= power; power *= 10)
-        ++digits;
+    // Digits from the bit length (1233 / 4096 is about log10(2)), and one comparison with
+    // the power of ten settles the rest (the first entry is 0, so that 0 has one digit).
+    static constexpr std::uint64_t tens[] = {0,
+                                             10,
+                                             100,
+                                             1'000,
+                                             10'000,
+                                             100'000,
+                                             1'000'000,
+                                             10'000'000,
+                                             100'000'000,
+                                             1'000'000'000,
+                                             10'000'000'000,
+                                             100'000'000'000,
+                                             1'000'000'000'000,
+                                             10'000'000'000'000,
+                                             100'000'000'000'000,
+                                             1'000'000'000'000'000,
+                                             10'000'000'000'000'000,
+                                             100'000'000'000'000'000,
+                                             1'000'000'000'000'000'000,
+                                             10'000'000'000'000'000'000u};
+    const auto estimate = static_cast<std::size_t>(std::bit_width(magnitude) * 1233 >> 12);
+    const std::size_t digits = estimate + 1 - (magnitude < tens[estimate]);
     if (out.size() != digits + 1) out.resize(digits + 1);
     char* at = out.data() + digits + 1;
     for (; magnitude >= 100; magnitude /= 100) {
