@@ -1,5 +1,6 @@
 #include "ui/card_art.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -137,28 +138,25 @@ void CardArt::ensure(QSize cell_px, qreal device_pixel_ratio) {
     if (cell_px == cell_px_ && device_pixel_ratio == ratio_ && !cells_.empty()) return;
     cell_px_ = cell_px;
     ratio_ = device_pixel_ratio;
-    grid_ = QImage(cell_px.width() * card_grid::columns, cell_px.height() * card_grid::rows,
-                   QImage::Format_ARGB32_Premultiplied);
-    grid_.fill(Qt::transparent);
-    QPainter p(&grid_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    // Each cell is drawn on its own, and the empty ones not at all: no picture of the whole
+    // grid is kept beside the cells.
+    cells_.assign(card_grid::cells, QPixmap());
+    const QRectF r(0, 0, cell_px.width(), cell_px.height());
     for (int n = 0; n < card_grid::cells; ++n) {
-        const QRectF r(card_grid::column_of(n) * cell_px.width(),
-                       card_grid::row_of(n) * cell_px.height(), cell_px.width(), cell_px.height());
+        if (!card_grid::is_face(n) && !card_grid::is_back(n)) continue;
+        QImage image(cell_px, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
         if (card_grid::is_face(n))
             paint_face(p, r, n);
-        else if (card_grid::is_back(n))
+        else
             paint_back(p, r, n);
-    }
-    p.end();
-    cells_.clear();
-    for (int n = 0; n < card_grid::cells; ++n) {
-        QPixmap pixmap = QPixmap::fromImage(grid_.copy(card_grid::column_of(n) * cell_px.width(),
-                                                       card_grid::row_of(n) * cell_px.height(),
-                                                       cell_px.width(), cell_px.height()));
+        p.end();
+        QPixmap pixmap = QPixmap::fromImage(std::move(image));
         pixmap.setDevicePixelRatio(device_pixel_ratio);
-        cells_.push_back(std::move(pixmap));
+        cells_[static_cast<std::size_t>(n)] = std::move(pixmap);
     }
 }
 

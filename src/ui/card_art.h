@@ -3,7 +3,6 @@
 // pixel size the table shows a card at, so cards stay crisp at any scale.
 #pragma once
 
-#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <vector>
@@ -12,12 +11,11 @@ namespace holdem::ui {
 
 class CardArt {
   public:
-    // Draws the grid with cells of `cell_px` device pixels, unless it already has that size.
+    // Draws the grid's cells at `cell_px` device pixels, unless they already have that size.
     void ensure(QSize cell_px, qreal device_pixel_ratio);
-    // GraphicCell(n): the picture of cell n; a null pixmap for a cell outside the grid.
+    // GraphicCell(n): the picture of cell n; a null pixmap for an empty cell or one outside
+    // the grid.
     const QPixmap& cell(int n) const;
-    // The whole grid as one picture.
-    const QImage& grid() const { return grid_; }
     QSize cell_size() const { return cell_px_; }
 
     // Draws one card face or back into a rectangle.
@@ -27,7 +25,6 @@ class CardArt {
   private:
     QSize cell_px_;
     qreal ratio_ = 1.0;
-    QImage grid_;
     std::vector<QPixmap> cells_;
 };
 
