@@ -310,10 +310,7 @@ void run_out_to_showdown(Table& t) {
     evaluate_winner(t);
 }
 
-void closing_check(Table& t, int seat, CloserOrder order) {
-    if (t.flopshower != seat && t.flopshower1 != seat && t.flopshower2 != seat &&
-        t.flopshower3 != seat)
-        return;  // the seat closes no round
+void run_closing_outcomes(Table& t, int seat, CloserOrder order) {
     using enum Step;
     // The steps of each outcome (flop, turn, river, showdown) for each caller, in the orders
     // the rules give; the order only matters for what the panel shows in between.

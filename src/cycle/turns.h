@@ -45,7 +45,13 @@ void end_human_highlight(Table& t);
 
 // Who calls the closing check decides the order of its steps.
 enum class CloserOrder : std::uint8_t { Computer, HumanPassThrough, CallFold, Check };
-void closing_check(Table& t, int seat, CloserOrder order);
+void run_closing_outcomes(Table& t, int seat, CloserOrder order);
+// Most turns close no round: that is settled here, without a call.
+inline void closing_check(Table& t, int seat, CloserOrder order) {
+    if (t.flopshower == seat || t.flopshower1 == seat || t.flopshower2 == seat ||
+        t.flopshower3 == seat)
+        run_closing_outcomes(t, seat, order);
+}
 
 // Nobody left at the table can put chips in by choice.
 bool nobody_can_act(const Table& t);
