@@ -1,7 +1,7 @@
 #include "model/numbers.h"
 
+#include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -29,26 +29,13 @@ void assign_number_text(std::string& out, std::int64_t value) {
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     // Digits from the bit length (1233 / 4096 is about log10(2)), and one comparison with
     // the power of ten settles the rest (the first entry is 0, so that 0 has one digit).
-    static constexpr std::uint64_t tens[] = {0,
-                                             10,
-                                             100,
-                                             1'000,
-                                             10'000,
-                                             100'000,
-                                             1'000'000,
-                                             10'000'000,
-                                             100'000'000,
-                                             1'000'000'000,
-                                             10'000'000'000,
-                                             100'000'000'000,
-                                             1'000'000'000'000,
-                                             10'000'000'000'000,
-                                             100'000'000'000'000,
-                                             1'000'000'000'000'000,
-                                             10'000'000'000'000'000,
-                                             100'000'000'000'000'000,
-                                             1'000'000'000'000'000'000,
-                                             10'000'000'000'000'000'000u};
+    static constexpr auto tens = [] {
+        std::array<std::uint64_t, 20> powers{};  // 0, 10, 100, … 10^19
+        std::uint64_t power = 1;
+        for (std::size_t i = 1; i < powers.size(); ++i)
+            powers[i] = power *= 10;
+        return powers;
+    }();
     const auto estimate = static_cast<std::size_t>(std::bit_width(magnitude) * 1233 >> 12);
     const std::size_t digits = estimate + 1 - (magnitude < tens[estimate]);
     if (out.size() != digits + 1) out.resize(digits + 1);

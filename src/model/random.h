@@ -52,5 +52,4 @@ class SeededRandom final : public Random {
 // no two decks repeat and a game saved before a deal deals the same cards when taken up again.
 std::unique_ptr<Random> clock_random();
 
-
 }  // namespace holdem

@@ -30,7 +30,6 @@ TableSounds::TableSounds(bool use_device) {
     // every sound is silently skipped.
     if (!use_device) return;
     player_ = load_sound_player();
-    audible_ = player_ != nullptr;
 }
 
 TableSounds::~TableSounds() = default;

@@ -21,8 +21,6 @@ class TableSounds final : public TableObserver {
 
     void set_muted(bool muted) { muted_ = muted; }
     bool muted() const { return muted_; }
-    // Whether a sound device was found to play on.
-    bool audible() const { return audible_; }
     // How many times each sound was asked for (not muted), device or not.
     int requested(Sound sound) const { return requested_[static_cast<std::size_t>(sound)]; }
 
@@ -43,7 +41,6 @@ class TableSounds final : public TableObserver {
     static constexpr std::size_t sound_count = 4;
     std::unique_ptr<SoundPlayer> player_;
     std::array<int, sound_count> requested_{};
-    bool audible_ = false;
     bool muted_ = false;
     bool turn_was_open_ = false;
 };

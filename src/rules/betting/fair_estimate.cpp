@@ -103,12 +103,7 @@ constexpr std::array<PairsRule, 5 * 5 * 2> pairs_rules = [] {
     return rules;
 }();
 
-int highest_bit(unsigned bits) {
-    return static_cast<int>(std::bit_width(bits)) - 1;  // -1 for none
-}
-
-}  // namespace
-
+// Puts one more card on a board.
 void add_card(ClassicBoard& b, CardCode c) {
     const RankAndSuit card = rank_and_suit[static_cast<std::size_t>(c)];
     b.cards |= CardMask{1} << (16 * card.suit + card.rank);
@@ -116,6 +111,12 @@ void add_card(ClassicBoard& b, CardCode c) {
     ++b.rank_counts[card.rank];
     if (++b.suit_counts[card.suit] == 5) b.flush_suit = static_cast<std::int8_t>(card.suit);
 }
+
+int highest_bit(unsigned bits) {
+    return static_cast<int>(std::bit_width(bits)) - 1;  // -1 for none
+}
+
+}  // namespace
 
 ClassicBoard classic_board(const std::array<CardCode, 5>& board) {
     ClassicBoard b;
@@ -233,29 +234,23 @@ int median_standing(CardCode first, CardCode second, const std::array<CardCode, 
     std::array<int, 6> standings{};  // how often each standing 1 … 5 came up
     const int needed = 2 * opponents + 5 - shown;
     ClassicBoard shown_cards;  // each deal adds the rest of its board
-    CardMask shown_mask = 0;
-    for (int i = 0; i < shown; ++i) {
+    for (int i = 0; i < shown; ++i)
         add_card(shown_cards, board[i]);
-        shown_mask |= card_bit(board[i]);
-    }
     for (int sample = 0; sample < samples; ++sample) {
         // The first `needed` unseen cards of a partial shuffle: the rest of the board, then two
         // cards for each opponent.
         draws.shuffle_front(unseen, unseen_count, needed);
         const CardCode* dealt = unseen.data() + (5 - shown);
-        // The shared board once per deal: a mask for the standard ranking, each hand a few bits
-        // more; the classic reading's counts, each hand two cards more.
-        CardMask board_mask = shown_mask;
-        ClassicBoard classic = shown_cards;
-        for (int i = 0; i < 5 - shown; ++i) {
-            board_mask |= card_bit(unseen[static_cast<std::size_t>(i)]);
-            if (ranking == Ranking::classic) add_card(classic, unseen[static_cast<std::size_t>(i)]);
-        }
+        // The shared board once per deal; each hand is its two cards more (for the standard
+        // ranking a few bits on the board's mask).
+        ClassicBoard full = shown_cards;
+        for (int i = 0; i < 5 - shown; ++i)
+            add_card(full, unseen[static_cast<std::size_t>(i)]);
         auto value = [&](CardCode a, CardCode b) -> std::int32_t {
             if (ranking == Ranking::standard)
                 return static_cast<std::int32_t>(
-                    standard_strength(board_mask | card_bit(a) | card_bit(b)));
-            return number_of(classic, a, b);
+                    standard_strength(full.cards | card_bit(a) | card_bit(b)));
+            return number_of(full, a, b);
         };
         const std::int32_t mine = value(first, second);
         std::array<std::int32_t, seat_count> better;  // the first `distinct_better` are set

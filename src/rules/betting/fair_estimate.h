@@ -30,7 +30,6 @@ struct ClassicBoard {
     std::int8_t flush_suit = -1;  // the suit of a flush on the board itself
 };
 ClassicBoard classic_board(const std::array<CardCode, 5>& board);
-void add_card(ClassicBoard& board, CardCode card);
 std::int32_t classic_number(const ClassicBoard& board, CardCode first, CardCode second);
 
 }  // namespace holdem

@@ -5,6 +5,8 @@
 
 namespace holdem {
 
+using namespace std::string_view_literals;
+
 namespace {
 
 constexpr int ace = 12;
@@ -204,22 +206,22 @@ int suited_run_top(const SevenCards& cards, int suit) {
 // Written with clear and append: for texts this short that is cheaper than assign.
 void top_text(std::string& out, int rank) {
     out.clear();
-    out.append(std::string_view("Top ")).append(rank_texts[rank]);
+    out.append("Top "sv).append(rank_texts[rank]);
 }
 
 void pairs_text(std::string& out, const PairsVerdict& verdict) {
     out.clear();
-    out.append(pairing_word(verdict.pairing)).append(std::string_view(" ")).append(rank_texts[verdict.rank]);
+    out.append(pairing_word(verdict.pairing)).append(" "sv).append(rank_texts[verdict.rank]);
 }
 
 void straight_text(std::string& out, int top) {
     out.clear();
-    out.append(std::string_view("straight ")).append(rank_texts[top]);
+    out.append("straight "sv).append(rank_texts[top]);
 }
 
 void flush_text(std::string& out, int suit) {
     out.clear();
-    out.append(std::string_view("flush ")).append(suit_words[suit]);
+    out.append("flush "sv).append(suit_words[suit]);
 }
 
 namespace {

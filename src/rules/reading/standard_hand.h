@@ -30,6 +30,25 @@ constexpr CardMask card_bit(CardCode code) {
 }
 CardMask mask_of(const std::array<CardCode, 7>& cards);
 
+// Every seven-card hand once, as its mask, to `visit`: the cards in code order, the first four
+// combined once for all the hands they start.
+template <typename Visit>
+void for_each_seven_card_hand(Visit&& visit) {
+    CardMask bit[52];
+    for (int c = 0; c < 52; ++c)
+        bit[c] = card_bit(static_cast<CardCode>(c + 1));
+    for (int a = 0; a < 52; ++a)
+        for (int b = a + 1; b < 52; ++b)
+            for (int c = b + 1; c < 52; ++c)
+                for (int d = c + 1; d < 52; ++d) {
+                    const CardMask four = bit[a] | bit[b] | bit[c] | bit[d];
+                    for (int e = d + 1; e < 52; ++e)
+                        for (int f = e + 1; f < 52; ++f)
+                            for (int g = f + 1; g < 52; ++g)
+                                visit(four | bit[e] | bit[f] | bit[g]);
+                }
+}
+
 // The hand's strength: the category in the top bits, then its ranks in order of importance.
 using Strength = std::uint32_t;
 Strength standard_strength(CardMask cards);

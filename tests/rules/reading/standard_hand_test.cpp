@@ -58,23 +58,11 @@ TEST(StandardHand, EverySevenCardHandCountedByCategory) {
 #endif
     std::array<std::uint64_t, 9> counts{};
     std::uint64_t royals = 0;
-    CardMask bit[52];
-    for (int c = 0; c < 52; ++c)
-        bit[c] = card_bit(static_cast<CardCode>(c + 1));
-    for (int a = 0; a < 52; ++a)
-        for (int b = a + 1; b < 52; ++b)
-            for (int c = b + 1; c < 52; ++c)
-                for (int d = c + 1; d < 52; ++d) {
-                    const CardMask four = bit[a] | bit[b] | bit[c] | bit[d];
-                    for (int e = d + 1; e < 52; ++e)
-                        for (int f = e + 1; f < 52; ++f)
-                            for (int g = f + 1; g < 52; ++g) {
-                                const Strength s =
-                                    standard_strength(four | bit[e] | bit[f] | bit[g]);
-                                ++counts[static_cast<int>(category_of(s))];
-                                royals += s == ((8u << 26) | 12u);
-                            }
-                }
+    for_each_seven_card_hand([&](CardMask hand) {
+        const Strength s = standard_strength(hand);
+        ++counts[static_cast<int>(category_of(s))];
+        royals += s == ((8u << 26) | 12u);
+    });
     const std::array<std::uint64_t, 9> known = {23294460, 58627800, 31433400, 6461620, 6180020,
                                                 4047644,  3473184,  224848,   41584};
     EXPECT_EQ(counts, known);
