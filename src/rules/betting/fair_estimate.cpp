@@ -272,27 +272,38 @@ int median_standing(CardCode first, CardCode second, const std::array<CardCode, 
     return settled_median(standings, samples, 0);
 }
 
-// Before the flop a seat knows only its two cards, so its standing depends on their ranks,
-// whether they share a suit, and how many seats are in: worked out once, closely, and kept.
+// Before the flop: the table's standing, or one worked out on the spot and kept.
 int preflop_standing(CardCode first, CardCode second, int opponents, Ranking ranking) {
-    constexpr int preflop_samples = 1024;
-    static std::array<std::int8_t, 2 * 13 * 13 * 2 * seat_count> known{};
     int high = rank_index(first), low = rank_index(second);
     if (high < low) std::swap(high, low);
     const bool suited = card_suit(first) == card_suit(second);
-    const int index =
-        (((static_cast<int>(ranking) * 13 + high) * 13 + low) * 2 + suited) * seat_count +
-        opponents;
-    std::int8_t& standing = known[static_cast<std::size_t>(index)];
-    if (standing == 0) {
-        // Any two cards of the kind will do: clubs, and diamonds for the second unless suited.
-        const CardCode a = card_code(high + 2, 0), b = card_code(low + 2, suited ? 0 : 1);
-        Draws draws{static_cast<std::uint64_t>(index) * 0x9E3779B97F4A7C15ull + 1, 0, false};
-        standing = static_cast<std::int8_t>(
-            median_standing(a, b, {}, 0, opponents, ranking, draws, preflop_samples));
-    }
-    return standing;
+    const std::size_t index = preflop_index(ranking, high, low, suited, opponents);
+    if (const std::int8_t tabled = preflop_standings[index]) return tabled;
+    static std::array<std::int8_t, preflop_table_size> known{};
+    if (known[index] == 0)
+        known[index] = static_cast<std::int8_t>(
+            work_out_preflop_standing(ranking, high, low, suited, opponents));
+    return known[index];
 }
+
+}  // namespace
+
+std::size_t preflop_index(Ranking ranking, int high, int low, bool suited, int opponents) {
+    return static_cast<std::size_t>(
+        (((static_cast<int>(ranking) * 13 + high) * 13 + low) * 2 + suited) * seat_count +
+        opponents);
+}
+
+int work_out_preflop_standing(Ranking ranking, int high, int low, bool suited, int opponents) {
+    constexpr int preflop_samples = 1024;
+    // Any two cards of the kind will do: clubs, and diamonds for the second unless suited.
+    const CardCode a = card_code(high + 2, 0), b = card_code(low + 2, suited ? 0 : 1);
+    const auto index = preflop_index(ranking, high, low, suited, opponents);
+    Draws draws{static_cast<std::uint64_t>(index) * 0x9E3779B97F4A7C15ull + 1, 0, false};
+    return median_standing(a, b, {}, 0, opponents, ranking, draws, preflop_samples);
+}
+
+namespace {
 
 int estimate(Table& t, int seat) {
     const Player& me = t.seat(seat);

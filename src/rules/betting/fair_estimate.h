@@ -18,6 +18,16 @@ inline constexpr int fair_samples = 40;
 // draws for estimates, so the deck's draws are untouched and a seed still replays.
 int fair_handrank(Table& t, int seat);
 
+// Before the flop a seat knows only its two cards, so its standing depends on their ranks
+// (rank indexes, high ≥ low), whether they share a suit, and how many seats are in. It is
+// worked out closely, from 1024 deals, once and for all: `preflop_standings` holds every
+// answer (0 where no hand is), written by tools/make_preflop_table.cpp from
+// work_out_preflop_standing and checked against it by the tests.
+inline constexpr std::size_t preflop_table_size = 2 * 13 * 13 * 2 * seat_count;
+std::size_t preflop_index(Ranking ranking, int high, int low, bool suited, int opponents);
+int work_out_preflop_standing(Ranking ranking, int high, int low, bool suited, int opponents);
+extern const std::array<std::int8_t, preflop_table_size> preflop_standings;
+
 // The classic hand number of seven cards, as the assessment and evaluator would give it, worked
 // out without their texts (for the many deals of an estimate): from read cards, or from two
 // hand cards and what the classic reading needs of the board, worked out once per board.

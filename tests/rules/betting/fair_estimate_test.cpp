@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "rules/reading/card_assessment.h"
 #include "support/table_fixture.h"
 
@@ -29,6 +31,31 @@ TEST(FairEstimate, ClassicNumbersFromMasksAgreeWithTheAssessment) {
         ASSERT_EQ(classic_number(board, codes[0], codes[1]), read_classic_hand(codes).number)
             << convert2card(codes[0]) << convert2card(codes[1]);
     }
+}
+
+// The table the game reads before the flop holds what the estimate works out, for every hand
+// (every seventh one in the sanitized build).
+TEST(FairEstimate, PreflopTableMatchesTheEstimate) {
+    const std::size_t step = std::getenv("HOLDEM_SHORT") ? 7 : 1;
+    int tabled = 0;
+    for (Ranking ranking : {Ranking::classic, Ranking::standard})
+        for (int high = 0; high < 13; ++high)
+            for (int low = 0; low <= high; ++low)
+                for (bool suited : {false, true})
+                    for (int opponents = 1; opponents < seat_count; ++opponents) {
+                        const std::size_t i = preflop_index(ranking, high, low, suited, opponents);
+                        if (suited && low == high) {
+                            ASSERT_EQ(preflop_standings[i], 0);
+                            continue;
+                        }
+                        ++tabled;
+                        if (i % step != 0) continue;
+                        ASSERT_EQ(preflop_standings[i],
+                                  work_out_preflop_standing(ranking, high, low, suited, opponents))
+                            << "ranking " << static_cast<int>(ranking) << " ranks " << high << " "
+                            << low << " suited " << suited << " against " << opponents;
+                    }
+    EXPECT_EQ(tabled, 2 * 169 * 9);
 }
 
 TEST(FairEstimate, StandingsFromOwnCardsAndTheBoardShown) {
