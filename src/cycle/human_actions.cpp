@@ -103,9 +103,11 @@ void Command8_Click(Table& t) {
     bet_panel_hide(t);
     t.controls.hide(ctl::first_card(human_seat));
     t.controls.hide(ctl::second_card(human_seat));
+    // Folded from the moment the button is pressed: a fold that closes the river starts the
+    // showdown inside the closing check, which must neither show nor pay the folded hand.
+    human(t).fold = true;
     closing_check(t, human_seat, CloserOrder::CallFold);
     hand_on(t);
-    human(t).fold = true;
     update_pace(t);
     opening_closer(t, human_seat);
 }

@@ -180,6 +180,28 @@ TEST(HumanActions, CheckClosingTheRiverStartsTheShowdownAndHandsNothingOn) {
     EXPECT_NE(focus_name(*t), "Picture3");
 }
 
+TEST(HumanActions, AFoldClosingTheRiverIsNeitherShownNorPaid) {
+    auto t = at_human_turn([](Table& t) { t.seat(1).totalbet = 20; });
+    set_standings(*t, {1, 3, 2, 3, 3, 3, 3, 3, 3, 3});
+    t->postflop1 = t->postflop2 = t->postflop3 = true;
+    t->flopshower3 = 1;
+    const Chips human = t->seat(1).prize, third = t->seat(3).prize, pot = t->pot;
+    int shown = 0;
+    struct Shown final : TableObserver {
+        int& n;
+        explicit Shown(int& n) : n(n) {}
+        void hand_shown(const Table&, int seat) override { n += seat == human_seat; }
+    } watcher(shown);
+    t->observers.push_back(&watcher);
+    click(*t, ctl::Fold);
+    EXPECT_TRUE(t->gameover);
+    EXPECT_EQ(shown, 0);
+    EXPECT_FALSE(visible(*t, ctl::first_card(1)));
+    EXPECT_EQ(t->seat(1).prize, human);
+    EXPECT_EQ(t->seat(3).prize, third + pot);  // the best hand still in
+    t->observers.clear();
+}
+
 TEST(HumanActions, SitOutAsksForTheNextHandAndCannotBeTakenBack) {
     auto t = at_human_turn();
     click(*t, ctl::SitOut);
