@@ -2,9 +2,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -54,6 +58,16 @@ void start_up_messages(QtMsgType type, const QMessageLogContext&, const QString&
             "no usable platform plugin; check QT_QPA_PLATFORM or run under a desktop session");
 }
 
+// A second game on the same data folder says so and goes: in one line on the terminal, and in
+// a message on a desktop where somebody can see it.
+void already_running() {
+    const char* line = "Final Table Hold'em is already running; only one game can play at a time.";
+    std::fprintf(stderr, "final-table-holdem: %s\n", line);
+    const QString platform = QGuiApplication::platformName();
+    if (platform != "offscreen" && platform != "minimal")
+        QMessageBox::information(nullptr, "Final Table Hold'em", line);
+}
+
 // Answers --version, --help and a bad option; nothing when the game is to be played.
 std::optional<int> answer_command_line(int argc, char** argv) {
     const holdem::app::CommandLine line = holdem::app::read_command_line(argc, argv);
@@ -84,7 +98,8 @@ struct Game {
 // Opens the table: the saved tournament when there is one to resume (with the options it was
 // played with), else a new one with the options the player last chose.
 void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
-                holdem::ui::Preferences& preferences, const QString& saved_game) {
+                holdem::ui::Preferences& preferences, const QString& saved_game,
+                std::function<void()> new_tournament) {
     holdem::ui::WindowSetup setup{holdem::ui::HistoryFile::default_folder(), &preferences,
                                   saved_game, std::nullopt, true};
     const bool resume = saved.has_value();
@@ -92,11 +107,12 @@ void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
         game.host = std::make_unique<holdem::ui::QtHost>(std::move(saved->table));
         setup.resumed = saved->tournament;
     } else {
-        game.host = std::make_unique<holdem::ui::QtHost>(std::make_unique<holdem::Table>(
-            holdem::clock_random(), holdem::clock_random()));
+        game.host = std::make_unique<holdem::ui::QtHost>(
+            std::make_unique<holdem::Table>(holdem::clock_random(), holdem::clock_random()));
         game.host->table().options = preferences.options();
     }
     game.window = std::make_unique<holdem::ui::TableWindow>(*game.host, std::move(setup));
+    game.window->set_new_tournament(std::move(new_tournament));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize room = screen->availableGeometry().size() * 0.9;
         game.window->resize(game.window->size().boundedTo(room));
@@ -126,17 +142,34 @@ int main(int argc, char** argv) {
 
     holdem::ui::Preferences preferences;
     const QString saved_game = holdem::ui::SavedGame::default_path();
-    QDir().mkpath(QFileInfo(saved_game).path());
+    const QString data_folder = QFileInfo(saved_game).path();
+    QDir().mkpath(data_folder);
+    // One game at a time on one data folder: two would play and save the same tournament.
+    QLockFile running(data_folder + "/running.lock");
+    running.setStaleLockTime(0);  // a lock whose program is gone is taken over at once
+    if (!running.tryLock(0) && running.error() == QLockFile::LockFailedError) {
+        already_running();
+        return 1;
+    }
     holdem::ui::SavedGameFound found = holdem::ui::SavedGame::look(saved_game);
 
     Game game;
+    // The end notice's "New tournament": the finished table goes, a fresh one opens.
+    std::function<void()> new_tournament;
+    new_tournament = [&] {
+        QTimer::singleShot(0, [&] {
+            game.window.reset();
+            game.host.reset();
+            open_table(game, std::nullopt, preferences, saved_game, new_tournament);
+        });
+    };
     holdem::ui::SplashWindow* splash = nullptr;
     splash = new holdem::ui::SplashWindow([&] {
         if (game.window) return;
         std::optional<holdem::LoadedGame> saved;
         if (found.game && splash->resume_chosen()) saved = std::move(found.game);
         found.game.reset();
-        open_table(game, std::move(saved), preferences, saved_game);
+        open_table(game, std::move(saved), preferences, saved_game, new_tournament);
     });
     splash->set_options([&] {
         holdem::ui::OptionsDialog dialog(preferences.options(), splash);

@@ -79,6 +79,11 @@ void start_game(Table& t) {
     settle(t);
 }
 
+void resume_game(Table& t) {
+    if (t.loop.focus_pending() && !t.ended) notify(t, [&](TableObserver& o) { o.hand_started(t); });
+    settle(t);
+}
+
 void click(Table& t, ControlId button) {
     if (t.ended) return;
     const Control& control = t.controls[button];

@@ -29,6 +29,10 @@ void start_game(Table& t);
 // The same without running the first hand's blinds, which wait in the event loop.
 void open_table(Table& t);
 
+// Plays on a saved game taken up again. Saved at the first hand's start, that hand is dealt
+// already: its start is told again, so the log and the histories have the whole hand.
+void resume_game(Table& t);
+
 // A click on a visible button: the focus moves to it first, then its click handler runs.
 // Hidden controls and anything that is not a button ignore clicks.
 void click(Table& t, ControlId button);

@@ -12,14 +12,6 @@
 
 namespace holdem {
 
-namespace {
-
-constexpr const char* computer_names[] = {"boulder man",     "river rat",   "bad quab luck",
-                                          "poker man",       "chips chips", "rotten kid",
-                                          "juggle card man", "texas route", "zub zub kid"};
-
-}  // namespace
-
 void Form_Load(Table& t) {
     t.limittimersetting = 1000;
     t.backside = card_grid::back_peach;
@@ -34,9 +26,9 @@ void Form_Load(Table& t) {
     t.numberofwinners = 0;
     t.level = 1;
 
-    t.seat(human_seat).caption = human_name;
+    t.seat(human_seat).caption = std::string(human_name);
     for (int k = 2; k <= seat_count; ++k)
-        t.seat(k).caption = computer_names[k - 2];
+        t.seat(k).caption = std::string(starting_names[k - 2]);
     for (int k = 1; k <= seat_count; ++k)
         t.seat(k).prize = 1000;
     t.chips_brought = seat_count * 1000;

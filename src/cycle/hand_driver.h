@@ -6,8 +6,6 @@
 
 namespace holdem {
 
-inline constexpr const char* human_name = "You";
-
 // The table's start values and labels, then the first hand.
 void Form_Load(Table& t);
 void first_game(Table& t);

@@ -45,6 +45,13 @@ void HandLog::hand_started(const Table& t) {
     for (int k = 1; k <= seat_count; ++k)
         if (t.seat(k).dealer == 1) line += ", " + says(t, k, "deal");
     line_(line);
+    for (const std::string& waiting : steps_)
+        line_(waiting);
+    steps_.clear();
+}
+
+void HandLog::step(std::string line) {
+    steps_.push_back(std::move(line));
 }
 
 void HandLog::blind_posted(const Table& t, int seat, Chips amount, bool big) {
@@ -108,20 +115,23 @@ void HandLog::pot_won(const Table& t, int seat, Chips amount) {
 }
 
 void HandLog::seat_refilled(const Table& t, int seat, Chips) {
-    line_(name(t, seat) + " takes seat " + std::to_string(seat) + " with " +
-          std::to_string(t.seat(seat).prize));
+    step(name(t, seat) + " takes seat " + std::to_string(seat) + " with " +
+         std::to_string(t.seat(seat).prize));
 }
 
 void HandLog::seat_closed(const Table& t, int seat) {
-    line_(name(t, seat) + " is out of the tournament; seat " + std::to_string(seat) + " closes");
+    step(name(t, seat) + " is out of the tournament; seat " + std::to_string(seat) + " closes");
 }
 
 void HandLog::sit_out_charged(const Table& t, Chips amount) {
-    line_(says(t, human_seat, "pay") + " " + std::to_string(amount) +
-          " for sitting out on the button");
+    step(says(t, human_seat, "pay") + " " + std::to_string(amount) +
+         " for sitting out on the button");
 }
 
 void HandLog::game_ended(const Table& t, GameEnd why) {
+    for (const std::string& waiting : steps_)
+        line_(waiting);
+    steps_.clear();
     const std::string rank = "your rank is " + std::to_string(field_size - t.field.eliminated);
     switch (why) {
         case GameEnd::HumanBroke:

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/table.h"
 
@@ -26,7 +27,12 @@ class HandLog final : public TableObserver {
     void game_ended(const Table& t, GameEnd why) override;
 
   private:
+    // The steps between hands (refills, closings, the sit-out charge) are told under the
+    // header of the hand they lead into, so every hand's lines begin with its header.
+    void step(std::string line);
+
     Line line_;
+    std::vector<std::string> steps_;
 };
 
 // A seat's action in a word or two, as the table shows it beside the seat: "Check", "Call 20",

@@ -4,8 +4,15 @@
 
 namespace holdem {
 
-GameKeeper::GameKeeper(std::string path, Tournament tournament)
-    : path_(std::move(path)), tournament_(std::move(tournament)), worker_([this] { work(); }) {}
+std::uint64_t hand_to_play(const Table& t) {
+    return t.hands_started + (t.loop.focus_pending() ? 0 : 1);
+}
+
+GameKeeper::GameKeeper(std::string path, Tournament tournament, std::uint64_t saved_hand)
+    : path_(std::move(path)), tournament_(std::move(tournament)) {
+    status_.saved_hand = saved_hand;
+    worker_ = std::thread([this] { work(); });
+}
 
 GameKeeper::~GameKeeper() {
     {
@@ -21,7 +28,7 @@ void GameKeeper::hand_due(const Table& t) {
     std::string text = save_snapshot(t, tournament_());
     {
         std::lock_guard lock(mutex_);
-        waiting_ = std::move(text);
+        waiting_.emplace(std::move(text), hand_to_play(t));
     }
     wake_.notify_one();
 }
@@ -35,14 +42,19 @@ void GameKeeper::game_ended(const Table&, GameEnd) {
     wake_.notify_one();
 }
 
+void GameKeeper::on_status_changed(std::function<void()> changed) {
+    std::lock_guard lock(mutex_);
+    changed_ = std::move(changed);
+}
+
+GameKeeper::Status GameKeeper::status() const {
+    std::lock_guard lock(mutex_);
+    return status_;
+}
+
 void GameKeeper::flush() {
     std::unique_lock lock(mutex_);
     idle_.wait(lock, [this] { return !busy_ && !waiting_ && !remove_waiting_; });
-}
-
-std::optional<std::string> GameKeeper::last_error() const {
-    std::lock_guard lock(mutex_);
-    return error_;
 }
 
 void GameKeeper::work() {
@@ -51,17 +63,29 @@ void GameKeeper::work() {
         wake_.wait(lock, [this] { return stopping_ || waiting_ || remove_waiting_; });
         if (!waiting_ && !remove_waiting_) return;  // stopping with nothing left to do
         const bool remove = std::exchange(remove_waiting_, false);
-        std::optional<std::string> text = std::exchange(waiting_, std::nullopt);
+        auto snapshot = std::exchange(waiting_, std::nullopt);
         busy_ = true;
         lock.unlock();
         // A removal asked for before a snapshot happens before it, so the order holds.
-        if (remove) remove_file(path_);
         std::string why;
-        const bool written = !text || write_atomically(path_, *text, &why);
+        const bool removed = !remove || remove_file(path_, &why);
+        const bool written = !snapshot || write_atomically(path_, snapshot->first, &why);
         lock.lock();
         busy_ = false;
-        if (!written) error_ = why;
+        if (remove) {
+            status_.removal_failed = !removed;
+            if (removed) status_.saved_hand = 0;
+        }
+        if (snapshot && written) status_.saved_hand = snapshot->second;
+        if (!removed || !written)
+            status_.error = why;
+        else
+            status_.error.reset();
+        const auto changed = changed_;
         idle_.notify_all();
+        lock.unlock();
+        if (changed) changed();
+        lock.lock();
     }
 }
 

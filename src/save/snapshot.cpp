@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "rules/tournament/field.h"
 #include "rules/tournament/limits_clock.h"
 
 namespace holdem {
@@ -40,10 +41,41 @@ bool flag(const json& j, const char* key) {
     return v.get<bool>();
 }
 
+// Longer than any text the game writes (a name and a hand's words), short enough that a hostile
+// file cannot make every later save and history huge.
+constexpr std::size_t max_text_bytes = 96;
+
 std::string text(const json& j, const char* key) {
     const json& v = j.at(key);
     if (!v.is_string()) throw Refused{std::string(key) + " is not a text"};
-    return v.get<std::string>();
+    const auto& value = v.get_ref<const std::string&>();
+    if (value.size() > max_text_bytes)
+        throw Refused{std::string(key) + " is longer than the game writes"};
+    return value;
+}
+
+// The document's deepest nesting of arrays and objects, read before it is parsed, so that a
+// file of brackets alone costs no more than its reading.
+int nesting_depth(std::string_view text, int limit) {
+    int depth = 0;
+    bool in_string = false, escaped = false;
+    for (char c : text) {
+        if (in_string) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit) return depth;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return depth;
 }
 
 template <typename Value>
@@ -101,7 +133,8 @@ void read_player(const json& j, Player& p) {
     if (!flop.is_array() || flop.size() != 5) throw Refused{"a board is not five cards"};
     std::string* board[] = {&p.flop1, &p.flop2, &p.flop3, &p.flop4, &p.flop5};
     for (std::size_t i = 0; i < 5; ++i) {
-        if (!flop[i].is_string()) throw Refused{"a board card is not a text"};
+        if (!flop[i].is_string() || flop[i].get_ref<const std::string&>().size() > 3)
+            throw Refused{"a board card is not a card's text"};
         *board[i] = flop[i].get<std::string>();
     }
     p.dealer = integer<std::int16_t>(j, "dealer");
@@ -364,6 +397,9 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
 std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
                                                     std::unique_ptr<Random> deck_random,
                                                     std::unique_ptr<Random> estimate_random) {
+    if (text_in.size() > max_save_bytes) return std::string("it is far larger than any saved game");
+    // The game nests four deep; a few more levels leave room for what a later version adds.
+    if (nesting_depth(text_in, 8) > 8) return std::string("it is nested deeper than a saved game");
     const json document = json::parse(text_in.begin(), text_in.end(), nullptr, false);
     if (document.is_discarded() || !document.is_object()) return "it is not a whole saved game";
     try {
@@ -437,6 +473,11 @@ std::optional<std::string> impossible(const Table& t) {
         for (int i = 0; i < 5; ++i)
             if (!board[i]->empty() && *board[i] != card_text(t.deck[deck_pos::board(i + 1)]))
                 return "a seat's board is not the deck's";
+        if (!is_player_name(p.caption, human_name) ||
+            (k == human_seat) != (p.caption == human_name))
+            return "a seat's name is not one the game gives";
+        if (p.caption != t.controls.caption(ctl::name_label(k)))
+            return "a seat's name and its label disagree";
         if (p.dealer == 1) dealer = k;
         if (p.handrank < 0 || p.handrank > 5) return "a standing out of range";
     }

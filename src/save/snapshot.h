@@ -14,6 +14,8 @@
 namespace holdem {
 
 inline constexpr int snapshot_version = 1;
+// Far above any real save (a few KB), far below what could hurt to read.
+inline constexpr std::size_t max_save_bytes = 1 << 20;
 
 // What belongs to the tournament beside the table: its name in the hand histories (letters,
 // digits and dashes: it names the history file), and how much of its history file the saved

@@ -1,14 +1,20 @@
 #include "ui/hand_log_view.h"
 
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
 #include "ui/fonts.h"
 
 namespace holdem::ui {
 
 namespace {
 
-// The log keeps the most recent hands; a long tournament would otherwise grow it without end.
-constexpr int max_lines = 20000;
 constexpr int flush_delay_ms = 120;
+
+bool is_header(const QString& line) {
+    return line.startsWith("---");
+}
 
 }  // namespace
 
@@ -16,7 +22,8 @@ HandLogView::HandLogView(QWidget* parent)
     : QPlainTextEdit(parent), log_([this](const std::string& line) { add(line); }) {
     setObjectName("handLog");
     setReadOnly(true);
-    setMaximumBlockCount(max_lines);
+    // A log is never edited: an undo history would only grow with every line.
+    document()->setUndoRedoEnabled(false);
     setAccessibleName("Hand log");
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setFocusPolicy(Qt::ClickFocus);
@@ -29,26 +36,52 @@ HandLogView::HandLogView(QWidget* parent)
     flush_timer_.setSingleShot(true);
     flush_timer_.setInterval(flush_delay_ms);
     connect(&flush_timer_, &QTimer::timeout, this, &HandLogView::flush);
+    // The player scrolling up stops the following; scrolling back to the end resumes it.
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        if (!appending_) following_ = value >= bar->maximum();
+    });
 }
 
 void HandLogView::add(const std::string& line) {
-    if (pending_.isEmpty()) flush_timer_.start();
+    if (!flush_timer_.isActive()) flush_timer_.start();
     pending_.append(QString::fromStdString(line));
 }
 
 void HandLogView::flush() {
+    flush_timer_.stop();
     if (pending_.isEmpty()) return;
     QString html;
     for (const QString& text : pending_) {
         // A new hand stands out; everything else is plain.
-        if (text.startsWith("---"))
+        if (is_header(text)) {
             html += "<p style='margin-top:8px'><b style='color:#F2C14E'>" + text.toHtmlEscaped() +
                     "</b></p>";
-        else
+            if (hand_lines_.back() > 0) hand_lines_.push_back(0);
+        } else {
             html += "<p>" + text.toHtmlEscaped() + "</p>";
+        }
+        ++hand_lines_.back();
     }
     pending_.clear();
+    appending_ = true;
     appendHtml(html);
+    while (hand_lines_.size() > hands_kept)
+        forget_oldest_hand();
+    // Appending scrolls only when the end was in view, which a log laid out before it was
+    // shown may never have been: the log follows on its own.
+    if (following_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    appending_ = false;
+}
+
+void HandLogView::forget_oldest_hand() {
+    const int lines = hand_lines_.front();
+    hand_lines_.pop_front();
+    if (lines == 0) return;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, lines);
+    cursor.removeSelectedText();
 }
 
 QStringList HandLogView::lines() {

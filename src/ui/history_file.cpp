@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <ctime>
 
+#include "save/snapshot_file.h"
+
 namespace holdem::ui {
 
 QString HistoryFile::default_folder() {
@@ -21,11 +23,11 @@ HistoryFile::HistoryFile(QString folder, const std::optional<SavedTournament>& r
         QFile::resize(path_, static_cast<qint64>(resumed->history_length));
     writer_ = std::make_unique<HandHistory>(
         id_, [] { return timestamp_text(std::time(nullptr), true); },
-        [path = path_](const std::string& hand) {
-            // A hand that cannot be written is lost from the history, never from the game.
-            QFile file(path);
-            if (file.open(QIODevice::Append))
-                file.write(hand.data(), static_cast<qint64>(hand.size()));
+        [path = QFile::encodeName(path_).toStdString()](const std::string& hand) {
+            // A hand goes in whole or not at all, so the file always ends with a whole hand
+            // (and a saved game's length of it counts whole hands). A hand that cannot be
+            // written is lost from the history, never from the game.
+            append_whole(path, hand);
         });
 }
 

@@ -23,7 +23,7 @@ void QtHost::start() {
 }
 
 void QtHost::resume() {
-    settle(*table_);
+    resume_game(*table_);
     pump();
 }
 

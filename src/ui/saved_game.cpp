@@ -1,10 +1,13 @@
 #include "ui/saved_game.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <ctime>
 
 #include "rules/tournament/field.h"
+#include "save/game_keeper.h"
 #include "save/snapshot_file.h"
 
 namespace holdem::ui {
@@ -15,30 +18,48 @@ QString SavedGame::default_path() {
 
 SavedGameFound SavedGame::look(const QString& path) {
     SavedGameFound found;
-    if (!QFileInfo::exists(path)) return found;
     const std::string where = QFile::encodeName(path).toStdString();
-    const std::optional<std::string> text = read_whole_file(where);
-    std::string why = "it cannot be read";
-    if (text) {
-        auto loaded = load_snapshot(*text, clock_random(), clock_random());
+    remove_leftovers(path);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return found;
+    const FileRead read = read_saved_file(where, max_save_bytes);
+    std::string why = read.why;
+    if (read.text) {
+        auto loaded = load_snapshot(*read.text, clock_random(), clock_random());
         if (auto* game = std::get_if<LoadedGame>(&loaded)) {
             found.game = std::move(*game);
             return found;
         }
         why = std::get<std::string>(loaded);
     }
-    set_aside(where);
-    found.notice = "The saved tournament could not be resumed: " + QString::fromStdString(why) +
-                   ". It was put aside and a new tournament starts.";
+    const SetAside aside = set_aside(where, std::time(nullptr));
+    const QString reason = QString::fromStdString(why);
+    if (aside.path)
+        found.notice = "The saved tournament could not be resumed: " + reason +
+                       ". It was put aside as " +
+                       QFileInfo(QFile::decodeName(aside.path->c_str())).fileName() +
+                       " and a new tournament starts.";
+    else
+        found.notice = "The saved tournament could not be resumed: " + reason +
+                       ". It could not be put aside either (" + QString::fromStdString(aside.why) +
+                       "); the new tournament's first save will replace it.";
     return found;
 }
 
+void SavedGame::remove_leftovers(const QString& path) {
+    // A save cut off by a crash leaves its temporary file, named after the save and six
+    // characters; only one game runs at a time, so any found now is such a leftover.
+    const QFileInfo save(path);
+    const QDir folder = save.dir();
+    const QString pattern = save.fileName() + ".??????";
+    for (const QString& name :
+         folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(folder.filePath(name));
+}
+
 QString SavedGame::summary(const Table& t) {
-    // Saved as the deal timer runs out, the hand to play is the next one; saved at the start,
-    // the first hand is dealt already.
-    const auto hand = t.hands_started + (t.loop.focus_pending() ? 0 : 1);
     return QString("Saved tournament: hand %1, %2 players left, your stack %3")
-        .arg(hand)
+        .arg(hand_to_play(t))
         .arg(entrants_left(t))
         .arg(QString::fromStdString(number_text(t.seat(1).prize)).trimmed());
 }

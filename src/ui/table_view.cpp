@@ -1,5 +1,6 @@
 #include "ui/table_view.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +8,7 @@
 #include <unordered_map>
 
 #include "cycle/human_actions.h"
+#include "model/numbers.h"
 #include "ui/fonts.h"
 
 namespace holdem::ui {
@@ -97,6 +99,9 @@ TableView::TableView(QtHost& host, const TableNotes& notes, QWidget* parent)
         b->setObjectName(QString::fromStdString(control_name(hb.id)));
         b->setCursor(Qt::PointingHandCursor);
         b->installEventFilter(this);
+        // Sit Out and Exit never hold the keyboard: a stray Space or Return must not sit the
+        // player out or end the tournament. S and the Game menu reach them from the keyboard.
+        if (hb.id == ctl::SitOut || hb.id == ctl::Exit) b->setFocusPolicy(Qt::NoFocus);
         const ControlId id = hb.id;
         connect(b, &QPushButton::clicked, this, [this, id] { press(id); });
         buttons_[id.index] = b;
@@ -189,11 +194,16 @@ void TableView::sync_widgets() {
     const QString text = text_of(box.caption);
     if (amount_->text() != text) amount_->setText(text);
     const bool opening = box.visible && !amount_->isVisibleTo(this);
+    const bool closing = !box.visible && amount_->isVisibleTo(this);
+    // Hiding the widget that holds the keyboard would pass it on to the next in the chain;
+    // the table takes it back first.
+    QWidget* holder = QApplication::focusWidget();
+    if (closing && holder && holder != this && isAncestorOf(holder)) setFocus();
     amount_->setVisible(box.visible);
     if (!box.visible) hint_.clear();
     // When the human's turn opens, Return or Space calls (or checks): the keyboard's focus goes
     // to that button, and its ring shows it.
-    if (opening && hasFocus()) {
+    if (opening) {
         QPushButton* call = button(controls[ctl::Call].visible ? ctl::Call : ctl::Check);
         if (call->isVisibleTo(this)) call->setFocus();
     }
@@ -215,6 +225,10 @@ void TableView::press(ControlId id) {
         bet_typed_amount(false);
         return;
     }
+    if (id == ctl::Exit) {
+        emit exitRequested();
+        return;
+    }
     host_.click(id);
 }
 
@@ -228,10 +242,12 @@ void TableView::bet_typed_amount(bool from_enter) {
     else
         host_.click(ctl::BetIt);
     const QString least = QString::number(typed.least, 'f', 0);
+    const QString shown = QString::fromStdString(text);
     if (!typed.accepted)
         hint_ = text.empty() ? "Type an amount of at least " + least
-                             : "Refused: " + QString::fromStdString(text) +
-                                   " is less than the least you can bet now, " + least;
+                : !is_number(text)
+                    ? "Refused: " + shown + " is not an amount"
+                    : "Refused: " + shown + " is less than the least you can bet now, " + least;
     else if (typed.calls_only)
         hint_ = QString::fromStdString(text) + " is no number, so only the call went in (" +
                 QString::number(typed.to_call) + ")";
@@ -269,6 +285,12 @@ bool TableView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TableView::keyPressEvent(QKeyEvent* event) {
+    // Every key ends here: one the game does not use does nothing, and none goes back up to
+    // the window, which hands the keys it gets to the table.
+    event->accept();
+    const auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event->modifiers() & chords) return;
+    if (amount_->hasFocus()) return;  // a key the amount box let through is no action
     const Controls& controls = host_.table().controls;
     std::optional<ControlId> pressed;
     switch (event->key()) {
@@ -288,7 +310,6 @@ void TableView::keyPressEvent(QKeyEvent* event) {
             if (amount_->isVisible()) amount_->setFocus();
             return;
         default:
-            QWidget::keyPressEvent(event);
             return;
     }
     if (controls[*pressed].visible) host_.click(*pressed);
@@ -310,6 +331,7 @@ void TableView::paintEvent(QPaintEvent*) {
     paint_badges(p);
     paint_banner(p);
     paint_hint(p);
+    paint_sit_out_request(p);
     ++frames_;
     emit painted();
 }
@@ -563,6 +585,31 @@ void TableView::paint_hint(QPainter& p) const {
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
     p.setFont(fitted(font_px(150), text, area.size(), flags));
     p.setPen(hint_.isEmpty() ? QColor(0xFF, 0xF6, 0xD5) : QColor(0xFF, 0xB0, 0xA0));
+    p.drawText(area, flags, text);
+}
+
+}  // namespace holdem::ui
+
+namespace holdem::ui {
+
+// A sit-out request holds from the next hand and cannot be taken back before it: the line
+// beside the button says so for as long as the request stands.
+void TableView::paint_sit_out_request(QPainter& p) const {
+    const Table& t = host_.table();
+    const bool sitting_out = t.seat(human_seat).sittingout;
+    const bool asked = sitting_out ? t.sitter == 0 : t.sitter == 1;
+    if (!asked || t.ended) return;
+    const QString text =
+        sitting_out ? "You play again from the next hand; this cannot be undone before then"
+                    : "You sit out from the next hand; this cannot be undone before then";
+    const QRectF button = rect_of(ctl::SitOut);
+    const QRectF exit = rect_of(ctl::Exit);
+    const QRectF area(rect_of(ctl::highlight(2)).left(), button.top(),
+                      button.left() - rect_of(ctl::highlight(2)).left() - 8,
+                      exit.bottom() - button.top());
+    const int flags = Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap;
+    p.setFont(fitted(font_px(150, true), text, area.size(), flags));
+    p.setPen(QColor(0xFF, 0xB0, 0xA0));
     p.drawText(area, flags, text);
 }
 

@@ -43,6 +43,8 @@ class TableView : public QWidget {
 
   signals:
     void painted();
+    // "Exit" was pressed: the window asks before the tournament is given up.
+    void exitRequested();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,6 +56,7 @@ class TableView : public QWidget {
     void place_widgets();
     void fit_button_fonts();
     void bet_typed_amount(bool from_enter);
+    void paint_sit_out_request(QPainter& p) const;
     QFont font_px(qreal twips, bool bold = false) const;
 
     void paint_felt(QPainter& p) const;

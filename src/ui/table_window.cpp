@@ -7,11 +7,13 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QUrl>
 #include <ctime>
 
 #include "rules/tournament/field.h"
 #include "ui/history_file.h"
+#include "ui/notices.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 
@@ -49,12 +51,23 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
                                      : tournament_id(std::time(nullptr), true);
     // Kept last, so the hand just ended is in the history the saved game remembers.
     if (!setup.saved_game.isEmpty()) {
-        keeper_ =
-            std::make_unique<GameKeeper>(QFile::encodeName(setup.saved_game).toStdString(), [this] {
+        keeper_ = std::make_unique<GameKeeper>(
+            QFile::encodeName(setup.saved_game).toStdString(),
+            [this] {
                 return SavedTournament{tournament_id_, history_ ? history_->length() : 0};
-            });
+            },
+            setup.resumed ? hand_to_play(t) : 0);
+        // The keeper reports from its own thread; the window reads the news on its own.
+        keeper_->on_status_changed([this] {
+            QMetaObject::invokeMethod(this, &TableWindow::show_save_status, Qt::QueuedConnection);
+        });
         t.observers.push_back(keeper_.get());
     }
+    save_line_ = new QLabel(this);
+    save_line_->setObjectName("saveProblem");
+    save_line_->setStyleSheet("color: #7A1010; font-weight: bold; padding: 2px 6px;");
+    statusBar()->addWidget(save_line_, 1);
+    statusBar()->hide();
     build_menus();
 
     connect(view_, &TableView::painted, this, &TableWindow::painted);
@@ -64,10 +77,14 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         view_->update();
     });
     connect(&host_, &QtHost::gameEnded, this, &TableWindow::game_ended);
+    connect(view_, &TableView::exitRequested, this, &TableWindow::leave);
     end_notice_ = [this](const QString& message) {
-        QMessageBox::information(this, windowTitle(), message);
-        QApplication::quit();
+        if (ask_after_end(this, message, bool(new_tournament_)) == EndChoice::new_tournament)
+            new_tournament_();
+        else
+            QApplication::quit();
     };
+    exit_question_ = [this] { return ask_to_leave(this); };
     connect(split_, &QSplitter::splitterMoved, this, [this] { log_width_chosen_ = true; });
     resize(1280, 800);
     view_->setFocus();
@@ -96,7 +113,7 @@ void TableWindow::build_menus() {
     sound_action_->setShortcut(QKeySequence(Qt::Key_M));
     connect(sound_action_, &QAction::toggled, this, &TableWindow::set_sound_on);
     game->addSeparator();
-    game->addAction("E&xit", this, [this] { host_.click(ctl::Exit); });
+    game->addAction("E&xit", this, &TableWindow::leave);
 
     QMenu* view = menuBar()->addMenu("&View");
     log_action_ = view->addAction("Hand &log");
@@ -104,6 +121,38 @@ void TableWindow::build_menus() {
     log_action_->setChecked(true);
     log_action_->setShortcut(QKeySequence(Qt::Key_L));
     connect(log_action_, &QAction::toggled, this, &TableWindow::set_log_visible);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&How to play", this, [this] { show_how_to_play(this); });
+    help->addAction("&About", this, [this] { show_about(this); });
+}
+
+void TableWindow::leave() {
+    if (host_.table().ended || !exit_question_()) return;
+    host_.click(ctl::Exit);
+}
+
+QString TableWindow::save_problem() const {
+    return save_line_->text();
+}
+
+void TableWindow::show_save_status() {
+    if (!keeper_) return;
+    const GameKeeper::Status status = keeper_->status();
+    QString line;
+    if (status.error) {
+        const QString why = QString::fromStdString(*status.error);
+        if (status.removal_failed)
+            line = "The saved tournament could not be removed: " + why;
+        else if (status.saved_hand > 0)
+            line = QString("Not saved: %1; the save from hand %2 is kept")
+                       .arg(why)
+                       .arg(status.saved_hand);
+        else
+            line = "Not saved: " + why + "; no earlier save is kept";
+    }
+    save_line_->setText(line);
+    statusBar()->setVisible(!line.isEmpty());
 }
 
 void TableWindow::open_options() {
@@ -155,16 +204,35 @@ void TableWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TableWindow::keyPressEvent(QKeyEvent* event) {
-    // Keys the table did not take (the focus on the log) still reach it.
+    // Keys the table did not take (the focus on the log) still reach it, once: the table takes
+    // every key, so nothing it is handed comes back here.
+    event->accept();
+    if (forwarding_key_) return;
+    forwarding_key_ = true;
     QApplication::sendEvent(view_, event);
+    forwarding_key_ = false;
 }
 
 void TableWindow::game_ended(GameEnd why) {
     if (why == GameEnd::Exit) {
-        QApplication::quit();
+        quit_after_exit();
         return;
     }
     end_notice_(end_message(host_.table(), why));
+}
+
+// Leaving ends the tournament and removes its save; a save that cannot be removed would be
+// offered again, so the player is told before the program ends.
+void TableWindow::quit_after_exit() {
+    if (keeper_) {
+        keeper_->flush();
+        show_save_status();
+        if (keeper_->status().removal_failed) {
+            QMessageBox::warning(this, windowTitle(),
+                                 save_line_->text() + ".\nIt will be offered at the next start.");
+        }
+    }
+    QApplication::quit();
 }
 
 QString TableWindow::end_message(const Table& t, GameEnd why) {

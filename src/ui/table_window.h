@@ -2,6 +2,7 @@
 // menu for the hand histories and the log. It decides nothing about the game.
 #pragma once
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QSplitter>
 #include <functional>
@@ -61,11 +62,20 @@ class TableWindow : public QMainWindow {
     GameKeeper* keeper() const { return keeper_.get(); }
 
     // What the window does when the game has ended (the human broke or the tournament won):
-    // by default a message the player dismisses, then the program ends.
+    // by default a notice that offers a new tournament or quitting.
     void set_end_notice(std::function<void(const QString&)> notice) {
         end_notice_ = std::move(notice);
     }
     static QString end_message(const Table& t, GameEnd why);
+    // What starting a new tournament from the end notice does; none: the choice is not offered.
+    void set_new_tournament(std::function<void()> start) { new_tournament_ = std::move(start); }
+    // The question "Exit" asks before the tournament is given up; true leaves. By default a
+    // dialog whose Escape stays.
+    void set_exit_question(std::function<bool()> ask) { exit_question_ = std::move(ask); }
+    // Asks, then leaves the tournament if the player confirms.
+    void leave();
+    // The line that says a save failed, empty while saving works.
+    QString save_problem() const;
 
   signals:
     void painted();
@@ -77,6 +87,8 @@ class TableWindow : public QMainWindow {
   private:
     void build_menus();
     void game_ended(GameEnd why);
+    void show_save_status();
+    void quit_after_exit();
 
     QtHost& host_;
     TableNotes notes_;
@@ -92,6 +104,10 @@ class TableWindow : public QMainWindow {
     QAction* sound_action_ = nullptr;
     bool log_width_chosen_ = false;  // the player dragged the divider: keep their width
     std::function<void(const QString&)> end_notice_;
+    std::function<void()> new_tournament_;
+    std::function<bool()> exit_question_;
+    QLabel* save_line_ = nullptr;
+    bool forwarding_key_ = false;  // a key handed to the table comes back: it stops here
 };
 
 }  // namespace holdem::ui

@@ -85,6 +85,12 @@ TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
         {"missing part", [](json& j) { j.erase("players"); }},
         {"no such control", [](json& j) { j["loop"]["pending"] = {60000}; }},
         {"name leads elsewhere", [](json& j) { j["tournament"]["id"] = "../../.profile"; }},
+        {"long name", [](json& j) { j["players"][4]["caption"] = std::string(200, 'a'); }},
+        {"made-up name", [](json& j) { j["players"][4]["caption"] = "mallory"; }},
+        {"name and label disagree", [](json& j) { j["players"][4]["caption"] = "poker man luck"; }},
+        {"human renamed", [](json& j) { j["players"][0]["caption"] = "river rat"; }},
+        {"board card too long", [](json& j) { j["players"][1]["flop"][0] = "Ace of spades"; }},
+        {"deep nesting", [](json& j) { j["extra"] = json::parse("[[[[[[[[[[1]]]]]]]]]]"); }},
     };
     for (const Case& c : cases) {
         json edited = json::parse(saved);
@@ -92,6 +98,8 @@ TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
         EXPECT_TRUE(std::holds_alternative<std::string>(load(edited.dump()))) << c.what;
     }
     EXPECT_TRUE(std::holds_alternative<std::string>(load(saved.substr(0, saved.size() / 2))));
+    EXPECT_TRUE(
+        std::holds_alternative<std::string>(load(std::string(max_save_bytes + 1, ' ') + saved)));
     EXPECT_TRUE(std::holds_alternative<std::string>(load("")));
     EXPECT_TRUE(std::holds_alternative<std::string>(load("\x01\x02 not json at all")));
 }
@@ -114,7 +122,7 @@ TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
         std::this_thread::sleep_for(std::chrono::microseconds(300 + 700 * round));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        const std::optional<std::string> on_disk = read_whole_file(path);
+        const std::optional<std::string> on_disk = read_saved_file(path, max_save_bytes).text;
         ASSERT_TRUE(on_disk);
         ASSERT_TRUE(*on_disk == a || *on_disk == b) << "round " << round;
         ASSERT_TRUE(std::holds_alternative<LoadedGame>(load(*on_disk)));

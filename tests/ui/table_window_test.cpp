@@ -332,8 +332,19 @@ void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
     game.host.resume();
     game.play_until([&] { return third_hand_turn(game.table()); });
     QCOMPARE(game.table().seat(1).cardone, first_card);
-    // "Exit" ends the tournament and forgets it.
+    // "Exit" asks once; staying changes nothing, leaving ends the tournament and forgets it.
+    int asked = 0;
+    bool leave = false;
+    game.window.set_exit_question([&] {
+        ++asked;
+        return leave;
+    });
     QTest::mouseClick(game.window.button(ctl::Exit), Qt::LeftButton);
+    QVERIFY(!game.table().ended);
+    leave = true;
+    QTest::mouseClick(game.window.button(ctl::Exit), Qt::LeftButton);
+    QCOMPARE(asked, 2);
+    QCOMPARE(game.table().ended, std::optional<GameEnd>(GameEnd::Exit));
     game.window.keeper()->flush();
     QVERIFY(!QFile::exists(saved));
 
@@ -347,7 +358,9 @@ void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
     QVERIFY(found.notice.startsWith("The saved tournament could not be resumed"));
     QVERIFY(!found.notice.contains('\n'));
     QVERIFY(!QFile::exists(saved));
-    QVERIFY(QFile::exists(saved + ".corrupt"));
+    const QStringList aside = QDir(folder.path()).entryList({"tournament.json.*.corrupt"});
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(found.notice.contains(aside[0]));
 }
 
 void TableWindowTest::theSoundModuleIsFoundWhereAnInstallPutsIt() {

@@ -70,6 +70,21 @@ std::string new_player_name(Random& random) {
     return name;
 }
 
+bool is_player_name(std::string_view name, std::string_view human) {
+    if (name == human) return true;
+    for (std::string_view start : starting_names)
+        if (name == start) return true;
+    for (int part = 0; part < 3; ++part) {
+        const std::size_t end = part < 2 ? name.find(' ') : name.size();
+        if (end == std::string_view::npos) return false;
+        const std::string_view piece = name.substr(0, end);
+        if (std::find(std::begin(fragments), std::end(fragments), piece) == std::end(fragments))
+            return false;
+        name.remove_prefix(part < 2 ? end + 1 : end);
+    }
+    return name.empty();
+}
+
 int entrants_left(const Table& t) {
     return field_size - t.field.eliminated;
 }

@@ -11,6 +11,12 @@ namespace holdem {
 
 inline constexpr int closing_threshold = 990;  // from here on, broke seats close
 
+inline constexpr std::string_view human_name = "You";
+// The computer seats' names at the start, seats 2 … 10.
+inline constexpr std::string_view starting_names[] = {
+    "boulder man", "river rat",       "bad quab luck", "poker man",  "chips chips",
+    "rotten kid",  "juggle card man", "texas route",   "zub zub kid"};
+
 // Knocks out a batch of 5 … 14 entrants elsewhere (never more than are left outside the
 // table) and returns the replacement stack: their chips over the knocked-out count minus 3.
 Chips grow_field(Table& t);
@@ -18,6 +24,9 @@ Chips grow_field(Table& t);
 std::string_view name_fragment(Random& random);
 // Three fragments joined by single blanks.
 std::string new_player_name(Random& random);
+
+// A name the game itself gives: the human's, a starting name, or three fragments.
+bool is_player_name(std::string_view name, std::string_view human);
 
 // The human's rank: the entrants still in.
 int entrants_left(const Table& t);

@@ -1,0 +1,135 @@
+#include "ui/notices.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "model/version.h"
+
+namespace holdem::ui {
+
+namespace {
+
+// A dialog wide enough for its title and its text, neither of them cut.
+QDialog* notice_dialog(QWidget* parent, const QString& text) {
+    auto* dialog = new QDialog(parent);
+    dialog->setWindowTitle(parent ? parent->window()->windowTitle() : QString());
+    auto* layout = new QVBoxLayout(dialog);
+    auto* label = new QLabel(text, dialog);
+    label->setObjectName("noticeText");
+    label->setWordWrap(true);
+    label->setMinimumWidth(360);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label);
+    return dialog;
+}
+
+const char* how_to_play_html = R"(
+<h2>How to play</h2>
+<p>You sit at the bottom of a ten-seat table against nine computer players, in a tournament of
+1000 entrants. When the turn comes to you the action panel opens and the clock waits for you.</p>
+<h3>Buttons and keys</h3>
+<table cellpadding="3">
+<tr><td><b>Call</b> / <b>Check</b> &nbsp; C</td><td>match the bet, or pass when there is nothing to call</td></tr>
+<tr><td><b>Raise</b> &nbsp; R</td><td>the amount to call plus two blind units (the button shows the total)</td></tr>
+<tr><td><b>Fold</b> &nbsp; F</td><td>give up the hand</td></tr>
+<tr><td><b>Bet It</b> &nbsp; B, then Enter</td><td>the amount to call plus the amount typed in the box; the typed amount must be at least a standard raise</td></tr>
+<tr><td><b>Sit Out</b> &nbsp; S</td><td>sit out from the next hand (red while asked); a request holds until that hand</td></tr>
+<tr><td><b>Exit</b></td><td>leave the tournament; your rank is final</td></tr>
+</table>
+<p>When your turn opens, Return or Space calls (or checks). Escape leaves the amount box.
+M turns the sound on or off, L shows or hides the hand log. Any other key does nothing.</p>
+<h3>The classic game</h3>
+<p>Every seat posts its blinds in turn from the dealer button; the betting goes round the table
+seat by seat, and the flop, the turn and the river are shown when the round reaches its closing
+seat. At the showdown the best hand at the table takes the pot, shared when hands tie. The
+blinds rise on the clock shown at the right; broke computer seats are refilled from the field
+until it runs out. The tournament ends when you have no chips left, or when you are the last
+entrant standing.</p>
+<h3>Options (Game › Options…)</h3>
+<table cellpadding="3">
+<tr><td><b>Pace</b></td><td>how long each seat and the showdown take; "Hurry when I'm out of the hand" plays the rest of a folded hand fast</td></tr>
+<tr><td><b>Blind levels</b></td><td>on the clock, or every 10 hands</td></tr>
+<tr><td><b>Hand ranking</b></td><td>the game's own reading, or the best five of seven cards with kickers</td></tr>
+<tr><td><b>Opponents</b></td><td>all-seeing, or fair: they know only their own cards and the board shown</td></tr>
+</table>
+<p>The pace changes at once; the other options apply from the next tournament. The tournament
+is saved at the start of every hand and offered again when the game starts.</p>
+)";
+
+}  // namespace
+
+bool ask_to_leave(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, parent ? parent->window()->windowTitle() : QString(),
+                    "Leave this tournament? Your rank is final.", QMessageBox::NoButton, parent);
+    QPushButton* leave = box.addButton("Leave", QMessageBox::AcceptRole);
+    QPushButton* stay = box.addButton("Stay", QMessageBox::RejectRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == leave;
+}
+
+EndChoice ask_after_end(QWidget* parent, const QString& message, bool offer_new) {
+    QDialog* dialog = notice_dialog(parent, message);
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* again =
+        offer_new ? buttons->addButton("New tournament", QDialogButtonBox::AcceptRole) : nullptr;
+    buttons->addButton("Quit", QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    dialog->layout()->addWidget(buttons);
+    if (again) again->setDefault(true);
+    const bool start_again = dialog->exec() == QDialog::Accepted && again;
+    delete dialog;
+    return start_again ? EndChoice::new_tournament : EndChoice::quit;
+}
+
+void show_how_to_play(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle("How to play");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* text = new QTextBrowser(&dialog);
+    text->setObjectName("howToPlay");
+    text->setHtml(how_to_play_html);
+    layout->addWidget(text);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(close, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(close);
+    dialog.resize(620, 560);
+    dialog.exec();
+}
+
+void show_about(QWidget* parent) {
+    QString font_licence;
+    QFile licence(":/fonts/DejaVu-LICENSE");
+    if (licence.open(QIODevice::ReadOnly)) font_licence = QString::fromUtf8(licence.readAll());
+    QDialog dialog(parent);
+    dialog.setWindowTitle("About Final Table Hold'em");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* heading = new QLabel(
+        "<h2>Final Table Hold'em</h2><p>Version " HOLDEM_VERSION
+        "</p><p>A single-player Texas hold'em tournament.</p>"
+        "<p>Copyright © 2026 The Final Table Hold'em developers, under the MIT License.</p>"
+        "<p>The text is set in DejaVu Sans, by the DejaVu fonts team, whose licence follows.</p>",
+        &dialog);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+    auto* text = new QTextBrowser(&dialog);
+    text->setObjectName("licences");
+    text->setPlainText(font_licence.isEmpty() ? "The font's licence is installed with the game."
+                                              : font_licence);
+    layout->addWidget(text);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(close, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(close);
+    dialog.resize(560, 480);
+    dialog.exec();
+}
+
+}  // namespace holdem::ui
