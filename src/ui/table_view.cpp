@@ -594,14 +594,17 @@ namespace holdem::ui {
 
 // A sit-out request holds from the next hand and cannot be taken back before it: the line
 // beside the button says so for as long as the request stands.
-void TableView::paint_sit_out_request(QPainter& p) const {
+QString TableView::sit_out_request() const {
     const Table& t = host_.table();
     const bool sitting_out = t.seat(human_seat).sittingout;
-    const bool asked = sitting_out ? t.sitter == 0 : t.sitter == 1;
-    if (!asked || t.ended) return;
-    const QString text =
-        sitting_out ? "You play again from the next hand; this cannot be undone before then"
-                    : "You sit out from the next hand; this cannot be undone before then";
+    if (t.ended || (sitting_out ? t.sitter != 0 : t.sitter != 1)) return {};
+    return sitting_out ? "You play again from the next hand; this cannot be undone before then"
+                       : "You sit out from the next hand; this cannot be undone before then";
+}
+
+void TableView::paint_sit_out_request(QPainter& p) const {
+    const QString text = sit_out_request();
+    if (text.isEmpty()) return;
     const QRectF button = rect_of(ctl::SitOut);
     const QRectF exit = rect_of(ctl::Exit);
     const QRectF area(rect_of(ctl::highlight(2)).left(), button.top(),

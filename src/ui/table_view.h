@@ -34,6 +34,8 @@ class TableView : public QWidget {
     // The line under the amount box: what it accepts now, or why it refused.
     QString amount_hint() const { return hint_; }
     const CardArt& card_art() const { return cards_; }
+    // The line that says a sit-out request stands until the next hand; empty when none does.
+    QString sit_out_request() const;
     std::uint64_t frames_painted() const { return frames_; }
 
     // Brings the buttons and the amount box up to date with the controls.

@@ -1,9 +1,12 @@
 // The window under Qt's offscreen platform: the splash, the table's start state, a hand played
 // through real widget clicks and typing, and resizing.
+#include <QLabel>
 #include <QLibrary>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,15 +44,18 @@ struct VirtualGame {
     std::vector<QString> notices;
 
     explicit VirtualGame(bool start = true, WindowSetup setup = {},
-                         std::unique_ptr<Table> table = nullptr)
+                         std::unique_ptr<Table> table = nullptr, bool real_notices = false)
         : now(table ? table->loop.now() : 0),
           host(
               table ? std::move(table) : std::make_unique<Table>(std::make_unique<SeededRandom>(3)),
               [this] { return now; }),
           window(host, std::move(setup)) {
-        window.set_end_notice([this](const QString& message) { notices.push_back(message); });
+        if (!real_notices)
+            window.set_end_notice([this](const QString& message) { notices.push_back(message); });
         window.resize(1280, 800);
         window.show();
+        window.activateWindow();  // keys go where a player's would: to the active window
+        if (!QTest::qWaitForWindowActive(&window)) qWarning("the window is not active");
         if (start) host.start();
     }
     Table& table() { return host.table(); }
@@ -70,6 +76,57 @@ struct VirtualGame {
     }
 };
 
+// What a key that is not the game's must leave as it was.
+auto table_facts(const Table& t) {
+    std::vector<std::int64_t> facts{t.pot,
+                                    t.sitter,
+                                    t.gameover,
+                                    t.focuser,
+                                    human_turn_open(t),
+                                    static_cast<std::int64_t>(t.hands_started),
+                                    t.ended.has_value()};
+    for (int k = 1; k <= seat_count; ++k)
+        facts.insert(facts.end(), {t.seat(k).prize, t.seat(k).totalbet, t.seat(k).fold});
+    return facts;
+}
+
+// Every key code Qt defines, alone and with Shift, Ctrl and Alt, to whatever has the keyboard
+// (or `to`), except the game's own keys: `own` for any chord, `own_plain` alone or with Shift.
+void sweep_keys(const Table& t, const char* state, QWidget* to, const QSet<int>& own,
+                const QSet<int>& own_plain) {
+    const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
+    const Qt::KeyboardModifiers chords[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
+                                            Qt::AltModifier};
+    for (int i = 0; i < keys.keyCount(); ++i) {
+        const int key = keys.value(i);
+        for (Qt::KeyboardModifiers chord : chords) {
+            const bool plain = chord == Qt::NoModifier || chord == Qt::ShiftModifier;
+            // Alt with a menu's letter opens that menu.
+            const bool menu = chord == Qt::AltModifier &&
+                              (key == Qt::Key_G || key == Qt::Key_V || key == Qt::Key_H);
+            if (own.contains(key) || (plain && own_plain.contains(key)) || menu) continue;
+            const auto before = table_facts(t);
+            QWidget* target = to ? to : QApplication::focusWidget();
+            if (!target) target = QApplication::activeWindow();
+            // The text a keyboard would send with the key (keyClick knows only ASCII keys).
+            QString text;
+            if (key >= 0x20 && key <= 0x7e && !(chord & (Qt::ControlModifier | Qt::AltModifier)))
+                text = chord == Qt::ShiftModifier ? QString(QChar(key))
+                                                  : QString(QChar(key)).toLower();
+            QTest::sendKeyEvent(QTest::Press, target, Qt::Key(key), text, chord);
+            QTest::sendKeyEvent(QTest::Release, target, Qt::Key(key), text, chord);
+            if (table_facts(t) != before)
+                QFAIL(qPrintable(QString("%1: %2 with %3 changed the table")
+                                     .arg(state, keys.key(i))
+                                     .arg(int(chord))));
+        }
+    }
+}
+
+const QSet<int> enter_keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+const QSet<int> game_letters{Qt::Key_C, Qt::Key_R, Qt::Key_F, Qt::Key_S,
+                             Qt::Key_B, Qt::Key_M, Qt::Key_L};
+
 }  // namespace
 
 class TableWindowTest : public QObject {
@@ -84,6 +141,10 @@ class TableWindowTest : public QObject {
     void endOfGameShowsTheOutcome();
     void aClosedTournamentIsResumedAndABrokenOneSetAside();
     void theSoundModuleIsFoundWhereAnInstallPutsIt();
+    void strayKeysDoNothingInEveryState();
+    void theKeyboardRestsWhereThePlayerExpects();
+    void theLogFollowsAndKeepsTheLastHands();
+    void aFailedSaveIsShownUntilASaveSucceeds();
 };
 
 void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
@@ -375,6 +436,138 @@ void TableWindowTest::theSoundModuleIsFoundWhereAnInstallPutsIt() {
              QFileInfo(module).canonicalFilePath());
     QLibrary loaded(module);
     QVERIFY2(loaded.resolve(sound_player_entry) != nullptr, qPrintable(loaded.errorString()));
+}
+
+void TableWindowTest::strayKeysDoNothingInEveryState() {
+    // Whatever a stray key might open is closed again, so the sweep never waits on it.
+    QTimer guard;
+    connect(&guard, &QTimer::timeout, [] {
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    guard.start(20);
+    for (int i = 0; i < 20; ++i) {  // the splash: any key opens the table, once
+        int opened = 0;
+        auto* splash = new SplashWindow([&] { ++opened; }, 60000);
+        splash->show();
+        QTest::sendKeyEvent(QTest::Click, splash,
+                            Qt::Key(QMetaEnum::fromType<Qt::Key>().value(i * 20)), QString(),
+                            Qt::NoModifier);
+        QTest::keyClick(splash, Qt::Key_Return);
+        QCOMPARE(opened, 1);
+    }
+    VirtualGame game(true, {}, nullptr, true);
+    Table& t = game.table();
+    game.play_until([&] { return human_turn_open(t); });
+    sweep_keys(t, "the human's turn", nullptr, enter_keys, game_letters);
+    game.window.amount_box()->setFocus();
+    sweep_keys(t, "the amount box", game.window.amount_box(),
+               enter_keys + QSet<int>{Qt::Key_Escape}, game_letters);
+    QTest::mouseClick(game.window.button(ctl::Fold), Qt::LeftButton);
+    game.next();
+    sweep_keys(t, "another seat's turn", nullptr, enter_keys, game_letters);
+    game.play_until([&] { return t.gameover; });
+    sweep_keys(t, "the showdown", nullptr, enter_keys, game_letters);
+    const QSet<int> dialog_keys = enter_keys + QSet<int>{Qt::Key_Escape};
+    QTimer::singleShot(0, [&] {
+        sweep_keys(t, "a dialog", QApplication::activeModalWidget(), dialog_keys, {});
+        QApplication::activeModalWidget()->close();
+    });
+    game.window.leave();
+    QVERIFY(!t.ended);
+    int new_tournaments = 0;
+    game.window.set_new_tournament([&] { ++new_tournaments; });
+    QTimer::singleShot(0, [&] {
+        QWidget* notice = QApplication::activeModalWidget();
+        sweep_keys(t, "the end notice", notice, dialog_keys, {});
+        QVERIFY(notice->findChild<QLabel*>("noticeText")->text().startsWith("You are out"));
+        QTest::keyClick(notice, Qt::Key_Return);  // the default: a new tournament
+    });
+    t.seat(1).prize = 0;
+    game.play_until([] { return false; });
+    QCOMPARE(new_tournaments, 1);
+}
+
+void TableWindowTest::theKeyboardRestsWhereThePlayerExpects() {
+    VirtualGame game;
+    Table& t = game.table();
+    for (int turn = 0; turn < 4; ++turn) {
+        game.play_until([&] { return human_turn_open(t); });
+        QPushButton* call =
+            game.window.button(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+        QCOMPARE(QApplication::focusWidget(), call);  // Return and Space call or check
+        if (turn == 0) {                              // a text that is no amount says so
+            QTest::keyClick(&game.window, Qt::Key_B);
+            QTest::keyClicks(game.window.amount_box(), "abc");
+            QTest::keyClick(game.window.amount_box(), Qt::Key_Return);
+            QCOMPARE(game.window.view().amount_hint(), QString("Refused: abc is not an amount"));
+            QTest::keyClick(game.window.amount_box(), Qt::Key_Escape);
+        }
+        QTest::keyClick(QApplication::focusWidget(), turn == 2 ? Qt::Key_Space : Qt::Key_F);
+        QVERIFY(!human_turn_open(t));
+        QWidget* holder = QApplication::focusWidget();
+        QVERIFY(holder != game.window.button(ctl::SitOut) &&
+                holder != game.window.button(ctl::Exit));
+        const auto before = table_facts(t);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QVERIFY(table_facts(t) == before);
+    }
+    // A sit-out request cannot be taken back within the hand, and the line says so.
+    QVERIFY(game.window.view().sit_out_request().isEmpty());
+    QTest::keyClick(&game.window, Qt::Key_S);
+    QVERIFY(game.window.view().sit_out_request().startsWith("You sit out from the next hand"));
+}
+
+void TableWindowTest::theLogFollowsAndKeepsTheLastHands() {
+    QTemporaryDir folder;
+    const QString saved = folder.filePath("tournament.json");
+    std::unique_ptr<Table> kept;
+    {
+        VirtualGame game(true, window_setup(folder.path(), saved));
+        game.window.keeper()->flush();
+        SavedGameFound found = SavedGame::look(saved);
+        QVERIFY(found.game);
+        kept = std::move(found.game->table);
+    }
+    // Resumed during the first hand: the log and the history start with it, once.
+    VirtualGame game(false, window_setup(folder.path(), saved, SavedTournament{"resumed", 0}),
+                     std::move(kept));
+    Table& t = game.table();
+    game.host.resume();
+    QVERIFY(game.window.log().lines().first().startsWith("--- Hand 1 ---"));
+    game.play_until([&] { return t.hands_started >= 2; });
+    QFile history(game.window.history_path());
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(history.readAll()).count("Hold'em Hand #1:"), 1);
+    // Hand after hand, the log keeps the last ones and stays at the newest line.
+    HandLogView& log = game.window.log();
+    const std::size_t hands = HandLogView::hands_kept + 5;
+    for (std::size_t hand = 1; hand <= hands; ++hand) {
+        t.hands_started = hand;
+        log.observer().hand_started(t);
+        log.observer().seat_closed(t, 3);
+        if (hand % 50 == 0) log.lines();
+    }
+    const QStringList lines = log.lines();
+    QVERIFY(lines.first().startsWith("--- Hand 6 ---"));
+    QCOMPARE(lines.filter(QRegularExpression("^--- Hand ")).size(), int(HandLogView::hands_kept));
+    QCOMPARE(lines.size(), int(2 * HandLogView::hands_kept));
+    QScrollBar* bar = log.verticalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum());
+}
+
+void TableWindowTest::aFailedSaveIsShownUntilASaveSucceeds() {
+    QTemporaryDir folder;
+    QFile in_the_way(folder.filePath("data"));
+    QVERIFY(in_the_way.open(QIODevice::WriteOnly));
+    in_the_way.close();
+    VirtualGame game(true, window_setup({}, folder.filePath("data/tournament.json")));
+    QTRY_COMPARE(game.window.save_problem(),
+                 QString("Not saved: a file stands where the folder should be; "
+                         "no earlier save is kept"));
+    QVERIFY(in_the_way.remove() && QDir(folder.path()).mkdir("data"));
+    game.play_until([&] { return game.table().hands_started >= 2; });
+    QTRY_VERIFY(game.window.save_problem().isEmpty());
 }
 
 QTEST_MAIN(TableWindowTest)
