@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "cycle/human_actions.h"
@@ -23,8 +25,9 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addOption({"size", "Window size in logical pixels.", "WxH", "1280x800"});
     parser.addOption({"moment",
-                      "splash, start, hand (a hand in progress), turn (the human to act), "
-                      "showdown or split (a showdown with a split pot).",
+                      "splash, aside (the splash with a save set aside), start, hand (a hand in "
+                      "progress), turn (the human to act), showdown, split (a showdown with a "
+                      "split pot) or end (the end notice).",
                       "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
@@ -43,8 +46,13 @@ int main(int argc, char** argv) {
         });
         return QApplication::exec();
     };
-    if (parser.value("moment") == "splash") {
+    if (parser.value("moment") == "splash" || parser.value("moment") == "aside") {
         ui::SplashWindow splash([] {}, 60000);
+        if (parser.value("moment") == "aside")
+            splash.show_notice(
+                "The saved tournament could not be resumed: it is nested deeper than a saved "
+                "game. It was put aside as tournament.json.20261206-234615.corrupt and a new "
+                "tournament starts.");
         splash.show();
         return write_png(splash);
     }
@@ -59,13 +67,24 @@ int main(int argc, char** argv) {
         std::make_unique<Table>(std::make_unique<SeededRandom>(parser.value("seed").toULongLong())),
         [&] { return now; });
     ui::TableWindow window(host);
-    window.set_end_notice([](const QString&) {});
+    const QString moment = parser.value("moment");
+    if (moment != "end") window.set_end_notice([](const QString&) {});
+    window.set_new_tournament([] {});
     window.resize(size[0].toInt(), size[1].toInt());
     window.show();
     host.start();
 
     Table& t = host.table();
-    const QString moment = parser.value("moment");
+    if (moment == "end") {
+        // The end notice is modal: the whole screen is taken while it stands over the table.
+        QTimer::singleShot(800, [&] {
+            const bool written = QGuiApplication::primaryScreen()->grabWindow(0).save(out_path);
+            std::printf("%s\n", qPrintable(out_path));
+            std::fflush(stdout);
+            std::_Exit(written ? 0 : 1);
+        });
+        t.seat(1).prize = 0;
+    }
     // Counts the winners of the hand under way, for the split-pot moment.
     struct Winners final : TableObserver {
         int paid = 0;

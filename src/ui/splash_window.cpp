@@ -127,9 +127,9 @@ void SplashWindow::show_notice(const QString& line) {
         column->insertWidget(column->count() - 1, notice, 0, Qt::AlignHCenter);
         column->addSpacing(30);  // room for the buttons along the bottom
     }
-    // One line: what does not fit is elided, the whole of it is in the tooltip.
-    notice->setText(notice->fontMetrics().elidedText(line, Qt::ElideRight, notice->width()));
-    notice->setToolTip(line);
+    // Wrapped within the frame's column, so the whole of it can be read.
+    notice->setWordWrap(true);
+    notice->setText(line);
     notice->show();
 }
 

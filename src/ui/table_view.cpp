@@ -156,12 +156,46 @@ void TableView::place_widgets() {
     const Controls& controls = host_.table().controls;
     for (auto& [index, b] : buttons_)
         b->setGeometry(snapped(to_pixels(controls[ControlId{index}])));
-    fit_button_fonts();
     const Control& box = controls[ctl::Text2];
     amount_->setGeometry(snapped(to_pixels(box)));
+    make_room_for_captions();
+    fit_button_fonts();
     QFont font(ui_font_family);
     font.setPixelSize(std::max(8, static_cast<int>(box.height * scale_ * 0.5)));
     amount_->setFont(font);
+}
+
+// In a small window the layout's buttons are too narrow for their captions in a font that can
+// still be read. Each row of the action panel is then packed against the frame's right edge,
+// every button as wide as its caption needs; the hint line and the amount box give way.
+void TableView::make_room_for_captions() {
+    QFont least(ui_font_family);
+    least.setBold(true);
+    least.setPixelSize(least_button_px);
+    const QFontMetrics m(least);
+    auto needs = [&](QWidget* w) {
+        const auto* b = qobject_cast<QPushButton*>(w);
+        return b ? m.horizontalAdvance(b->text()) + 14 : 8 * m.horizontalAdvance('0');
+    };
+    const QRect frame = snapped(to_pixels(host_.table().controls[ctl::action_frame]));
+    const std::vector<QWidget*> rows[] = {{button(ctl::Call), button(ctl::Raise)},
+                                          {button(ctl::Check), button(ctl::Fold), amount_,
+                                           button(ctl::BetIt)}};
+    const int gap = std::max(3, static_cast<int>(100 * scale_));
+    for (const auto& row : rows) {
+        if (std::none_of(row.begin(), row.end(), [&](QWidget* w) { return w->width() < needs(w); }))
+            continue;
+        int right = frame.right() - gap;
+        for (auto it = row.rbegin(); it != row.rend(); ++it) {
+            const int width = std::max((*it)->width(), needs(*it));
+            (*it)->setGeometry(right - width, (*it)->y(), width, (*it)->height());
+            right -= width + gap;
+        }
+    }
+    for (QWidget* alone : {button(ctl::SitOut), button(ctl::Exit)}) {
+        const int grow = needs(alone) - alone->width();
+        if (grow > 0) alone->setGeometry(alone->geometry().adjusted(-grow / 2, 0, grow - grow / 2, 0));
+    }
 }
 
 void TableView::sync_widgets() {
@@ -174,7 +208,7 @@ void TableView::sync_widgets() {
         const QString shown = hb.key ? caption + " · " + hb.key : caption;
         if (b->text() != shown) {
             b->setText(shown);
-            fit_button_fonts();
+            place_widgets();
         }
         if (b->accessibleName() != caption) b->setAccessibleName(caption);
         const QColor fill = colour(c.back_colour.value_or(0xE0E0E0));
@@ -215,7 +249,7 @@ void TableView::fit_button_fonts() {
         const QSizeF room(std::max(1, b->width() - 8), std::max(1, b->height() - 4));
         QFont font(ui_font_family);
         font.setBold(true);
-        font.setPixelSize(std::max(8, static_cast<int>(b->height() * 0.42)));
+        font.setPixelSize(std::max(least_button_px, static_cast<int>(b->height() * 0.42)));
         b->setFont(fitted(font, b->text(), room, Qt::TextSingleLine));
     }
 }
@@ -329,6 +363,7 @@ void TableView::paintEvent(QPaintEvent*) {
     paint_labels(p);
     paint_pot(p);
     paint_badges(p);
+    paint_dealer_button(p);
     paint_banner(p);
     paint_hint(p);
     paint_sit_out_request(p);
@@ -490,8 +525,6 @@ void TableView::paint_labels(QPainter& p) const {
     for (int seat = 1; seat <= seat_count; ++seat)
         boxed(ctl::chiplabel(seat), text_of(controls.caption(ctl::chiplabel(seat))).trimmed());
     boxed(ctl::potlabel, "Pot " + text_of(controls.caption(ctl::potlabel)).trimmed());
-    // The dealer button over everything of the seats, so no plate hides it.
-    boxed(ctl::dealer_button, text_of(controls.caption(ctl::dealer_button)));
 
     // The blinds clock and the rank line, sized to the panel they sit in.
     const QRectF panel = rect_of(ctl::clock_panel).adjusted(8, 4, -8, -4);
@@ -578,10 +611,11 @@ void TableView::paint_hint(QPainter& p) const {
         const TypedAmount typed = read_typed_amount(t, t.controls.caption(ctl::Text2));
         text = "Bet at least " + QString::number(typed.least, 'f', 0) + ", then Enter";
     }
+    // Left of the Call and Raise buttons, wherever a small window has put them.
     const QRectF frame = rect_of(ctl::action_frame);
-    const QRectF call = rect_of(ctl::Call);
+    const QRectF call = button(ctl::Call)->geometry();
     const QRectF area(frame.left() + 10, frame.top() + 6, call.left() - frame.left() - 20,
-                      rect_of(ctl::Check).top() - frame.top() - 10);
+                      button(ctl::Check)->geometry().top() - frame.top() - 10);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
     p.setFont(fitted(font_px(150), text, area.size(), flags));
     p.setPen(hint_.isEmpty() ? QColor(0xFF, 0xF6, 0xD5) : QColor(0xFF, 0xB0, 0xA0));
@@ -614,6 +648,28 @@ void TableView::paint_sit_out_request(QPainter& p) const {
     p.setFont(fitted(font_px(150, true), text, area.size(), flags));
     p.setPen(QColor(0xFF, 0xB0, 0xA0));
     p.drawText(area, flags, text);
+}
+
+}  // namespace holdem::ui
+
+namespace holdem::ui {
+
+// The dealer button over everything of the seats (plates, badges, chips, cards), so nothing
+// hides it.
+void TableView::paint_dealer_button(QPainter& p) const {
+    const Control& c = host_.table().controls[ctl::dealer_button];
+    if (!c.visible) return;
+    const QString text = text_of(c.caption);
+    const QRectF r = to_pixels(c);
+    p.setFont(font_px(190, true));
+    const QFontMetricsF m(p.font());
+    const qreal side = std::max({r.width(), r.height(), m.horizontalAdvance(text) + 8, m.height() + 2});
+    const QRectF disc(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    p.setPen(QPen(QColor(0, 0, 0, 160), 1));
+    p.setBrush(colour(c.back_colour.value_or(colours::red)));
+    p.drawEllipse(disc);
+    p.setPen(colour(c.fore_colour));
+    p.drawText(disc, Qt::AlignCenter, text);
 }
 
 }  // namespace holdem::ui

@@ -57,6 +57,10 @@ class TableView : public QWidget {
   private:
     void place_widgets();
     void fit_button_fonts();
+    void make_room_for_captions();
+    void paint_dealer_button(QPainter& p) const;
+    // The smallest caption a button is given: below it the words stop being readable.
+    static constexpr int least_button_px = 11;
     void bet_typed_amount(bool from_enter);
     void paint_sit_out_request(QPainter& p) const;
     QFont font_px(qreal twips, bool bold = false) const;
