@@ -178,9 +178,9 @@ void TableView::make_room_for_captions() {
         return b ? m.horizontalAdvance(b->text()) + 14 : 8 * m.horizontalAdvance('0');
     };
     const QRect frame = snapped(to_pixels(host_.table().controls[ctl::action_frame]));
-    const std::vector<QWidget*> rows[] = {{button(ctl::Call), button(ctl::Raise)},
-                                          {button(ctl::Check), button(ctl::Fold), amount_,
-                                           button(ctl::BetIt)}};
+    const std::vector<QWidget*> rows[] = {
+        {button(ctl::Call), button(ctl::Raise)},
+        {button(ctl::Check), button(ctl::Fold), amount_, button(ctl::BetIt)}};
     const int gap = std::max(3, static_cast<int>(100 * scale_));
     for (const auto& row : rows) {
         if (std::none_of(row.begin(), row.end(), [&](QWidget* w) { return w->width() < needs(w); }))
@@ -194,7 +194,8 @@ void TableView::make_room_for_captions() {
     }
     for (QWidget* alone : {button(ctl::SitOut), button(ctl::Exit)}) {
         const int grow = needs(alone) - alone->width();
-        if (grow > 0) alone->setGeometry(alone->geometry().adjusted(-grow / 2, 0, grow - grow / 2, 0));
+        if (grow > 0)
+            alone->setGeometry(alone->geometry().adjusted(-grow / 2, 0, grow - grow / 2, 0));
     }
 }
 
@@ -663,7 +664,8 @@ void TableView::paint_dealer_button(QPainter& p) const {
     const QRectF r = to_pixels(c);
     p.setFont(font_px(190, true));
     const QFontMetricsF m(p.font());
-    const qreal side = std::max({r.width(), r.height(), m.horizontalAdvance(text) + 8, m.height() + 2});
+    const qreal side =
+        std::max({r.width(), r.height(), m.horizontalAdvance(text) + 8, m.height() + 2});
     const QRectF disc(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
     p.setPen(QPen(QColor(0, 0, 0, 160), 1));
     p.setBrush(colour(c.back_colour.value_or(colours::red)));
