@@ -1,6 +1,6 @@
 # The installed game as a desktop sees it: every file in place and nothing else, a desktop entry
 # and metadata that validate, the version of the build, and a Debian package that holds exactly
-# the install tree.
+# the install tree and passes lintian.
 #   cmake -DBUILD=… -DWORK=… -DVERSION=… -DEXPECTED=a|b|… -P install_check.cmake
 string(REPLACE "|" ";" expected "${EXPECTED}")
 list(SORT expected)
@@ -27,7 +27,7 @@ run(desktop-file-validate ${root}/share/applications/org.finaltableholdem.FinalT
 run(appstreamcli validate --no-net
     ${root}/share/metainfo/org.finaltableholdem.FinalTableHoldem.metainfo.xml)
 
-run(${root}/bin/final-table-holdem --version)
+run(${root}/games/final-table-holdem --version)
 string(STRIP "${run_output}" version_line)
 if(NOT version_line STREQUAL "final-table-holdem ${VERSION}")
   message(FATAL_ERROR "--version printed '${version_line}', not the build's ${VERSION}")
@@ -46,4 +46,6 @@ list(SORT packaged)
 if(NOT packaged STREQUAL expected)
   message(FATAL_ERROR "package differs from the install tree:\n  packaged: ${packaged}")
 endif()
+# Debian's own checks of the package: no error and no warning.
+run(lintian --fail-on error,warning --tag-display-limit 0 ${deb})
 file(REMOVE_RECURSE ${WORK})
