@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "rules/reading/classic_hand.h"
 #include "rules/reading/standard_hand.h"
 
 namespace holdem {
@@ -10,20 +11,24 @@ namespace holdem {
 std::int32_t classic_number(const SevenCards& cards) {
     // The evaluator keeps the highest category the reading filed; each category's number is
     // its base plus the detail its verdict names.
+    using C = ClassicCategory;
     std::int32_t number = 0;
-    if (const int top = top_card_rank(cards); top >= 0) number = 100 + top + 1;
+    if (const int top = top_card_rank(cards); top >= 0) number = classic_number(C::top, top + 1);
     const PairsVerdict pairs = pairs_of(cards);
-    constexpr int pairing_base[] = {0, 200, 300, 400, 700, 800};
+    constexpr ClassicCategory pairing_category[] = {C::top,        C::pair,       C::two_kind,
+                                                    C::three_kind, C::full_house, C::four_kind};
     if (pairs.pairing != Pairing::None)
-        number = std::max(number, pairing_base[static_cast<int>(pairs.pairing)] + pairs.rank + 1);
-    const int straight = straight_top(cards);
-    if (straight >= 0) number = std::max(number, 500 + straight + 1);
+        number = std::max(number, classic_number(pairing_category[static_cast<int>(pairs.pairing)],
+                                                 pairs.rank + 1));
+    const int straight_at = straight_top(cards);
+    if (straight_at >= 0) number = std::max(number, classic_number(C::straight, straight_at + 1));
     const int suit = flush_suit(cards);
     if (suit >= 0) {
-        number = std::max(number, 600 + suit + 1);
+        number = std::max(number, classic_number(C::flush, suit + 1));
         const int run = suited_run_top(cards, suit);
-        if (run >= 0 && straight >= 0) number = std::max(number, 900 + run + 1);
-        if (run == 12) number = std::max(number, 1000 + suit + 1);
+        if (run >= 0 && straight_at >= 0)
+            number = std::max(number, classic_number(C::straight_flush, run + 1));
+        if (run == 12) number = std::max(number, classic_number(C::royal, suit + 1));
     }
     return number;
 }
@@ -86,18 +91,20 @@ constexpr std::array<PairsRule, 5 * 5 * 2> pairs_rules = [] {
             for (bool same : {false, true}) {
                 PairsRule r;
                 // The rules in the reading's order; a later one that fires overwrites.
-                auto set = [&](int base, int rank_of) {
-                    r = {static_cast<std::int16_t>(base), static_cast<std::int8_t>(rank_of)};
+                auto set = [&](ClassicCategory category, int rank_of) {
+                    r = {static_cast<std::int16_t>(classic_base(category)),
+                         static_cast<std::int8_t>(rank_of)};
                 };
-                if (nA == 2) set(200, 0);
-                if (nB == 2) set(200, 1);
-                if (!same && nA == 2 && nB == 2) set(300, 2);
-                if (nA == 3) set(400, 0);
-                if (nB == 3) set(400, 1);
-                if (nA == 3 && nB == 2) set(700, 0);
-                if (nA == 2 && nB == 3) set(700, 1);
-                if (nA == 4) set(800, 0);
-                if (nB == 4) set(800, 1);
+                using C = ClassicCategory;
+                if (nA == 2) set(C::pair, 0);
+                if (nB == 2) set(C::pair, 1);
+                if (!same && nA == 2 && nB == 2) set(C::two_kind, 2);
+                if (nA == 3) set(C::three_kind, 0);
+                if (nB == 3) set(C::three_kind, 1);
+                if (nA == 3 && nB == 2) set(C::full_house, 0);
+                if (nA == 2 && nB == 3) set(C::full_house, 1);
+                if (nA == 4) set(C::four_kind, 0);
+                if (nB == 4) set(C::four_kind, 1);
                 rules[pairs_rule_index(nA, nB, same)] = r;
             }
     return rules;
@@ -139,26 +146,28 @@ namespace {
     const int high = std::max(a.rank, b.rank), low = std::min(a.rank, b.rank);
     const PairsRule rule = pairs_rules[pairs_rule_index(nA, nB, same_rank)];
     const int named[] = {a.rank, b.rank, high};
-    std::int32_t number = 100 + high + 1;
+    using C = ClassicCategory;
+    std::int32_t number = classic_number(C::top, high + 1);
     if (rule.base) number = std::max(number, rule.base + named[rule.rank_of] + 1);
     // The higher hand card's key first; the lower one's only when that finds no straight.
     const unsigned tops = window_tops[board.ranks | 1u << a.rank | 1u << b.rank];
     const int by_high = highest_bit(tops & key_windows[static_cast<std::size_t>(high)]);
     const int straight =
         by_high >= 0 ? by_high : highest_bit(tops & key_windows[static_cast<std::size_t>(low)]);
-    if (straight >= 0) number = std::max(number, 500 + straight + 1);
+    if (straight >= 0) number = std::max(number, classic_number(C::straight, straight + 1));
     // Seven cards hold at most one flush: the board's own, or one of a hand card's suit.
     const int same_suit = a.suit == b.suit;
     int suit = board.flush_suit;
     if (board.suit_counts[a.suit] + 1 + same_suit >= 5) suit = a.suit;
     if (board.suit_counts[b.suit] + 1 + same_suit >= 5) suit = b.suit;
     if (suit >= 0) {
-        number = std::max(number, 600 + suit + 1);
+        number = std::max(number, classic_number(C::flush, suit + 1));
         const CardMask all = board.cards | CardMask{1} << (16 * a.suit + a.rank) |
                              CardMask{1} << (16 * b.suit + b.rank);
         const int run = highest_bit(window_tops[(all >> (16 * suit)) & 0x1FFFu]);
-        if (run >= 0 && straight >= 0) number = std::max(number, 900 + run + 1);
-        if (run == 12) number = std::max(number, 1000 + suit + 1);
+        if (run >= 0 && straight >= 0)
+            number = std::max(number, classic_number(C::straight_flush, run + 1));
+        if (run == 12) number = std::max(number, classic_number(C::royal, suit + 1));
     }
     return number;
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "rules/reading/classic_hand.h"
+
 namespace holdem {
 
 namespace {
@@ -10,22 +12,22 @@ namespace {
 struct Category {
     std::string_view word;
     std::string Player::*field;
-    int base;
+    ClassicCategory category;
     bool suit_detail;
 };
 
 // From "Top" to "royal"; a higher category replaces everything a lower one wrote.
-constexpr std::array<Category, 10> categories = {{
-    {"Top", &Player::handvaluetops, 100, false},
-    {"Pair", &Player::handvaluepair, 200, false},
-    {"Two Kind", &Player::handvaluetwok, 300, false},
-    {"Three Kind", &Player::handvaluethreek, 400, false},
-    {"straight", &Player::handvaluestraight, 500, false},
-    {"flush", &Player::handvalueflush, 600, true},
-    {"FullHouse", &Player::handvaluefullhouse, 700, false},
-    {"Four Kind", &Player::handvaluefourk, 800, false},
-    {"straight flush", &Player::handvaluesflush, 900, false},
-    {"royal", &Player::handvaluerflush, 1000, true},
+constexpr std::array<Category, classic_category_count> categories = {{
+    {"Top", &Player::handvaluetops, ClassicCategory::top, false},
+    {"Pair", &Player::handvaluepair, ClassicCategory::pair, false},
+    {"Two Kind", &Player::handvaluetwok, ClassicCategory::two_kind, false},
+    {"Three Kind", &Player::handvaluethreek, ClassicCategory::three_kind, false},
+    {"straight", &Player::handvaluestraight, ClassicCategory::straight, false},
+    {"flush", &Player::handvalueflush, ClassicCategory::flush, true},
+    {"FullHouse", &Player::handvaluefullhouse, ClassicCategory::full_house, false},
+    {"Four Kind", &Player::handvaluefourk, ClassicCategory::four_kind, false},
+    {"straight flush", &Player::handvaluesflush, ClassicCategory::straight_flush, false},
+    {"royal", &Player::handvaluerflush, ClassicCategory::royal, true},
 }};
 
 }  // namespace
@@ -68,7 +70,8 @@ void evaluate_seat(Player& p) {
         // The detail is read after the category word, so the K of "Kind" is no king.
         std::string_view after = std::string_view(text).substr(at + c->word.size());
         p.handvalue = text;
-        p.handnumber = c->base + (c->suit_detail ? suit_detail(after) : rank_detail(after));
+        p.handnumber =
+            classic_number(c->category, c->suit_detail ? suit_detail(after) : rank_detail(after));
         return;
     }
 }
