@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
         if (!human_turn_open(t)) break;
         QCoreApplication::processEvents();
         QPushButton* button =
-            window.button(t.controls[ctl::Check].visible ? ctl::Check : ctl::Fold);
+            window.button(t.controls[ctl::Check].visible ? Intent::check : Intent::fold);
         QElapsedTimer click;
         click.start();
         button->click();
@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
         }
         Table& lt = long_host->table();
         if (human_turn_open(lt)) {
-            long_host->click(ctl::Fold);
+            long_host->act(Intent::fold);
         } else {
             if (auto due = long_host->armed_for())
                 skipped += std::max<std::int64_t>(0, *due - long_host->now());

@@ -1,4 +1,5 @@
-# Fails when an include runs up the layers of src/: model < rules < cycle, report, save < ui, sim < app.
+# Fails when an include runs up the layers of src/: model < rules < cycle, report, save < picture
+# < ui, sim < app.
 # Folders of one layer (the rules' reading, betting and tournament) may include each other;
 # ui and sim are side by side and never include each other.
 #   cmake -DSRC=path/to/src -P check_layers.cmake
@@ -7,9 +8,10 @@ set(rank_rules 1)
 set(rank_cycle 2)
 set(rank_report 2)
 set(rank_save 2)
-set(rank_ui 3)
-set(rank_sim 3)
-set(rank_app 4)
+set(rank_picture 3)
+set(rank_ui 4)
+set(rank_sim 4)
+set(rank_app 5)
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(bad "")
 foreach(file ${files})

@@ -95,9 +95,9 @@ int main(int argc, char** argv) {
     // Seat 1 stays in with the two best hands at the table and folds the rest.
     auto step = [&] {
         if (human_turn_open(t) && t.seat(1).handrank > 2)
-            host.click(ctl::Fold);
+            host.act(Intent::fold);
         else if (human_turn_open(t))
-            host.click(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+            host.act(t.controls[ctl::Call].visible ? Intent::call : Intent::check);
         else if (auto due = host.armed_for()) {
             now = std::max(now, *due);
             host.pump();

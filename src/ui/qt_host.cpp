@@ -5,16 +5,22 @@
 namespace holdem::ui {
 
 QtHost::QtHost(std::unique_ptr<Table> table, Clock clock, QObject* parent)
-    : QObject(parent), table_(std::move(table)), clock_(std::move(clock)) {
+    : QObject(parent), table_(std::move(table)), clock_(std::move(clock)), intents_(*table_) {
     if (!clock_) {
         elapsed_.start();
         clock_ = [this, from = table_->loop.now()] {
             return from + static_cast<std::int64_t>(elapsed_.elapsed());
         };
     }
+    table_->observers.push_back(&notes_);
+    fill_classic_picture(*table_, notes_, picture_);
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &QtHost::pump);
+}
+
+QtHost::~QtHost() {
+    std::erase(table_->observers, &notes_);
 }
 
 void QtHost::start() {
@@ -27,20 +33,20 @@ void QtHost::resume() {
     pump();
 }
 
-void QtHost::click(ControlId button) {
+void QtHost::act(Intent intent) {
     run_until(*table_, clock_());
-    holdem::click(*table_, button);
+    intents_.act(intent);
     pump();
 }
 
-void QtHost::amount_key(int key_code, const QString& text_before) {
+void QtHost::amount_key(int key_code, const std::string& text_before) {
     run_until(*table_, clock_());
-    amount_box_key(*table_, key_code, text_before.toStdString());
+    intents_.amount_key(key_code, text_before);
     pump();
 }
 
-void QtHost::amount_text(const QString& text) {
-    set_amount_text(*table_, text.toStdString());
+void QtHost::amount_edited(const std::string& text) {
+    intents_.amount_edited(text);
     pump();
 }
 
@@ -52,8 +58,10 @@ void QtHost::pump() {
         timer_.start(static_cast<int>(std::max<std::int64_t>(0, *armed_for_ - now)));
     else
         timer_.stop();
-    if (!(shown_ == table_->controls)) {
-        shown_ = table_->controls;
+    TablePicture now_shown = picture_;
+    fill_classic_picture(*table_, notes_, now_shown);
+    if (!(now_shown == picture_)) {
+        picture_ = std::move(now_shown);
         emit changed();
     }
     if (table_->ended && !end_reported_) {

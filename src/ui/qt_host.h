@@ -1,6 +1,6 @@
-// Connects the game core to Qt: delivers the player's input, runs the core's event loop up to
-// the current time and arms one single-shot timer for its next deadline. No polling: between
-// deadlines and input nothing runs.
+// Connects the game core to Qt: delivers the player's intents, runs the core's event loop up to
+// the current time, arms one single-shot timer for its next deadline and keeps the table picture
+// the window draws. No polling: between deadlines and input nothing runs.
 #pragma once
 
 #include <QElapsedTimer>
@@ -12,10 +12,14 @@
 #include <memory>
 
 #include "model/table.h"
+#include "picture/classic_picture.h"
+#include "picture/table_intents.h"
+#include "picture/table_picture.h"
+#include "report/table_notes.h"
 
 namespace holdem::ui {
 
-class QtHost : public QObject {
+class QtHost : public QObject, public TableIntents {
     Q_OBJECT
   public:
     // Milliseconds of game time; by default the real time since the host was made, counted on
@@ -23,18 +27,21 @@ class QtHost : public QObject {
     using Clock = std::function<std::int64_t()>;
 
     explicit QtHost(std::unique_ptr<Table> table, Clock clock = {}, QObject* parent = nullptr);
+    ~QtHost() override;
 
     Table& table() { return *table_; }
     const Table& table() const { return *table_; }
+    // What the table shows now, with each seat's last action and the winners.
+    const TablePicture& picture() const { return picture_; }
+    const TableNotes& notes() const { return notes_; }
 
     // The window's load: start values and the first hand.
     void start();
     // Plays on a saved game taken up again: no load, the clocks go on from the saved moment.
     void resume();
-    void click(ControlId button);
-    // A key typed into the amount box, with the box's text before the key lands.
-    void amount_key(int key_code, const QString& text_before);
-    void amount_text(const QString& text);
+    void act(Intent intent) override;
+    void amount_key(int key_code, const std::string& text_before) override;
+    void amount_edited(const std::string& text) override;
     // Runs everything due by now, re-arms the timer and tells the window when what it shows
     // has changed.
     void pump();
@@ -53,7 +60,9 @@ class QtHost : public QObject {
     QElapsedTimer elapsed_;
     QTimer timer_;
     std::optional<std::int64_t> armed_for_;
-    Controls shown_;
+    TableNotes notes_;
+    ClassicIntents intents_;
+    TablePicture picture_;
     bool end_reported_ = false;
 };
 

@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#include "cycle/human_actions.h"
-
 namespace holdem::ui {
 
 QString find_sound_module(const QString& program_dir) {
@@ -34,8 +32,8 @@ TableSounds::TableSounds(bool use_device) {
 
 TableSounds::~TableSounds() = default;
 
-void TableSounds::table_changed(const Table& t) {
-    const bool open = human_turn_open(t);
+void TableSounds::table_changed(const TablePicture& picture) {
+    const bool open = picture.human.fold_shown && !picture.showdown && !picture.ended;
     if (open && !turn_was_open_) play(Sound::turn);
     turn_was_open_ = open;
 }

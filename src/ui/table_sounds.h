@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/observer.h"
+#include "picture/table_picture.h"
 #include "ui/sound_player.h"
 
 namespace holdem::ui {
@@ -25,7 +26,7 @@ class TableSounds final : public TableObserver {
     int requested(Sound sound) const { return requested_[static_cast<std::size_t>(sound)]; }
 
     // Looks at the table after it changed: the chime sounds when the player's turn opens.
-    void table_changed(const Table& t);
+    void table_changed(const TablePicture& picture);
 
     void hand_started(const Table&) override { play(Sound::deal); }
     void street_dealt(const Table&, Street) override { play(Sound::deal); }

@@ -27,7 +27,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     setWindowTitle(QString::fromUtf8(table_title.data(), static_cast<int>(table_title.size())));
     setMinimumSize(640, 442);
     split_ = new QSplitter(this);
-    view_ = new TableView(host_, notes_, split_);
+    view_ = new TableView(host_.picture(), host_, split_);
     log_ = new HandLogView(split_);
     split_->addWidget(view_);
     split_->addWidget(log_);
@@ -38,7 +38,6 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     setCentralWidget(split_);
 
     Table& t = host_.table();
-    t.observers.push_back(&notes_);
     t.observers.push_back(&log_->observer());
     t.observers.push_back(&sounds_);
     if (preferences_) sounds_.set_muted(preferences_->muted());
@@ -72,8 +71,8 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
 
     connect(view_, &TableView::painted, this, &TableWindow::painted);
     connect(&host_, &QtHost::changed, this, [this] {
-        sounds_.table_changed(host_.table());
-        view_->sync_widgets();
+        sounds_.table_changed(host_.picture());
+        view_->picture_changed();
         view_->update();
     });
     connect(&host_, &QtHost::gameEnded, this, &TableWindow::game_ended);
@@ -94,7 +93,7 @@ TableWindow::~TableWindow() {
     // The table outlives the window in tests: it must not call watchers that are gone.
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
-        return o == &notes_ || o == &log_->observer() || o == &sounds_ ||
+        return o == &log_->observer() || o == &sounds_ ||
                (history_ && o == &history_->observer()) || o == keeper_.get();
     });
 }
@@ -129,7 +128,7 @@ void TableWindow::build_menus() {
 
 void TableWindow::leave() {
     if (host_.table().ended || !exit_question_()) return;
-    host_.click(ctl::Exit);
+    host_.act(Intent::exit);
 }
 
 QString TableWindow::save_problem() const {
@@ -189,10 +188,6 @@ bool TableWindow::log_visible() const {
 
 QString TableWindow::history_path() const {
     return history_ ? history_->path() : QString();
-}
-
-QRectF TableWindow::rect_of(ControlId id) const {
-    return view_->rect_of(id);
 }
 
 void TableWindow::resizeEvent(QResizeEvent* event) {

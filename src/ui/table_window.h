@@ -13,7 +13,6 @@
 #include "save/game_keeper.h"
 #include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
-#include "ui/table_notes.h"
 #include "ui/table_sounds.h"
 #include "ui/table_view.h"
 
@@ -40,8 +39,7 @@ class TableWindow : public QMainWindow {
     const TableView& view() const { return *view_; }
     HandLogView& log() { return *log_; }
     qreal scale() const { return view_->scale(); }
-    QRectF rect_of(ControlId id) const;
-    QPushButton* button(ControlId id) const { return view_->button(id); }
+    QPushButton* button(Intent which) const { return view_->button(which); }
     QLineEdit* amount_box() const { return view_->amount_box(); }
     const CardArt& card_art() const { return view_->card_art(); }
     std::uint64_t frames_painted() const { return view_->frames_painted(); }
@@ -91,7 +89,6 @@ class TableWindow : public QMainWindow {
     void quit_after_exit();
 
     QtHost& host_;
-    TableNotes notes_;
     TableSounds sounds_;
     std::unique_ptr<class HistoryFile> history_;
     std::string tournament_id_;

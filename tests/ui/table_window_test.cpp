@@ -20,6 +20,7 @@
 #include "ui/saved_game.h"
 #include "ui/sound_player.h"
 #include "ui/splash_window.h"
+#include "ui/table_layout.h"
 #include "ui/table_window.h"
 
 using namespace holdem;
@@ -69,7 +70,7 @@ struct VirtualGame {
     void play_until(Done done) {
         for (int step = 0; step < 3000 && !done() && !table().ended; ++step) {
             if (human_turn_open(table()))
-                QTest::mouseClick(window.button(ctl::Fold), Qt::LeftButton);
+                QTest::mouseClick(window.button(Intent::fold), Qt::LeftButton);
             else
                 next();
         }
@@ -178,12 +179,13 @@ void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
 void TableWindowTest::tableStartState() {
     VirtualGame game;
     QCOMPARE(game.window.windowTitle(), QString("Tournament Area"));
-    for (ControlId id : {ctl::Call, ctl::Raise, ctl::Check, ctl::Fold, ctl::BetIt})
-        QVERIFY(!game.window.button(id)->isVisible());
+    for (Intent which :
+         {Intent::call, Intent::raise, Intent::check, Intent::fold, Intent::bet_typed})
+        QVERIFY(!game.window.button(which)->isVisible());
     QVERIFY(!game.window.amount_box()->isVisible());
-    QVERIFY(game.window.button(ctl::SitOut)->isVisible());
-    QVERIFY(game.window.button(ctl::Exit)->isVisible());
-    QCOMPARE(game.window.button(ctl::SitOut)->accessibleName(), QString("Sit Out"));
+    QVERIFY(game.window.button(Intent::sit_out)->isVisible());
+    QVERIFY(game.window.button(Intent::exit)->isVisible());
+    QCOMPARE(game.window.button(Intent::sit_out)->accessibleName(), QString("Sit Out"));
     QTRY_VERIFY(game.window.frames_painted() > 0);
 }
 
@@ -209,8 +211,8 @@ void TableWindowTest::handPlayedThroughTheWidgets() {
                          QString("All in"));
                 QVERIFY(!box->isVisible());
             } else if (step % 2) {
-                QPushButton* call = game.window.button(ctl::Call);
-                QPushButton* check = game.window.button(ctl::Check);
+                QPushButton* call = game.window.button(Intent::call);
+                QPushButton* check = game.window.button(Intent::check);
                 QTest::mouseClick(call->isVisible() ? call : check, Qt::LeftButton);
             } else {
                 const std::uint64_t events = t.loop.events_run();
@@ -233,11 +235,11 @@ void TableWindowTest::resizeKeepsProportions() {
         QCoreApplication::processEvents();
         const TableView& view = game.window.view();
         const qreal s = game.window.scale();
-        QVERIFY(std::abs(s - std::min(view.width() / TableView::layout_area.width(),
-                                      view.height() / TableView::layout_area.height())) < 1e-9);
+        QVERIFY(std::abs(s - std::min(view.width() / layout::area.width(),
+                                      view.height() / layout::area.height())) < 1e-9);
         // Every seat's name plate stays inside the table's part of the window.
         for (int seat = 1; seat <= 10; ++seat)
-            QVERIFY(QRectF(view.rect()).contains(game.window.rect_of(ctl::name_label(seat))));
+            QVERIFY(QRectF(view.rect()).contains(view.plate_rect(seat)));
     }
     // Hiding the log gives the table the room.
     game.window.resize(1280, 800);
@@ -264,9 +266,9 @@ void TableWindowTest::followingTheGame() {
     QVERIFY(lines.filter("the big blind").size() == 1);
 
     // The buttons name their action and amount; Return presses the focused one.
-    QPushButton* call = window.button(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+    QPushButton* call = window.button(t.controls[ctl::Call].visible ? Intent::call : Intent::check);
     QVERIFY(
-        call->accessibleName().startsWith(call == window.button(ctl::Call) ? "Call " : "Check"));
+        call->accessibleName().startsWith(call == window.button(Intent::call) ? "Call " : "Check"));
     QVERIFY(call->text().endsWith("· C"));
 
     // A refused amount says why; Escape leaves the amount box.
@@ -400,10 +402,10 @@ void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
         ++asked;
         return leave;
     });
-    QTest::mouseClick(game.window.button(ctl::Exit), Qt::LeftButton);
+    QTest::mouseClick(game.window.button(Intent::exit), Qt::LeftButton);
     QVERIFY(!game.table().ended);
     leave = true;
-    QTest::mouseClick(game.window.button(ctl::Exit), Qt::LeftButton);
+    QTest::mouseClick(game.window.button(Intent::exit), Qt::LeftButton);
     QCOMPARE(asked, 2);
     QCOMPARE(game.table().ended, std::optional<GameEnd>(GameEnd::Exit));
     game.window.keeper()->flush();
@@ -462,7 +464,7 @@ void TableWindowTest::strayKeysDoNothingInEveryState() {
     game.window.amount_box()->setFocus();
     sweep_keys(t, "the amount box", game.window.amount_box(),
                enter_keys + QSet<int>{Qt::Key_Escape}, game_letters);
-    QTest::mouseClick(game.window.button(ctl::Fold), Qt::LeftButton);
+    QTest::mouseClick(game.window.button(Intent::fold), Qt::LeftButton);
     game.next();
     sweep_keys(t, "another seat's turn", nullptr, enter_keys, game_letters);
     game.play_until([&] { return t.gameover; });
@@ -493,7 +495,7 @@ void TableWindowTest::theKeyboardRestsWhereThePlayerExpects() {
     for (int turn = 0; turn < 4; ++turn) {
         game.play_until([&] { return human_turn_open(t); });
         QPushButton* call =
-            game.window.button(t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+            game.window.button(t.controls[ctl::Call].visible ? Intent::call : Intent::check);
         QCOMPARE(QApplication::focusWidget(), call);  // Return and Space call or check
         if (turn == 0) {                              // a text that is no amount says so
             QTest::keyClick(&game.window, Qt::Key_B);
@@ -505,8 +507,8 @@ void TableWindowTest::theKeyboardRestsWhereThePlayerExpects() {
         QTest::keyClick(QApplication::focusWidget(), turn == 2 ? Qt::Key_Space : Qt::Key_F);
         QVERIFY(!human_turn_open(t));
         QWidget* holder = QApplication::focusWidget();
-        QVERIFY(holder != game.window.button(ctl::SitOut) &&
-                holder != game.window.button(ctl::Exit));
+        QVERIFY(holder != game.window.button(Intent::sit_out) &&
+                holder != game.window.button(Intent::exit));
         const auto before = table_facts(t);
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
             QTest::keyClick(QApplication::focusWidget(), key);

@@ -3,12 +3,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/table.h"
 
-namespace holdem::ui {
+namespace holdem {
 
 class TableNotes final : public TableObserver {
   public:
@@ -20,6 +21,8 @@ class TableNotes final : public TableObserver {
 
     // The seat's last action this betting round ("Call 20"), empty when none.
     const std::string& badge(int seat) const { return badges_[seat]; }
+    // What that action was; none for a blind or no action.
+    std::optional<Action> badge_action(int seat) const { return actions_[seat]; }
     // Who was paid at this hand's showdown, in the order they were paid.
     const std::vector<Award>& awards() const { return awards_; }
     // The winner's line in players' words: every winner named, the amounts, the hand.
@@ -33,8 +36,9 @@ class TableNotes final : public TableObserver {
 
   private:
     std::array<std::string, seat_count + 1> badges_;
+    std::array<std::optional<Action>, seat_count + 1> actions_;
     std::array<std::string, seat_count + 1> names_;
     std::vector<Award> awards_;
 };
 
-}  // namespace holdem::ui
+}  // namespace holdem

@@ -1,27 +1,33 @@
-#include "ui/table_notes.h"
+#include "report/table_notes.h"
 
 #include "report/hand_log.h"
 #include "report/words.h"
 
-namespace holdem::ui {
+namespace holdem {
 
 void TableNotes::hand_started(const Table&) {
     badges_.fill({});
+    actions_.fill(std::nullopt);
     awards_.clear();
 }
 
 void TableNotes::blind_posted(const Table&, int seat, Chips amount, bool big) {
     badges_[seat] = (big ? "Big blind " : "Small blind ") + std::to_string(amount);
+    actions_[seat].reset();
 }
 
 void TableNotes::action_taken(const Table&, const ActionEvent& e) {
     badges_[e.seat] = action_badge(e);
+    actions_[e.seat] = e.action;
 }
 
 void TableNotes::street_dealt(const Table&, Street) {
     // A fold stays in view; the rest belongs to the round that has just closed.
-    for (std::string& badge : badges_)
-        if (badge != "Fold") badge.clear();
+    for (int k = 1; k <= seat_count; ++k)
+        if (actions_[k] != Action::fold) {
+            badges_[k].clear();
+            actions_[k].reset();
+        }
 }
 
 void TableNotes::pot_won(const Table& t, int seat, Chips amount) {
@@ -52,4 +58,4 @@ std::string TableNotes::winners_line() const {
     return line;
 }
 
-}  // namespace holdem::ui
+}  // namespace holdem

@@ -1,0 +1,142 @@
+#include "picture/classic_picture.h"
+
+#include <algorithm>
+
+#include "cycle/events.h"
+#include "cycle/human_actions.h"
+
+namespace holdem {
+
+namespace {
+
+CardPicture card_of(const Control& c) {
+    return {c.visible, c.cell};
+}
+
+// The caption without the leading blank every number has.
+std::string shown_text(const std::string& caption) {
+    const auto first = caption.find_first_not_of(' ');
+    const auto last = caption.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : caption.substr(first, last - first + 1);
+}
+
+// The dealer button stands beside its seat's first card.
+int dealer_seat(const Controls& c) {
+    const Control& button = c[ctl::dealer_button];
+    if (!button.visible) return 0;
+    for (int k = 1; k <= seat_count; ++k) {
+        const Control& card = c[ctl::first_card(k)];
+        if (button.left == card.left + 500 && button.top == card.top + 500) return k;
+    }
+    return 0;
+}
+
+Badge badge_of(const TableNotes& notes, int seat) {
+    if (notes.badge(seat).empty()) return Badge::none;
+    const std::optional<Action> action = notes.badge_action(seat);
+    if (!action) return Badge::blind;
+    constexpr Badge badges[] = {Badge::fold, Badge::check, Badge::call,
+                                Badge::bet,  Badge::raise, Badge::all_in};
+    return badges[static_cast<int>(*action)];
+}
+
+}  // namespace
+
+AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text) {
+    AmountVerdict v;
+    v.empty = text.empty();
+    v.amount = is_number(text);
+    v.accepted = !v.empty && numeric_value(text) >= panel.least;
+    v.calls_only = v.accepted && !v.amount;
+    return v;
+}
+
+void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture& picture) {
+    const Controls& c = t.controls;
+    const int dealer = dealer_seat(c);
+    for (int k = 1; k <= seat_count; ++k) {
+        SeatPicture& s = picture.seats[static_cast<std::size_t>(k - 1)];
+        const Control& name = c[ctl::name_label(k)];
+        const Control& stack = c[ctl::stack_label(k)];
+        const Control& bet = c[ctl::chiplabel(k)];
+        s.seated = name.visible;
+        s.name = shown_text(name.caption);
+        s.stack_shown = stack.visible;
+        s.stack = shown_text(stack.caption);
+        s.bet_shown = bet.visible;
+        s.bet = shown_text(bet.caption);
+        for (int i = 0; i < pile_chips; ++i)
+            s.pile[static_cast<std::size_t>(i)] = c[ctl::pile_chip(k, i)].visible;
+        s.first_card = card_of(c[ctl::first_card(k)]);
+        s.second_card = card_of(c[ctl::second_card(k)]);
+        const Control& circle = c[ctl::highlight(k)];
+        s.turn_marker_shown = circle.visible;
+        s.has_turn = !t.gameover && circle.back_colour == colours::highlight;
+        s.dealer = k == dealer;
+        s.badge_text = notes.badge(k);
+        s.badge = badge_of(notes, k);
+        s.won = -1;
+    }
+    if (t.gameover)
+        for (const TableNotes::Award& award : notes.awards())
+            picture.seats[static_cast<std::size_t>(award.seat - 1)].won = award.amount;
+    for (int i = 1; i <= 5; ++i)
+        picture.board[static_cast<std::size_t>(i - 1)] = card_of(c[ctl::board_card(i)]);
+    for (int i = 0; i < pot_chips; ++i)
+        picture.pot_pile[static_cast<std::size_t>(i)] =
+            c[ctl::backchips(ctl::first_pot_chip + i)].visible;
+    picture.pot_label_shown = c[ctl::potlabel].visible;
+    picture.pot_label = shown_text(c.caption(ctl::potlabel));
+    picture.pot = t.pot;
+    picture.showdown = t.gameover;
+    picture.banner_shown = c[ctl::winnerlabel].visible;
+    // After a showdown the line names every paid seat and what it won.
+    picture.banner = notes.awards().empty() || !t.gameover ? shown_text(c.caption(ctl::winnerlabel))
+                                                           : notes.winners_line();
+    picture.countdown_shown = c[ctl::limitslabel].visible;
+    picture.countdown = c.caption(ctl::limitslabel);
+    picture.blinds_shown = c[ctl::limitsdisplay].visible;
+    picture.blinds = c.caption(ctl::limitsdisplay);
+    picture.rank_shown = c[ctl::rank_line].visible;
+    picture.rank = c.caption(ctl::rank_line);
+
+    ActionPanel& h = picture.human;
+    h.open = c[ctl::Text2].visible;
+    h.call_shown = c[ctl::Call].visible;
+    h.raise_shown = c[ctl::Raise].visible;
+    h.check_shown = c[ctl::Check].visible;
+    h.fold_shown = c[ctl::Fold].visible;
+    h.bet_it_shown = c[ctl::BetIt].visible;
+    h.call_amount = shown_text(c.caption(ctl::Call));
+    h.raise_amount = shown_text(c.caption(ctl::Raise));
+    h.amount_text = c.caption(ctl::Text2);
+    const TypedAmount typed = read_typed_amount(t, h.amount_text);
+    h.least = typed.least;
+    h.to_call = typed.to_call;
+    h.sit_out_shown = c[ctl::SitOut].visible;
+    h.exit_shown = c[ctl::Exit].visible;
+    h.sit_out_asked = c[ctl::SitOut].back_colour == colours::red;
+    // A request holds from the next hand and cannot be taken back before it.
+    const bool sitting_out = t.seat(human_seat).sittingout;
+    h.request = t.ended                         ? ActionPanel::Request::none
+                : !sitting_out && t.sitter == 1 ? ActionPanel::Request::sit_out
+                : sitting_out && t.sitter == 0  ? ActionPanel::Request::play_again
+                                                : ActionPanel::Request::none;
+    picture.ended = t.ended.has_value();
+}
+
+void ClassicIntents::act(Intent intent) {
+    constexpr ControlId buttons[] = {ctl::Call,  ctl::Raise,  ctl::Check, ctl::Fold,
+                                     ctl::BetIt, ctl::SitOut, ctl::Exit};
+    click(t_, buttons[static_cast<int>(intent)]);
+}
+
+void ClassicIntents::amount_key(int key_code, const std::string& text_before) {
+    amount_box_key(t_, key_code, text_before);
+}
+
+void ClassicIntents::amount_edited(const std::string& text) {
+    set_amount_text(t_, text);
+}
+
+}  // namespace holdem

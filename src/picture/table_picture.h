@@ -1,0 +1,86 @@
+// What the table shows at a moment, in terms any rule set can fill: the seats, their cards and
+// chips, the board, the pot, the winner's line, the clock panel and the human's action panel.
+// Plain data, no layout and no colours: the window decides how it looks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace holdem {
+
+inline constexpr int picture_seats = 10;
+inline constexpr int pile_chips = 6;  // the chips in front of a seat that has bet
+inline constexpr int pot_chips = 31;  // the pot's pile in the table's centre
+
+// A card place: empty, or a cell of the card grid (a face, or a back).
+struct CardPicture {
+    bool shown = false;
+    int cell = -1;
+    friend bool operator==(const CardPicture&, const CardPicture&) = default;
+};
+
+// What a seat did last, for the tag beside it.
+enum class Badge : std::uint8_t { none, blind, fold, check, call, bet, raise, all_in };
+
+struct SeatPicture {
+    bool seated = false;  // a player sits there (its name plate shows)
+    std::string name;
+    bool stack_shown = false;
+    std::string stack;  // as the seat shows it: "1000", or "All in"
+    bool bet_shown = false;
+    std::string bet;  // the chips in front of the seat this round
+    std::array<bool, pile_chips> pile{};
+    CardPicture first_card, second_card;
+    bool turn_marker_shown = true;  // the seat's circle and its small turn box
+    bool has_turn = false;
+    bool dealer = false;  // the dealer button beside the seat
+    Badge badge = Badge::none;
+    std::string badge_text;  // "Call 20", "Fold"
+    std::int64_t won = -1;   // paid at this showdown, or -1
+    friend bool operator==(const SeatPicture&, const SeatPicture&) = default;
+};
+
+// The human's buttons and amount box, and what the amount box accepts.
+struct ActionPanel {
+    bool open = false;  // the human's turn: the buttons, the box and the frame show
+    bool call_shown = false, raise_shown = false, check_shown = false, fold_shown = false,
+         bet_it_shown = false;
+    std::string call_amount;   // what calling puts in, as the rules write it
+    std::string raise_amount;  // the total a standard raise puts in
+    std::string amount_text;   // the amount box's text
+    double least = 0;          // the least amount the box accepts
+    std::int64_t to_call = 0;
+    bool sit_out_shown = true, exit_shown = true;
+    bool sit_out_asked = false;  // the Sit Out button shows that a request was made
+    enum class Request : std::uint8_t { none, sit_out, play_again } request = Request::none;
+    friend bool operator==(const ActionPanel&, const ActionPanel&) = default;
+};
+
+struct TablePicture {
+    std::array<SeatPicture, picture_seats> seats;  // seat k at index k - 1
+    std::array<CardPicture, 5> board;
+    std::array<bool, pot_chips> pot_pile{};
+    bool pot_label_shown = false;  // the pot's own label (from the flop on)
+    std::string pot_label;
+    std::int64_t pot = 0;   // the chips in the pot, with the bets of the round under way
+    bool showdown = false;  // the hand is being shown down: nobody has the turn
+    bool banner_shown = false;
+    std::string banner;  // the winner's line
+    bool countdown_shown = false, blinds_shown = false, rank_shown = false;
+    std::string countdown, blinds, rank;  // the clock panel's lines
+    ActionPanel human;
+    bool ended = false;  // the tournament is over
+    friend bool operator==(const TablePicture&, const TablePicture&) = default;
+};
+
+// Whether the amount box's text would be taken as it stands.
+struct AmountVerdict {
+    bool empty = false;
+    bool amount = false;      // the whole text reads as a number
+    bool accepted = false;    // it is taken
+    bool calls_only = false;  // taken, but not as a number ("300x"): only the call goes in
+};
+AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text);
+
+}  // namespace holdem
