@@ -104,6 +104,40 @@ TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
     EXPECT_TRUE(std::holds_alternative<std::string>(load("\x01\x02 not json at all")));
 }
 
+// Saves written by earlier versions of the game load and play on exactly as they did.
+TEST(Snapshot, EarlierVersionsLoadAndReplayEqual) {
+    const std::pair<const char*, std::uint64_t> fixtures[] = {
+        {"v1-fresh-first-hand.json", 10415206868646600957ull},
+        {"v1-fresh-hand-12.json", 15287339319086532800ull},
+        {"v1-late-closing.json", 1657325788103879522ull},
+        {"v1-options-hand-8.json", 6107823836823981545ull}};
+    for (const auto& [name, pinned] : fixtures) {
+        const std::string path = std::string(HOLDEM_SAVE_FIXTURES) + "/" + name;
+        auto loaded = load(read_saved_file(path, max_save_bytes).text.value_or(""));
+        ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << name;
+        Table& t = *std::get<LoadedGame>(loaded).table;
+        struct Hands final : TableObserver {
+            std::uint64_t signature = 1469598103934665603ull;
+            void mix(std::uint64_t v) { signature = (signature ^ v) * 1099511628211ull; }
+            void hand_started(const Table& t) override {
+                for (CardCode c : t.deck) mix(static_cast<std::uint64_t>(c));
+                for (int k = 1; k <= seat_count; ++k) mix(static_cast<std::uint64_t>(t.seat(k).prize));
+            }
+        } hands;
+        t.observers.push_back(&hands);
+        resume_game(t);
+        const std::uint64_t last = t.hands_started + 25;
+        while (!t.ended && t.hands_started < last) {
+            if (human_turn_open(t))
+                click(t, t.controls[ctl::Call].visible ? ctl::Call : ctl::Check);
+            else
+                run_until(t, *t.loop.next_deadline());
+        }
+        t.observers.clear();
+        EXPECT_EQ(hands.signature, pinned) << name;
+    }
+}
+
 TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
     const auto folder = empty_folder("holdem-kill");
     const std::string path = (folder / "tournament.json").string();
