@@ -1,7 +1,7 @@
 # Fails when an include runs up the layers of src/: model < rules < cycle, report, save < picture
 # < ui, sim < app.
 # Folders of one layer (the rules' reading, betting and tournament) may include each other;
-# ui and sim are side by side and never include each other.
+# ui and sim are side by side and never include each other. The window's files read no control.
 #   cmake -DSRC=path/to/src -P check_layers.cmake
 set(rank_model 0)
 set(rank_rules 1)
@@ -25,6 +25,20 @@ foreach(file ${files})
     if(rank_${to} GREATER rank_${from} OR (rank_${to} EQUAL rank_${from} AND NOT from STREQUAL to))
       list(APPEND bad "${file}: ${line}")
     endif()
+  endforeach()
+endforeach()
+# The window draws the table picture and sends intents: it reads no control of the rules. Only
+# the host, which drives the core, reaches the hand cycle.
+foreach(file ${files})
+  if(NOT file MATCHES "^ui/")
+    continue()
+  endif()
+  file(STRINGS ${SRC}/${file} lines REGEX "ctl::|\\.controls|controls\\[|#include \"model/controls.h\"|#include \"cycle/")
+  foreach(line ${lines})
+    if(file MATCHES "^ui/qt_host\\.cpp$" AND line MATCHES "#include \"cycle/events.h\"")
+      continue()
+    endif()
+    list(APPEND bad "${file}: ${line}")
   endforeach()
 endforeach()
 if(bad)

@@ -9,12 +9,9 @@ void set_dealer_positions(Table& t, int dealer_seat) {
         t.seat(j).dealer = static_cast<std::int16_t>(((j - dealer_seat) % 10 + 10) % 10 + 1);
 }
 
-void place_dealer_button(Table& t, ControlId card_picture) {
-    Control& button = t.controls[ctl::dealer_button];
-    const Control& card = t.controls[card_picture];
-    button.left = card.left + 500;
-    button.top = card.top + 500;
-    button.visible = true;
+void place_dealer_button(Table& t, int beside_seat) {
+    t.dealer_button_seat = static_cast<std::int16_t>(beside_seat);
+    t.controls.show(ctl::dealer_button);
 }
 
 void toss(Table& t) {
@@ -33,7 +30,7 @@ void toss(Table& t) {
             if (j != k && t.seat(k).cardone <= t.seat(j).cardone) highest = false;
         if (!highest) continue;
         set_dealer_positions(t, k);
-        place_dealer_button(t, ctl::first_card(k));
+        place_dealer_button(t, k);
     }
     t.controls.show(ctl::dealer_button);
     t.tossdone = 1;
@@ -49,7 +46,7 @@ void next_dealer(Table& t) {
         set_dealer_positions(t, next);
         // A sitting-out human's cards are hidden, so the button waits by seat 2's.
         const bool beside_seat2 = next == human_seat && t.seat(human_seat).sittingout;
-        place_dealer_button(t, ctl::first_card(beside_seat2 ? 2 : next));
+        place_dealer_button(t, beside_seat2 ? 2 : next);
     }
     t.postblinds = false;
 }

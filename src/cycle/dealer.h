@@ -12,7 +12,7 @@ void blinds_bet(Table& t);
 
 // Every seat's position counted from the dealer in seat d: ((j − d) mod 10) + 1.
 void set_dealer_positions(Table& t, int dealer_seat);
-// The dealer button 500 twips right of and below the top left corner of a card picture.
-void place_dealer_button(Table& t, ControlId card_picture);
+// Puts the dealer button beside a seat's cards and shows it.
+void place_dealer_button(Table& t, int beside_seat);
 
 }  // namespace holdem

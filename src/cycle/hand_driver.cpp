@@ -41,15 +41,6 @@ void Form_Load(Table& t) {
 
     show_limits_at_start(t);
 
-    // The places of the pot's first eleven chips, remembered for the award. The entries wrap
-    // after 9, so chip 70 overwrites chip 60's place in entry 0.
-    int j = 0;
-    for (int i = ctl::first_pot_chip; i <= ctl::first_pot_chip + 10; ++i) {
-        t.chiptops[j] = static_cast<float>(t.controls[ctl::backchips(i)].top);
-        t.chiplefts[j] = static_cast<std::int16_t>(t.controls[ctl::backchips(i)].left);
-        if (++j > 9) j = 0;
-    }
-
     for (int k = 1; k <= seat_count; ++k) {
         t.controls.set_number(ctl::stack_label(k), t.seat(k).prize);
         t.controls.set_caption(ctl::name_label(k), t.seat(k).caption);

@@ -86,7 +86,7 @@ void human_focus_box(Table& t) {
     const Player& p = t.seat(human_seat);
     if (!p.sittingout) set_highlight(t, human_seat, colours::highlight);
     if (p.sittingout && p.dealer == 1) {
-        place_dealer_button(t, ctl::first_card(human_seat));
+        place_dealer_button(t, human_seat);
         t.controls.hide(ctl::dealer_button);
         t.controls.hide(ctl::first_card(human_seat));
         t.controls.hide(ctl::second_card(human_seat));

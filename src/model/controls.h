@@ -1,5 +1,5 @@
-// Every control of the table window as plain data — what it shows, where it stands (in twips)
-// and whether it is visible — addressed by its name, so the rules and the screen share one truth.
+// Every control of the table as plain data — whether it shows, what it says, the card it shows —
+// addressed by its name, so that the rules read back exactly what they wrote.
 #pragma once
 
 #include <array>
@@ -9,52 +9,30 @@
 #include <string_view>
 
 #include "model/numbers.h"
-#include "model/version.h"
 
 namespace holdem {
 
 using Colour = std::uint32_t;  // 0xRRGGBB
 
+// The colours the rules themselves set: a seat's turn, and the Sit Out button's request.
 namespace colours {
 inline constexpr Colour idle = 0x800000;       // a seat that does not have the turn
-inline constexpr Colour highlight = 0xFFFF80;  // the seat whose turn it is
-inline constexpr Colour felt = 0x008000;
-inline constexpr Colour red = 0xFF0000;
-inline constexpr Colour yellow = 0xFFFF00;
-inline constexpr Colour white = 0xFFFFFF;
-inline constexpr Colour black = 0x000000;
-inline constexpr Colour orange = 0xFF8000;
-inline constexpr Colour light_red = 0xFF8080;
-inline constexpr Colour blue = 0x0000FF;
-inline constexpr Colour bet_label = 0xFFE0C0;
-inline constexpr Colour pot_label = 0xFFC080;
-inline constexpr Colour clock_panel = 0x804040;
-inline constexpr Colour window = 0x1C2A23;  // the room round the table
-inline constexpr Colour name_text = 0xF4F1E8;
-inline constexpr Colour stack_text = 0xFFE27A;
+inline constexpr Colour highlight = 0xFFFF80;  // the seat whose turn it is; Sit Out at rest
+inline constexpr Colour red = 0xFF0000;        // Sit Out asked
+inline constexpr Colour yellow = 0xFFFF00;     // Sit Out asked to play again
 }  // namespace colours
 
 enum class ControlKind : std::uint8_t { Picture, Label, Button, Shape, TextBox, CardGrid };
-enum class ShapeForm : std::uint8_t { None, Oval, Circle, Rectangle };
 
+// What the rules read and write of a control: whether it shows, its caption (which for some
+// controls carries game state), the colour the rules give it and the card it shows. Where it
+// stands and how it looks belong to the window.
 struct Control {
     ControlKind kind = ControlKind::Label;
     bool visible = false;
-    int left = 0, top = 0, width = 0, height = 0;  // twips
-    std::string caption;                           // caption of a label or button, text of a box
-    std::optional<Colour> back_colour;             // none: transparent
-    Colour fore_colour = colours::black;
-    int cell = -1;  // pictures: the card-grid cell shown, -1 for none
-    // Shapes.
-    ShapeForm form = ShapeForm::None;
-    bool filled = false;
-    bool hatched = false;  // diagonal cross hatch over the fill
-    Colour border_colour = colours::black;
-    int border_width = 1;
-    // Text style.
-    bool bold = false;
-    bool small_font = false;
-    bool centred = false;
+    std::string caption;                // caption of a label or button, text of a box
+    std::optional<Colour> back_colour;  // only where the rules set one
+    int cell = -1;                      // pictures: the card-grid cell shown, -1 for none
 
     friend bool operator==(const Control&, const Control&) = default;
 };
@@ -164,7 +142,7 @@ constexpr int seat_of_focus_box(ControlId id) {
 // The table's controls in their start state, addressed by id or by name.
 class Controls {
   public:
-    Controls();  // every control at its place and start state
+    Controls();  // every control in its start state
 
     Control& operator[](ControlId id) { return controls_[id.index]; }
     const Control& operator[](ControlId id) const { return controls_[id.index]; }
@@ -184,13 +162,9 @@ class Controls {
     friend bool operator==(const Controls&, const Controls&) = default;
 
   private:
-    struct Layout {};
-    explicit Controls(Layout) {}
+    struct Blank {};
+    explicit Controls(Blank) {}
     static const Controls& start_state();
-    void place_seats();
-    void place_pot_and_board();
-    void place_table_centre();
-    void place_action_area();
 
     std::array<Control, ctl::count> controls_;
 };
@@ -198,26 +172,5 @@ class Controls {
 // "Picture12", "Label13", "Command5", "backchips(61)", "potlabel" …; empty for no control.
 std::string control_name(ControlId id);
 std::optional<ControlId> find_control(std::string_view name);
-
-// The window's client area in twips, and the window's title.
-inline constexpr int table_width = 12420;
-inline constexpr int table_height = 8580;
-inline constexpr std::string_view table_title = "Tournament Area";
-
-// Every card picture, hole card or board card, in twips.
-inline constexpr int card_width = 516;
-inline constexpr int card_height = 708;
-
-// Home positions of seat 1's pile of bet chips (top, left).
-inline constexpr std::array<std::array<int, 2>, 6> seat1_chip_home = {
-    {{4860, 5856}, {5000, 5675}, {5000, 5675}, {5040, 5700}, {4896, 5676}, {5016, 5808}}};
-
-// The splash window: a frame with three texts and a 2500 ms timer.
-struct Splash {
-    static constexpr std::string_view Label1 = "Multi Table Tournament Software";
-    static constexpr std::string_view lblVersion = "Version " HOLDEM_VERSION;
-    static constexpr std::string_view lblProductName = "Final Table Hold'em";
-    static constexpr int timer_interval_ms = 2500;
-};
 
 }  // namespace holdem

@@ -87,8 +87,7 @@ struct Table {
     Deck deck{};                            // this hand's 25 cards: hole cards, then the board
     // The deck the seats' readings were assessed from, while nothing else has written them.
     std::optional<Deck> assessed_deck;
-    std::array<float, 10> chiptops{};  // pot chips' places, taken at start-up for the award
-    std::array<std::int16_t, 10> chiplefts{};
+    std::int16_t dealer_button_seat = 0;  // the seat the dealer button stands beside
 
     // The seat after the dealer has had its blind turn in this hand; when the turn comes round
     // to it again before the pre-flop round has begun, the round begins there.

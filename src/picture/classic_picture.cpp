@@ -20,17 +20,6 @@ std::string shown_text(const std::string& caption) {
     return first == std::string::npos ? std::string() : caption.substr(first, last - first + 1);
 }
 
-// The dealer button stands beside its seat's first card.
-int dealer_seat(const Controls& c) {
-    const Control& button = c[ctl::dealer_button];
-    if (!button.visible) return 0;
-    for (int k = 1; k <= seat_count; ++k) {
-        const Control& card = c[ctl::first_card(k)];
-        if (button.left == card.left + 500 && button.top == card.top + 500) return k;
-    }
-    return 0;
-}
-
 Badge badge_of(const TableNotes& notes, int seat) {
     if (notes.badge(seat).empty()) return Badge::none;
     const std::optional<Action> action = notes.badge_action(seat);
@@ -53,7 +42,7 @@ AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text) {
 
 void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture& picture) {
     const Controls& c = t.controls;
-    const int dealer = dealer_seat(c);
+    const int dealer = c[ctl::dealer_button].visible ? t.dealer_button_seat : 0;
     for (int k = 1; k <= seat_count; ++k) {
         SeatPicture& s = picture.seats[static_cast<std::size_t>(k - 1)];
         const Control& name = c[ctl::name_label(k)];

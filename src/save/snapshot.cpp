@@ -150,37 +150,40 @@ void read_player(const json& j, Player& p) {
 json control_json(std::uint16_t id, const Control& c) {
     return {{"id", id},
             {"visible", c.visible},
-            {"left", c.left},
-            {"top", c.top},
-            {"width", c.width},
-            {"height", c.height},
             {"caption", c.caption},
             {"back", c.back_colour ? json(*c.back_colour) : json(nullptr)},
-            {"fore", c.fore_colour},
-            {"cell", c.cell},
-            {"hatched", c.hatched},
-            {"border", c.border_colour},
-            {"border_width", c.border_width}};
+            {"cell", c.cell}};
 }
 
+// Version 1 saves also held where each control stood and how it looked; those parts are the
+// window's now and are passed over, and only the colours the rules set are taken.
 void read_control(const json& j, Controls& controls) {
     const auto id = integer<std::uint16_t>(j, "id");
     if (id >= Controls::size()) throw Refused{"a control that does not exist"};
     Control& c = controls[ControlId{id}];
     c.visible = flag(j, "visible");
-    c.left = integer<int>(j, "left");
-    c.top = integer<int>(j, "top");
-    c.width = integer<int>(j, "width");
-    c.height = integer<int>(j, "height");
     c.caption = text(j, "caption");
-    c.back_colour =
-        j.at("back").is_null() ? std::nullopt : std::optional<Colour>(integer<Colour>(j, "back"));
-    c.fore_colour = integer<Colour>(j, "fore");
+    if (c.back_colour)
+        c.back_colour = j.at("back").is_null() ? std::nullopt
+                                               : std::optional<Colour>(integer<Colour>(j, "back"));
     c.cell = integer<int>(j, "cell");
     if (c.cell < -1 || c.cell >= card_grid::cells) throw Refused{"a picture with no such card"};
-    c.hatched = flag(j, "hatched");
-    c.border_colour = integer<Colour>(j, "border");
-    c.border_width = integer<int>(j, "border_width");
+}
+
+// In version 1 saves the dealer button's place says which seat it stands beside: 500 twips
+// right of and below that seat's first card.
+int dealer_button_seat_of_version_1(const json& controls) {
+    constexpr int first_card_at[10][2] = {{5916, 5256}, {4176, 4860}, {2808, 3780}, {2784, 2460},
+                                          {4044, 1416}, {6000, 948},  {7836, 1536}, {9024, 2808},
+                                          {8652, 3960}, {7488, 4848}};
+    for (const json& c : controls) {
+        if (integer<std::uint16_t>(c, "id") != ctl::dealer_button.index) continue;
+        const int left = integer<int>(c, "left"), top = integer<int>(c, "top");
+        for (int k = 1; k <= seat_count; ++k)
+            if (left == first_card_at[k - 1][0] + 500 && top == first_card_at[k - 1][1] + 500)
+                return k;
+    }
+    return 0;
 }
 
 json random_json(const Random& r) {
@@ -279,17 +282,8 @@ void read_table_variables(const json& v, Table& t) {
         if (code < 1 || code > 52) throw Refused{"a card is not a card"};
         t.deck[i] = static_cast<CardCode>(code);
     }
-    const json& tops = v.at("chiptops");
-    const json& lefts = v.at("chiplefts");
-    if (!tops.is_array() || tops.size() != 10 || !lefts.is_array() || lefts.size() != 10)
-        throw Refused{"the pot's chip places are broken"};
-    for (std::size_t i = 0; i < 10; ++i) {
-        if (!tops[i].is_number() || !lefts[i].is_number_integer())
-            throw Refused{"the pot's chip places are broken"};
-        t.chiptops[i] = tops[i].get<float>();
-        t.chiplefts[i] = static_cast<std::int16_t>(
-            std::clamp<std::int64_t>(lefts[i].get<std::int64_t>(), -32768, 32767));
-    }
+    if (v.contains("dealer_button_seat"))
+        t.dealer_button_seat = integer<std::int16_t>(v, "dealer_button_seat");
     t.small_blind_turn_taken = flag(v, "small_blind_turn_taken");
     t.human_turn_waiting = flag(v, "human_turn_waiting");
     t.chips_brought = integer<std::int64_t>(v, "chips_brought");
@@ -375,8 +369,7 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
           {"numberofwinners", t.numberofwinners},
           {"limittimersetting", t.limittimersetting},
           {"deck", t.deck},
-          {"chiptops", t.chiptops},
-          {"chiplefts", t.chiplefts},
+          {"dealer_button_seat", t.dealer_button_seat},
           {"small_blind_turn_taken", t.small_blind_turn_taken},
           {"human_turn_waiting", t.human_turn_waiting},
           {"chips_brought", t.chips_brought},
@@ -430,6 +423,9 @@ std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
             throw Refused{"the controls are broken"};
         for (const json& c : controls)
             read_control(c, t.controls);
+        if (version == 1)
+            t.dealer_button_seat =
+                static_cast<std::int16_t>(dealer_button_seat_of_version_1(controls));
 
         t.loop.restore(read_loop(document.at("loop")));
 
@@ -494,6 +490,8 @@ std::optional<std::string> impossible(const Table& t) {
     for (std::int16_t seat : {t.focuser, t.flopshower, t.flopshower1, t.flopshower2, t.flopshower3})
         if (seat < 0 || seat > seat_count) return "a seat number is out of range";
     if (t.sitter != 0 && t.sitter != 1) return "the sit-out request is neither on nor off";
+    if (t.dealer_button_seat < 0 || t.dealer_button_seat > seat_count)
+        return "the dealer button stands beside no seat";
     if (t.tossdone != 1) return "the opening toss was never made";
     if (t.level < 1 || t.level > static_cast<int>(limits_schedule.size()) ||
         limits_schedule[static_cast<std::size_t>(t.level - 1)] != t.limits)

@@ -1,6 +1,6 @@
-// A saved game: everything the table holds at the start of a hand (records, variables,
-// controls, field, clocks, options, the random streams), as a versioned JSON document. Loading
-// trusts nothing: a document that does not describe a game that can happen is refused.
+// A saved game: everything the table holds at the start of a hand (records, variables, what
+// the controls show, field, clocks, options, the random streams), as a versioned JSON document.
+// Loading trusts nothing: a document that does not describe a game that can happen is refused.
 #pragma once
 
 #include <memory>
@@ -13,7 +13,8 @@
 
 namespace holdem {
 
-inline constexpr int snapshot_version = 1;
+// 2: game facts only (version 1 also kept where controls stood and how they looked).
+inline constexpr int snapshot_version = 2;
 // Far above any real save (a few KB), far below what could hurt to read.
 inline constexpr std::size_t max_save_bytes = 1 << 20;
 

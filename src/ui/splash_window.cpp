@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/controls.h"
-
 namespace holdem::ui {
 
 namespace {

@@ -10,9 +10,19 @@
 #include <QWidget>
 #include <functional>
 
-#include "model/controls.h"
+#include <string_view>
+
+#include "model/version.h"
 
 namespace holdem::ui {
+
+// The splash's texts and how long it stands.
+struct Splash {
+    static constexpr std::string_view Label1 = "Multi Table Tournament Software";
+    static constexpr std::string_view lblVersion = "Version " HOLDEM_VERSION;
+    static constexpr std::string_view lblProductName = "Final Table Hold'em";
+    static constexpr int timer_interval_ms = 2500;
+};
 
 class SplashWindow : public QWidget {
     Q_OBJECT

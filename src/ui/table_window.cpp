@@ -24,7 +24,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
       host_(host),
       sounds_(setup.sound_device),
       preferences_(setup.preferences) {
-    setWindowTitle(QString::fromUtf8(table_title.data(), static_cast<int>(table_title.size())));
+    setWindowTitle("Tournament Area");
     setMinimumSize(640, 442);
     split_ = new QSplitter(this);
     view_ = new TableView(host_.picture(), host_, split_);

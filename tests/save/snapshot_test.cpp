@@ -120,8 +120,10 @@ TEST(Snapshot, EarlierVersionsLoadAndReplayEqual) {
             std::uint64_t signature = 1469598103934665603ull;
             void mix(std::uint64_t v) { signature = (signature ^ v) * 1099511628211ull; }
             void hand_started(const Table& t) override {
-                for (CardCode c : t.deck) mix(static_cast<std::uint64_t>(c));
-                for (int k = 1; k <= seat_count; ++k) mix(static_cast<std::uint64_t>(t.seat(k).prize));
+                for (CardCode c : t.deck)
+                    mix(static_cast<std::uint64_t>(c));
+                for (int k = 1; k <= seat_count; ++k)
+                    mix(static_cast<std::uint64_t>(t.seat(k).prize));
             }
         } hands;
         t.observers.push_back(&hands);

@@ -7,13 +7,6 @@ void chips_player_show(Table& t, Chips chipbet, int whichplayer) {
     const int k = whichplayer;
     Controls& c = t.controls;
     c.set_number(ctl::chiplabel(k), chipbet);
-    if (k == human_seat) {
-        // The pot award moves seat 1's chip 4 along; a bet of the human puts the pile back.
-        for (int i = 0; i < ctl::pile_size; ++i) {
-            c[ctl::pile_chip(k, i)].top = seat1_chip_home[i][0];
-            c[ctl::pile_chip(k, i)].left = seat1_chip_home[i][1];
-        }
-    }
     for (int i = ctl::pile_size - 1; i >= 0; --i)
         c.show(ctl::pile_chip(k, i));
     c.show(ctl::chiplabel(k));

@@ -39,15 +39,6 @@ TEST(ChipsPlayerShow, ShowsTheWholePileAndThisBetsAmount) {
     EXPECT_EQ(shown.size(), 12u);
 }
 
-TEST(ChipsPlayerShow, SeatOnesPileGoesHomeFirst) {
-    auto t = seeded_table();
-    t->controls[ctl::backchips(4)].left += 330;
-    t->controls[ctl::backchips(4)].top = 9;
-    chips_player_show(*t, 20, 1);
-    EXPECT_EQ(t->controls[ctl::backchips(4)].top, 4896);
-    EXPECT_EQ(t->controls[ctl::backchips(4)].left, 5676);
-}
-
 TEST(ChipsToPot, BandsGrowStreetByStreet) {
     auto t = seeded_table();
     chips_player_show(*t, 20, 2);
