@@ -95,7 +95,6 @@ void distribute_cards_for_10(Table& t) {
     // it, so only the clock is started over.
     if (t.assessed_deck == t.deck) {
         Command4_Click(t);
-        Command4_Click(t);
         return;
     }
     for (int k = 1; k <= seat_count; ++k)
@@ -116,14 +115,9 @@ void distribute_cards_for_10(Table& t) {
         set_text(p.flop5, board[4]);
     }
     class_set_to_zero(t);
+    // The assessment always finds a best seat at once; the clock starts over around it.
+    evaluate_player_cards(t);
     Command4_Click(t);
-    // The rules repeat the assessment until it has found a best seat, which it always does at
-    // once, and start the clock again when it has.
-    t.numberofwinners = 0;
-    do {
-        evaluate_player_cards(t);
-    } while (t.numberofwinners <= 0);
-    if (t.numberofwinners > 0) Command4_Click(t);
     t.assessed_deck = t.deck;
 }
 

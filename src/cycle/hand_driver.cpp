@@ -21,7 +21,6 @@ void Form_Load(Table& t) {
     t.postblinds = t.postflop1 = t.postflop2 = t.postflop3 = false;
     t.currentbet = 0;
     t.gameover = false;
-    t.raiser = false;
     t.raiservalue = 0;
     t.numberofwinners = 0;
     t.level = 1;
@@ -98,7 +97,6 @@ void new_deal(Table& t) {
     remove_folds(t);
     t.pot = 0;
     t.flopshower = t.flopshower1 = t.flopshower2 = t.flopshower3 = 0;
-    t.raiser = false;
     t.gameover = false;
     t.postblinds = t.postflop1 = t.postflop2 = t.postflop3 = false;
     t.small_blind_turn_taken = false;

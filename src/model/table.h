@@ -71,7 +71,6 @@ struct Table {
     bool postflop2 = false;            // the turn has been dealt
     bool postflop3 = false;            // the river has been dealt
     bool gameover = false;             // the showdown has begun; nobody acts until the next hand
-    bool raiser = false;               // somebody has raised in this hand
     std::int16_t raiservalue = 0;      // raises in this round; from 3 on every seat passes
     std::int16_t focuser = 0;          // the seat that has just acted and waits for the clock
     std::int16_t flopshower = 0;       // the seat that closes the pre-flop round (0: none yet)

@@ -256,7 +256,6 @@ void read_table_variables(const json& v, Table& t) {
     t.postflop2 = flag(v, "postflop2");
     t.postflop3 = flag(v, "postflop3");
     t.gameover = flag(v, "gameover");
-    t.raiser = flag(v, "raiser");
     t.raiservalue = integer<std::int16_t>(v, "raiservalue");
     t.focuser = integer<std::int16_t>(v, "focuser");
     const json& closers = v.at("flopshower");
@@ -358,7 +357,6 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
           {"postflop2", t.postflop2},
           {"postflop3", t.postflop3},
           {"gameover", t.gameover},
-          {"raiser", t.raiser},
           {"raiservalue", t.raiservalue},
           {"focuser", t.focuser},
           {"flopshower", {t.flopshower, t.flopshower1, t.flopshower2, t.flopshower3}},

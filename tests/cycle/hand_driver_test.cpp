@@ -68,7 +68,6 @@ TEST(HandDriver, TheHandRestartClearsTheLastHand) {
     finish_hand(*t);
     t->seat(6).fold = true;
     t->seat(7).allin = true;
-    t->raiser = true;
     t->raiservalue = 2;
     t->flopshower2 = 4;
     clear_table(*t);
@@ -76,7 +75,7 @@ TEST(HandDriver, TheHandRestartClearsTheLastHand) {
     EXPECT_EQ(t->pot, 0);
     EXPECT_EQ(t->currentbet, 0);
     EXPECT_EQ(t->raiservalue, 0);
-    EXPECT_FALSE(t->raiser || t->gameover || t->postblinds || t->postflop1 || t->postflop2 ||
+    EXPECT_FALSE(t->gameover || t->postblinds || t->postflop1 || t->postflop2 ||
                  t->postflop3);
     EXPECT_EQ(t->flopshower2, 0);
     for (int k = 1; k <= 10; ++k) {

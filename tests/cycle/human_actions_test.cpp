@@ -81,7 +81,6 @@ TEST(HumanActions, RaiseAddsTwoBlindUnitsAndAShortStackGoesAllIn) {
     auto t = at_human_turn();
     click(*t, ctl::Raise);
     EXPECT_EQ(t->seat(1).totalbet, 40);
-    EXPECT_TRUE(t->raiser);
     EXPECT_EQ(t->flopshower, 10);
     EXPECT_EQ(t->seat(2).totalbet, 40);  // seat 2 called the raise at once
 

@@ -245,7 +245,6 @@ TEST(ClosingSeats, ARaiseMovesTheCloserAndTheThirdRaiseDoesNot) {
     EXPECT_EQ(t->seat(6).totalbet, 270);
     EXPECT_EQ(t->flopshower, 5);
     EXPECT_EQ(t->raiservalue, 1);
-    EXPECT_TRUE(t->raiser);
     ticks(*t, 5);  // seats 7 … 10 call, then the human's turn
     EXPECT_EQ(focus_name(*t), "Command5");
     EXPECT_EQ(caption(*t, ctl::Call), " 270");

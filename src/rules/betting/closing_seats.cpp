@@ -3,7 +3,6 @@
 namespace holdem {
 
 void raise_bookkeeping(Table& t, int seat) {
-    t.raiser = true;
     t.raiservalue = static_cast<std::int16_t>(t.raiservalue + 1);
     if (t.raiservalue >= 3) return;
     // Every street reached so far, so a raise on the turn moves the pre-flop and flop closers

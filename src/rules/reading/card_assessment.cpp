@@ -119,11 +119,9 @@ void evaluate_player_cards(Table& t) {
     std::array<std::int32_t, seat_count> winners;
     for (int k = 1; k <= seat_count; ++k)
         winners[k - 1] = t.seat(k).handnumber;
-    // The rules repeat the ranking until it has found a best seat; it always finds one at once.
+    // The ranking always finds a best seat, so one pass counts the winners.
     t.numberofwinners = 0;
-    do {
-        evaluate_ultimate_winner(t, winners);
-    } while (t.numberofwinners <= 0);
+    evaluate_ultimate_winner(t, winners);
 }
 
 }  // namespace holdem

@@ -23,7 +23,6 @@ struct ReadCard {
 ReadCard read_card(std::string_view text);
 
 using SevenTexts = std::array<std::string_view, 7>;  // two hand cards, then the five board cards
-using FiveTexts = std::array<std::string_view, 5>;   // the board in dealing order
 using SevenCards = std::array<ReadCard, 7>;
 using FiveCards = std::array<ReadCard, 5>;
 
@@ -47,17 +46,6 @@ int straight_top(const SevenCards& cards);  // rank index of the straight's top,
 int flush_suit(const SevenCards& cards);    // suit with five or more cards, or -1
 // The top rank of the highest run of five consecutive ranks (ace low or high) in one suit.
 int suited_run_top(const SevenCards& cards, int suit);
-
-// The verdict texts; none when no rule fires.
-std::optional<std::string> read_top_card(const SevenTexts& cards);  // "Top K"
-std::optional<std::string> read_pairs(const SevenTexts& cards);     // "Pair 9", "Two Kind K" …
-std::optional<std::string> read_straight(const SevenTexts& cards);  // "straight 5" … "straight A"
-std::optional<std::string> read_flush(const SevenTexts& cards);     // "flush hearts"
-struct BoardTexts {
-    std::optional<std::string> pairing;  // "Pair", "Two Kind", … "Four Kind"
-    std::optional<std::string> flush;    // "flush spades"
-};
-BoardTexts read_board(const FiveTexts& board);
 
 // The verdict texts, written into `out` (whose room is reused).
 void top_text(std::string& out, int rank);

@@ -13,7 +13,7 @@ TEST(ReadCard, OnlyExactCardTextsRead) {
     EXPECT_EQ(read_card("As").rank, 12);
     for (const char* junk : {"", "1h", "10", "0h", "ah", "AS", "Ax", "10hh", "Ah ", "11c"})
         EXPECT_FALSE(read_card(junk).valid()) << junk;
-    EXPECT_EQ(read_top_card({"", "", "2c", "3d", "4h", "5s", "7c"}), std::nullopt);
+    EXPECT_EQ(top_card_rank(read_cards({"", "", "2c", "3d", "4h", "5s", "7c"})), -1);
 }
 
 }  // namespace
