@@ -6,7 +6,7 @@ namespace holdem {
 
 void set_dealer_positions(Table& t, int dealer_seat) {
     for (int j = 1; j <= seat_count; ++j)
-        t.seat(j).dealer = static_cast<std::int16_t>(((j - dealer_seat) % 10 + 10) % 10 + 1);
+        t.seat(j).dealer = static_cast<std::int16_t>(place_from_dealer(j, dealer_seat));
 }
 
 void place_dealer_button(Table& t, int beside_seat) {
@@ -37,9 +37,7 @@ void toss(Table& t) {
 }
 
 void next_dealer(Table& t) {
-    int dealer = 0;
-    for (int k = 1; k <= seat_count && !dealer; ++k)
-        if (t.seat(k).dealer == 1) dealer = k;
+    const int dealer = dealer_seat(t);
     if (!dealer) return;
     {
         const int next = seat_after(dealer);
@@ -52,8 +50,7 @@ void next_dealer(Table& t) {
 }
 
 void blinds_bet(Table& t) {
-    for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).dealer == 1) t.loop.set_focus(ctl::focus_box(seat_after(k)));
+    if (const int dealer = dealer_seat(t)) t.loop.set_focus(ctl::focus_box(seat_after(dealer)));
 }
 
 }  // namespace holdem

@@ -46,8 +46,6 @@ namespace card_grid {
 inline constexpr int columns = 18;
 inline constexpr int rows = 4;
 inline constexpr int cells = columns * rows;
-inline constexpr int picture_width = 722;
-inline constexpr int picture_height = 226;
 inline constexpr int back_pink = 0;
 inline constexpr int back_teal = 53;
 inline constexpr int back_slate = 54;
@@ -57,12 +55,6 @@ constexpr bool is_face(int cell) {
 }
 constexpr bool is_back(int cell) {
     return cell == 0 || (cell >= 53 && cell <= 55);
-}
-constexpr int column_of(int cell) {
-    return cell % columns;
-}
-constexpr int row_of(int cell) {
-    return cell / columns;
 }
 }  // namespace card_grid
 

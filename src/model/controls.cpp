@@ -24,7 +24,7 @@ const Controls& Controls::start_state() {
     static const Controls controls = [] {
         using namespace ctl;
         Controls c(Blank{});
-        for (int seat = 1; seat <= 10; ++seat) {
+        for (int seat = 1; seat <= seat_count; ++seat) {
             c[focus_box(seat)] = make(ControlKind::Picture, true);
             c[focus_box(seat)].back_colour = colours::idle;
             c[highlight(seat)] = make(ControlKind::Shape, true);
@@ -127,7 +127,7 @@ std::optional<ControlId> find_control(std::string_view name) {
         return Command(*n);
     if (auto n = number_after("Shape"); n && *n >= shape_first && *n <= shape_last)
         return Shape(*n);
-    if (auto n = number_after("chiplabel"); n && *n >= 1 && *n <= 10) return chiplabel(*n);
+    if (auto n = number_after("chiplabel"); n && *n >= 1 && *n <= seat_count) return chiplabel(*n);
     if (auto n = number_after("backchips(", ")"); n && *n >= 0 && *n < backchip_count)
         return backchips(*n);
     for (std::uint16_t i = singles_base; i < count; ++i)

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/numbers.h"
+#include "model/seats.h"
 
 namespace holdem {
 

@@ -89,4 +89,17 @@ void zero_total_bets(Table& t) {
     t.currentbet = 0;
 }
 
+int dealer_seat(const Table& t) {
+    for (int k = 1; k <= seat_count; ++k)
+        if (t.seat(k).dealer == 1) return k;
+    return 0;
+}
+
+int active_seats(const Table& t) {
+    int n = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        n += t.seat(k).Active;
+    return n;
+}
+
 }  // namespace holdem

@@ -12,6 +12,7 @@
 
 #include "model/cards.h"
 #include "model/controls.h"
+#include "model/seats.h"
 #include "model/event_loop.h"
 #include "model/numbers.h"
 #include "model/observer.h"
@@ -22,17 +23,6 @@
 
 namespace holdem {
 
-inline constexpr int seat_count = 10;
-inline constexpr int human_seat = 1;
-inline constexpr int field_size = 1000;
-
-// Seat arithmetic wraps: after seat 10 comes seat 1.
-constexpr int seat_after(int seat, int steps = 1) {
-    return ((seat - 1 + steps) % 10 + 10) % 10 + 1;
-}
-constexpr int seat_before(int seat, int steps = 1) {
-    return seat_after(seat, -steps);
-}
 
 // The tournament's field outside this table: entrants knocked out elsewhere and their chips.
 struct FieldCounts {
@@ -116,6 +106,11 @@ struct Table {
     std::optional<GameEnd> ended;
     std::function<void(GameEnd)> on_game_end;
 };
+
+// The seat that deals this hand (place 1 from the dealer), or 0 before the toss.
+int dealer_seat(const Table& t);
+// The seats that are open (not closed once the field has run out).
+int active_seats(const Table& t);
 
 // The closing seat of a street's betting round, and whether the street has been dealt.
 std::int16_t& closing_seat(Table& t, Street street);

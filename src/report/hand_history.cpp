@@ -47,9 +47,7 @@ void HandHistory::hand_started(const Table& t) {
     in_hand_ = true;
     hole_cards_written_ = false;
     street_total_.fill(0);
-    int button = 0;
-    for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).dealer == 1) button = k;
+    const int button = dealer_seat(t);
     line("Final Table Hold'em Hand #" + n(static_cast<std::int64_t>(t.hands_started)) +
          ": Tournament #" + tournament_id_ + ", Level " + n(t.level) + " (" + n(t.limits) + "/" +
          n(2LL * t.limits) + ") - " + timestamp_());

@@ -42,8 +42,7 @@ std::string action_badge(const ActionEvent& e) {
 void HandLog::hand_started(const Table& t) {
     std::string line = "--- Hand " + std::to_string(t.hands_started) + " --- blinds " +
                        std::to_string(t.limits) + "/" + std::to_string(2LL * t.limits);
-    for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).dealer == 1) line += ", " + says(t, k, "deal");
+    if (const int dealer = dealer_seat(t)) line += ", " + says(t, dealer, "deal");
     line_(line);
     for (const std::string& waiting : steps_)
         line_(waiting);

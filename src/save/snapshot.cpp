@@ -173,7 +173,7 @@ void read_control(const json& j, Controls& controls) {
 // In version 1 saves the dealer button's place says which seat it stands beside: 500 twips
 // right of and below that seat's first card.
 int dealer_button_seat_of_version_1(const json& controls) {
-    constexpr int first_card_at[10][2] = {{5916, 5256}, {4176, 4860}, {2808, 3780}, {2784, 2460},
+    constexpr int first_card_at[seat_count][2] = {{5916, 5256}, {4176, 4860}, {2808, 3780}, {2784, 2460},
                                           {4044, 1416}, {6000, 948},  {7836, 1536}, {9024, 2808},
                                           {8652, 3960}, {7488, 4848}};
     for (const json& c : controls) {
@@ -449,7 +449,6 @@ std::optional<std::string> impossible(const Table& t) {
         if (deck_seen[c]) return "the deck holds a card twice";
         deck_seen[c] = true;
     }
-    int dealer = 0;
     for (int k = 1; k <= seat_count; ++k) {
         const Player& p = t.seat(k);
         active += p.Active;
@@ -472,12 +471,12 @@ std::optional<std::string> impossible(const Table& t) {
             return "a seat's name is not one the game gives";
         if (p.caption != t.controls.caption(ctl::name_label(k)))
             return "a seat's name and its label disagree";
-        if (p.dealer == 1) dealer = k;
         if (p.handrank < 0 || p.handrank > 5) return "a standing out of range";
     }
+    const int dealer = dealer_seat(t);
     if (dealer == 0) return "nobody holds the dealer button";
     for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).dealer != ((k - dealer) % 10 + 10) % 10 + 1)
+        if (t.seat(k).dealer != place_from_dealer(k, dealer))
             return "the seats' places from the button are out of order";
     if (t.field.eliminated < 0 || t.field.eliminated > field_size - active)
         return "more entrants are knocked out than the field allows";

@@ -21,18 +21,6 @@ std::int64_t stacks(const Table& t) {
     return sum;
 }
 
-int active_seats(const Table& t) {
-    int n = 0;
-    for (int k = 1; k <= seat_count; ++k)
-        n += t.seat(k).Active;
-    return n;
-}
-
-int dealer_seat(const Table& t) {
-    for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).dealer == 1) return k;
-    return 0;
-}
 
 }  // namespace
 

@@ -109,9 +109,9 @@ void play_human_turn(PolicyKind kind, Table& t, PolicyRandom& random, std::uint6
         for (char c : text)
             press_key(t, static_cast<unsigned char>(c));
         if (random.below(4))
-            press_key(t, 13);
+            press_key(t, key::enter);
         else
-            press_key(t, 8);
+            press_key(t, key::backspace);
     } else if (choice < 85) {
         click(t, ctl::SitOut);
     } else if (choice < 95) {

@@ -12,7 +12,7 @@ struct SeatTwips {
     int plate_centre, plate_top;  // inside the circle, clear of the cards and the buttons
 };
 
-constexpr std::array<SeatTwips, 10> seat_twips = {{
+constexpr std::array<SeatTwips, picture_seats> seat_twips = {{
     {5700, 6468, 5136, 5868, 1572, 1296, 5436, 5916, 5256, 5772, 4980, 5886, 6620},
     {3648, 6120, 3060, 5508, 1620, 1296, 3696, 4176, 4860, 4056, 4608, 3834, 6270},
     {1668, 4404, 1188, 4248, 1464, 1332, 2328, 2808, 3780, 3408, 3924, 1854, 4560},
@@ -30,9 +30,9 @@ constexpr std::array<std::array<int, 2>, pile_chips> seat1_pile = {
     {{5856, 4860}, {5675, 5000}, {5675, 5000}, {5700, 5040}, {5676, 4896}, {5808, 5016}}};
 constexpr qreal chip_width = 240, chip_height = 168;
 
-const std::array<SeatPlaces, 10> places = [] {
-    std::array<SeatPlaces, 10> all{};
-    for (int k = 0; k < 10; ++k) {
+const std::array<SeatPlaces, picture_seats> places = [] {
+    std::array<SeatPlaces, picture_seats> all{};
+    for (int k = 0; k < picture_seats; ++k) {
         const SeatTwips& s = seat_twips[static_cast<std::size_t>(k)];
         SeatPlaces& p = all[static_cast<std::size_t>(k)];
         p.turn_box = QRectF(s.focus_left, s.focus_top, 372, 132);

@@ -82,7 +82,7 @@ void evaluate_hand_value1(Table& t) {
 }
 
 void evaluate_hand_value(Table& t) {
-    for (int k = 6; k <= 10; ++k)
+    for (int k = 6; k <= seat_count; ++k)
         evaluate_seat(t.seat(k));
 }
 

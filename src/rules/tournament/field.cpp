@@ -12,13 +12,6 @@ constexpr std::string_view fragments[] = {
     "mad",        "luck",  "loving",  "player", "sloppy",     "winner", "kid",    "bang",  "river",
     "riverbelle", "81500", "zubzub",  "80614",  "california", "south",  "smiling"};
 
-int active_seats(const Table& t) {
-    int n = 0;
-    for (int k = 1; k <= seat_count; ++k)
-        n += t.seat(k).Active;
-    return n;
-}
-
 void refill(Table& t, int k, Chips stack) {
     Player& p = t.seat(k);
     const Chips old_stack = p.prize;
