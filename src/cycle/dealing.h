@@ -8,7 +8,7 @@ namespace holdem {
 // Reseeds the randomness port, then draws 25 distinct codes: each position draws
 // ⌊r × 52 + 1⌋ and draws again while the code is already taken.
 void dealfirst(Table& t);
-// A deck the rules draw and throw away before the next is drawn. It moves the randomness port
+// A deck drawn and thrown away before the next is drawn. It moves the randomness port
 // on all the same; a seeded stream depends on its reseeds alone, so there the reseed is enough.
 void throw_away_deck(Table& t);
 

@@ -110,7 +110,7 @@ void new_deal(Table& t) {
     dealfirst(t);
     next_dealer(t);
     // Handing out the cards assesses them, and the big blind hands the same cards out and
-    // assesses them again. The rules also assess them once more right here; an assessment of
+    // assesses them again. The restart would assess them once more right here; an assessment of
     // unchanged cards leaves every result as it found it, so that run is not repeated.
     distribute_cards_for_10(t);
     show_hole_cards(t);

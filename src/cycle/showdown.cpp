@@ -67,8 +67,8 @@ void evaluate_winner(Table& t) {
     for (int k = 1; k <= seat_count; ++k)
         stacks_before += t.seat(k).prize;
     for (int k : paid) {
-        // The human is paid before the hands are turned up, a computer seat after: the rules
-        // show the human's own line first. With several winners the last one's line stays.
+        // The human is paid before the hands are turned up, a computer seat after, so the
+        // human's own line shows first. With several winners the last one's line stays.
         if (k == human_seat) {
             skip_step_on_error([&] { award(t, k); });
             skip_step_on_error([&] { show_winner_line(t, k); });

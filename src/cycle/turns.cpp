@@ -125,7 +125,7 @@ void pass_through(Table& t, int seat) {
     closing_check(t, seat, human ? CloserOrder::HumanPassThrough : CloserOrder::Computer);
     if (human) {
         bet_panel_hide(t);
-        // The rules count a human who passes as raising: the raise count goes up and, while
+        // A human who passes counts as raising: the raise count goes up and, while
         // it is below 3, seat 10 becomes the closing seat, so the round still comes round to
         // the seats after him.
         raise_bookkeeping(t, seat);
@@ -312,8 +312,8 @@ void run_out_to_showdown(Table& t) {
 
 void run_closing_outcomes(Table& t, int seat, CloserOrder order) {
     using enum Step;
-    // The steps of each outcome (flop, turn, river, showdown) for each caller, in the orders
-    // the rules give; the order only matters for what the panel shows in between.
+    // The steps of each outcome (flop, turn, river, showdown) for each caller, each in its own
+    // order; the order only matters for what the panel shows in between.
     static const std::vector<Step> computer[4] = {
         {Show, Zero}, {Show, Zero}, {Show, Zero}, {Stop, Zero, Evaluate}};
     static const std::vector<Step> pass_through[4] = {

@@ -43,7 +43,7 @@ class HandHistory final : public TableObserver {
     bool in_hand_ = false;
     bool hole_cards_written_ = false;
     Chips pending_charge_ = 0;  // the sit-out charge taken before the next hand
-    // What each seat has put in since the street was dealt. The rules clear the round's bets
+    // What each seat has put in since the street was dealt. The round's bets are cleared
     // again when a raise makes one seat close earlier streets too; the history counts chips.
     std::array<Chips, seat_count + 1> street_total_{};
     std::vector<std::string> summary_;

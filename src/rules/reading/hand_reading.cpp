@@ -163,7 +163,7 @@ BoardVerdict board_of(const FiveCards& b) {
 }
 
 int straight_top(const SevenCards& cards) {
-    // The rules test each hand card's rank as a key, keys ascending and each key's windows from
+    // The reading tests each hand card's rank as a key, keys ascending and each key's windows from
     // the lowest, and keep the last window that passes: the highest passing window of the
     // higher key that has one. The ace as key tests 10-A only; A-5 counts under keys 2 … 5.
     const unsigned present = rank_mask(cards);
