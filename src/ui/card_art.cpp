@@ -138,32 +138,30 @@ void CardArt::ensure(QSize cell_px, qreal device_pixel_ratio) {
     if (cell_px == cell_px_ && device_pixel_ratio == ratio_ && !cells_.empty()) return;
     cell_px_ = cell_px;
     ratio_ = device_pixel_ratio;
-    // Each cell is drawn on its own, and the empty ones not at all: no picture of the whole
-    // grid is kept beside the cells.
+    // Only the cells the table shows are drawn, each when it is first shown: a table opens on
+    // two faces and one back.
     cells_.assign(card_grid::cells, QPixmap());
-    const QRectF r(0, 0, cell_px.width(), cell_px.height());
-    for (int n = 0; n < card_grid::cells; ++n) {
-        if (!card_grid::is_face(n) && !card_grid::is_back(n)) continue;
-        QImage image(cell_px, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        if (card_grid::is_face(n))
-            paint_face(p, r, n);
-        else
-            paint_back(p, r, n);
-        p.end();
-        QPixmap pixmap = QPixmap::fromImage(std::move(image));
-        pixmap.setDevicePixelRatio(device_pixel_ratio);
-        cells_[static_cast<std::size_t>(n)] = std::move(pixmap);
-    }
 }
 
 const QPixmap& CardArt::cell(int n) const {
     static const QPixmap none;
     if (n < 0 || n >= static_cast<int>(cells_.size())) return none;
-    return cells_[static_cast<std::size_t>(n)];
+    QPixmap& pixmap = cells_[static_cast<std::size_t>(n)];
+    if (!pixmap.isNull() || (!card_grid::is_face(n) && !card_grid::is_back(n))) return pixmap;
+    QImage image(cell_px_, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF r(0, 0, cell_px_.width(), cell_px_.height());
+    if (card_grid::is_face(n))
+        paint_face(p, r, n);
+    else
+        paint_back(p, r, n);
+    p.end();
+    pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio_);
+    return pixmap;
 }
 
 }  // namespace holdem::ui

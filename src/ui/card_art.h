@@ -11,10 +11,10 @@ namespace holdem::ui {
 
 class CardArt {
   public:
-    // Draws the grid's cells at `cell_px` device pixels, unless they already have that size.
+    // The size the cells are drawn at, in device pixels; cells of another size are dropped.
     void ensure(QSize cell_px, qreal device_pixel_ratio);
-    // GraphicCell(n): the picture of cell n; a null pixmap for an empty cell or one outside
-    // the grid.
+    // GraphicCell(n): the picture of cell n, drawn the first time it is asked for; a null
+    // pixmap for an empty cell or one outside the grid.
     const QPixmap& cell(int n) const;
     QSize cell_size() const { return cell_px_; }
 
@@ -25,7 +25,7 @@ class CardArt {
   private:
     QSize cell_px_;
     qreal ratio_ = 1.0;
-    std::vector<QPixmap> cells_;
+    mutable std::vector<QPixmap> cells_;
 };
 
 }  // namespace holdem::ui
