@@ -1,6 +1,5 @@
 #include "model/controls.h"
 
-#include <charconv>
 #include <stdexcept>
 
 #include "model/cards.h"
@@ -103,36 +102,6 @@ std::string control_name(ControlId id) {
                                                    "limitsdisplay", "Text2",       "PictureClip1"};
     if (i < count) return std::string(singles[i - singles_base]);
     return {};
-}
-
-std::optional<ControlId> find_control(std::string_view name) {
-    auto number_after = [&](std::string_view stem,
-                            std::string_view tail = {}) -> std::optional<int> {
-        if (name.size() <= stem.size() + tail.size() || name.substr(0, stem.size()) != stem ||
-            name.substr(name.size() - tail.size()) != tail)
-            return std::nullopt;
-        std::string_view digits = name.substr(stem.size(), name.size() - stem.size() - tail.size());
-        if (digits.size() > 1 && digits[0] == '0') return std::nullopt;
-        int n = 0;
-        auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-        if (ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
-        return n;
-    };
-    using namespace ctl;
-    if (auto n = number_after("Picture"); n && *n >= picture_first && *n <= picture_last)
-        return Picture(*n);
-    if (auto n = number_after("Label"); n && *n >= label_first && *n <= label_last)
-        return Label(*n);
-    if (auto n = number_after("Command"); n && ((*n >= 1 && *n <= 8) || *n == 11))
-        return Command(*n);
-    if (auto n = number_after("Shape"); n && *n >= shape_first && *n <= shape_last)
-        return Shape(*n);
-    if (auto n = number_after("chiplabel"); n && *n >= 1 && *n <= seat_count) return chiplabel(*n);
-    if (auto n = number_after("backchips(", ")"); n && *n >= 0 && *n < backchip_count)
-        return backchips(*n);
-    for (std::uint16_t i = singles_base; i < count; ++i)
-        if (control_name(ControlId{i}) == name) return ControlId{i};
-    return std::nullopt;
 }
 
 }  // namespace holdem

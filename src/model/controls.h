@@ -172,6 +172,5 @@ class Controls {
 
 // "Picture12", "Label13", "Command5", "backchips(61)", "potlabel" …; empty for no control.
 std::string control_name(ControlId id);
-std::optional<ControlId> find_control(std::string_view name);
 
 }  // namespace holdem

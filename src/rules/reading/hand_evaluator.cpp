@@ -86,13 +86,6 @@ void evaluate_hand_value(Table& t) {
         evaluate_seat(t.seat(k));
 }
 
-void evaluate_hand_royal(Table& t, int player) {
-    if (player < 1 || player > seat_count) return;
-    Player& p = t.seat(player);
-    evaluate_royal(
-        p, read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}));
-}
-
 void evaluate_royal(Player& p, const SevenCards& cards) {
     const std::size_t suit_at = p.handvalueflush.find("flush ");
     if (suit_at == std::string::npos) return;

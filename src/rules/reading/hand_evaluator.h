@@ -12,8 +12,6 @@ namespace holdem {
 // Derives the seat's straight-flush and royal-flush texts from a flush verdict whose suit runs
 // five consecutive ranks among the seat's seven cards. The straight flush also needs a
 // straight verdict and is named by the run's top; a run of 10-J-Q-K-A is a royal flush.
-// Seats outside 1 … 10 are left alone.
-void evaluate_hand_royal(Table& t, int player);
 void evaluate_royal(Player& p, const SevenCards& cards);
 
 // The per-seat evaluation: handvalue and handnumber from the highest category found.

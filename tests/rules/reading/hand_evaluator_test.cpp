@@ -7,6 +7,12 @@
 namespace holdem {
 namespace {
 
+// A seat's straight flush and royal flush, from its seven cards.
+void royal(Player& p) {
+    evaluate_royal(
+        p, read_cards({p.cardtext1, p.cardtext2, p.flop1, p.flop2, p.flop3, p.flop4, p.flop5}));
+}
+
 using namespace holdem::testing;
 
 TEST(EvaluateSeat, CategoryBasePlusTheDetailAfterTheWord) {
@@ -55,12 +61,12 @@ TEST(EvaluateHandRoyal, AStraightFlushMustBeOne) {
     set_seven_cards(p, {"9c", "Kd", "5c", "6d", "7c", "8c", "2c"});
     p.handvaluestraight = "straight 9";
     p.handvalueflush = "flush clubs";
-    evaluate_hand_royal(*t, 2);
+    royal(t->seat(2));
     EXPECT_EQ(p.handvaluesflush, "");
     EXPECT_EQ(p.handvaluerflush, "");
 
     set_seven_cards(p, {"9c", "Kd", "5c", "6c", "7c", "8c", "2d"});
-    evaluate_hand_royal(*t, 2);
+    royal(t->seat(2));
     EXPECT_EQ(p.handvaluesflush, "straight flush 9");
     evaluate_seat(p);
     EXPECT_EQ(p.handnumber, 908);
@@ -72,7 +78,7 @@ TEST(EvaluateHandRoyal, RoyalNeedsTenToAceOfTheFlushSuit) {
     set_seven_cards(p, {"Ad", "Kd", "Qd", "Jd", "10d", "2c", "3s"});
     p.handvaluestraight = "straight A";
     p.handvalueflush = "flush diamonds";
-    evaluate_hand_royal(*t, 5);
+    royal(t->seat(5));
     EXPECT_EQ(p.handvaluesflush, "straight flush A");
     EXPECT_EQ(p.handvaluerflush, "royal flush diamonds");
     evaluate_seat(p);
@@ -84,14 +90,14 @@ TEST(EvaluateHandRoyal, RoyalNeedsTenToAceOfTheFlushSuit) {
     set_seven_cards(q, {"Ad", "Kc", "Qd", "Jd", "10h", "2d", "3d"});
     q.handvaluestraight = "straight A";
     q.handvalueflush = "flush diamonds";
-    evaluate_hand_royal(*t, 6);
+    royal(t->seat(6));
     EXPECT_EQ(q.handvaluesflush, "");
     EXPECT_EQ(q.handvaluerflush, "");
 
     Player& r = t->seat(7);
     r.handvaluestraight = "straight K";
     r.handvalueflush = " ";
-    evaluate_hand_royal(*t, 7);
+    royal(t->seat(7));
     EXPECT_EQ(r.handvaluesflush, "");
 }
 
@@ -118,7 +124,7 @@ TEST(EvaluateHandRoyal, TenToAceInOneSuitIsARoyalWhateverTheStraightVerdict) {
     p.handvaluestraight = "straight A";
     p.handvalueflush = "flush spades";
     p.handvaluerflush.clear();
-    evaluate_hand_royal(*t, 3);
+    royal(t->seat(3));
     EXPECT_EQ(p.handvaluerflush, "royal flush spades");
     evaluate_seat(p);
     EXPECT_EQ(p.handnumber, 1004);
