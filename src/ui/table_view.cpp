@@ -13,6 +13,8 @@ namespace holdem::ui {
 
 namespace {
 
+constexpr qint64 pot_going_ms = 700;
+
 QString text_of(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -32,6 +34,11 @@ TableView::TableView(const TablePicture& picture, TableIntents& intents, QWidget
     panel_ = new ActionPanel(this, intents);
     connect(panel_, &ActionPanel::exitRequested, this, &TableView::exitRequested);
     connect(panel_, &ActionPanel::changed, this, qOverload<>(&QWidget::update));
+    animation_.setInterval(16);
+    connect(&animation_, &QTimer::timeout, this, [this] {
+        if (pot_going_.elapsed() >= pot_going_ms) animation_.stop();
+        update();
+    });
     picture_changed();
 }
 
@@ -62,6 +69,17 @@ void TableView::resizeEvent(QResizeEvent* event) {
 
 void TableView::picture_changed() {
     panel_->show(picture_.human);
+    std::vector<int> paid;
+    if (picture_.showdown)
+        for (int seat = 1; seat <= picture_seats; ++seat)
+            if (seat_of(picture_, seat).won >= 0) paid.push_back(seat);
+    if (paid != paid_seats_) {
+        paid_seats_ = std::move(paid);
+        if (!paid_seats_.empty()) {
+            pot_going_.start();
+            animation_.start();
+        }
+    }
 }
 
 void TableView::keyPressEvent(QKeyEvent* event) {
@@ -78,6 +96,7 @@ void TableView::paintEvent(QPaintEvent*) {
     paint_shapes(p);
     paint_cards(p);
     paint_winners(p);
+    paint_pot_going(p);
     paint_seat_plates(p);
     paint_labels(p);
     paint_pot(p);
@@ -389,6 +408,26 @@ void TableView::paint_sit_out_request(QPainter& p) const {
     p.setFont(fitted(font_px(150, true), text, area.size(), flags));
     p.setPen(palette::warning);
     p.drawText(area, flags, text);
+}
+
+// The pot's chips on their way to the paid seats, shared out among them, slowing as they
+// arrive.
+void TableView::paint_pot_going(QPainter& p) const {
+    if (paid_seats_.empty() || !pot_going_.isValid() || pot_going_.elapsed() >= pot_going_ms)
+        return;
+    const qreal t = std::min<qreal>(1.0, pot_going_.elapsed() / qreal(pot_going_ms));
+    const qreal eased = 1 - (1 - t) * (1 - t);
+    p.setPen(QPen(QColor(0, 0, 0, 150), 1.0));
+    for (int i = 0; i < pot_chips; ++i) {
+        const int seat = paid_seats_[static_cast<std::size_t>(i) % paid_seats_.size()];
+        const QRectF from = to_pixels(layout::pot_chip(i));
+        const QRectF to =
+            to_pixels(layout::seat(seat).pile[static_cast<std::size_t>(i % pile_chips)]);
+        const QPointF at = from.topLeft() + (to.topLeft() - from.topLeft()) * eased;
+        const layout::ChipLook look = layout::pot_chip_look(i);
+        p.setBrush(look.fill);
+        p.drawEllipse(QRectF(at, from.size()));
+    }
 }
 
 }  // namespace holdem::ui

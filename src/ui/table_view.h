@@ -3,8 +3,11 @@
 // its proportions kept. The human's buttons belong to its action panel.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 #include "picture/table_intents.h"
 #include "picture/table_picture.h"
@@ -61,6 +64,7 @@ class TableView : public QWidget {
     void paint_banner(QPainter& p) const;
     void paint_hint(QPainter& p) const;
     void paint_sit_out_request(QPainter& p) const;
+    void paint_pot_going(QPainter& p) const;
 
     const TablePicture& picture_;
     ActionPanel* panel_ = nullptr;
@@ -68,6 +72,10 @@ class TableView : public QWidget {
     qreal scale_ = 0.1;
     QPointF origin_;
     std::uint64_t frames_ = 0;
+    // The pot going to the winners: its chips travel from the centre to the paid seats.
+    std::vector<int> paid_seats_;
+    QElapsedTimer pot_going_;
+    QTimer animation_;
 };
 
 }  // namespace holdem::ui
