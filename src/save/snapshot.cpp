@@ -173,9 +173,9 @@ void read_control(const json& j, Controls& controls) {
 // In version 1 saves the dealer button's place says which seat it stands beside: 500 twips
 // right of and below that seat's first card.
 int dealer_button_seat_of_version_1(const json& controls) {
-    constexpr int first_card_at[seat_count][2] = {{5916, 5256}, {4176, 4860}, {2808, 3780}, {2784, 2460},
-                                          {4044, 1416}, {6000, 948},  {7836, 1536}, {9024, 2808},
-                                          {8652, 3960}, {7488, 4848}};
+    constexpr int first_card_at[seat_count][2] = {
+        {5916, 5256}, {4176, 4860}, {2808, 3780}, {2784, 2460}, {4044, 1416},
+        {6000, 948},  {7836, 1536}, {9024, 2808}, {8652, 3960}, {7488, 4848}};
     for (const json& c : controls) {
         if (integer<std::uint16_t>(c, "id") != ctl::dealer_button.index) continue;
         const int left = integer<int>(c, "left"), top = integer<int>(c, "top");
@@ -243,21 +243,62 @@ void read_options(const json& o, Options& options) {
     options.opponents = named(o, "opponents", opponents_named);
 }
 
-// The table's own variables, the deck and the pot's chip places.
+// The table's own variables, by the names the document gives them: one list for both ways.
+constexpr std::pair<const char*, Chips Table::*> table_chips[] = {
+    {"currentbet", &Table::currentbet}, {"pot", &Table::pot}, {"limits", &Table::limits}};
+constexpr std::pair<const char*, std::int16_t Table::*> table_numbers[] = {
+    {"backside", &Table::backside},
+    {"level", &Table::level},
+    {"tossdone", &Table::tossdone},
+    {"raiservalue", &Table::raiservalue},
+    {"focuser", &Table::focuser},
+    {"sitter", &Table::sitter},
+    {"numberofwinners", &Table::numberofwinners},
+    {"limittimersetting", &Table::limittimersetting}};
+constexpr std::pair<const char*, bool Table::*> table_flags[] = {
+    {"postblinds", &Table::postblinds},
+    {"postflop1", &Table::postflop1},
+    {"postflop2", &Table::postflop2},
+    {"postflop3", &Table::postflop3},
+    {"gameover", &Table::gameover},
+    {"small_blind_turn_taken", &Table::small_blind_turn_taken},
+    {"human_turn_waiting", &Table::human_turn_waiting}};
+constexpr std::pair<const char*, std::string Table::*> table_texts[] = {
+    {"flopvalue", &Table::flopvalue}, {"fl", &Table::fl}, {"st", &Table::st}};
+constexpr std::pair<const char*, std::uint64_t Table::*> table_counts[] = {
+    {"hands_started", &Table::hands_started},
+    {"showdowns", &Table::showdowns},
+    {"inputs_handled", &Table::inputs_handled}};
+
+json table_json(const Table& t) {
+    json v = {{"flopshower", {t.flopshower, t.flopshower1, t.flopshower2, t.flopshower3}},
+              {"deck", t.deck},
+              {"chips_brought", t.chips_brought},
+              {"dealer_button_seat", t.dealer_button_seat}};
+    for (const auto& [name, field] : table_chips)
+        v[name] = t.*field;
+    for (const auto& [name, field] : table_numbers)
+        v[name] = t.*field;
+    for (const auto& [name, field] : table_flags)
+        v[name] = t.*field;
+    for (const auto& [name, field] : table_texts)
+        v[name] = t.*field;
+    for (const auto& [name, field] : table_counts)
+        v[name] = t.*field;
+    return v;
+}
+
 void read_table_variables(const json& v, Table& t) {
-    t.currentbet = integer<Chips>(v, "currentbet");
-    t.pot = integer<Chips>(v, "pot");
-    t.backside = integer<std::int16_t>(v, "backside");
-    t.level = integer<std::int16_t>(v, "level");
-    t.tossdone = integer<std::int16_t>(v, "tossdone");
-    t.limits = integer<Chips>(v, "limits");
-    t.postblinds = flag(v, "postblinds");
-    t.postflop1 = flag(v, "postflop1");
-    t.postflop2 = flag(v, "postflop2");
-    t.postflop3 = flag(v, "postflop3");
-    t.gameover = flag(v, "gameover");
-    t.raiservalue = integer<std::int16_t>(v, "raiservalue");
-    t.focuser = integer<std::int16_t>(v, "focuser");
+    for (const auto& [name, field] : table_chips)
+        t.*field = integer<Chips>(v, name);
+    for (const auto& [name, field] : table_numbers)
+        t.*field = integer<std::int16_t>(v, name);
+    for (const auto& [name, field] : table_flags)
+        t.*field = flag(v, name);
+    for (const auto& [name, field] : table_texts)
+        t.*field = text(v, name);
+    for (const auto& [name, field] : table_counts)
+        t.*field = unsigned_integer(v.at(name), name);
     const json& closers = v.at("flopshower");
     if (!closers.is_array() || closers.size() != 4) throw Refused{"the closing seats are not four"};
     std::int16_t* closing[] = {&t.flopshower, &t.flopshower1, &t.flopshower2, &t.flopshower3};
@@ -267,12 +308,6 @@ void read_table_variables(const json& v, Table& t) {
         if (seat < 0 || seat > seat_count) throw Refused{"a closing seat is no seat"};
         *closing[i] = static_cast<std::int16_t>(seat);
     }
-    t.sitter = integer<std::int16_t>(v, "sitter");
-    t.flopvalue = text(v, "flopvalue");
-    t.fl = text(v, "fl");
-    t.st = text(v, "st");
-    t.numberofwinners = integer<std::int16_t>(v, "numberofwinners");
-    t.limittimersetting = integer<std::int16_t>(v, "limittimersetting");
     const json& deck = v.at("deck");
     if (!deck.is_array() || deck.size() != deck_size) throw Refused{"the deck is not 25 cards"};
     for (std::size_t i = 0; i < deck_size; ++i) {
@@ -281,14 +316,10 @@ void read_table_variables(const json& v, Table& t) {
         if (code < 1 || code > 52) throw Refused{"a card is not a card"};
         t.deck[i] = static_cast<CardCode>(code);
     }
+    t.chips_brought = integer<std::int64_t>(v, "chips_brought");
+    // Version 1 saves have no button seat: it is read from their controls.
     if (v.contains("dealer_button_seat"))
         t.dealer_button_seat = integer<std::int16_t>(v, "dealer_button_seat");
-    t.small_blind_turn_taken = flag(v, "small_blind_turn_taken");
-    t.human_turn_waiting = flag(v, "human_turn_waiting");
-    t.chips_brought = integer<std::int64_t>(v, "chips_brought");
-    t.hands_started = unsigned_integer(v.at("hands_started"), "hands_started");
-    t.showdowns = unsigned_integer(v.at("showdowns"), "showdowns");
-    t.inputs_handled = unsigned_integer(v.at("inputs_handled"), "inputs_handled");
 }
 
 void read_fair_estimates(const json& fair, Table& t) {
@@ -345,35 +376,7 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
           {"levels", name_of(o.levels)},
           {"ranking", name_of(o.ranking)},
           {"opponents", name_of(o.opponents)}}},
-        {"table",
-         {{"currentbet", t.currentbet},
-          {"pot", t.pot},
-          {"backside", t.backside},
-          {"level", t.level},
-          {"tossdone", t.tossdone},
-          {"limits", t.limits},
-          {"postblinds", t.postblinds},
-          {"postflop1", t.postflop1},
-          {"postflop2", t.postflop2},
-          {"postflop3", t.postflop3},
-          {"gameover", t.gameover},
-          {"raiservalue", t.raiservalue},
-          {"focuser", t.focuser},
-          {"flopshower", {t.flopshower, t.flopshower1, t.flopshower2, t.flopshower3}},
-          {"sitter", t.sitter},
-          {"flopvalue", t.flopvalue},
-          {"fl", t.fl},
-          {"st", t.st},
-          {"numberofwinners", t.numberofwinners},
-          {"limittimersetting", t.limittimersetting},
-          {"deck", t.deck},
-          {"dealer_button_seat", t.dealer_button_seat},
-          {"small_blind_turn_taken", t.small_blind_turn_taken},
-          {"human_turn_waiting", t.human_turn_waiting},
-          {"chips_brought", t.chips_brought},
-          {"hands_started", t.hands_started},
-          {"showdowns", t.showdowns},
-          {"inputs_handled", t.inputs_handled}}},
+        {"table", table_json(t)},
         {"field",
          {{"eliminated", t.field.eliminated}, {"eliminated_chips", t.field.eliminated_chips}}},
         {"players", players},
