@@ -4,6 +4,7 @@
 
 #include "cycle/events.h"
 #include "cycle/human_actions.h"
+#include "rules/reading/hand_readout.h"
 
 namespace holdem {
 
@@ -111,6 +112,17 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
                 : !sitting_out && t.sitter == 1 ? ActionPanel::Request::sit_out
                 : sitting_out && t.sitter == 0  ? ActionPanel::Request::play_again
                                                 : ActionPanel::Request::none;
+    // Only what the human can see: the human's own faces and the board cards turned up.
+    const CardPicture& mine1 = picture.seats[0].first_card;
+    const CardPicture& mine2 = picture.seats[0].second_card;
+    h.holding.clear();
+    if (mine1.shown && mine2.shown && is_card(mine1.cell) && is_card(mine2.cell)) {
+        std::vector<CardCode> board;
+        for (const CardPicture& card : picture.board)
+            if (card.shown && is_card(card.cell)) board.push_back(static_cast<CardCode>(card.cell));
+        h.holding = hand_readout(
+            {static_cast<CardCode>(mine1.cell), static_cast<CardCode>(mine2.cell)}, board);
+    }
     picture.ended = t.ended.has_value();
 }
 

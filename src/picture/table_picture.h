@@ -54,6 +54,8 @@ struct ActionPanel {
     bool sit_out_shown = true, exit_shown = true;
     bool sit_out_asked = false;  // the Sit Out button shows that a request was made
     enum class Request : std::uint8_t { none, sit_out, play_again } request = Request::none;
+    // What the human holds with the board shown so far, in words; empty without cards.
+    std::string holding;
     friend bool operator==(const ActionPanel&, const ActionPanel&) = default;
 };
 

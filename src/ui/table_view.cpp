@@ -14,6 +14,7 @@ namespace holdem::ui {
 namespace {
 
 constexpr qint64 pot_going_ms = 700;
+constexpr int human_seat_of_picture = 1;
 
 QString text_of(const std::string& text) {
     return QString::fromStdString(text);
@@ -101,6 +102,7 @@ void TableView::paintEvent(QPaintEvent*) {
     paint_labels(p);
     paint_pot(p);
     paint_badges(p);
+    paint_holding(p);
     paint_dealer_button(p);
     paint_banner(p);
     paint_hint(p);
@@ -428,6 +430,23 @@ void TableView::paint_pot_going(QPainter& p) const {
         p.setBrush(look.fill);
         p.drawEllipse(QRectF(at, from.size()));
     }
+}
+
+// What the human holds, on a pill under the human's cards.
+void TableView::paint_holding(QPainter& p) const {
+    if (picture_.human.holding.empty()) return;
+    const QString text = text_of(picture_.human.holding);
+    const layout::SeatPlaces& mine = layout::seat(human_seat_of_picture);
+    const QRectF cards = to_pixels(mine.first_card).united(to_pixels(mine.second_card));
+    p.setFont(font_px(140, true));
+    const QFontMetricsF m(p.font());
+    const qreal w = m.horizontalAdvance(text) + 14, h = m.height() + 4;
+    const QRectF pill(cards.center().x() - w / 2, cards.bottom() + 3, w, h);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x10, 0x18, 0x14, 215));
+    p.drawRoundedRect(pill, h / 2, h / 2);
+    p.setPen(palette::hint);
+    p.drawText(pill, Qt::AlignCenter, text);
 }
 
 }  // namespace holdem::ui

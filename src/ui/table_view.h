@@ -65,6 +65,7 @@ class TableView : public QWidget {
     void paint_hint(QPainter& p) const;
     void paint_sit_out_request(QPainter& p) const;
     void paint_pot_going(QPainter& p) const;
+    void paint_holding(QPainter& p) const;
 
     const TablePicture& picture_;
     ActionPanel* panel_ = nullptr;

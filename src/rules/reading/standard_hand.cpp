@@ -124,7 +124,9 @@ std::string standard_words(Strength strength) {
     const unsigned value = strength & ((1u << category_shift) - 1);
     const unsigned low = value & all_ranks;  // the kickers' or the flush's ranks
     const int main = static_cast<int>(value >> ranks);
-    const std::string high = singular[highest(low)];
+    // A hand of fewer than five cards (two hole cards, or with the flop alone) may have no
+    // kickers at all.
+    const std::string high = low ? singular[highest(low)] : "";
     switch (category_of(strength)) {
         case Category::high_card:
             return "High card, " + high;
