@@ -24,11 +24,12 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription("Writes a PNG of the table at a moment of a seeded game.");
     parser.addHelpOption();
     parser.addOption({"size", "Window size in logical pixels.", "WxH", "1280x800"});
-    parser.addOption({"moment",
-                      "splash, aside (the splash with a save set aside), start, hand (a hand in "
-                      "progress), turn (the human to act), showdown, split (a showdown with a "
-                      "split pot) or end (the end notice).",
-                      "moment", "hand"});
+    parser.addOption(
+        {"moment",
+         "splash, aside (the splash with a save set aside), start, hand (a hand in "
+         "progress), turn (the human to act), showdown, split (a showdown with a "
+         "split pot), end (the end notice) or odds (the human's turn with the odds helper).",
+         "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
     parser.process(app);
@@ -105,11 +106,12 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < 200000 && !t.ended; ++i) {
         if (moment == "start") break;
-        if (moment == "turn" && human_turn_open(t) && t.postflop1) break;
+        if ((moment == "turn" || moment == "odds") && human_turn_open(t) && t.postflop1) break;
         if (moment == "hand" && t.postflop2 && !t.gameover) break;
         if (moment == "showdown" && t.gameover && !t.seat(1).fold) break;
         if (moment == "split" && t.gameover && winners.paid >= 2) break;
         step();
     }
+    if (moment == "odds") window.set_odds_helper(true);
     return write_png(window);
 }

@@ -173,7 +173,10 @@ int main(int argc, char** argv) {
     });
     splash->set_options([&] {
         holdem::ui::OptionsDialog dialog(preferences.options(), splash);
-        if (dialog.exec() == QDialog::Accepted) preferences.set_options(dialog.options());
+        dialog.odds_helper()->setChecked(preferences.odds_helper());
+        if (dialog.exec() != QDialog::Accepted) return;
+        preferences.set_options(dialog.options());
+        preferences.set_odds_helper(dialog.odds_helper()->isChecked());
     });
     if (found.game)
         splash->offer_resume(holdem::ui::SavedGame::summary(*found.game->table));

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace holdem {
 
@@ -56,6 +58,11 @@ struct ActionPanel {
     enum class Request : std::uint8_t { none, sit_out, play_again } request = Request::none;
     // What the human holds with the board shown so far, in words; empty without cards.
     std::string holding;
+    // What the odds helper works from: the human's cards (0 when not held), the board shown and
+    // the opponents still in the hand.
+    std::array<int, 2> hole{};
+    std::vector<int> board;
+    int opponents = 0;
     friend bool operator==(const ActionPanel&, const ActionPanel&) = default;
 };
 
@@ -84,5 +91,10 @@ struct AmountVerdict {
     bool calls_only = false;  // taken, but not as a number ("300x"): only the call goes in
 };
 AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text);
+
+// The odds helper's line for the human's panel, worked out from `deals` sampled deals: the
+// chance to win and to tie, the pot odds of the call on offer and the outs, labelled as an
+// estimate. Empty when the human holds no cards or nobody is left against them.
+std::string odds_line(const ActionPanel& panel, std::int64_t pot, int deals, std::uint64_t seed);
 
 }  // namespace holdem

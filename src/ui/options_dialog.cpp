@@ -44,15 +44,19 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
                           "Fair (they know their own cards and the board shown)"},
                          static_cast<int>(current.opponents));
 
+    odds_helper_ = new QCheckBox("Show my chances, the pot odds and the outs (an estimate)", this);
+    odds_helper_->setObjectName("oddsHelper");
+
     auto* form = new QFormLayout;
     form->addRow("Pace", pace_);
     form->addRow("", hurry_);
     form->addRow("Blind levels", levels_);
     form->addRow("Hand ranking", ranking_);
     form->addRow("Opponents", opponents_);
+    form->addRow("Odds helper", odds_helper_);
     auto* note = new QLabel(
-        "The pace changes at once. The blind levels, the ranking and the opponents apply from "
-        "the next tournament.",
+        "The pace and the odds helper change at once. The blind levels, the ranking and the "
+        "opponents apply from the next tournament.",
         this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

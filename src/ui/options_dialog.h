@@ -21,6 +21,8 @@ class OptionsDialog : public QDialog {
     QComboBox* levels() const { return levels_; }
     QComboBox* ranking() const { return ranking_; }
     QComboBox* opponents() const { return opponents_; }
+    // The odds helper, a tool of the window beside the game's options.
+    QCheckBox* odds_helper() const { return odds_helper_; }
 
   private:
     QComboBox* pace_;
@@ -28,6 +30,7 @@ class OptionsDialog : public QDialog {
     QComboBox* levels_;
     QComboBox* ranking_;
     QComboBox* opponents_;
+    QCheckBox* odds_helper_;
 };
 
 }  // namespace holdem::ui

@@ -51,6 +51,14 @@ void Preferences::set_options(const Options& o) {
     s.sync();
 }
 
+bool Preferences::odds_helper() const {
+    return readable() && settings_->value("tools/odds_helper").toString() == "true";
+}
+
+void Preferences::set_odds_helper(bool on) {
+    settings_->setValue("tools/odds_helper", on ? "true" : "false");
+}
+
 bool Preferences::muted() const {
     return readable() && settings_->value("sound/muted").toString() == "true";
 }

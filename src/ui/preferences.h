@@ -20,6 +20,9 @@ class Preferences {
     void set_options(const Options& options);
     bool muted() const;
     void set_muted(bool muted);
+    // The odds helper beside the human's cards; off unless the player turned it on.
+    bool odds_helper() const;
+    void set_odds_helper(bool on);
 
   private:
     bool readable() const;

@@ -432,19 +432,21 @@ void TableView::paint_pot_going(QPainter& p) const {
     }
 }
 
-// What the human holds, on a pill under the human's cards.
+// What the human holds, on a pill under the human's cards, and the odds helper's line under it.
 void TableView::paint_holding(QPainter& p) const {
     if (picture_.human.holding.empty()) return;
-    const QString text = text_of(picture_.human.holding);
+    const QString text = odds_line_.isEmpty() ? text_of(picture_.human.holding)
+                                              : text_of(picture_.human.holding) + "\n" + odds_line_;
     const layout::SeatPlaces& mine = layout::seat(human_seat_of_picture);
     const QRectF cards = to_pixels(mine.first_card).united(to_pixels(mine.second_card));
     p.setFont(font_px(140, true));
     const QFontMetricsF m(p.font());
-    const qreal w = m.horizontalAdvance(text) + 14, h = m.height() + 4;
+    const QRectF need = m.boundingRect(QRectF(0, 0, 4000, 400), Qt::AlignCenter, text);
+    const qreal w = need.width() + 14, h = need.height() + 4;
     const QRectF pill(cards.center().x() - w / 2, cards.bottom() + 3, w, h);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x10, 0x18, 0x14, 215));
-    p.drawRoundedRect(pill, h / 2, h / 2);
+    p.drawRoundedRect(pill, std::min(h / 2, 10.0), std::min(h / 2, 10.0));
     p.setPen(palette::hint);
     p.drawText(pill, Qt::AlignCenter, text);
 }

@@ -36,6 +36,9 @@ class TableView : public QWidget {
     const CardArt& card_art() const { return cards_; }
     std::uint64_t frames_painted() const { return frames_; }
 
+    // The odds helper's line, shown under what the human holds; empty for none.
+    void set_odds_line(const QString& line) { odds_line_ = line; }
+    QString odds_line() const { return odds_line_; }
     // Brings the widgets up to date with the picture; the caller repaints.
     void picture_changed();
 
@@ -77,6 +80,7 @@ class TableView : public QWidget {
     std::vector<int> paid_seats_;
     QElapsedTimer pot_going_;
     QTimer animation_;
+    QString odds_line_;
 };
 
 }  // namespace holdem::ui

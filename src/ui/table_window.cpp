@@ -68,11 +68,14 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     statusBar()->addWidget(save_line_, 1);
     statusBar()->hide();
     build_menus();
+    odds_pool_.setMaxThreadCount(1);
+    if (preferences_) set_odds_helper(preferences_->odds_helper());
 
     connect(view_, &TableView::painted, this, &TableWindow::painted);
     connect(&host_, &QtHost::changed, this, [this] {
         sounds_.table_changed(host_.picture());
         view_->picture_changed();
+        update_odds();
         view_->update();
     });
     connect(&host_, &QtHost::gameEnded, this, &TableWindow::game_ended);
@@ -90,6 +93,8 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
 }
 
 TableWindow::~TableWindow() {
+    odds_pool_.clear();
+    odds_pool_.waitForDone();
     // The table outlives the window in tests: it must not call watchers that are gone.
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
@@ -126,6 +131,49 @@ void TableWindow::build_menus() {
     help->addAction("&About", this, [this] { show_about(this); });
 }
 
+void TableWindow::set_odds_helper(bool on) {
+    odds_on_ = on;
+    odds_asked_.clear();
+    if (!on) view_->set_odds_line({});
+    update_odds();
+    view_->update();
+}
+
+// A new line is asked for whenever what it rests on changes: the cards, the board, the
+// opponents still in, the price of a call. A line that comes back for an older question is
+// dropped.
+void TableWindow::update_odds() {
+    if (!odds_on_) return;
+    const TablePicture& picture = host_.picture();
+    const holdem::ActionPanel panel = picture.human;
+    std::string asked = std::to_string(panel.hole[0]) + "," + std::to_string(panel.hole[1]) + ";" +
+                        std::to_string(panel.opponents) + ";" +
+                        std::to_string(panel.open ? panel.to_call : 0) + ";" +
+                        std::to_string(picture.pot);
+    for (int card : panel.board)
+        asked += "," + std::to_string(card);
+    if (asked == odds_asked_) return;
+    odds_asked_ = asked;
+    const int generation = ++odds_generation_;
+    if (!panel.hole[0]) {
+        view_->set_odds_line({});
+        return;
+    }
+    const std::int64_t pot = picture.pot;
+    odds_pool_.start([this, panel, pot, generation] {
+        const QString line = QString::fromStdString(
+            odds_line(panel, pot, 20000, static_cast<std::uint64_t>(generation)));
+        QMetaObject::invokeMethod(
+            this,
+            [this, line, generation] {
+                if (generation != odds_generation_) return;
+                view_->set_odds_line(line);
+                view_->update();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void TableWindow::leave() {
     if (host_.table().ended || !exit_question_()) return;
     host_.act(Intent::exit);
@@ -159,7 +207,11 @@ void TableWindow::open_options() {
     shown.pace = host_.table().options.pace;
     shown.hurry_when_out = host_.table().options.hurry_when_out;
     OptionsDialog dialog(shown, this);
-    if (dialog.exec() == QDialog::Accepted) apply_options(dialog.options());
+    dialog.odds_helper()->setChecked(odds_on_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    apply_options(dialog.options());
+    set_odds_helper(dialog.odds_helper()->isChecked());
+    if (preferences_) preferences_->set_odds_helper(odds_on_);
 }
 
 void TableWindow::apply_options(const Options& chosen) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QSplitter>
+#include <QThreadPool>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -74,6 +75,10 @@ class TableWindow : public QMainWindow {
     void leave();
     // The line that says a save failed, empty while saving works.
     QString save_problem() const;
+    // The odds helper beside the human's cards; its line is worked out away from the window's
+    // thread and shown when it is ready.
+    void set_odds_helper(bool on);
+    bool odds_helper() const { return odds_on_; }
 
   signals:
     void painted();
@@ -86,6 +91,7 @@ class TableWindow : public QMainWindow {
     void build_menus();
     void game_ended(GameEnd why);
     void show_save_status();
+    void update_odds();
     void quit_after_exit();
 
     QtHost& host_;
@@ -105,6 +111,10 @@ class TableWindow : public QMainWindow {
     std::function<bool()> exit_question_;
     QLabel* save_line_ = nullptr;
     bool forwarding_key_ = false;  // a key handed to the table comes back: it stops here
+    bool odds_on_ = false;
+    QThreadPool odds_pool_;
+    std::string odds_asked_;  // what the line in work or shown was asked for
+    int odds_generation_ = 0;
 };
 
 }  // namespace holdem::ui

@@ -263,6 +263,10 @@ void TableWindowTest::followingTheGame() {
     QVERIFY(window.sounds().requested(Sound::chips) >= 2);
     const QStringList lines = window.log().lines();
     QVERIFY(lines.first().startsWith("--- Hand 1 ---"));
+    // The odds helper, off until asked for, works its line out beside the window's thread.
+    QVERIFY(window.view().odds_line().isEmpty());
+    window.set_odds_helper(true);
+    QTRY_VERIFY(window.view().odds_line().startsWith("Estimate: win "));
     QVERIFY(lines.filter("the big blind").size() == 1);
 
     // The buttons name their action and amount; Return presses the focused one.
