@@ -5,7 +5,7 @@
 #   cmake -DSRC=path/to/src -P check_layers.cmake
 set(rank_model 0)
 set(rank_rules 1)
-set(rank_standard 1)
+set(rank_standard 2)
 set(rank_cycle 2)
 set(rank_report 2)
 set(rank_save 2)

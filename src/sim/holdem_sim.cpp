@@ -16,6 +16,7 @@ constexpr const char* usage =
     "usage: holdem-sim [--hands N | --tournaments T] [--seed S] [--late K] [--history FILE]\n"
     "                  [--pace classic|quick|fast] [--hurry] [--levels classic|hands]\n"
     "                  [--ranking classic|standard] [--opponents all-seeing|fair]\n"
+    "                  [--rules classic|standard]\n"
     "                  [--reload-each-hand]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
@@ -129,6 +130,10 @@ int main(int argc, char** argv) {
             if (!set_option(options.options, arg, value))
                 return bad_arguments("unknown value '" + std::string(value) + "' for " +
                                      std::string(arg));
+        } else if (arg == "--rules") {
+            if (value != "classic" && value != "standard")
+                return bad_arguments("unknown value '" + std::string(value) + "' for --rules");
+            options.standard_rules = value == "standard";
         } else if (arg == "--policy") {
             auto kind = policy_from_name(value);
             if (!kind) return bad_arguments("unknown policy '" + std::string(value) + "'");

@@ -21,7 +21,6 @@ std::int64_t stacks(const Table& t) {
     return sum;
 }
 
-
 }  // namespace
 
 std::int64_t chips_in_play(const Table& t) {

@@ -1,5 +1,7 @@
 #include "sim/runner.h"
 
+#include "sim/standard_runner.h"
+
 #include <memory>
 #include <ostream>
 
@@ -143,7 +145,8 @@ RunSummary run_simulation(const RunOptions& options) {
         setup.history = options.history;
         setup.history_epoch = simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600;
         setup.reload_each_hand = options.reload_each_hand;
-        TournamentResult r = play_tournament(seed, setup);
+        TournamentResult r = options.standard_rules ? play_standard_tournament(seed, setup)
+                                                    : play_tournament(seed, setup);
         ++run.tournaments;
         if (r.violation) {
             run.violation = "tournament " + std::to_string(run.tournaments) + " hand " +

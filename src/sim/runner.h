@@ -65,6 +65,7 @@ struct RunOptions {
     // When set, exactly this many whole tournaments, whatever their length, instead of `hands`.
     std::uint64_t tournaments = 0;
     bool reload_each_hand = false;
+    bool standard_rules = false;  // the standard rules' tournament instead of the classic game
 };
 // The simulated tournaments start at this moment, one an hour, in the hand histories.
 inline constexpr std::time_t simulated_epoch = 1767225600;  // 2026-01-01 00:00:00 UTC

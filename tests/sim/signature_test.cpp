@@ -42,6 +42,28 @@ TEST(Signature, PinnedForFixedSeedsPoliciesAndStarts) {
     }
 }
 
+// The standard rules' tournament, pinned apart: the classic values above never move with it.
+TEST(Signature, PinnedForTheStandardRules) {
+    constexpr Pinned standard[] = {
+        {1, PolicyKind::random, 0, 0xd4df0ea779c640f6},
+        {2, PolicyKind::caller, 0, 0xf8941349aadd8a2e},
+        {3, PolicyKind::raiser, 980, 0x1a8d1ff7783f56b9},
+        {4, PolicyKind::folder, 989, 0xd586cc6168197859},
+    };
+    for (const Pinned& p : standard) {
+        RunOptions options;
+        options.hands = 3000;
+        options.seed = p.seed;
+        options.policy = p.policy;
+        options.late = p.late;
+        options.standard_rules = true;
+        const RunSummary run = run_simulation(options);
+        ASSERT_FALSE(run.violation) << *run.violation;
+        EXPECT_EQ(run.signature, p.signature)
+            << "seed " << p.seed << std::hex << " " << run.signature;
+    }
+}
+
 // Saving the whole game and taking it up again before every hand must not change a thing:
 // the same cards, decisions and clocks, for the classic game and with every option on.
 TEST(Signature, UnchangedWhenTheGameIsReloadedBeforeEveryHand) {

@@ -1,0 +1,120 @@
+#include "sim/standard_runner.h"
+
+#include <algorithm>
+
+#include "standard/tournament.h"
+
+namespace holdem::sim {
+
+namespace {
+
+using namespace holdem::standard;
+
+// Seat 1's move under the policy, always one the rules allow.
+void human_moves(PolicyKind policy, HandState& hand, std::uint64_t& draws) {
+    const Legal l = hand.legal();
+    auto call_or_check = [&] { hand.act(l.can_check ? Move::check : Move::call); };
+    auto raise_all = [&] {
+        if (l.can_raise)
+            hand.act(hand.current_bet() ? Move::raise : Move::bet, l.max_to);
+        else
+            call_or_check();
+    };
+    switch (policy) {
+        case PolicyKind::folder:
+        case PolicyKind::sitout:
+            hand.act(l.can_check ? Move::check : Move::fold);
+            return;
+        case PolicyKind::raiser:
+            raise_all();
+            return;
+        case PolicyKind::random: {
+            const auto pick = splitmix64(draws) % 4;
+            if (pick == 0 && l.can_raise)
+                hand.act(hand.current_bet() ? Move::raise : Move::bet,
+                         l.min_to +
+                             static_cast<Chips>(splitmix64(draws) % static_cast<std::uint64_t>(
+                                                                        l.max_to - l.min_to + 1)));
+            else if (pick == 1 && l.can_call)
+                hand.act(Move::fold);
+            else
+                call_or_check();
+            return;
+        }
+        case PolicyKind::caller:
+        case PolicyKind::shark:
+            call_or_check();
+            return;
+    }
+}
+
+// What must hold after every move: no stack below nothing, and the chips of the hand (stacks
+// and pot) what the seats brought to it.
+std::optional<std::string> hand_broken(const Tournament& t, const HandState& hand,
+                                       std::int64_t brought) {
+    std::int64_t now = hand.pot();
+    for (int k = 1; k <= Tournament::seats; ++k) {
+        if (hand.stack(k) < 0) return "seat " + std::to_string(k) + " has a stack below nothing";
+        now += hand.stack(k);
+    }
+    if (now != brought) return "the hand's chips changed from " + std::to_string(brought);
+    if (hand.to_act() && (hand.folded(hand.to_act()) || hand.stack(hand.to_act()) == 0))
+        return "the turn is with a seat that cannot act";
+    static_cast<void>(t);
+    return std::nullopt;
+}
+
+}  // namespace
+
+TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSetup& setup) {
+    TournamentResult result;
+    Tournament t(seed, setup.late);
+    std::uint64_t draws = seed ^ 0x5DEECE66Dull;
+    if (setup.policy == PolicyKind::sitout) t.set_sitting_out(true);
+    while (result.hands < setup.max_hands && t.deal()) {
+        ++result.hands;
+        HandState& hand = t.hand();
+        std::int64_t brought = 0;
+        for (int k = 1; k <= Tournament::seats; ++k)
+            brought += hand.stack(k) + hand.put_in(k);
+        for (int k = 1; k <= Tournament::seats; ++k)
+            for (CardCode c : t.hole(k))
+                mix(result.signature, static_cast<std::uint64_t>(c));
+        for (int moves = 0; hand.to_act() != 0; ++moves) {
+            if (moves > 1000) {
+                result.violation = "a hand that never ends";
+                return result;
+            }
+            const int seat = hand.to_act();
+            if (seat == 1)
+                human_moves(setup.policy, hand, draws);
+            else
+                t.computer_acts();
+            mix(result.signature, static_cast<std::uint64_t>(seat) << 32 |
+                                      static_cast<std::uint64_t>(hand.put_in(seat)));
+            if (auto bad = hand_broken(t, hand, brought)) {
+                result.violation = *bad;
+                return result;
+            }
+        }
+        const Settlement& s = t.finish_hand();
+        for (const auto& [seat, amount] : s.collected)
+            if (hand.folded(seat)) {
+                result.violation = "a folded seat was paid";
+                return result;
+            }
+        if (t.chips_at_table() != t.chips_brought()) {
+            result.violation = "the table's chips do not add up";
+            return result;
+        }
+        for (int k = 1; k <= Tournament::seats; ++k)
+            mix(result.signature, static_cast<std::uint64_t>(t.seat(k).stack));
+    }
+    if (t.ended())
+        result.end =
+            *t.ended() == TournamentEnd::won ? GameEnd::TournamentWon : GameEnd::HumanBroke;
+    result.final_rank = t.entrants_left();
+    return result;
+}
+
+}  // namespace holdem::sim
