@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sim/standard_referee.h"
 #include "standard/tournament.h"
 
 namespace holdem::sim {
@@ -11,41 +12,31 @@ namespace {
 using namespace holdem::standard;
 
 // Seat 1's move under the policy, always one the rules allow.
-void human_moves(PolicyKind policy, HandState& hand, std::uint64_t& draws) {
+Tournament::Decision human_decision(PolicyKind policy, const HandState& hand,
+                                    std::uint64_t& draws) {
     const Legal l = hand.legal();
-    auto call_or_check = [&] { hand.act(l.can_check ? Move::check : Move::call); };
-    auto raise_all = [&] {
-        if (l.can_raise)
-            hand.act(hand.current_bet() ? Move::raise : Move::bet, l.max_to);
-        else
-            call_or_check();
-    };
+    const Move bet_or_raise = hand.current_bet() ? Move::raise : Move::bet;
+    const Tournament::Decision call_or_check{l.can_check ? Move::check : Move::call};
     switch (policy) {
         case PolicyKind::folder:
         case PolicyKind::sitout:
-            hand.act(l.can_check ? Move::check : Move::fold);
-            return;
+            return {l.can_check ? Move::check : Move::fold};
         case PolicyKind::raiser:
-            raise_all();
-            return;
+            return l.can_raise ? Tournament::Decision{bet_or_raise, l.max_to} : call_or_check;
         case PolicyKind::random: {
             const auto pick = splitmix64(draws) % 4;
             if (pick == 0 && l.can_raise)
-                hand.act(hand.current_bet() ? Move::raise : Move::bet,
-                         l.min_to +
-                             static_cast<Chips>(splitmix64(draws) % static_cast<std::uint64_t>(
-                                                                        l.max_to - l.min_to + 1)));
-            else if (pick == 1 && l.can_call)
-                hand.act(Move::fold);
-            else
-                call_or_check();
-            return;
+                return {bet_or_raise, l.min_to + static_cast<Chips>(splitmix64(draws) %
+                                                                    static_cast<std::uint64_t>(
+                                                                        l.max_to - l.min_to + 1))};
+            if (pick == 1 && l.can_call) return {Move::fold};
+            return call_or_check;
         }
         case PolicyKind::caller:
         case PolicyKind::shark:
-            call_or_check();
-            return;
+            return call_or_check;
     }
+    return call_or_check;
 }
 
 // What must hold after every move: no stack below nothing, and the chips of the hand (stacks
@@ -71,9 +62,11 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     Tournament t(seed, setup.late);
     std::uint64_t draws = seed ^ 0x5DEECE66Dull;
     if (setup.policy == PolicyKind::sitout) t.set_sitting_out(true);
+    StandardReferee referee;
     while (result.hands < setup.max_hands && t.deal()) {
         ++result.hands;
         HandState& hand = t.hand();
+        referee.start(hand, 2 * t.small_blind());
         std::int64_t brought = 0;
         for (int k = 1; k <= Tournament::seats; ++k)
             brought += hand.stack(k) + hand.put_in(k);
@@ -86,10 +79,29 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
                 return result;
             }
             const int seat = hand.to_act();
-            if (seat == 1)
-                human_moves(setup.policy, hand, draws);
-            else
-                t.computer_acts();
+            if (auto wrong = referee.offered(hand)) {
+                result.violation = *wrong;
+                return result;
+            }
+            const bool free_check = hand.legal().can_check;
+            const Tournament::Decision d =
+                seat == 1 ? human_decision(setup.policy, hand, draws) : t.computer_decision();
+            if (seat != 1 && free_check && d.move == Move::fold) {
+                result.violation = "a computer seat folded when it could check";
+                return result;
+            }
+            if (auto wrong = referee.judge(hand, d.move, d.to)) {
+                result.violation = "seat " + std::to_string(seat) + ": " + *wrong;
+                return result;
+            }
+            if (!hand.act(d.move, d.to)) {
+                result.violation = "the engine refused a legal move";
+                return result;
+            }
+            if (auto wrong = referee.follow(hand, seat, d.move, d.to)) {
+                result.violation = *wrong;
+                return result;
+            }
             mix(result.signature, static_cast<std::uint64_t>(seat) << 32 |
                                       static_cast<std::uint64_t>(hand.put_in(seat)));
             if (auto bad = hand_broken(t, hand, brought)) {

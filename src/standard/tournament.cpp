@@ -106,7 +106,7 @@ bool Tournament::deal() {
 
 // A placeholder player until the standard opponents arrive: it plays its made hand and never
 // folds when it could check.
-void Tournament::computer_acts() {
+Tournament::Decision Tournament::computer_decision() {
     const int k = hand_->to_act();
     const Legal l = hand_->legal();
     const auto& cards = holes_[static_cast<std::size_t>(k - 1)];
@@ -124,15 +124,12 @@ void Tournament::computer_acts() {
     const float r = draw();
     if (score == 2 && l.can_raise && r < 0.6f) {
         const Chips half_pot = static_cast<Chips>(hand_->pot() / 2);
-        hand_->act(hand_->current_bet() ? Move::raise : Move::bet,
-                   std::clamp(l.min_to + half_pot, l.min_to, l.max_to));
-    } else if (l.can_check) {
-        hand_->act(Move::check);
-    } else if (score >= 1 || (l.to_call <= 2 * small_blind() && r < 0.5f)) {
-        hand_->act(Move::call);
-    } else {
-        hand_->act(Move::fold);
+        return {hand_->current_bet() ? Move::raise : Move::bet,
+                std::clamp(l.min_to + half_pot, l.min_to, l.max_to)};
     }
+    if (l.can_check) return {Move::check};
+    if (score >= 1 || (l.to_call <= 2 * small_blind() && r < 0.5f)) return {Move::call};
+    return {Move::fold};
 }
 
 const Settlement& Tournament::finish_hand() {

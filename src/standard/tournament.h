@@ -42,8 +42,12 @@ class Tournament {
     const std::array<CardCode, 2>& hole(int seat) const { return holes_[seat - 1]; }
     const std::array<CardCode, 5>& board() const { return board_; }
     int board_shown() const;
-    // The computer seat to act chooses its move from its own cards and the board shown.
-    void computer_acts();
+    // The move the computer seat to act chooses from its own cards and the board shown.
+    struct Decision {
+        Move move = Move::fold;
+        Chips to = 0;
+    };
+    Decision computer_decision();
     // Pays the hand out; its settlement stays for whoever reports it.
     const Settlement& finish_hand();
 

@@ -1,0 +1,176 @@
+#include "sim/standard_referee.h"
+
+#include <algorithm>
+
+namespace holdem::sim {
+
+using standard::HandState;
+using standard::Move;
+using standard::Round;
+
+void StandardReferee::start(const HandState& hand, Chips big_blind) {
+    seats_ = {};
+    for (int k = 1; k <= 10; ++k) {
+        Seat& s = seats_[static_cast<std::size_t>(k)];
+        s.in = hand.put_in(k) > 0 || hand.stack(k) > 0;
+        // A seat that sits out may have been folded already, at its first turn.
+        s.folded = s.in && hand.folded(k);
+        s.stack = hand.stack(k);
+        s.bet = hand.round_bet(k);
+    }
+    button_ = hand.button();
+    big_blind_ = big_blind;
+    to_match_ = big_blind;
+    full_raise_ = big_blind;
+    last_ = hand.big_blind_seat();
+    round_ = Round::preflop;
+}
+
+int StandardReferee::next_to_act(int after) const {
+    for (int step = 1; step <= 10; ++step) {
+        const int k = (after - 1 + step) % 10 + 1;
+        if (must_act(seats_[static_cast<std::size_t>(k)])) return k;
+    }
+    return 0;
+}
+
+std::optional<std::string> StandardReferee::judge(const HandState& hand, Move move,
+                                                  Chips to) const {
+    const int k = hand.to_act();
+    if (!must_act(seats_[static_cast<std::size_t>(k)]))
+        return "seat " + std::to_string(k) + " is to act but has nothing to do";
+    const Seat& s = seats_[static_cast<std::size_t>(k)];
+    const Chips owed = to_match_ - s.bet;
+    switch (move) {
+        case Move::fold:
+            return std::nullopt;
+        case Move::check:
+            if (owed > 0) return "a check facing a bet";
+            return std::nullopt;
+        case Move::call:
+            if (owed <= 0) return "a call with nothing to call";
+            return std::nullopt;
+        case Move::bet:
+        case Move::raise: {
+            if ((move == Move::bet) != (to_match_ == 0)) return "a bet and a raise mixed up";
+            const Chips all_in = s.bet + s.stack;
+            if (to > all_in) return "a bet beyond the stack";
+            if (to <= to_match_) return "a raise that raises nothing";
+            const Chips least = to_match_ == 0 ? big_blind_ : to_match_ + full_raise_;
+            if (to < least && to != all_in) return "a bet or raise below the least";
+            if (s.acted && to_match_ - s.faced < full_raise_)
+                return "a raise after a short all-in that did not reopen the betting";
+            const bool anyone_else = std::any_of(
+                seats_.begin() + 1, seats_.end(),
+                [&](const Seat& o) { return &o != &s && o.in && !o.folded && o.stack > 0; });
+            if (!anyone_else) return "a raise nobody can answer";
+            return std::nullopt;
+        }
+    }
+    return "no such move";
+}
+
+std::optional<std::string> StandardReferee::offered(const HandState& hand) const {
+    const int k = hand.to_act();
+    const Seat& s = seats_[static_cast<std::size_t>(k)];
+    const standard::Legal l = hand.legal();
+    const Chips owed = to_match_ - s.bet;
+    const Chips all_in = s.bet + s.stack;
+    const bool anyone_else = std::any_of(seats_.begin() + 1, seats_.end(), [&](const Seat& o) {
+        return &o != &s && o.in && !o.folded && o.stack > 0;
+    });
+    const bool reopened = !s.acted || to_match_ - s.faced >= full_raise_;
+    const bool can_raise = s.stack > std::max<Chips>(0, owed) && reopened && anyone_else;
+    const Chips least = std::min(to_match_ == 0 ? big_blind_ : to_match_ + full_raise_, all_in);
+    if (l.can_check != (owed <= 0) || l.to_call != std::clamp<Chips>(owed, 0, s.stack))
+        return "the engine offers seat " + std::to_string(k) + " the wrong call";
+    if (l.can_raise != can_raise)
+        return "the engine offers seat " + std::to_string(k) +
+               (can_raise ? " no raise" : " a raise it may not make");
+    if (can_raise && (l.min_to != least || l.max_to != all_in))
+        return "the engine offers seat " + std::to_string(k) + " the wrong raise amounts";
+    return std::nullopt;
+}
+
+std::optional<std::string> StandardReferee::follow(const HandState& hand, int k, Move move,
+                                                   Chips to) {
+    // Seats that sit out are folded by the engine at their turns: the referee takes those folds
+    // from it, and judges everything else itself.
+    for (int j = 1; j <= 10; ++j) {
+        Seat& o = seats_[static_cast<std::size_t>(j)];
+        if (o.in && !o.folded && hand.folded(j) && j != k) o.folded = true;
+    }
+    Seat& s = seats_[static_cast<std::size_t>(k)];
+    switch (move) {
+        case Move::fold:
+            s.folded = true;
+            break;
+        case Move::check:
+            break;
+        case Move::call: {
+            const Chips paid = std::min(to_match_ - s.bet, s.stack);
+            s.bet += paid;
+            s.stack -= paid;
+            break;
+        }
+        case Move::bet:
+        case Move::raise:
+            if (to - to_match_ >= full_raise_) {
+                full_raise_ = to - to_match_;
+                for (Seat& o : seats_)
+                    o.acted = false;
+            }
+            s.stack -= to - s.bet;
+            s.bet = to;
+            to_match_ = std::max(to_match_, to);
+            break;
+    }
+    s.acted = true;
+    s.faced = to_match_;
+    last_ = k;
+    if (hand.stack(k) != s.stack)
+        return "the engine's stack for seat " + std::to_string(k) + " differs";
+    const int in_hand = static_cast<int>(std::count_if(
+        seats_.begin() + 1, seats_.end(), [](const Seat& o) { return o.in && !o.folded; }));
+    if (in_hand == 1) {
+        if (hand.round() != Round::over) return "one seat is left but the hand goes on";
+        return std::nullopt;
+    }
+    int next = next_to_act(k);
+    // The round closes when nobody has to act: the engine must have moved on.
+    while (next == 0 && round_ < Round::showdown) {
+        const int able =
+            static_cast<int>(std::count_if(seats_.begin() + 1, seats_.end(), [](const Seat& o) {
+                return o.in && !o.folded && o.stack > 0;
+            }));
+        new_round();
+        if (able <= 1 || round_ == Round::showdown) {
+            round_ = Round::showdown;
+            break;
+        }
+        next = next_to_act(button_);
+    }
+    if (round_ == Round::showdown) {
+        if (hand.round() != Round::showdown) return "the betting is over but the engine goes on";
+        return std::nullopt;
+    }
+    if (hand.round() != round_) return "the engine is on another round than the referee";
+    if (hand.to_act() == 0) return "the engine has nobody to act";
+    if (hand.to_act() != next)
+        return "seat " + std::to_string(hand.to_act()) + " acts before seat " +
+               std::to_string(next);
+    return std::nullopt;
+}
+
+void StandardReferee::new_round() {
+    round_ = static_cast<Round>(static_cast<int>(round_) + 1);
+    for (Seat& s : seats_) {
+        s.bet = 0;
+        s.acted = false;
+        s.faced = 0;
+    }
+    to_match_ = 0;
+    full_raise_ = big_blind_;
+}
+
+}  // namespace holdem::sim

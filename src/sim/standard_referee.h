@@ -1,0 +1,48 @@
+// A referee for the standard rules, written apart from the engine that plays them: it keeps its
+// own account of the hand (who is in, who is all in, each seat's bet this round, the bet to
+// match, the last full raise, who has acted since it) and judges every move before it is made
+// and every close of a round after, so the engine cannot hide a fault behind its own bookkeeping.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "standard/hand_state.h"
+
+namespace holdem::sim {
+
+class StandardReferee {
+  public:
+    // A hand starts: the blinds are in, the engine's button and blinds stand as posted.
+    void start(const standard::HandState& hand, Chips big_blind);
+    // Before the move of the seat to act: why it is not allowed, if it is not.
+    std::optional<std::string> judge(const standard::HandState& hand, standard::Move move,
+                                     Chips to) const;
+    // What the engine offers the seat to act must be what the rules allow it, no more, no less.
+    std::optional<std::string> offered(const standard::HandState& hand) const;
+    // After the engine applied the move: its account of the hand must agree with ours.
+    std::optional<std::string> follow(const standard::HandState& hand, int seat,
+                                      standard::Move move, Chips to);
+
+  private:
+    struct Seat {
+        bool in = false, folded = false;
+        Chips stack = 0, bet = 0;
+        bool acted = false;
+        Chips faced = 0;  // the bet it last acted on
+    };
+    bool must_act(const Seat& s) const {
+        return s.in && !s.folded && s.stack > 0 && (!s.acted || s.bet < to_match_);
+    }
+    int next_to_act(int after) const;
+    void new_round();
+
+    std::array<Seat, 11> seats_{};
+    int button_ = 0;
+    Chips big_blind_ = 0, to_match_ = 0, full_raise_ = 0;
+    int last_ = 0;  // the seat that acted last
+    standard::Round round_ = standard::Round::preflop;
+};
+
+}  // namespace holdem::sim
