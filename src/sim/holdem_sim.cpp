@@ -16,7 +16,7 @@ constexpr const char* usage =
     "usage: holdem-sim [--hands N | --tournaments T] [--seed S] [--late K] [--history FILE]\n"
     "                  [--pace classic|quick|fast] [--hurry] [--levels classic|hands]\n"
     "                  [--ranking classic|standard] [--opponents all-seeing|fair]\n"
-    "                  [--rules classic|standard]\n"
+    "                  [--rules classic|standard] [--phh FILE]\n"
     "                  [--reload-each-hand]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
     RunOptions options;
     std::uint64_t late = 0;
     std::string history_path;
+    std::string phh_path;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -125,6 +126,8 @@ int main(int argc, char** argv) {
             options.late = static_cast<int>(late);
         } else if (arg == "--history") {
             history_path = value;
+        } else if (arg == "--phh") {
+            phh_path = value;
         } else if (arg == "--pace" || arg == "--levels" || arg == "--ranking" ||
                    arg == "--opponents") {
             if (!set_option(options.options, arg, value))
@@ -148,6 +151,12 @@ int main(int argc, char** argv) {
         history.open(history_path, std::ios::binary | std::ios::trunc);
         if (!history) return bad_arguments("cannot write the history file '" + history_path + "'");
         options.history = &history;
+    }
+    std::ofstream phh;
+    if (!phh_path.empty()) {
+        phh.open(phh_path, std::ios::binary | std::ios::trunc);
+        if (!phh) return bad_arguments("cannot write the PHH file '" + phh_path + "'");
+        options.phh = &phh;
     }
     const auto started = std::chrono::steady_clock::now();
     const RunSummary run = run_simulation(options);

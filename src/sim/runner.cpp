@@ -145,6 +145,7 @@ RunSummary run_simulation(const RunOptions& options) {
         setup.history = options.history;
         setup.history_epoch = simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600;
         setup.reload_each_hand = options.reload_each_hand;
+        setup.phh = options.phh;
         TournamentResult r = options.standard_rules ? play_standard_tournament(seed, setup)
                                                     : play_tournament(seed, setup);
         ++run.tournaments;

@@ -40,6 +40,7 @@ struct TournamentSetup {
     std::ostream* history = nullptr;  // every hand's history, stamped in virtual time
     std::time_t history_epoch = 0;    // from this moment (seconds, UTC)
     bool reload_each_hand = false;    // save the game and take it up again before every hand
+    std::ostream* phh = nullptr;      // standard rules: every hand in the PHH format
 };
 TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setup);
 inline TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy,
@@ -66,6 +67,7 @@ struct RunOptions {
     std::uint64_t tournaments = 0;
     bool reload_each_hand = false;
     bool standard_rules = false;  // the standard rules' tournament instead of the classic game
+    std::ostream* phh = nullptr;  // with the standard rules: every hand in the PHH format
 };
 // The simulated tournaments start at this moment, one an hour, in the hand histories.
 inline constexpr std::time_t simulated_epoch = 1767225600;  // 2026-01-01 00:00:00 UTC

@@ -1,8 +1,10 @@
 #include "sim/standard_runner.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "sim/standard_referee.h"
+#include "standard/phh.h"
 #include "standard/tournament.h"
 
 namespace holdem::sim {
@@ -63,10 +65,13 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     std::uint64_t draws = seed ^ 0x5DEECE66Dull;
     if (setup.policy == PolicyKind::sitout) t.set_sitting_out(true);
     StandardReferee referee;
+    PhhRecorder phh;
+    const std::string event = "Final Table Hold'em, simulated tournament " + std::to_string(seed);
     while (result.hands < setup.max_hands && t.deal()) {
         ++result.hands;
         HandState& hand = t.hand();
         referee.start(hand, 2 * t.small_blind());
+        if (setup.phh) phh.start(t, event);
         std::int64_t brought = 0;
         for (int k = 1; k <= Tournament::seats; ++k)
             brought += hand.stack(k) + hand.put_in(k);
@@ -98,6 +103,10 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
                 result.violation = "the engine refused a legal move";
                 return result;
             }
+            if (setup.phh) {
+                phh.move(hand, seat, d.move, d.to);
+                phh.deal_streets(t);
+            }
             if (auto wrong = referee.follow(hand, seat, d.move, d.to)) {
                 result.violation = *wrong;
                 return result;
@@ -110,6 +119,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
             }
         }
         const Settlement& s = t.finish_hand();
+        if (setup.phh) *setup.phh << phh.finish(t, s);
         for (const auto& [seat, amount] : s.collected)
             if (hand.folded(seat)) {
                 result.violation = "a folded seat was paid";
