@@ -10,6 +10,7 @@
 #include "rules/reading/card_assessment.h"
 #include "rules/reading/odds.h"
 #include "rules/reading/standard_hand.h"
+#include "sim/runner.h"
 
 namespace holdem {
 namespace {
@@ -106,6 +107,21 @@ static void BM_OddsHelper(benchmark::State& state) {
         benchmark::DoNotOptimize(
             estimate_odds(hole, flop, static_cast<int>(state.range(0)), 20000, seed++));
 }
+// Whole hands under the standard rules as the simulator plays them, the referee judging every
+// move (target: at least 75,000 hands a second).
+static void BM_StandardHands(benchmark::State& state) {
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        sim::RunOptions options;
+        options.hands = 10000;
+        options.seed = seed++;
+        options.standard_rules = true;
+        benchmark::DoNotOptimize(sim::run_simulation(options).signature);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 10000);
+}
+BENCHMARK(BM_StandardHands)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_OddsHelper)->Arg(1)->Arg(9)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -34,6 +34,10 @@ constexpr const char* usage =
     "  --history F  write every hand's history to the file F\n"
     "  --reload-each-hand  save the whole game and load it again before every hand; the\n"
     "               signature must not change\n"
+    "  --rules R    classic (default) or standard: no-limit hold'em with side pots, a\n"
+    "               referee judging every move apart from the engine, placeholder\n"
+    "               opponents\n"
+    "  --phh F      with the standard rules: every hand to the file F in the PHH format\n"
     "  --pace P, --hurry, --levels L, --ranking R, --opponents O\n"
     "               the game's options (default: the classic game); --hurry runs the rest\n"
     "               of a hand seat 1 is out of at the fast pace\n"
@@ -146,6 +150,11 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The standard rules' tournament has no saved game and no text history yet.
+    if (options.standard_rules && (options.reload_each_hand || !history_path.empty()))
+        return bad_arguments("--reload-each-hand and --history are for the classic rules");
+    if (!options.standard_rules && !phh_path.empty())
+        return bad_arguments("--phh is for the standard rules (--rules standard)");
     std::ofstream history;
     if (!history_path.empty()) {
         history.open(history_path, std::ios::binary | std::ios::trunc);
