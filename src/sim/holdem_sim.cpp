@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,7 @@ constexpr const char* usage =
     "usage: holdem-sim [--hands N | --tournaments T] [--seed S] [--late K] [--history FILE]\n"
     "                  [--pace classic|quick|fast] [--hurry] [--levels classic|hands]\n"
     "                  [--ranking classic|standard] [--opponents all-seeing|fair]\n"
-    "                  [--rules classic|standard] [--phh FILE]\n"
+    "                  [--rules classic|standard] [--phh FILE] [--results FILE]\n"
     "                  [--reload-each-hand]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
@@ -38,6 +39,7 @@ constexpr const char* usage =
     "               referee judging every move apart from the engine, placeholder\n"
     "               opponents\n"
     "  --phh F      with the standard rules: every hand to the file F in the PHH format\n"
+    "  --results F  keep seat 1's results (tournaments, hands) in the SQLite database F\n"
     "  --pace P, --hurry, --levels L, --ranking R, --opponents O\n"
     "               the game's options (default: the classic game); --hurry runs the rest\n"
     "               of a hand seat 1 is out of at the fast pace\n"
@@ -94,6 +96,7 @@ int main(int argc, char** argv) {
     std::uint64_t late = 0;
     std::string history_path;
     std::string phh_path;
+    std::string results_path;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -132,6 +135,8 @@ int main(int argc, char** argv) {
             history_path = value;
         } else if (arg == "--phh") {
             phh_path = value;
+        } else if (arg == "--results") {
+            results_path = value;
         } else if (arg == "--pace" || arg == "--levels" || arg == "--ranking" ||
                    arg == "--opponents") {
             if (!set_option(options.options, arg, value))
@@ -166,6 +171,17 @@ int main(int argc, char** argv) {
         phh.open(phh_path, std::ios::binary | std::ios::trunc);
         if (!phh) return bad_arguments("cannot write the PHH file '" + phh_path + "'");
         options.phh = &phh;
+    }
+    std::optional<holdem::ResultsRecorder> results;
+    if (!results_path.empty()) {
+        if (options.standard_rules) return bad_arguments("--results is for the classic rules");
+        try {
+            results.emplace(results_path);
+        } catch (const holdem::ResultsError& refused) {
+            std::fprintf(stderr, "holdem-sim: %s\n", refused.what());
+            return 2;
+        }
+        options.results = &*results;
     }
     const auto started = std::chrono::steady_clock::now();
     const RunSummary run = run_simulation(options);

@@ -97,6 +97,16 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
         return true;
     };
 
+    if (setup.results) {
+        const std::string started = timestamp_text(setup.history_epoch, false);
+        const Options& o = setup.options;
+        setup.results->begin_tournament(started, "classic",
+                                        std::string("pace=") + std::string(name_of(o.pace)) +
+                                            " levels=" + std::string(name_of(o.levels)) +
+                                            " ranking=" + std::string(name_of(o.ranking)) +
+                                            " opponents=" + std::string(name_of(o.opponents)));
+        table->observers.push_back(setup.results);
+    }
     table->field.eliminated = static_cast<std::int16_t>(setup.late);
     table->field.eliminated_chips = setup.late * 1000;
     open_table(*table);
@@ -146,6 +156,7 @@ RunSummary run_simulation(const RunOptions& options) {
         setup.history_epoch = simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600;
         setup.reload_each_hand = options.reload_each_hand;
         setup.phh = options.phh;
+        setup.results = options.results;
         TournamentResult r = options.standard_rules ? play_standard_tournament(seed, setup)
                                                     : play_tournament(seed, setup);
         ++run.tournaments;

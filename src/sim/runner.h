@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "results/results_recorder.h"
 #include "sim/policies.h"
 
 namespace holdem::sim {
@@ -37,10 +38,11 @@ struct TournamentSetup {
     std::uint64_t max_hands = 1'000'000;
     int late = 0;  // entrants knocked out before the first hand
     Options options;
-    std::ostream* history = nullptr;  // every hand's history, stamped in virtual time
-    std::time_t history_epoch = 0;    // from this moment (seconds, UTC)
-    bool reload_each_hand = false;    // save the game and take it up again before every hand
-    std::ostream* phh = nullptr;      // standard rules: every hand in the PHH format
+    std::ostream* history = nullptr;     // every hand's history, stamped in virtual time
+    std::time_t history_epoch = 0;       // from this moment (seconds, UTC)
+    bool reload_each_hand = false;       // save the game and take it up again before every hand
+    std::ostream* phh = nullptr;         // standard rules: every hand in the PHH format
+    ResultsRecorder* results = nullptr;  // the human's results, when kept
 };
 TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setup);
 inline TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy,
@@ -68,6 +70,7 @@ struct RunOptions {
     bool reload_each_hand = false;
     bool standard_rules = false;  // the standard rules' tournament instead of the classic game
     std::ostream* phh = nullptr;  // with the standard rules: every hand in the PHH format
+    ResultsRecorder* results = nullptr;  // the classic game's results kept in a database
 };
 // The simulated tournaments start at this moment, one an hour, in the hand histories.
 inline constexpr std::time_t simulated_epoch = 1767225600;  // 2026-01-01 00:00:00 UTC
