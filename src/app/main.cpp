@@ -100,8 +100,9 @@ struct Game {
 void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
                 holdem::ui::Preferences& preferences, const QString& saved_game,
                 std::function<void()> new_tournament) {
-    holdem::ui::WindowSetup setup{holdem::ui::HistoryFile::default_folder(), &preferences,
-                                  saved_game, std::nullopt, true};
+    holdem::ui::WindowSetup setup{
+        holdem::ui::HistoryFile::default_folder(),   &preferences, saved_game, std::nullopt, true,
+        QFileInfo(saved_game).path() + "/results.db"};
     const bool resume = saved.has_value();
     if (resume) {
         game.host = std::make_unique<holdem::ui::QtHost>(std::move(saved->table));

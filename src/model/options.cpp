@@ -40,4 +40,16 @@ std::optional<Opponents> opponents_named(std::string_view name) {
     return named(name, std::array{Opponents::all_seeing, Opponents::fair});
 }
 
+std::string options_words(const Options& o) {
+    std::string words = "pace=";
+    words += name_of(o.pace);
+    words += o.hurry_when_out ? " hurry=yes levels=" : " hurry=no levels=";
+    words += name_of(o.levels);
+    words += " ranking=";
+    words += name_of(o.ranking);
+    words += " opponents=";
+    words += name_of(o.opponents);
+    return words;
+}
+
 }  // namespace holdem

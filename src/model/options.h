@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace holdem {
@@ -46,6 +47,10 @@ constexpr PaceTimes pace_times(Pace pace) {
 }
 
 inline constexpr int hands_per_level = 10;
+
+// All the options in a line: "pace=classic hurry=no levels=classic ranking=classic
+// opponents=all-seeing".
+std::string options_words(const Options& options);
 
 // The options' names, as the simulator's command line and the settings file write them.
 std::string_view name_of(Pace value);

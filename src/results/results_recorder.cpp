@@ -58,14 +58,14 @@ ResultsRecorder::ResultsRecorder(const std::string& path) {
         if (schema == 0) {
             exec("BEGIN");
             exec(
-                "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, started TEXT, ended TEXT,"
-                " rules TEXT, options TEXT, hands INTEGER, final_rank INTEGER, won INTEGER,"
-                " ending TEXT)");
+                "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE,"
+                " started TEXT, ended TEXT, rules TEXT, options TEXT, hands INTEGER,"
+                " final_rank INTEGER, won INTEGER, ending TEXT)");
             exec(
                 "CREATE TABLE hands (tournament INTEGER REFERENCES tournaments(id),"
                 " number INTEGER, position INTEGER, chance INTEGER, vpip INTEGER, pfr INTEGER,"
                 " saw_flop INTEGER, showdown INTEGER, won_showdown INTEGER, chips INTEGER,"
-                " PRIMARY KEY (tournament, number))");
+                " stack INTEGER, PRIMARY KEY (tournament, number))");
             exec("PRAGMA user_version = 1");
             exec("COMMIT");
         }
@@ -89,12 +89,17 @@ void ResultsRecorder::exec(const char* sql) {
     }
 }
 
-void ResultsRecorder::begin_tournament(const std::string& started, const std::string& rules,
-                                       const std::string& options) {
-    Statement insert(
-        db_, "INSERT INTO tournaments (started, rules, options, hands) VALUES (?, ?, ?, 0)");
-    insert.bind(1, started).bind(2, rules).bind(3, options).step();
-    tournament_ = sqlite3_last_insert_rowid(db_);
+void ResultsRecorder::begin_tournament(const std::string& name, const std::string& started,
+                                       const std::string& rules, const std::string& options) {
+    // A tournament taken up again goes on in its own row; its replayed hand is written again.
+    Statement insert(db_,
+                     "INSERT OR IGNORE INTO tournaments (name, started, rules, options, hands)"
+                     " VALUES (?, ?, ?, ?, 0)");
+    insert.bind(1, name).bind(2, started).bind(3, rules).bind(4, options).step();
+    Statement row(db_, "SELECT id FROM tournaments WHERE name = ?");
+    row.bind(1, name);
+    if (row.step() != SQLITE_ROW) throw ResultsError("the results database lost a tournament");
+    tournament_ = row.column(0);
     now_ = started;
     hands_ = 0;
 }
@@ -138,7 +143,7 @@ void ResultsRecorder::pot_awarded(const Table& t) {
     ++hands_;
     if (!hand_.dealt) return;
     exec("BEGIN");
-    Statement insert(db_, "INSERT OR REPLACE INTO hands VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    Statement insert(db_, "INSERT OR REPLACE INTO hands VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     insert.bind(1, tournament_)
         .bind(2, static_cast<std::int64_t>(t.hands_started))
         .bind(3, hand_.position)
@@ -149,6 +154,7 @@ void ResultsRecorder::pot_awarded(const Table& t) {
         .bind(8, hand_.showdown)
         .bind(9, hand_.won_showdown)
         .bind(10, static_cast<std::int64_t>(t.seat(human_seat).prize) - hand_.stack_before)
+        .bind(11, t.seat(human_seat).prize)
         .step();
     Statement count(db_, "UPDATE tournaments SET hands = ? WHERE id = ?");
     count.bind(1, static_cast<std::int64_t>(t.hands_started)).bind(2, tournament_).step();

@@ -32,9 +32,10 @@ class ResultsRecorder final : public TableObserver {
     ResultsRecorder(const ResultsRecorder&) = delete;
     ResultsRecorder& operator=(const ResultsRecorder&) = delete;
 
-    // A tournament starts: `started` as "2026-12-06 13:48:16", the rules and options in words.
-    void begin_tournament(const std::string& started, const std::string& rules,
-                          const std::string& options);
+    // A tournament starts, or is taken up again: `name` is its own (the hand histories'),
+    // `started` as "2026-12-06 13:48:16", the rules and options in words.
+    void begin_tournament(const std::string& name, const std::string& started,
+                          const std::string& rules, const std::string& options);
     // The moment a tournament ended, for its row; by default the start's.
     void set_clock(std::string now) { now_ = std::move(now); }
 

@@ -99,12 +99,8 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
 
     if (setup.results) {
         const std::string started = timestamp_text(setup.history_epoch, false);
-        const Options& o = setup.options;
-        setup.results->begin_tournament(started, "classic",
-                                        std::string("pace=") + std::string(name_of(o.pace)) +
-                                            " levels=" + std::string(name_of(o.levels)) +
-                                            " ranking=" + std::string(name_of(o.ranking)) +
-                                            " opponents=" + std::string(name_of(o.opponents)));
+        setup.results->begin_tournament(std::to_string(seed), started, "classic",
+                                        options_words(setup.options));
         table->observers.push_back(setup.results);
     }
     table->field.eliminated = static_cast<std::int16_t>(setup.late);

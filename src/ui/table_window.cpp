@@ -62,11 +62,30 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         });
         t.observers.push_back(keeper_.get());
     }
+    // The player's results: kept beside the saves; a database that cannot be used is said once
+    // and the game plays on without it.
+    QString results_problem;
+    if (!setup.results.isEmpty()) {
+        try {
+            results_ =
+                std::make_unique<ResultsRecorder>(QFile::encodeName(setup.results).toStdString());
+            results_->begin_tournament(tournament_id_, timestamp_text(std::time(nullptr), true),
+                                       "classic", options_words(t.options));
+            t.observers.push_back(results_.get());
+        } catch (const ResultsError& refused) {
+            results_.reset();
+            results_problem = QString::fromStdString(refused.what());
+        }
+    }
     save_line_ = new QLabel(this);
     save_line_->setObjectName("saveProblem");
     save_line_->setStyleSheet("color: #7A1010; font-weight: bold; padding: 2px 6px;");
     statusBar()->addWidget(save_line_, 1);
     statusBar()->hide();
+    if (!results_problem.isEmpty()) {
+        save_line_->setText("Results not kept: " + results_problem);
+        statusBar()->show();
+    }
     build_menus();
     odds_pool_.setMaxThreadCount(1);
     if (preferences_) set_odds_helper(preferences_->odds_helper());
@@ -98,7 +117,7 @@ TableWindow::~TableWindow() {
     // The table outlives the window in tests: it must not call watchers that are gone.
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
-        return o == &log_->observer() || o == &sounds_ ||
+        return o == &log_->observer() || o == &sounds_ || o == results_.get() ||
                (history_ && o == &history_->observer()) || o == keeper_.get();
     });
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "results/results_recorder.h"
 #include "save/game_keeper.h"
 #include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
@@ -27,6 +28,7 @@ struct WindowSetup {
     QString saved_game;                      // where the tournament is kept; none: not kept
     std::optional<SavedTournament> resumed;  // the saved tournament the table takes up
     bool sound_device = false;               // play on the system's sound device
+    QString results;                         // the results database; none: not kept
 };
 
 class TableWindow : public QMainWindow {
@@ -99,6 +101,7 @@ class TableWindow : public QMainWindow {
     std::unique_ptr<class HistoryFile> history_;
     std::string tournament_id_;
     std::unique_ptr<GameKeeper> keeper_;
+    std::unique_ptr<ResultsRecorder> results_;
     Preferences* preferences_ = nullptr;
     QSplitter* split_ = nullptr;
     TableView* view_ = nullptr;
