@@ -6,6 +6,7 @@ set(HOLDEM_ICON_SIZES 16 22 24 32 48 64 128 256 512)
 
 install(TARGETS final-table-holdem RUNTIME DESTINATION ${HOLDEM_GAMES_DIR})
 install(TARGETS holdem_sound LIBRARY DESTINATION ${HOLDEM_SOUND_MODULE_DESTINATION})
+install(TARGETS holdem_statistics LIBRARY DESTINATION ${HOLDEM_STATISTICS_MODULE_DESTINATION})
 install(FILES data/${HOLDEM_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${HOLDEM_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/${HOLDEM_APP_ID}.svg
@@ -64,6 +65,7 @@ install(FILES ${PROJECT_BINARY_DIR}/debian/final-table-holdem.6.gz
 set(HOLDEM_INSTALLED_FILES
     ${HOLDEM_GAMES_DIR}/final-table-holdem
     ${HOLDEM_SOUND_MODULE_DESTINATION}/libholdem_sound.so
+    ${HOLDEM_STATISTICS_MODULE_DESTINATION}/libholdem_statistics.so
     ${CMAKE_INSTALL_DATADIR}/applications/${HOLDEM_APP_ID}.desktop
     ${CMAKE_INSTALL_DATADIR}/metainfo/${HOLDEM_APP_ID}.metainfo.xml
     ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps/${HOLDEM_APP_ID}.svg

@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"
+#include "ui/statistics_dialog.h"
 #include "ui/table_window.h"
 
 using namespace holdem;
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
+    parser.addOption({"results", "With --moment statistics: the results database.", "file"});
     parser.process(app);
     ui::load_fonts();
     const QString out_path = parser.value("out");
@@ -47,6 +49,11 @@ int main(int argc, char** argv) {
         });
         return QApplication::exec();
     };
+    if (parser.value("moment") == "statistics") {
+        ui::StatisticsDialog dialog(parser.value("results"));
+        dialog.show();
+        return write_png(dialog);
+    }
     if (parser.value("moment") == "splash" || parser.value("moment") == "aside") {
         ui::SplashWindow splash([] {}, 60000);
         if (parser.value("moment") == "aside")

@@ -1,10 +1,20 @@
 #include "ui/table_sounds.h"
 
+#include "ui/statistics_module.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
 namespace holdem::ui {
+
+QString find_statistics_module(const QString& program_dir) {
+    for (const QString& dir : {program_dir + "/" HOLDEM_STATISTICS_MODULE_DIR, program_dir}) {
+        const QString path = dir + "/libholdem_statistics.so";
+        if (QFileInfo::exists(path)) return path;
+    }
+    return {};
+}
 
 QString find_sound_module(const QString& program_dir) {
     for (const QString& dir : {program_dir + "/" HOLDEM_SOUND_MODULE_DIR, program_dir}) {

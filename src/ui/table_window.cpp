@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLibrary>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -16,6 +17,7 @@
 #include "ui/notices.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
+#include "ui/statistics_module.h"
 
 namespace holdem::ui {
 
@@ -65,6 +67,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     // The player's results: kept beside the saves; a database that cannot be used is said once
     // and the game plays on without it.
     QString results_problem;
+    results_path_ = setup.results;
     if (!setup.results.isEmpty()) {
         try {
             results_ =
@@ -125,6 +128,8 @@ TableWindow::~TableWindow() {
 void TableWindow::build_menus() {
     QMenu* game = menuBar()->addMenu("&Game");
     game->addAction("&Options…", this, &TableWindow::open_options);
+    QAction* statistics = game->addAction("S&tatistics…", this, &TableWindow::open_statistics);
+    statistics->setEnabled(!results_path_.isEmpty());
     QAction* folder = game->addAction("Open the hand histories' folder");
     folder->setEnabled(history_ != nullptr);
     connect(folder, &QAction::triggered, this, [this] {
@@ -191,6 +196,18 @@ void TableWindow::update_odds() {
             },
             Qt::QueuedConnection);
     });
+}
+
+void TableWindow::open_statistics() {
+    // The module stays loaded once opened, as Qt Charts' types do.
+    QLibrary module(find_statistics_module(QCoreApplication::applicationDirPath()));
+    const auto show = reinterpret_cast<ShowStatistics>(module.resolve(statistics_entry));
+    if (!show) {
+        QMessageBox::information(this, windowTitle(),
+                                 "The statistics are not installed with this copy of the game.");
+        return;
+    }
+    show(this, results_path_);
 }
 
 void TableWindow::leave() {

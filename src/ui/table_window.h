@@ -49,6 +49,8 @@ class TableWindow : public QMainWindow {
 
     // Opens the Options dialog; what the player accepts is kept, and the pace changes at once.
     void open_options();
+    // Opens Game › Statistics… on the results kept so far.
+    void open_statistics();
     // Takes options the player chose: all are kept for the next tournament, the pace applies now.
     void apply_options(const Options& chosen);
 
@@ -102,6 +104,7 @@ class TableWindow : public QMainWindow {
     std::string tournament_id_;
     std::unique_ptr<GameKeeper> keeper_;
     std::unique_ptr<ResultsRecorder> results_;
+    QString results_path_;
     Preferences* preferences_ = nullptr;
     QSplitter* split_ = nullptr;
     TableView* view_ = nullptr;

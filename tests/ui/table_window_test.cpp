@@ -1,5 +1,6 @@
 // The window under Qt's offscreen platform: the splash, the table's start state, a hand played
 // through real widget clicks and typing, and resizing.
+#include <QComboBox>
 #include <QLabel>
 #include <QLibrary>
 #include <QLineEdit>
@@ -20,6 +21,8 @@
 #include "ui/saved_game.h"
 #include "ui/sound_player.h"
 #include "ui/splash_window.h"
+#include "ui/statistics_dialog.h"
+#include "ui/statistics_module.h"
 #include "ui/table_layout.h"
 #include "ui/table_window.h"
 
@@ -146,6 +149,7 @@ class TableWindowTest : public QObject {
     void theKeyboardRestsWhereThePlayerExpects();
     void theLogFollowsAndKeepsTheLastHands();
     void aFailedSaveIsShownUntilASaveSucceeds();
+    void resultsAreKeptAndShown();
 };
 
 void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
@@ -442,6 +446,15 @@ void TableWindowTest::theSoundModuleIsFoundWhereAnInstallPutsIt() {
              QFileInfo(module).canonicalFilePath());
     QLibrary loaded(module);
     QVERIFY2(loaded.resolve(sound_player_entry) != nullptr, qPrintable(loaded.errorString()));
+    // The statistics, loaded the same way when the player opens them.
+    const QString statistics_dir = root.filePath(HOLDEM_STATISTICS_MODULE_DESTINATION);
+    QVERIFY(QDir().mkpath(statistics_dir));
+    QCOMPARE(find_statistics_module(bin), QString());
+    const QString statistics = statistics_dir + "/libholdem_statistics.so";
+    QVERIFY(QFile::copy(HOLDEM_STATISTICS_MODULE_FILE, statistics));
+    QLibrary statistics_module(find_statistics_module(bin));
+    QVERIFY2(statistics_module.resolve(statistics_entry) != nullptr,
+             qPrintable(statistics_module.errorString()));
 }
 
 void TableWindowTest::strayKeysDoNothingInEveryState() {
@@ -574,6 +587,22 @@ void TableWindowTest::aFailedSaveIsShownUntilASaveSucceeds() {
     QVERIFY(in_the_way.remove() && QDir(folder.path()).mkdir("data"));
     game.play_until([&] { return game.table().hands_started >= 2; });
     QTRY_VERIFY(game.window.save_problem().isEmpty());
+}
+
+void TableWindowTest::resultsAreKeptAndShown() {
+    QTemporaryDir folder;
+    WindowSetup setup;
+    setup.results = folder.filePath("results.db");
+    {
+        VirtualGame game(true, setup);
+        game.play_until([&] { return game.table().hands_started >= 4; });
+    }
+    StatisticsDialog statistics(folder.filePath("results.db"));
+    QVERIFY(statistics.figures().startsWith("Tournaments 1 · wins 0"));
+    QVERIFY(statistics.figures().contains("Hands 3 · VPIP 0.0 %"));  // the human only folded
+    QCOMPARE(statistics.stacks_shown(), 3);
+    statistics.rules()->setCurrentIndex(2);  // standard: nothing played yet
+    QVERIFY(statistics.figures().startsWith("Tournaments 0"));
 }
 
 QTEST_MAIN(TableWindowTest)

@@ -1,0 +1,34 @@
+// The player's results read back for the statistics: totals over the tournaments of a rule set
+// (or all), each tournament's final rank in order, and one tournament's stack hand by hand.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace holdem {
+
+struct ResultsSummary {
+    int tournaments = 0, wins = 0;
+    int best_finish = 0;  // 0: none finished
+    double mean_finish = 0;
+    std::int64_t hands = 0;
+    double vpip = 0, pfr = 0;  // shares of the hands with a chance to put chips in
+    double aggression = 0;     // raises before the flop over calls before the flop
+    double showdowns_won = 0;  // share of the showdowns gone to
+};
+
+struct TournamentRow {
+    std::int64_t id = 0;
+    std::string name, started;
+    int final_rank = 0;  // 0 while it goes on
+};
+
+// Reads the database at `path`; `rules` empty for every rule set. None when it cannot be read
+// or is of a newer schema.
+std::optional<ResultsSummary> read_summary(const std::string& path, const std::string& rules);
+std::vector<TournamentRow> read_tournaments(const std::string& path, const std::string& rules);
+std::vector<std::int64_t> read_stacks(const std::string& path, std::int64_t tournament);
+
+}  // namespace holdem
