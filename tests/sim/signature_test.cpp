@@ -27,19 +27,24 @@ constexpr Pinned pinned[] = {
     {9, PolicyKind::folder, 989, 0xf95d706219912f16},
 };
 
+// 3000 hands of each pinned run under the classic or the standard rules.
+void expect_pinned(const Pinned& p, bool standard_rules) {
+    RunOptions options;
+    options.hands = 3000;
+    options.seed = p.seed;
+    options.policy = p.policy;
+    options.late = p.late;
+    options.standard_rules = standard_rules;
+    const RunSummary run = run_simulation(options);
+    ASSERT_FALSE(run.violation) << *run.violation;
+    EXPECT_EQ(run.signature, p.signature)
+        << "seed " << p.seed << " " << policy_name(p.policy) << " late " << p.late << ": "
+        << std::hex << run.signature;
+}
+
 TEST(Signature, PinnedForFixedSeedsPoliciesAndStarts) {
-    for (const Pinned& p : pinned) {
-        RunOptions options;
-        options.hands = 3000;
-        options.seed = p.seed;
-        options.policy = p.policy;
-        options.late = p.late;
-        const RunSummary run = run_simulation(options);
-        ASSERT_FALSE(run.violation) << *run.violation;
-        EXPECT_EQ(run.signature, p.signature)
-            << "seed " << p.seed << " " << policy_name(p.policy) << " late " << p.late << ": "
-            << std::hex << run.signature;
-    }
+    for (const Pinned& p : pinned)
+        expect_pinned(p, false);
 }
 
 // The standard rules' tournament, pinned apart: the classic values above never move with it.
@@ -50,18 +55,8 @@ TEST(Signature, PinnedForTheStandardRules) {
         {3, PolicyKind::raiser, 980, 0x1a8d1ff7783f56b9},
         {4, PolicyKind::folder, 989, 0xd586cc6168197859},
     };
-    for (const Pinned& p : standard) {
-        RunOptions options;
-        options.hands = 3000;
-        options.seed = p.seed;
-        options.policy = p.policy;
-        options.late = p.late;
-        options.standard_rules = true;
-        const RunSummary run = run_simulation(options);
-        ASSERT_FALSE(run.violation) << *run.violation;
-        EXPECT_EQ(run.signature, p.signature)
-            << "seed " << p.seed << std::hex << " " << run.signature;
-    }
+    for (const Pinned& p : standard)
+        expect_pinned(p, true);
 }
 
 // Saving the whole game and taking it up again before every hand must not change a thing:
