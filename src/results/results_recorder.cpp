@@ -100,8 +100,7 @@ void ResultsRecorder::begin_tournament(const std::string& name, const std::strin
     row.bind(1, name);
     if (row.step() != SQLITE_ROW) throw ResultsError("the results database lost a tournament");
     tournament_ = row.column(0);
-    now_ = started;
-    hands_ = 0;
+    started_ = started;
 }
 
 void ResultsRecorder::hand_started(const Table& t) {
@@ -140,7 +139,6 @@ void ResultsRecorder::pot_won(const Table&, int seat, Chips) {
 
 void ResultsRecorder::pot_awarded(const Table& t) {
     if (!tournament_) return;
-    ++hands_;
     if (!hand_.dealt) return;
     exec("BEGIN");
     Statement insert(db_, "INSERT OR REPLACE INTO hands VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -171,7 +169,7 @@ void ResultsRecorder::finish_tournament(const Table& t, const char* ending) {
     Statement update(db_,
                      "UPDATE tournaments SET ended = ?, hands = ?, final_rank = ?, won = ?,"
                      " ending = ? WHERE id = ?");
-    update.bind(1, now_)
+    update.bind(1, clock_ ? clock_() : started_)
         .bind(2, static_cast<std::int64_t>(t.hands_started))
         .bind(3, field_size - t.field.eliminated)
         .bind(4, std::string(ending) == "won")

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,8 +37,10 @@ class ResultsRecorder final : public TableObserver {
     // `started` as "2026-12-06 13:48:16", the rules and options in words.
     void begin_tournament(const std::string& name, const std::string& started,
                           const std::string& rules, const std::string& options);
-    // The moment a tournament ended, for its row; by default the start's.
-    void set_clock(std::string now) { now_ = std::move(now); }
+    // What time it is, as "2026-12-06 13:48:16", for the moment a tournament ends; without a
+    // clock the end is stamped with the start.
+    using Clock = std::function<std::string()>;
+    void set_clock(Clock clock) { clock_ = std::move(clock); }
 
     void hand_started(const Table& t) override;
     void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
@@ -54,7 +57,8 @@ class ResultsRecorder final : public TableObserver {
 
     sqlite3* db_ = nullptr;
     std::int64_t tournament_ = 0;  // the row of the tournament under way
-    std::string now_;
+    std::string started_;
+    Clock clock_;
     struct Hand {
         bool dealt = false;
         int position = 0;  // 1 the dealer, 2 the small blind, …
@@ -62,7 +66,6 @@ class ResultsRecorder final : public TableObserver {
         bool chance = false;  // had a turn before the flop with something to call
         bool vpip = false, pfr = false, saw_flop = false, showdown = false, won_showdown = false;
     } hand_;
-    std::uint64_t hands_ = 0;
 };
 
 }  // namespace holdem

@@ -101,6 +101,9 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
         const std::string started = timestamp_text(setup.history_epoch, false);
         setup.results->begin_tournament(std::to_string(seed), started, "classic",
                                         options_words(setup.options));
+        const std::time_t epoch = setup.history_epoch;
+        setup.results->set_clock(
+            [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); });
         table->observers.push_back(setup.results);
     }
     table->field.eliminated = static_cast<std::int16_t>(setup.late);
@@ -134,6 +137,7 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
     result.end = t.ended;
     result.virtual_ms = t.loop.now();
     result.final_rank = entrants_left(t);
+    if (setup.results) setup.results->set_clock({});  // its table goes with this call
     if (t.ended) mix(result.signature, static_cast<std::uint64_t>(*t.ended) + 1000);
     return result;
 }

@@ -22,7 +22,6 @@ void StandardReferee::start(const HandState& hand, Chips big_blind) {
     big_blind_ = big_blind;
     to_match_ = big_blind;
     full_raise_ = big_blind;
-    last_ = hand.big_blind_seat();
     round_ = Round::preflop;
 }
 
@@ -127,7 +126,6 @@ std::optional<std::string> StandardReferee::follow(const HandState& hand, int k,
     }
     s.acted = true;
     s.faced = to_match_;
-    last_ = k;
     if (hand.stack(k) != s.stack)
         return "the engine's stack for seat " + std::to_string(k) + " differs";
     const int in_hand = static_cast<int>(std::count_if(

@@ -41,7 +41,6 @@ class StandardReferee {
     std::array<Seat, 11> seats_{};
     int button_ = 0;
     Chips big_blind_ = 0, to_match_ = 0, full_raise_ = 0;
-    int last_ = 0;  // the seat that acted last
     standard::Round round_ = standard::Round::preflop;
 };
 

@@ -43,8 +43,7 @@ Tournament::Decision human_decision(PolicyKind policy, const HandState& hand,
 
 // What must hold after every move: no stack below nothing, and the chips of the hand (stacks
 // and pot) what the seats brought to it.
-std::optional<std::string> hand_broken(const Tournament& t, const HandState& hand,
-                                       std::int64_t brought) {
+std::optional<std::string> hand_broken(const HandState& hand, std::int64_t brought) {
     std::int64_t now = hand.pot();
     for (int k = 1; k <= Tournament::seats; ++k) {
         if (hand.stack(k) < 0) return "seat " + std::to_string(k) + " has a stack below nothing";
@@ -53,7 +52,6 @@ std::optional<std::string> hand_broken(const Tournament& t, const HandState& han
     if (now != brought) return "the hand's chips changed from " + std::to_string(brought);
     if (hand.to_act() && (hand.folded(hand.to_act()) || hand.stack(hand.to_act()) == 0))
         return "the turn is with a seat that cannot act";
-    static_cast<void>(t);
     return std::nullopt;
 }
 
@@ -104,7 +102,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
                 return result;
             }
             if (setup.phh) {
-                phh.move(hand, seat, d.move, d.to);
+                phh.move(seat, d.move, d.to);
                 phh.deal_streets(t);
             }
             if (auto wrong = referee.follow(hand, seat, d.move, d.to)) {
@@ -113,7 +111,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
             }
             mix(result.signature, static_cast<std::uint64_t>(seat) << 32 |
                                       static_cast<std::uint64_t>(hand.put_in(seat)));
-            if (auto bad = hand_broken(t, hand, brought)) {
+            if (auto bad = hand_broken(hand, brought)) {
                 result.violation = *bad;
                 return result;
             }

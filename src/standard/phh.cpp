@@ -88,7 +88,7 @@ void PhhRecorder::start(const Tournament& t, const std::string& event) {
     header_ += "event = " + quoted(event) + "\n";
 }
 
-void PhhRecorder::move(const HandState& hand, int seat, Move move, Chips to) {
+void PhhRecorder::move(int seat, Move move, Chips to) {
     const std::string who = "p" + number(player_of(seat));
     switch (move) {
         case Move::fold:
@@ -103,7 +103,6 @@ void PhhRecorder::move(const HandState& hand, int seat, Move move, Chips to) {
             actions_.push_back(who + " cbr " + number(to));
             break;
     }
-    static_cast<void>(hand);
 }
 
 void PhhRecorder::deal_streets(const Tournament& t) {

@@ -21,7 +21,7 @@ class PhhRecorder {
     // A hand has been dealt: its players, blinds, stacks and hole cards.
     void start(const Tournament& t, const std::string& event);
     // A move of `seat`, as it was made.
-    void move(const HandState& hand, int seat, Move move, Chips to);
+    void move(int seat, Move move, Chips to);
     // The board cards of every street reached since the last call.
     void deal_streets(const Tournament& t);
     // The hand has been paid: the shown and mucked hands, the finishing stacks and winnings.

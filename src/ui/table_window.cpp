@@ -74,6 +74,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
                 std::make_unique<ResultsRecorder>(QFile::encodeName(setup.results).toStdString());
             results_->begin_tournament(tournament_id_, timestamp_text(std::time(nullptr), true),
                                        "classic", options_words(t.options));
+            results_->set_clock([] { return timestamp_text(std::time(nullptr), true); });
             t.observers.push_back(results_.get());
         } catch (const ResultsError& refused) {
             results_.reset();
