@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/numbers.h"
 #include "model/street.h"
@@ -43,6 +44,15 @@ class TableObserver {
     // A seat still in the hand shows its cards.
     virtual void hand_shown(const Table&, int /*seat*/) {}
     virtual void pot_won(const Table&, int /*seat*/, Chips /*amount*/) {}
+    // Under the standard rules, before the showdown's payments: the part of a bet nobody
+    // called goes back, then the pots as they stand (the main pot first), then a seat that
+    // cannot win gives up its cards unshown, and each share of a pot is paid. A share is
+    // also told as `pot_won`.
+    virtual void uncalled_bet_returned(const Table&, int /*seat*/, Chips /*amount*/) {}
+    virtual void pots_counted(const Table&, const std::vector<Chips>& /*pots*/) {}
+    virtual void hand_mucked(const Table&, int /*seat*/) {}
+    virtual void pot_share_won(const Table&, int /*seat*/, Chips /*amount*/, int /*pot*/,
+                               int /*pots*/) {}
     // Every winner has been paid and the stacks are shown.
     virtual void pot_awarded(const Table&) {}
     // Tournament steps between hands.

@@ -26,6 +26,9 @@ std::string_view name_of(Ranking value) {
 std::string_view name_of(Opponents value) {
     return value == Opponents::all_seeing ? "all-seeing" : "fair";
 }
+std::string_view name_of(Rules value) {
+    return value == Rules::classic ? "classic" : "standard";
+}
 
 std::optional<Pace> pace_named(std::string_view name) {
     return named(name, std::array{Pace::classic, Pace::quick, Pace::fast});
@@ -39,6 +42,14 @@ std::optional<Ranking> ranking_named(std::string_view name) {
 std::optional<Opponents> opponents_named(std::string_view name) {
     return named(name, std::array{Opponents::all_seeing, Opponents::fair});
 }
+std::optional<Rules> rules_named(std::string_view name) {
+    return named(name, std::array{Rules::classic, Rules::standard});
+}
+
+Options in_force(Options chosen) {
+    if (chosen.rules == Rules::standard) chosen.ranking = Ranking::standard;
+    return chosen;
+}
 
 std::string options_words(const Options& o) {
     std::string words = "pace=";
@@ -49,6 +60,10 @@ std::string options_words(const Options& o) {
     words += name_of(o.ranking);
     words += " opponents=";
     words += name_of(o.opponents);
+    if (o.rules != Rules::classic) {
+        words += " rules=";
+        words += name_of(o.rules);
+    }
     return words;
 }
 

@@ -20,6 +20,9 @@ enum class Ranking : std::uint8_t { classic, standard };
 // What a computer seat knows: every hand and the whole board, or its own cards and the board
 // shown so far.
 enum class Opponents : std::uint8_t { all_seeing, fair };
+// Which game the table plays: its own classic game, or no-limit hold'em as poker rooms play it
+// (every raise answered, side pots, the uncalled bet returned).
+enum class Rules : std::uint8_t { classic, standard };
 
 struct Options {
     Pace pace = Pace::classic;
@@ -27,6 +30,7 @@ struct Options {
     Levels levels = Levels::classic;
     Ranking ranking = Ranking::classic;
     Opponents opponents = Opponents::all_seeing;
+    Rules rules = Rules::classic;  // the standard rules always rank hands the standard way
     friend bool operator==(const Options&, const Options&) = default;
 };
 
@@ -49,7 +53,7 @@ constexpr PaceTimes pace_times(Pace pace) {
 inline constexpr int hands_per_level = 10;
 
 // All the options in a line: "pace=classic hurry=no levels=classic ranking=classic
-// opponents=all-seeing".
+// opponents=all-seeing", and " rules=standard" under the standard rules.
 std::string options_words(const Options& options);
 
 // The options' names, as the simulator's command line and the settings file write them.
@@ -57,9 +61,13 @@ std::string_view name_of(Pace value);
 std::string_view name_of(Levels value);
 std::string_view name_of(Ranking value);
 std::string_view name_of(Opponents value);
+std::string_view name_of(Rules value);
 std::optional<Pace> pace_named(std::string_view name);
 std::optional<Levels> levels_named(std::string_view name);
 std::optional<Ranking> ranking_named(std::string_view name);
 std::optional<Opponents> opponents_named(std::string_view name);
+std::optional<Rules> rules_named(std::string_view name);
+// The options a tournament plays by: the standard rules bring the standard ranking.
+Options in_force(Options chosen);
 
 }  // namespace holdem

@@ -241,6 +241,8 @@ void read_options(const json& o, Options& options) {
     options.levels = named(o, "levels", levels_named);
     options.ranking = named(o, "ranking", ranking_named);
     options.opponents = named(o, "opponents", opponents_named);
+    // Saves made before the standard rules existed play the classic game.
+    if (o.contains("rules")) options.rules = named(o, "rules", rules_named);
 }
 
 // The table's own variables, by the names the document gives them: one list for both ways.
@@ -375,7 +377,8 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
           {"hurry_when_out", o.hurry_when_out},
           {"levels", name_of(o.levels)},
           {"ranking", name_of(o.ranking)},
-          {"opponents", name_of(o.opponents)}}},
+          {"opponents", name_of(o.opponents)},
+          {"rules", name_of(o.rules)}}},
         {"table", table_json(t)},
         {"field",
          {{"eliminated", t.field.eliminated}, {"eliminated_chips", t.field.eliminated_chips}}},

@@ -155,9 +155,6 @@ int main(int argc, char** argv) {
         }
     }
 
-    // The standard rules' tournament has no saved game and no text history yet.
-    if (options.standard_rules && (options.reload_each_hand || !history_path.empty()))
-        return bad_arguments("--reload-each-hand and --history are for the classic rules");
     if (!options.standard_rules && !phh_path.empty())
         return bad_arguments("--phh is for the standard rules (--rules standard)");
     std::ofstream history;
@@ -174,7 +171,6 @@ int main(int argc, char** argv) {
     }
     std::optional<holdem::ResultsRecorder> results;
     if (!results_path.empty()) {
-        if (options.standard_rules) return bad_arguments("--results is for the classic rules");
         try {
             results.emplace(results_path);
         } catch (const holdem::ResultsError& refused) {

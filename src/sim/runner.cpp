@@ -11,43 +11,9 @@
 #include "rules/tournament/field.h"
 #include "save/snapshot.h"
 #include "sim/invariants.h"
+#include "sim/signature_watch.h"
 
 namespace holdem::sim {
-
-namespace {
-
-// Folds everything that happens into the tournament's signature, and counts how far into the
-// end of the field it goes.
-class Watch final : public TableObserver {
-  public:
-    explicit Watch(TournamentResult& result) : result_(result) {}
-    void hand_started(const Table& t) override {
-        if (t.field.eliminated >= closing_threshold) result_.closing_regime = true;
-        for (CardCode c : t.deck)
-            mix(result_.signature, static_cast<std::uint64_t>(c));
-        for (int k = 1; k <= seat_count; ++k)
-            mix(result_.signature, static_cast<std::uint64_t>(t.seat(k).prize) << 8 |
-                                       static_cast<std::uint64_t>(t.seat(k).dealer));
-        mix(result_.signature, static_cast<std::uint64_t>(t.limits));
-    }
-    void blind_posted(const Table&, int seat, Chips amount, bool big) override {
-        mix(result_.signature, static_cast<std::uint64_t>(amount) << 8 | seat << 1 | big);
-    }
-    void action_taken(const Table&, const ActionEvent& e) override {
-        mix(result_.signature, static_cast<std::uint64_t>(e.amount) << 16 |
-                                   static_cast<std::uint64_t>(e.action) << 8 |
-                                   static_cast<std::uint64_t>(e.seat));
-    }
-    void pot_won(const Table&, int seat, Chips amount) override {
-        mix(result_.signature, static_cast<std::uint64_t>(amount) << 8 | seat);
-    }
-    void seat_closed(const Table&, int) override { ++result_.seats_closed; }
-
-  private:
-    TournamentResult& result_;
-};
-
-}  // namespace
 
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n) {
     std::uint64_t state = run_seed * 0x9E3779B97F4A7C15ull + n;
@@ -62,7 +28,7 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
                                          std::make_unique<SeededRandom>(seed ^ 0xFA1B5EEDull));
     PolicyRandom choices(seed ^ 0x5DEECE66Dull);
     InvariantChecker checker;
-    Watch watch(result);
+    SignatureWatch watch(result);
     table->observers = {&checker, &watch};
     table->options = setup.options;
     std::optional<HandHistory> writer;

@@ -17,6 +17,7 @@ void StandardReferee::start(const HandState& hand, Chips big_blind) {
         s.folded = s.in && hand.folded(k);
         s.stack = hand.stack(k);
         s.bet = hand.round_bet(k);
+        s.total = hand.put_in(k);
     }
     button_ = hand.button();
     big_blind_ = big_blind;
@@ -109,6 +110,7 @@ std::optional<std::string> StandardReferee::follow(const HandState& hand, int k,
         case Move::call: {
             const Chips paid = std::min(to_match_ - s.bet, s.stack);
             s.bet += paid;
+            s.total += paid;
             s.stack -= paid;
             break;
         }
@@ -120,6 +122,7 @@ std::optional<std::string> StandardReferee::follow(const HandState& hand, int k,
                     o.acted = false;
             }
             s.stack -= to - s.bet;
+            s.total += to - s.bet;
             s.bet = to;
             to_match_ = std::max(to_match_, to);
             break;
@@ -157,6 +160,90 @@ std::optional<std::string> StandardReferee::follow(const HandState& hand, int k,
     if (hand.to_act() != next)
         return "seat " + std::to_string(hand.to_act()) + " acts before seat " +
                std::to_string(next);
+    return std::nullopt;
+}
+
+std::optional<std::string> StandardReferee::paid(
+    const standard::Settlement& settled, const std::function<std::uint64_t(int)>& strength) const {
+    std::array<Chips, 11> total{};
+    int top = 0, second = 0;  // the seats that put in most and next most
+    for (int k = 1; k <= 10; ++k) {
+        total[static_cast<std::size_t>(k)] = seats_[static_cast<std::size_t>(k)].total;
+        if (!seats_[static_cast<std::size_t>(k)].in) continue;
+        if (!top || total[static_cast<std::size_t>(k)] > total[static_cast<std::size_t>(top)]) {
+            second = top;
+            top = k;
+        } else if (!second ||
+                   total[static_cast<std::size_t>(k)] > total[static_cast<std::size_t>(second)]) {
+            second = k;
+        }
+    }
+    const Chips uncalled = total[static_cast<std::size_t>(top)] -
+                           total[static_cast<std::size_t>(second)];
+    if (settled.uncalled != uncalled || (uncalled > 0 && settled.uncalled_seat != top))
+        return "the uncalled bet was not returned to its bettor";
+    total[static_cast<std::size_t>(top)] -= uncalled;
+    // Pots by level: each level a seat still in reached holds what every seat put in up to it.
+    struct OwnPot {
+        Chips amount = 0;
+        std::vector<int> eligible;
+    };
+    std::vector<OwnPot> pots;
+    Chips below = 0;
+    for (;;) {
+        Chips level = 0;
+        for (int k = 1; k <= 10; ++k) {
+            const Seat& s = seats_[static_cast<std::size_t>(k)];
+            const Chips t = total[static_cast<std::size_t>(k)];
+            if (s.in && !s.folded && t > below && (level == 0 || t < level)) level = t;
+        }
+        if (level == 0) break;
+        OwnPot pot;
+        for (int k = 1; k <= 10; ++k) {
+            const Chips t = total[static_cast<std::size_t>(k)];
+            pot.amount += std::clamp<Chips>(t - below, 0, level - below);
+            const Seat& s = seats_[static_cast<std::size_t>(k)];
+            if (s.in && !s.folded && t >= level) pot.eligible.push_back(k);
+        }
+        if (!pots.empty() && pots.back().eligible == pot.eligible)
+            pots.back().amount += pot.amount;
+        else
+            pots.push_back(pot);
+        below = level;
+    }
+    for (int k = 1; k <= 10; ++k)  // folded chips above every level still in
+        if (!pots.empty()) pots.back().amount += std::max<Chips>(0, total[static_cast<std::size_t>(k)] - below);
+    if (pots.size() != settled.pots.size()) return "the hand has the wrong number of pots";
+    std::size_t next = 0;
+    for (std::size_t p = 0; p < pots.size(); ++p) {
+        std::vector<int> eligible = settled.pots[p].eligible;
+        std::sort(eligible.begin(), eligible.end());
+        if (pots[p].amount != settled.pots[p].amount || pots[p].eligible != eligible)
+            return "pot " + std::to_string(p) + " is not what the seats put in";
+        std::uint64_t best = 0;
+        for (int k : eligible)
+            best = std::max(best, strength(k));
+        const auto& winners = settled.pot_winners[p];
+        if (eligible.size() > 1 &&
+            std::count_if(eligible.begin(), eligible.end(), [&](int k) {
+                return strength(k) == best;
+            }) != static_cast<std::ptrdiff_t>(winners.size()))
+            return "pot " + std::to_string(p) + " left out a best hand";
+        Chips paid = 0;
+        for (int k : winners) {
+            if (std::find(eligible.begin(), eligible.end(), k) == eligible.end())
+                return "pot " + std::to_string(p) + " paid a seat not eligible for it";
+            if (eligible.size() > 1 && strength(k) != best)
+                return "pot " + std::to_string(p) + " paid a hand that is not the best";
+            if (next >= settled.collected.size() || settled.collected[next].first != k)
+                return "the pay-out does not follow the pots";
+            const Chips share = settled.collected[next++].second;
+            const Chips fair = pots[p].amount / static_cast<Chips>(winners.size());
+            if (share != fair && share != fair + 1) return "a pot was not shared equally";
+            paid += share;
+        }
+        if (paid != pots[p].amount) return "pot " + std::to_string(p) + " was not paid in full";
+    }
     return std::nullopt;
 }
 

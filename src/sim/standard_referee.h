@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,10 +27,16 @@ class StandardReferee {
     std::optional<std::string> follow(const standard::HandState& hand, int seat,
                                       standard::Move move, Chips to);
 
+    // After the hand is paid: the uncalled bet, the pots and who may win each, and that each
+    // went in equal shares to the best `strength` among the seats eligible for it.
+    std::optional<std::string> paid(const standard::Settlement& settled,
+                                    const std::function<std::uint64_t(int)>& strength) const;
+
   private:
     struct Seat {
         bool in = false, folded = false;
         Chips stack = 0, bet = 0;
+        Chips total = 0;  // put in this hand
         bool acted = false;
         Chips faced = 0;  // the bet it last acted on
     };

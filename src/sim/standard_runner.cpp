@@ -1,11 +1,15 @@
 #include "sim/standard_runner.h"
 
-#include <algorithm>
 #include <ostream>
 
+#include "report/hand_history.h"
+#include "report/phh_writer.h"
+#include "rules/reading/standard_hand.h"
+#include "rules/tournament/field.h"
+#include "save/snapshot.h"
+#include "sim/signature_watch.h"
 #include "sim/standard_referee.h"
-#include "standard/phh.h"
-#include "standard/tournament.h"
+#include "standard/table_game.h"
 
 namespace holdem::sim {
 
@@ -14,23 +18,23 @@ namespace {
 using namespace holdem::standard;
 
 // Seat 1's move under the policy, always one the rules allow.
-Tournament::Decision human_decision(PolicyKind policy, const HandState& hand,
-                                    std::uint64_t& draws) {
+Decision human_decision(PolicyKind policy, const HandState& hand, PolicyRandom& random) {
     const Legal l = hand.legal();
     const Move bet_or_raise = hand.current_bet() ? Move::raise : Move::bet;
-    const Tournament::Decision call_or_check{l.can_check ? Move::check : Move::call};
+    const Decision call_or_check{l.can_check ? Move::check : Move::call};
     switch (policy) {
         case PolicyKind::folder:
         case PolicyKind::sitout:
             return {l.can_check ? Move::check : Move::fold};
         case PolicyKind::raiser:
-            return l.can_raise ? Tournament::Decision{bet_or_raise, l.max_to} : call_or_check;
+            return l.can_raise ? Decision{bet_or_raise, l.max_to} : call_or_check;
         case PolicyKind::random: {
-            const auto pick = splitmix64(draws) % 4;
+            const auto pick = random.below(4);
             if (pick == 0 && l.can_raise)
-                return {bet_or_raise, l.min_to + static_cast<Chips>(splitmix64(draws) %
-                                                                    static_cast<std::uint64_t>(
-                                                                        l.max_to - l.min_to + 1))};
+                return {bet_or_raise,
+                        l.min_to + static_cast<Chips>(random.next() %
+                                                      static_cast<std::uint64_t>(
+                                                          l.max_to - l.min_to + 1))};
             if (pick == 1 && l.can_call) return {Move::fold};
             return call_or_check;
         }
@@ -41,99 +45,177 @@ Tournament::Decision human_decision(PolicyKind policy, const HandState& hand,
     return call_or_check;
 }
 
-// What must hold after every move: no stack below nothing, and the chips of the hand (stacks
-// and pot) what the seats brought to it.
-std::optional<std::string> hand_broken(const HandState& hand, std::int64_t brought) {
-    std::int64_t now = hand.pot();
-    for (int k = 1; k <= Tournament::seats; ++k) {
-        if (hand.stack(k) < 0) return "seat " + std::to_string(k) + " has a stack below nothing";
-        now += hand.stack(k);
+// Watches the money between moves: no stack below nothing, the hand's chips (stacks and pot)
+// what its seats brought, the turn only with a seat that can act, and between hands every chip
+// the table was given on its seats.
+class MoneyWatch final : public TableObserver {
+  public:
+    void hand_started(const Table& t) override {
+        brought_ = 0;
+        for (int k = 1; k <= seat_count; ++k)
+            if (t.seat(k).Active) brought_ += t.seat(k).prize;
     }
-    if (now != brought) return "the hand's chips changed from " + std::to_string(brought);
-    if (hand.to_act() && (hand.folded(hand.to_act()) || hand.stack(hand.to_act()) == 0))
-        return "the turn is with a seat that cannot act";
-    return std::nullopt;
-}
+    void pot_awarded(const Table& t) override {
+        std::int64_t on_seats = 0;
+        for (int k = 1; k <= seat_count; ++k) {
+            if (t.seat(k).prize < 0) fault = "seat " + std::to_string(k) + " ended below nothing";
+            on_seats += t.seat(k).prize;
+        }
+        if (on_seats != t.chips_brought) fault = "the table's chips do not add up: " + std::to_string(on_seats) + " on the seats, " + std::to_string(t.chips_brought) + " brought";
+    }
+    std::optional<std::string> check(const HandState& hand) const {
+        std::int64_t now = hand.pot();
+        for (int k = 1; k <= seat_count; ++k) {
+            if (hand.stack(k) < 0) return "seat " + std::to_string(k) + " has a stack below nothing";
+            now += hand.stack(k);
+        }
+        if (now != brought_) return "the hand's chips changed from " + std::to_string(brought_);
+        if (hand.to_act() && (hand.folded(hand.to_act()) || hand.stack(hand.to_act()) == 0))
+            return "the turn is with a seat that cannot act";
+        return std::nullopt;
+    }
+    std::optional<std::string> fault;
+
+  private:
+    std::int64_t brought_ = 0;
+};
 
 }  // namespace
 
 TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSetup& setup) {
     TournamentResult result;
-    Tournament t(seed, setup.late);
-    std::uint64_t draws = seed ^ 0x5DEECE66Dull;
-    if (setup.policy == PolicyKind::sitout) t.set_sitting_out(true);
-    StandardReferee referee;
-    PhhRecorder phh;
-    const std::string event = "Final Table Hold'em, simulated tournament " + std::to_string(seed);
-    while (result.hands < setup.max_hands && t.deal()) {
-        ++result.hands;
-        HandState& hand = t.hand();
-        referee.start(hand, 2 * t.small_blind());
-        if (setup.phh) phh.start(t, event);
-        std::int64_t brought = 0;
-        for (int k = 1; k <= Tournament::seats; ++k)
-            brought += hand.stack(k) + hand.put_in(k);
-        for (int k = 1; k <= Tournament::seats; ++k)
-            for (CardCode c : t.hole(k))
-                mix(result.signature, static_cast<std::uint64_t>(c));
-        for (int moves = 0; hand.to_act() != 0; ++moves) {
-            if (moves > 1000) {
-                result.violation = "a hand that never ends";
-                return result;
-            }
-            const int seat = hand.to_act();
-            if (auto wrong = referee.offered(hand)) {
-                result.violation = *wrong;
-                return result;
-            }
-            const bool free_check = hand.legal().can_check;
-            const Tournament::Decision d =
-                seat == 1 ? human_decision(setup.policy, hand, draws) : t.computer_decision();
-            if (seat != 1 && free_check && d.move == Move::fold) {
-                result.violation = "a computer seat folded when it could check";
-                return result;
-            }
-            if (auto wrong = referee.judge(hand, d.move, d.to)) {
-                result.violation = "seat " + std::to_string(seat) + ": " + *wrong;
-                return result;
-            }
-            if (!hand.act(d.move, d.to)) {
-                result.violation = "the engine refused a legal move";
-                return result;
-            }
-            if (setup.phh) {
-                phh.move(seat, d.move, d.to);
-                phh.deal_streets(t);
-            }
-            if (auto wrong = referee.follow(hand, seat, d.move, d.to)) {
-                result.violation = *wrong;
-                return result;
-            }
-            mix(result.signature, static_cast<std::uint64_t>(seat) << 32 |
-                                      static_cast<std::uint64_t>(hand.put_in(seat)));
-            if (auto bad = hand_broken(hand, brought)) {
-                result.violation = *bad;
-                return result;
-            }
-        }
-        const Settlement& s = t.finish_hand();
-        if (setup.phh) *setup.phh << phh.finish(t, s);
-        for (const auto& [seat, amount] : s.collected)
-            if (hand.folded(seat)) {
-                result.violation = "a folded seat was paid";
-                return result;
-            }
-        if (t.chips_at_table() != t.chips_brought()) {
-            result.violation = "the table's chips do not add up";
-            return result;
-        }
-        for (int k = 1; k <= Tournament::seats; ++k)
-            mix(result.signature, static_cast<std::uint64_t>(t.seat(k).stack));
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed),
+                                         std::make_unique<SeededRandom>(seed ^ 0xFA1B5EEDull));
+    table->options = setup.options;
+    table->options.rules = Rules::standard;
+    table->options = in_force(table->options);
+    PolicyRandom choices(seed ^ 0x5DEECE66Dull);
+    SignatureWatch watch(result);
+    MoneyWatch money;
+    table->observers = {&watch, &money};
+    std::optional<HandHistory> history;
+    if (setup.history) {
+        const std::time_t epoch = setup.history_epoch;
+        history.emplace(
+            tournament_id(epoch, false),
+            [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); },
+            [out = setup.history](const std::string& hand) { *out << hand; });
+        table->observers.push_back(&*history);
     }
-    if (t.ended())
-        result.end =
-            *t.ended() == TournamentEnd::won ? GameEnd::TournamentWon : GameEnd::HumanBroke;
-    result.final_rank = t.entrants_left();
+    std::optional<PhhWriter> phh;
+    if (setup.phh) {
+        phh.emplace("Final Table Hold'em, simulated tournament " + std::to_string(seed),
+                    [out = setup.phh](const std::string& hand) { *out << hand; });
+        table->observers.push_back(&*phh);
+    }
+    if (setup.results) {
+        setup.results->begin_tournament(std::to_string(seed),
+                                        timestamp_text(setup.history_epoch, false), "standard",
+                                        options_words(table->options));
+        const std::time_t epoch = setup.history_epoch;
+        setup.results->set_clock(
+            [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); });
+        table->observers.push_back(setup.results);
+    }
+    if (setup.policy == PolicyKind::sitout) table->sitter = 1;
+    table->field.eliminated = static_cast<std::int16_t>(setup.late);
+    table->field.eliminated_chips = setup.late * 1000;
+
+    // Every move is judged by the referee before it is made and followed after.
+    StandardReferee referee;
+    std::uint64_t referee_hand = 0;
+    auto follow_deal = [&](const HandState& hand) {
+        if (referee_hand == table->hands_started) return;
+        referee_hand = table->hands_started;
+        referee.start(hand, 2 * table->limits);
+    };
+    auto watch_game = [&](TableGame& game) {
+        game.watch_moves(
+            [&](const HandState& hand, int seat, Move move, Chips to) {
+                follow_deal(hand);
+                if (result.violation) return;
+                if (auto wrong = referee.offered(hand)) result.violation = *wrong;
+                else if (seat != human_seat && hand.legal().can_check && move == Move::fold)
+                    result.violation = "a computer seat folded when it could check";
+                else if (auto bad = referee.judge(hand, move, to))
+                    result.violation = "seat " + std::to_string(seat) + ": " + *bad;
+            },
+            [&](const HandState& hand, int seat, Move move, Chips to) {
+                if (result.violation) return;
+                if (auto wrong = referee.follow(hand, seat, move, to)) result.violation = *wrong;
+                mix(result.signature, static_cast<std::uint64_t>(seat) << 32 |
+                                          static_cast<std::uint64_t>(hand.put_in(seat)));
+            });
+    };
+    auto game = std::make_unique<TableGame>(*table);
+    watch_game(*game);
+    std::uint64_t settled_hand = 0;
+    // Saves the whole game and takes it up again on a new table, as a restart would.
+    auto reload = [&]() -> bool {
+        const std::string saved = save_snapshot(*table, {"sim", 0});
+        auto loaded = load_snapshot(saved, std::make_unique<SeededRandom>(0),
+                                    std::make_unique<SeededRandom>(0));
+        if (auto* why = std::get_if<std::string>(&loaded)) {
+            result.violation = "a saved game was refused: " + *why;
+            return false;
+        }
+        std::unique_ptr<Table> again = std::move(std::get<LoadedGame>(loaded).table);
+        again->observers = table->observers;
+        table = std::move(again);
+        game = std::make_unique<TableGame>(*table);
+        watch_game(*game);
+        game->resume();
+        return true;
+    };
+
+    game->start();
+    while (!table->ended && !result.violation) {
+        Table& t = *table;
+        if (t.hands_started > setup.max_hands) break;
+        if (game->human_to_act()) {
+            const Decision d = human_decision(setup.policy, *game->hand(), choices);
+            if (!game->human_act(d.move, d.to) && !result.violation)
+                result.violation = "the engine refused a legal move";
+        } else if (auto due = t.loop.next_deadline()) {
+            if (setup.reload_each_hand && t.loop.next_is(TimerId::Timer1)) {
+                if (!reload()) break;
+            }
+            game->run_until(*due);
+        } else {
+            result.violation = "the game stalled with nothing due and no turn for the human";
+        }
+        if (result.violation) break;
+        if (money.fault) {
+            result.violation = money.fault;
+            break;
+        }
+        const HandState* hand = game->hand();
+        if (!hand) continue;
+        follow_deal(*hand);
+        if (auto bad = money.check(*hand); bad && !game->settled()) {
+            result.violation = bad;
+            break;
+        }
+        if (game->settled() && settled_hand != table->hands_started) {
+            settled_hand = table->hands_started;
+            const Table& now = *table;
+            auto strength = [&](int seat) {
+                CardMask cards = card_bit(now.deck[deck_pos::first_card(seat)]) |
+                                 card_bit(now.deck[deck_pos::second_card(seat)]);
+                for (int i = 1; i <= 5; ++i)
+                    cards |= card_bit(now.deck[deck_pos::board(i)]);
+                return std::uint64_t{standard_strength(cards)};
+            };
+            if (auto wrong = referee.paid(*game->settled(), strength)) result.violation = *wrong;
+        }
+    }
+    const Table& t = *table;
+    result.hands = std::min<std::uint64_t>(t.hands_started, setup.max_hands);
+    result.end = t.ended;
+    result.virtual_ms = t.loop.now();
+    result.final_rank = entrants_left(t);
+    if (setup.results) setup.results->set_clock({});
+    if (t.ended) mix(result.signature, static_cast<std::uint64_t>(*t.ended) + 1000);
     return result;
 }
 

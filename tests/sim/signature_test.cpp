@@ -50,17 +50,18 @@ TEST(Signature, PinnedForFixedSeedsPoliciesAndStarts) {
 // The standard rules' tournament, pinned apart: the classic values above never move with it.
 TEST(Signature, PinnedForTheStandardRules) {
     constexpr Pinned standard[] = {
-        {1, PolicyKind::random, 0, 0xd4df0ea779c640f6},
-        {2, PolicyKind::caller, 0, 0xf8941349aadd8a2e},
-        {3, PolicyKind::raiser, 980, 0x1a8d1ff7783f56b9},
-        {4, PolicyKind::folder, 989, 0xd586cc6168197859},
+        {1, PolicyKind::random, 0, 0x2c45df4a81e77b7d},
+        {2, PolicyKind::caller, 0, 0xb894fa7af9acab0c},
+        {3, PolicyKind::raiser, 980, 0xf6d9d7ee31706be5},
+        {4, PolicyKind::folder, 989, 0xfa854f59883800e6},
     };
     for (const Pinned& p : standard)
         expect_pinned(p, true);
 }
 
 // Saving the whole game and taking it up again before every hand must not change a thing:
-// the same cards, decisions and clocks, for the classic game and with every option on.
+// the same cards, decisions and clocks, for the classic game, with every option on, and under
+// the standard rules.
 TEST(Signature, UnchangedWhenTheGameIsReloadedBeforeEveryHand) {
     Options every_option;
     every_option.pace = Pace::fast;
@@ -69,8 +70,14 @@ TEST(Signature, UnchangedWhenTheGameIsReloadedBeforeEveryHand) {
     every_option.ranking = Ranking::standard;
     every_option.opponents = Opponents::fair;
     for (const Pinned& p : {pinned[0], pinned[7]}) {
-        for (const Options& game : {Options{}, every_option}) {
+        struct Game {
+            Options options;
+            bool standard_rules;
+        };
+        for (const auto& [game, standard_rules] :
+             {Game{Options{}, false}, Game{every_option, false}, Game{every_option, true}}) {
             RunOptions options;
+            options.standard_rules = standard_rules;
             options.hands = 600;
             options.seed = p.seed;
             options.policy = p.policy;

@@ -82,7 +82,7 @@ int entrants_left(const Table& t) {
     return field_size - t.field.eliminated;
 }
 
-void tournament_step(Table& t) {
+void field_step(Table& t) {
     t.controls.hide(ctl::winnerlabel);
     const Chips stack = grow_field(t);
     show_rank(t);
@@ -127,7 +127,15 @@ void tournament_step(Table& t) {
         t.controls.show(ctl::first_card(human_seat));
         t.controls.show(ctl::second_card(human_seat));
     }
+}
 
+void tournament_step(Table& t) {
+    field_step(t);
+    if (!t.ended) charge_sitting_out_dealer(t);
+}
+
+void charge_sitting_out_dealer(Table& t) {
+    Player& human = t.seat(human_seat);
     if (human.dealer == 1 && human.sittingout && human.Active) {
         t.seat(2).dealer = 1;
         // The dealer's charge for sitting out: twice the blind unit, never more than he has.

@@ -34,5 +34,9 @@ int entrants_left(const Table& t);
 // The first steps of every hand after the first; ends the game when the human is broke or is
 // the last entrant left.
 void tournament_step(Table& t);
+// Its parts: the field, the seats and the human's sit-out request; then the charge a human who
+// sits out on the button pays under the classic rules.
+void field_step(Table& t);
+void charge_sitting_out_dealer(Table& t);
 
 }  // namespace holdem

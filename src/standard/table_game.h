@@ -1,0 +1,85 @@
+// The standard rules' tournament at the final table, on the same table facts, field, blind
+// levels, clocks and random stream as the classic game: each hand is played by `HandState`,
+// a computer seat acts at each tick of the pacing clock, a street is turned up a tick at a
+// time, and the deal timer starts the next hand. What happens is told to the table's watchers.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "model/table.h"
+#include "standard/hand_state.h"
+
+namespace holdem::standard {
+
+struct Decision {
+    Move move = Move::fold;
+    Chips to = 0;
+};
+
+class TableGame final : public EventHandler {
+  public:
+    explicit TableGame(Table& t);
+
+    // Start values, the button drawn and the first hand dealt.
+    void start();
+    // Plays on a game saved between hands: the next hand is dealt when its timer is due.
+    void resume();
+    void run_until(std::int64_t ms);
+
+    // The hand under way (or just paid), if any.
+    const HandState* hand() const { return hand_.get(); }
+    // The human has the turn and the clock waits for them.
+    bool human_to_act() const;
+    // The human's move; false, and nothing changes, when it is not theirs to make.
+    bool human_act(Move move, Chips to = 0);
+    // From the next hand on the human sits out (posts and folds), or plays again.
+    void ask_sit_out(bool out);
+    // Gives the tournament up.
+    void leave();
+    // Board cards turned up so far this hand.
+    int board_shown() const { return shown_; }
+    // The last hand's settlement once it has been paid.
+    const std::optional<Settlement>& settled() const { return settled_; }
+
+    // Who decides the computer seats' moves: by default the placeholder player of the
+    // standard rules; it must choose a move `legal()` allows.
+    using ComputerPlayer = std::function<Decision(Table&, const HandState&)>;
+    void set_computer_player(ComputerPlayer player) { computer_ = std::move(player); }
+    // Told before and after each move is applied, for a referee that watches the hand.
+    using MoveWatch = std::function<void(const HandState&, int seat, Move, Chips)>;
+    void watch_moves(MoveWatch before, MoveWatch after) {
+        before_move_ = std::move(before);
+        after_move_ = std::move(after);
+    }
+
+    void focus_lost(ControlId) override {}
+    void focus_got(ControlId) override {}
+    void timer_tick(TimerId timer) override;
+    void timer_due(TimerId timer) override;
+    bool stopped() const override { return t_.ended.has_value(); }
+
+  private:
+    void start_values();
+    void deal_hand();
+    void clock_tick();
+    void make_move(int seat, Decision d);
+    void mirror_hand();
+    void turn_up_street();
+    void pay_out();
+    int streets_due() const;
+
+    Table& t_;
+    std::unique_ptr<HandState> hand_;
+    int shown_ = 0;
+    std::optional<Settlement> settled_;
+    ComputerPlayer computer_;
+    MoveWatch before_move_, after_move_;
+};
+
+// The placeholder computer player: it plays its made hand, never folds when it could check
+// and never bets below the least bet.
+Decision placeholder_decision(Table& t, const HandState& hand);
+
+}  // namespace holdem::standard
