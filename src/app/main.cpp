@@ -108,9 +108,11 @@ void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
         game.host = std::make_unique<holdem::ui::QtHost>(std::move(saved->table));
         setup.resumed = saved->tournament;
     } else {
-        game.host = std::make_unique<holdem::ui::QtHost>(
-            std::make_unique<holdem::Table>(holdem::clock_random(), holdem::clock_random()));
-        game.host->table().options = preferences.options();
+        // The options choose the rules the host plays by: they are in place before it is made.
+        auto table =
+            std::make_unique<holdem::Table>(holdem::clock_random(), holdem::clock_random());
+        table->options = holdem::in_force(preferences.options());
+        game.host = std::make_unique<holdem::ui::QtHost>(std::move(table));
     }
     game.window = std::make_unique<holdem::ui::TableWindow>(*game.host, std::move(setup));
     game.window->set_new_tournament(std::move(new_tournament));

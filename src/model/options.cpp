@@ -47,7 +47,10 @@ std::optional<Rules> rules_named(std::string_view name) {
 }
 
 Options in_force(Options chosen) {
-    if (chosen.rules == Rules::standard) chosen.ranking = Ranking::standard;
+    if (chosen.rules == Rules::standard) {
+        chosen.ranking = Ranking::standard;
+        chosen.opponents = Opponents::fair;
+    }
     return chosen;
 }
 

@@ -67,7 +67,8 @@ std::optional<Levels> levels_named(std::string_view name);
 std::optional<Ranking> ranking_named(std::string_view name);
 std::optional<Opponents> opponents_named(std::string_view name);
 std::optional<Rules> rules_named(std::string_view name);
-// The options a tournament plays by: the standard rules bring the standard ranking.
+// The options a tournament plays by: the standard rules bring the standard ranking, and their
+// computer players know only their own cards.
 Options in_force(Options chosen);
 
 }  // namespace holdem

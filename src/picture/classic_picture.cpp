@@ -5,8 +5,6 @@
 
 #include "cycle/events.h"
 #include "cycle/human_actions.h"
-#include "rules/reading/hand_readout.h"
-#include "rules/reading/odds.h"
 
 namespace holdem {
 
@@ -33,15 +31,6 @@ Badge badge_of(const TableNotes& notes, int seat) {
 }
 
 }  // namespace
-
-AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text) {
-    AmountVerdict v;
-    v.empty = text.empty();
-    v.amount = is_number(text);
-    v.accepted = !v.empty && numeric_value(text) >= panel.least;
-    v.calls_only = v.accepted && !v.amount;
-    return v;
-}
 
 void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture& picture) {
     const Controls& c = t.controls;
@@ -114,30 +103,17 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
                 : !sitting_out && t.sitter == 1 ? ActionPanel::Request::sit_out
                 : sitting_out && t.sitter == 0  ? ActionPanel::Request::play_again
                                                 : ActionPanel::Request::none;
-    // Only what the human can see: the human's own faces and the board cards turned up.
-    const CardPicture& mine1 = picture.seats[0].first_card;
-    const CardPicture& mine2 = picture.seats[0].second_card;
-    h.holding.clear();
-    h.hole = {};
-    h.board.clear();
-    h.opponents = 0;
-    if (mine1.shown && mine2.shown && is_card(mine1.cell) && is_card(mine2.cell)) {
-        std::vector<CardCode> board;
-        for (const CardPicture& card : picture.board)
-            if (card.shown && is_card(card.cell)) board.push_back(static_cast<CardCode>(card.cell));
-        h.holding = hand_readout(
-            {static_cast<CardCode>(mine1.cell), static_cast<CardCode>(mine2.cell)}, board);
-        h.hole = {mine1.cell, mine2.cell};
-        h.board.assign(board.begin(), board.end());
-        for (int k = 2; k <= seat_count; ++k)
-            if (t.seat(k).Active && !t.seat(k).fold && !t.seat(k).sittingout) ++h.opponents;
-    }
+    int opponents = 0;
+    for (int k = 2; k <= seat_count; ++k)
+        if (t.seat(k).Active && !t.seat(k).fold && !t.seat(k).sittingout) ++opponents;
+    describe_holding(picture, opponents);
     picture.ended = t.ended.has_value();
 }
 
 void ClassicIntents::act(Intent intent) {
     constexpr ControlId buttons[] = {ctl::Call,  ctl::Raise,  ctl::Check, ctl::Fold,
                                      ctl::BetIt, ctl::SitOut, ctl::Exit};
+    if (static_cast<std::size_t>(intent) >= std::size(buttons)) return;  // no quick amounts
     click(t_, buttons[static_cast<int>(intent)]);
 }
 
@@ -147,20 +123,6 @@ void ClassicIntents::amount_key(int key_code, const std::string& text_before) {
 
 void ClassicIntents::amount_edited(const std::string& text) {
     set_amount_text(t_, text);
-}
-
-std::string odds_line(const ActionPanel& panel, std::int64_t pot, int deals, std::uint64_t seed) {
-    if (!panel.hole[0] || !panel.hole[1] || panel.opponents < 1) return {};
-    std::vector<CardCode> board(panel.board.begin(), panel.board.end());
-    const Odds odds =
-        estimate_odds({static_cast<CardCode>(panel.hole[0]), static_cast<CardCode>(panel.hole[1])},
-                      board, panel.opponents, deals, seed);
-    auto percent = [](double share) { return std::to_string(std::lround(share * 100)) + "%"; };
-    std::string line = "Estimate: win " + percent(odds.win) + ", tie " + percent(odds.tie);
-    if (panel.open && panel.to_call > 0)
-        line += " · pot odds " + percent(pot_odds(panel.to_call, pot));
-    if (board.size() >= 3 && board.size() < 5) line += " · " + std::to_string(odds.outs) + " outs";
-    return line;
 }
 
 }  // namespace holdem

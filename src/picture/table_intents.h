@@ -7,7 +7,19 @@
 
 namespace holdem {
 
-enum class Intent : std::uint8_t { call, raise, check, fold, bet_typed, sit_out, exit };
+// The quick amounts (half the pot, the pot, all in) put their amount in the amount box.
+enum class Intent : std::uint8_t {
+    call,
+    raise,
+    check,
+    fold,
+    bet_typed,
+    sit_out,
+    exit,
+    half_pot,
+    pot,
+    all_in
+};
 
 class TableIntents {
   public:

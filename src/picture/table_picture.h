@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,9 +51,15 @@ struct ActionPanel {
          bet_it_shown = false;
     std::string call_amount;   // what calling puts in, as the rules write it
     std::string raise_amount;  // the total a standard raise puts in
+    std::string raise_word;    // the raise button's word when the rules name it: "Raise to", "Bet"
     std::string amount_text;   // the amount box's text
     double least = 0;          // the least amount the box accepts
+    // Under the standard rules the box takes a whole total to raise to, from `least` to `most`
+    // (all in); 0: no upper bound and any number the classic rules read.
+    std::int64_t most = 0;
     std::int64_t to_call = 0;
+    bool quick_shown = false;  // the ½ Pot, Pot and All in buttons
+    std::string hint;          // the rules' own hint line ("raise to 40 … 960"), if any
     bool sit_out_shown = true, exit_shown = true;
     bool sit_out_asked = false;  // the Sit Out button shows that a request was made
     enum class Request : std::uint8_t { none, sit_out, play_again } request = Request::none;
@@ -89,8 +96,15 @@ struct AmountVerdict {
     bool amount = false;      // the whole text reads as a number
     bool accepted = false;    // it is taken
     bool calls_only = false;  // taken, but not as a number ("300x"): only the call goes in
+    bool too_much = false;    // more than the seat has (a whole total to raise to is asked)
 };
 AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text);
+// A whole number of chips as typed ("300", " 300 "), or none.
+std::optional<std::int64_t> whole_amount(std::string_view text);
+
+// What the human holds, for the panel's readout and the odds helper: read from the human's own
+// face-up cards and the board cards turned up in `picture`, never from anything hidden.
+void describe_holding(TablePicture& picture, int opponents);
 
 // The odds helper's line for the human's panel, worked out from `deals` sampled deals: the
 // chance to win and to tie, the pot odds of the call on offer and the outs, labelled as an

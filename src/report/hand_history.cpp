@@ -46,11 +46,16 @@ void HandHistory::hand_started(const Table& t) {
     summary_.clear();
     in_hand_ = true;
     hole_cards_written_ = false;
+    shown_down_ = false;
+    pots_.clear();
+    won_.fill(0);
+    mucked_.fill(false);
     street_total_.fill(0);
     const int button = dealer_seat(t);
     line("Final Table Hold'em Hand #" + n(static_cast<std::int64_t>(t.hands_started)) +
-         ": Tournament #" + tournament_id_ + ", Level " + n(t.level) + " (" + n(t.limits) + "/" +
-         n(2LL * t.limits) + ") - " + timestamp_());
+         ": Tournament #" + tournament_id_ + ", " +
+         (t.options.rules == Rules::standard ? "Hold'em No Limit - " : "") + "Level " + n(t.level) +
+         " (" + n(t.limits) + "/" + n(2LL * t.limits) + ") - " + timestamp_());
     line("Table 'Final Table' 10-max Seat #" + n(button) + " is the button");
     for (int k = 1; k <= seat_count; ++k) {
         const Player& p = t.seat(k);
@@ -134,6 +139,7 @@ void HandHistory::street_dealt(const Table& t, Street street) {
 void HandHistory::showdown_started(const Table& t) {
     if (!in_hand_) return;
     hole_cards(t);
+    shown_down_ = true;
     line("*** SHOW DOWN ***");
 }
 
@@ -145,7 +151,7 @@ void HandHistory::hand_shown(const Table& t, int seat) {
 }
 
 void HandHistory::pot_won(const Table& t, int seat, Chips amount) {
-    if (!in_hand_) return;
+    if (!in_hand_ || t.options.rules == Rules::standard) return;  // told pot by pot
     const Player& p = t.seat(seat);
     line(p.caption + " collected " + n(amount) + " from pot");
     summary_.push_back("Seat " + n(seat) + ": " + p.caption + " showed [" +
@@ -153,10 +159,56 @@ void HandHistory::pot_won(const Table& t, int seat, Chips amount) {
                        ") with " + hand_text(t, seat));
 }
 
+void HandHistory::uncalled_bet_returned(const Table& t, int seat, Chips amount) {
+    if (!in_hand_) return;
+    hole_cards(t);
+    line("Uncalled bet (" + n(amount) + ") returned to " + t.seat(seat).caption);
+}
+
+void HandHistory::pots_counted(const Table&, const std::vector<Chips>& pots) {
+    pots_ = pots;
+}
+
+void HandHistory::hand_mucked(const Table& t, int seat) {
+    if (!in_hand_) return;
+    line(t.seat(seat).caption + ": mucks hand");
+    mucked_[seat] = true;
+}
+
+void HandHistory::pot_share_won(const Table& t, int seat, Chips amount, int pot, int pots) {
+    if (!in_hand_) return;
+    const Player& p = t.seat(seat);
+    line(p.caption + " collected " + n(amount) + " from " + pot_name(pot, pots));
+    won_[seat] += amount;
+}
+
+// A seat's line in the summary of a standard hand: all it won, over every pot.
+void HandHistory::standard_summary(const Table& t) {
+    for (int k = 1; k <= seat_count; ++k) {
+        const Player& p = t.seat(k);
+        const std::string seat = "Seat " + n(k) + ": " + p.caption;
+        if (won_[k] > 0 && shown_down_)
+            summary_.push_back(seat + " showed [" + card_list({p.cardone, p.cardtwo}, true) +
+                               "] and won (" + n(won_[k]) + ") with " + hand_text(t, k));
+        else if (won_[k] > 0)
+            summary_.push_back(seat + " collected (" + n(won_[k]) + ")");
+        else if (mucked_[k])
+            summary_.push_back(seat + " mucked");
+    }
+}
+
 void HandHistory::pot_awarded(const Table& t) {
     if (!in_hand_) return;
     line("*** SUMMARY ***");
-    line("Total pot " + n(t.pot) + " | Board [" + board_list(t, 5, true) + "]");
+    // The board as far as it was dealt: a hand won without a showdown may stop early.
+    const int dealt = t.options.rules == Rules::standard ? (t.postflop3   ? 5
+                                                            : t.postflop2 ? 4
+                                                            : t.postflop1 ? 3
+                                                                          : 0)
+                                                         : 5;
+    const std::string board = dealt > 0 ? " | Board [" + board_list(t, dealt, true) + "]" : "";
+    line((pots_.empty() ? "Total pot " + n(t.pot) : pots_summary(pots_)) + board);
+    if (t.options.rules == Rules::standard) standard_summary(t);
     for (const std::string& s : summary_)
         line(s);
     hand_ += '\n';

@@ -31,10 +31,15 @@ class HandHistory final : public TableObserver {
     void pot_won(const Table& t, int seat, Chips amount) override;
     void pot_awarded(const Table& t) override;
     void sit_out_charged(const Table& t, Chips amount) override;
+    void uncalled_bet_returned(const Table& t, int seat, Chips amount) override;
+    void pots_counted(const Table& t, const std::vector<Chips>& pots) override;
+    void hand_mucked(const Table& t, int seat) override;
+    void pot_share_won(const Table& t, int seat, Chips amount, int pot, int pots) override;
 
   private:
     void line(const std::string& text);
     void hole_cards(const Table& t);
+    void standard_summary(const Table& t);
 
     std::string tournament_id_;
     Timestamp timestamp_;
@@ -47,6 +52,10 @@ class HandHistory final : public TableObserver {
     // again when a raise makes one seat close earlier streets too; the history counts chips.
     std::array<Chips, seat_count + 1> street_total_{};
     std::vector<std::string> summary_;
+    std::vector<Chips> pots_;  // under the standard rules, the pots as they were counted
+    bool shown_down_ = false;
+    std::array<Chips, seat_count + 1> won_{};  // under the standard rules, by seat
+    std::array<bool, seat_count + 1> mucked_{};
 };
 
 // A tournament's name in the histories: the moment it started, "20261206134501".

@@ -19,6 +19,27 @@ std::string says(const Table& t, int seat, std::string_view verb) {
     return line;
 }
 
+bool standard_rules(const Table& t) {
+    return t.options.rules == Rules::standard;
+}
+
+// "You raise to 600 and are all in", "river rat calls 40".
+std::string standard_action(const Table& t, const ActionEvent& e) {
+    const int k = e.seat;
+    const bool all_in = t.seat(k).prize <= 0 && e.amount > 0;
+    std::string line;
+    if (e.action == Action::fold) return says(t, k, "fold");
+    if (e.amount == 0) return says(t, k, "check");
+    if (e.total <= e.bet_before)
+        line = says(t, k, "call") + " " + std::to_string(e.amount);
+    else if (e.bet_before == 0)
+        line = says(t, k, "bet") + " " + std::to_string(e.total);
+    else
+        line = says(t, k, "raise") + " to " + std::to_string(e.total);
+    if (all_in) line += k == human_seat ? " and are all in" : " and is all in";
+    return line;
+}
+
 }  // namespace
 
 std::string action_badge(const ActionEvent& e) {
@@ -39,7 +60,12 @@ std::string action_badge(const ActionEvent& e) {
     return {};
 }
 
+void HandLog::showdown_started(const Table&) {
+    shown_down_ = true;
+}
+
 void HandLog::hand_started(const Table& t) {
+    shown_down_ = false;
     std::string line = "--- Hand " + std::to_string(t.hands_started) + " --- blinds " +
                        std::to_string(t.limits) + "/" + std::to_string(2LL * t.limits);
     if (const int dealer = dealer_seat(t)) line += ", " + says(t, dealer, "deal");
@@ -63,6 +89,10 @@ void HandLog::blind_posted(const Table& t, int seat, Chips amount, bool big) {
 
 void HandLog::action_taken(const Table& t, const ActionEvent& e) {
     const int k = e.seat;
+    if (standard_rules(t)) {
+        line_(standard_action(t, e));
+        return;
+    }
     if (e.amount < 0) {
         // After a short big blind the table's bet can fall below a seat's blind: calling it
         // hands the difference back.
@@ -110,7 +140,27 @@ void HandLog::hand_shown(const Table& t, int seat) {
 }
 
 void HandLog::pot_won(const Table& t, int seat, Chips amount) {
+    if (standard_rules(t)) return;  // told pot by pot
     line_(says(t, seat, "win") + " " + std::to_string(amount) + " with " + hand_text(t, seat));
+}
+
+void HandLog::uncalled_bet_returned(const Table& t, int seat, Chips amount) {
+    line_("Uncalled bet (" + std::to_string(amount) + ") returned to " + name(t, seat));
+}
+
+void HandLog::pots_counted(const Table&, const std::vector<Chips>& pots) {
+    if (pots.size() > 1) line_(pots_summary(pots));
+}
+
+void HandLog::hand_mucked(const Table& t, int seat) {
+    line_(says(t, seat, "muck"));
+}
+
+void HandLog::pot_share_won(const Table& t, int seat, Chips amount, int pot, int pots) {
+    std::string line =
+        name(t, seat) + " collected " + std::to_string(amount) + " from " + pot_name(pot, pots);
+    if (shown_down_) line += " with " + hand_text(t, seat);
+    line_(line);
 }
 
 void HandLog::seat_refilled(const Table& t, int seat, Chips) {

@@ -16,11 +16,16 @@ class HandLog final : public TableObserver {
     explicit HandLog(Line line) : line_(std::move(line)) {}
 
     void hand_started(const Table& t) override;
+    void showdown_started(const Table& t) override;
     void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;
     void hand_shown(const Table& t, int seat) override;
     void pot_won(const Table& t, int seat, Chips amount) override;
+    void uncalled_bet_returned(const Table& t, int seat, Chips amount) override;
+    void pots_counted(const Table& t, const std::vector<Chips>& pots) override;
+    void hand_mucked(const Table& t, int seat) override;
+    void pot_share_won(const Table& t, int seat, Chips amount, int pot, int pots) override;
     void seat_refilled(const Table& t, int seat, Chips old_stack) override;
     void seat_closed(const Table& t, int seat) override;
     void sit_out_charged(const Table& t, Chips amount) override;
@@ -33,6 +38,7 @@ class HandLog final : public TableObserver {
 
     Line line_;
     std::vector<std::string> steps_;
+    bool shown_down_ = false;  // this hand's cards were shown
 };
 
 // A seat's action in a word or two, as the table shows it beside the seat: "Check", "Call 20",

@@ -9,6 +9,7 @@ void TableNotes::hand_started(const Table&) {
     badges_.fill({});
     actions_.fill(std::nullopt);
     awards_.clear();
+    side_pots_ = false;
 }
 
 void TableNotes::blind_posted(const Table&, int seat, Chips amount, bool big) {
@@ -30,17 +31,37 @@ void TableNotes::street_dealt(const Table&, Street) {
         }
 }
 
+void TableNotes::pot_share_won(const Table&, int, Chips, int, int pots) {
+    side_pots_ = pots > 1;
+}
+
 void TableNotes::pot_won(const Table& t, int seat, Chips amount) {
+    // Under the standard rules a seat may win several pots: the table shows what it won in all.
+    if (t.options.rules == Rules::standard)
+        for (Award& a : awards_)
+            if (a.seat == seat) {
+                a.amount += amount;
+                return;
+            }
     awards_.push_back({seat, amount, hand_text(t, seat)});
     names_[seat] = t.seat(seat).caption;
 }
 
 std::string TableNotes::winners_line() const {
     if (awards_.empty()) return {};
+    auto won = [&](const Award& a) {
+        return names_[a.seat] + (a.seat == human_seat ? " win " : " wins ") +
+               std::to_string(a.amount) + (a.hand.empty() ? "" : " with " + a.hand);
+    };
     const Award& first = awards_.front();
-    if (awards_.size() == 1)
-        return names_[first.seat] + (first.seat == human_seat ? " win " : " wins ") +
-               std::to_string(first.amount) + " with " + first.hand;
+    if (awards_.size() == 1) return won(first);
+    // Side pots to different seats are no split: each winner and what it took.
+    if (side_pots_) {
+        std::string line;
+        for (const Award& a : awards_)
+            line += (line.empty() ? "" : "; ") + won(a);
+        return line;
+    }
     // Shares are rounded to whole chips, so they may differ by one.
     bool same_amount = true, same_hand = true;
     for (const Award& a : awards_) {
@@ -54,7 +75,7 @@ std::string TableNotes::winners_line() const {
         if (!same_amount) line += " " + std::to_string(awards_[i].amount);
     }
     line += same_amount ? " win " + std::to_string(first.amount) + " each" : "";
-    if (same_hand) line += " with " + first.hand;
+    if (same_hand && !first.hand.empty()) line += " with " + first.hand;
     return line;
 }
 

@@ -33,12 +33,14 @@ class TableNotes final : public TableObserver {
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;
     void pot_won(const Table& t, int seat, Chips amount) override;
+    void pot_share_won(const Table& t, int seat, Chips amount, int pot, int pots) override;
 
   private:
     std::array<std::string, seat_count + 1> badges_;
     std::array<std::optional<Action>, seat_count + 1> actions_;
     std::array<std::string, seat_count + 1> names_;
     std::vector<Award> awards_;
+    bool side_pots_ = false;  // this hand was paid in more than one pot
 };
 
 }  // namespace holdem

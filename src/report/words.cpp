@@ -32,4 +32,22 @@ std::string hand_text(const Table& t, int seat) {
     return t.seat(seat).handvalue;
 }
 
+std::string pot_name(int pot, int pots) {
+    if (pots <= 1) return "pot";
+    return pot == 0 ? "main pot" : "side pot-" + std::to_string(pot);
+}
+
+std::string pots_summary(const std::vector<Chips>& pots) {
+    Chips total = 0;
+    for (Chips p : pots)
+        total += p;
+    std::string text = "Total pot " + std::to_string(total);
+    if (pots.size() > 1) {
+        text += " Main pot " + std::to_string(pots[0]) + ".";
+        for (std::size_t i = 1; i < pots.size(); ++i)
+            text += " Side pot-" + std::to_string(i) + " " + std::to_string(pots[i]) + ".";
+    }
+    return text;
+}
+
 }  // namespace holdem

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/table.h"
 
@@ -18,5 +19,10 @@ std::string board_list(const Table& t, int n, bool history_style);
 
 // The text of a seat's hand as the showdown names it.
 std::string hand_text(const Table& t, int seat);
+
+// Under the standard rules: "pot" when the hand had one, else "main pot", "side pot-1" …
+std::string pot_name(int pot, int pots);
+// "Total pot 900", or with side pots "Total pot 900 Main pot 600. Side pot-1 300.".
+std::string pots_summary(const std::vector<Chips>& pots);
 
 }  // namespace holdem

@@ -347,6 +347,8 @@ SavedTournament read_tournament(const json& saved) {
         }))
         throw Refused{"the tournament's name is not one the game gives"};
     tournament.history_length = unsigned_integer(saved.at("history_length"), "history_length");
+    if (saved.contains("records_length"))
+        tournament.records_length = unsigned_integer(saved.at("records_length"), "records_length");
     return tournament;
 }
 
@@ -371,7 +373,10 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
     const json document = {
         {"format", "final-table-holdem saved game"},
         {"version", snapshot_version},
-        {"tournament", {{"id", tournament.id}, {"history_length", tournament.history_length}}},
+        {"tournament",
+         {{"id", tournament.id},
+          {"history_length", tournament.history_length},
+          {"records_length", tournament.records_length}}},
         {"options",
          {{"pace", name_of(o.pace)},
           {"hurry_when_out", o.hurry_when_out},

@@ -19,11 +19,12 @@ inline constexpr int snapshot_version = 2;
 inline constexpr std::size_t max_save_bytes = 1 << 20;
 
 // What belongs to the tournament beside the table: its name in the hand histories (letters,
-// digits and dashes: it names the history file), and how much of its history file the saved
-// game had written.
+// digits and dashes: it names the history file), and how much of its history file and of its
+// file of machine-readable hand records the saved game had written.
 struct SavedTournament {
     std::string id;
     std::uint64_t history_length = 0;
+    std::uint64_t records_length = 0;
 };
 
 std::string save_snapshot(const Table& t, const SavedTournament& tournament);

@@ -178,8 +178,8 @@ std::optional<std::string> StandardReferee::paid(
             second = k;
         }
     }
-    const Chips uncalled = total[static_cast<std::size_t>(top)] -
-                           total[static_cast<std::size_t>(second)];
+    const Chips uncalled =
+        total[static_cast<std::size_t>(top)] - total[static_cast<std::size_t>(second)];
     if (settled.uncalled != uncalled || (uncalled > 0 && settled.uncalled_seat != top))
         return "the uncalled bet was not returned to its bettor";
     total[static_cast<std::size_t>(top)] -= uncalled;
@@ -212,7 +212,8 @@ std::optional<std::string> StandardReferee::paid(
         below = level;
     }
     for (int k = 1; k <= 10; ++k)  // folded chips above every level still in
-        if (!pots.empty()) pots.back().amount += std::max<Chips>(0, total[static_cast<std::size_t>(k)] - below);
+        if (!pots.empty())
+            pots.back().amount += std::max<Chips>(0, total[static_cast<std::size_t>(k)] - below);
     if (pots.size() != settled.pots.size()) return "the hand has the wrong number of pots";
     std::size_t next = 0;
     for (std::size_t p = 0; p < pots.size(); ++p) {
@@ -224,10 +225,9 @@ std::optional<std::string> StandardReferee::paid(
         for (int k : eligible)
             best = std::max(best, strength(k));
         const auto& winners = settled.pot_winners[p];
-        if (eligible.size() > 1 &&
-            std::count_if(eligible.begin(), eligible.end(), [&](int k) {
-                return strength(k) == best;
-            }) != static_cast<std::ptrdiff_t>(winners.size()))
+        if (eligible.size() > 1 && std::count_if(eligible.begin(), eligible.end(), [&](int k) {
+                                       return strength(k) == best;
+                                   }) != static_cast<std::ptrdiff_t>(winners.size()))
             return "pot " + std::to_string(p) + " left out a best hand";
         Chips paid = 0;
         for (int k : winners) {

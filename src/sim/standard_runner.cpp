@@ -31,10 +31,9 @@ Decision human_decision(PolicyKind policy, const HandState& hand, PolicyRandom& 
         case PolicyKind::random: {
             const auto pick = random.below(4);
             if (pick == 0 && l.can_raise)
-                return {bet_or_raise,
-                        l.min_to + static_cast<Chips>(random.next() %
-                                                      static_cast<std::uint64_t>(
-                                                          l.max_to - l.min_to + 1))};
+                return {bet_or_raise, l.min_to + static_cast<Chips>(random.next() %
+                                                                    static_cast<std::uint64_t>(
+                                                                        l.max_to - l.min_to + 1))};
             if (pick == 1 && l.can_call) return {Move::fold};
             return call_or_check;
         }
@@ -61,12 +60,15 @@ class MoneyWatch final : public TableObserver {
             if (t.seat(k).prize < 0) fault = "seat " + std::to_string(k) + " ended below nothing";
             on_seats += t.seat(k).prize;
         }
-        if (on_seats != t.chips_brought) fault = "the table's chips do not add up: " + std::to_string(on_seats) + " on the seats, " + std::to_string(t.chips_brought) + " brought";
+        if (on_seats != t.chips_brought)
+            fault = "the table's chips do not add up: " + std::to_string(on_seats) +
+                    " on the seats, " + std::to_string(t.chips_brought) + " brought";
     }
     std::optional<std::string> check(const HandState& hand) const {
         std::int64_t now = hand.pot();
         for (int k = 1; k <= seat_count; ++k) {
-            if (hand.stack(k) < 0) return "seat " + std::to_string(k) + " has a stack below nothing";
+            if (hand.stack(k) < 0)
+                return "seat " + std::to_string(k) + " has a stack below nothing";
             now += hand.stack(k);
         }
         if (now != brought_) return "the hand's chips changed from " + std::to_string(brought_);
@@ -134,7 +136,8 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
             [&](const HandState& hand, int seat, Move move, Chips to) {
                 follow_deal(hand);
                 if (result.violation) return;
-                if (auto wrong = referee.offered(hand)) result.violation = *wrong;
+                if (auto wrong = referee.offered(hand))
+                    result.violation = *wrong;
                 else if (seat != human_seat && hand.legal().can_check && move == Move::fold)
                     result.violation = "a computer seat folded when it could check";
                 else if (auto bad = referee.judge(hand, move, to))

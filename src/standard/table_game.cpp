@@ -91,7 +91,8 @@ bool TableGame::human_to_act() const {
 }
 
 void TableGame::timer_due(TimerId timer) {
-    if (timer == TimerId::Timer1 && !t_.ended) notify(t_, [&](TableObserver& o) { o.hand_due(t_); });
+    if (timer == TimerId::Timer1 && !t_.ended)
+        notify(t_, [&](TableObserver& o) { o.hand_due(t_); });
 }
 
 void TableGame::timer_tick(TimerId timer) {
@@ -213,11 +214,11 @@ void TableGame::clock_tick() {
 bool TableGame::human_act(Move move, Chips to) {
     if (!human_to_act()) return false;
     const Legal l = hand_->legal();
-    const bool allowed = move == Move::fold || (move == Move::check && l.can_check) ||
-                         (move == Move::call && l.can_call) ||
-                         ((move == Move::bet || move == Move::raise) && l.can_raise &&
-                          (move == Move::bet) == (hand_->current_bet() == 0) && to >= l.min_to &&
-                          to <= l.max_to);
+    const bool allowed =
+        move == Move::fold || (move == Move::check && l.can_check) ||
+        (move == Move::call && l.can_call) ||
+        ((move == Move::bet || move == Move::raise) && l.can_raise &&
+         (move == Move::bet) == (hand_->current_bet() == 0) && to >= l.min_to && to <= l.max_to);
     if (!allowed) return false;
     ++t_.inputs_handled;
     ending_on_overflow(t_, [&] { make_move(human_seat, {move, to}); });
@@ -296,8 +297,9 @@ void TableGame::turn_up_street() {
     for (int k = 1; k <= seat_count; ++k)
         t_.seat(k).bet = t_.seat(k).totalbet = 0;
     t_.currentbet = 0;
-    (street == Street::flop ? t_.postflop1 : street == Street::turn ? t_.postflop2 : t_.postflop3) =
-        true;
+    (street == Street::flop   ? t_.postflop1
+     : street == Street::turn ? t_.postflop2
+                              : t_.postflop3) = true;
     notify(t_, [&](TableObserver& o) { o.street_dealt(t_, street); });
 }
 
@@ -305,8 +307,10 @@ void TableGame::turn_up_street() {
 // the deal timer started for the next hand.
 void TableGame::pay_out() {
     const bool shown_down = hand_->round() == Round::showdown;
+    // Only hands that are shown are named: a pot taken unshown names none.
     for (int k = 1; k <= seat_count; ++k)
-        if (!hand_->folded(k)) t_.seat(k).handvalue = standard_words(strength_of(t_, k));
+        if (shown_down && !hand_->folded(k))
+            t_.seat(k).handvalue = standard_words(strength_of(t_, k));
     settled_ = hand_->settle([&](int seat) { return std::uint64_t{strength_of(t_, seat)}; });
     const Settlement& s = *settled_;
     t_.gameover = true;
@@ -317,9 +321,8 @@ void TableGame::pay_out() {
     }
     t_.currentbet = 0;
     if (s.uncalled > 0)
-        notify(t_, [&](TableObserver& o) {
-            o.uncalled_bet_returned(t_, s.uncalled_seat, s.uncalled);
-        });
+        notify(t_,
+               [&](TableObserver& o) { o.uncalled_bet_returned(t_, s.uncalled_seat, s.uncalled); });
     if (shown_down) {
         notify(t_, [&](TableObserver& o) { o.showdown_started(t_); });
         for (int seat : s.show_order)

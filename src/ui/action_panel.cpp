@@ -29,6 +29,9 @@ const ButtonLook looks[] = {
     {Intent::bet_typed, "Command11", "Bet It", "B", palette::orange},
     {Intent::sit_out, "Command3", "Sit Out", "S", palette::pale_yellow},
     {Intent::exit, "Command2", "Exit", nullptr, palette::yellow},
+    {Intent::half_pot, "HalfPot", "½ Pot", nullptr, palette::pale_yellow},
+    {Intent::pot, "PotSize", "Pot", nullptr, palette::pale_yellow},
+    {Intent::all_in, "AllIn", "All in", nullptr, palette::pale_yellow},
 };
 
 // The smallest caption a button is given: below it the words stop being readable.
@@ -47,8 +50,11 @@ QString caption_of(const ButtonLook& look, const holdem::ActionPanel& panel) {
     const QString amount = QString::fromStdString(look.which == Intent::call    ? panel.call_amount
                                                   : look.which == Intent::raise ? panel.raise_amount
                                                                                 : std::string());
-    if (amount.isEmpty() || amount == look.caption) return look.caption;
-    return QString(look.caption) + " " + amount;
+    const QString word = look.which == Intent::raise && !panel.raise_word.empty()
+                             ? QString::fromStdString(panel.raise_word)
+                             : QString(look.caption);
+    if (amount.isEmpty() || amount == look.caption) return word;
+    return word + " " + amount;
 }
 
 bool shown(Intent which, const holdem::ActionPanel& p) {
@@ -67,6 +73,10 @@ bool shown(Intent which, const holdem::ActionPanel& p) {
             return p.sit_out_shown;
         case Intent::exit:
             return p.exit_shown;
+        case Intent::half_pot:
+        case Intent::pot:
+        case Intent::all_in:
+            return p.quick_shown;
     }
     return false;
 }
@@ -107,6 +117,7 @@ QPushButton* ActionPanel::button(Intent which) const {
 
 QString ActionPanel::hint() const {
     if (!refusal_.isEmpty()) return refusal_;
+    if (!shown_.hint.empty()) return QString::fromStdString(shown_.hint);
     return "Bet at least " + QString::number(shown_.least, 'f', 0) + ", then Enter";
 }
 
@@ -182,6 +193,7 @@ void ActionPanel::make_room_for_captions(qreal scale) {
     };
     const QRect frame = snapped(to_pixels_(layout::action_frame));
     const std::vector<QWidget*> rows[] = {
+        {button(Intent::half_pot), button(Intent::pot), button(Intent::all_in)},
         {button(Intent::call), button(Intent::raise)},
         {button(Intent::check), button(Intent::fold), amount_, button(Intent::bet_typed)}};
     const int gap = std::max(3, static_cast<int>(100 * scale));
@@ -223,6 +235,13 @@ void ActionPanel::press(Intent which) {
         return;
     }
     intents_.act(which);
+    // A quick amount waits in the box: Enter or Bet It raises to it.
+    if ((which == Intent::half_pot || which == Intent::pot || which == Intent::all_in) &&
+        amount_->isVisible()) {
+        refusal_.clear();
+        amount_->setFocus();
+        emit changed();
+    }
 }
 
 // "Bet It" and Enter in the amount box: the rules refuse or accept without a word, the panel
@@ -237,6 +256,17 @@ void ActionPanel::bet_typed_amount(bool from_enter) {
         intents_.amount_key(13, text);
     else
         intents_.act(Intent::bet_typed);
+    if (shown_.most > 0) {
+        const QString most = QString::number(shown_.most);
+        if (!verdict.accepted)
+            refusal_ = verdict.empty     ? "Type a total to raise to, " + least + " … " + most
+                       : !verdict.amount ? "Refused: " + typed + " is not an amount"
+                       : verdict.too_much
+                           ? "Refused: " + typed + " is more than you have; all in is " + most
+                           : "Refused: " + typed + " is less than the least raise, " + least;
+        emit changed();
+        return;
+    }
     if (!verdict.accepted)
         refusal_ = verdict.empty ? "Type an amount of at least " + least
                    : !verdict.amount

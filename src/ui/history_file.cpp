@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <ctime>
 
+#include "report/phh_writer.h"
 #include "save/snapshot_file.h"
 
 namespace holdem::ui {
@@ -14,13 +15,31 @@ QString HistoryFile::default_folder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/hand-histories";
 }
 
-HistoryFile::HistoryFile(QString folder, const std::optional<SavedTournament>& resumed)
+namespace {
+
+std::uint64_t size_of(const QString& path) {
+    const QFileInfo file(path);
+    return file.exists() ? static_cast<std::uint64_t>(file.size()) : 0;
+}
+
+}  // namespace
+
+HistoryFile::HistoryFile(QString folder, const std::optional<SavedTournament>& resumed,
+                         bool standard_rules)
     : id_(resumed ? resumed->id : tournament_id(std::time(nullptr), true)) {
     QDir().mkpath(folder);
     path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".txt";
-    // Hands written after the saved game's moment are played again: they go from the file.
+    records_path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".phhs";
+    // Hands written after the saved game's moment are played again: they go from the files.
     if (resumed && length() > resumed->history_length)
         QFile::resize(path_, static_cast<qint64>(resumed->history_length));
+    if (resumed && records_length() > resumed->records_length)
+        QFile::resize(records_path_, static_cast<qint64>(resumed->records_length));
+    if (standard_rules)
+        records_ =
+            std::make_unique<PhhWriter>("Final Table Hold'em, tournament " + id_,
+                                        [path = QFile::encodeName(records_path_).toStdString()](
+                                            const std::string& hand) { append_whole(path, hand); });
     writer_ = std::make_unique<HandHistory>(
         id_, [] { return timestamp_text(std::time(nullptr), true); },
         [path = QFile::encodeName(path_).toStdString()](const std::string& hand) {
@@ -32,8 +51,11 @@ HistoryFile::HistoryFile(QString folder, const std::optional<SavedTournament>& r
 }
 
 std::uint64_t HistoryFile::length() const {
-    const QFileInfo file(path_);
-    return file.exists() ? static_cast<std::uint64_t>(file.size()) : 0;
+    return size_of(path_);
+}
+
+std::uint64_t HistoryFile::records_length() const {
+    return size_of(records_path_);
 }
 
 }  // namespace holdem::ui

@@ -1,6 +1,7 @@
 // Hand histories on disk: one file per tournament in the user's data folder, each hand appended
-// as it ends. A tournament taken up again goes on in its own file, cut back to the hands the
-// saved game had seen end.
+// as it ends; under the standard rules every hand also goes to a PHH file beside it
+// (`tournament-ID.phhs`). A tournament taken up again goes on in its own files, cut back to the
+// hands the saved game had seen end.
 #pragma once
 
 #include <QString>
@@ -19,20 +20,27 @@ class HistoryFile {
     // Starts a tournament's file in `folder` (the user's data folder by default), or takes up
     // the resumed tournament's file.
     explicit HistoryFile(QString folder = default_folder(),
-                         const std::optional<SavedTournament>& resumed = std::nullopt);
+                         const std::optional<SavedTournament>& resumed = std::nullopt,
+                         bool standard_rules = false);
 
     TableObserver& observer() { return *writer_; }
+    // The PHH writer under the standard rules, else none.
+    TableObserver* records() { return records_.get(); }
     const QString& path() const { return path_; }
+    const QString& records_path() const { return records_path_; }
     const std::string& id() const { return id_; }
     // How much of the file has been written: what a saved game remembers.
     std::uint64_t length() const;
+    std::uint64_t records_length() const;
 
     static QString default_folder();
 
   private:
     std::string id_;
     QString path_;
+    QString records_path_;
     std::unique_ptr<HandHistory> writer_;
+    std::unique_ptr<TableObserver> records_;
 };
 
 }  // namespace holdem::ui

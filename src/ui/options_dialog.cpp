@@ -24,6 +24,10 @@ QComboBox* choices(QWidget* parent, const char* name, std::initializer_list<cons
 OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(parent) {
     setObjectName("optionsDialog");
     setWindowTitle("Options");
+    rules_ = choices(this, "rules",
+                     {"Classic (the game's own betting)",
+                      "Standard (no-limit hold'em: every raise answered, side pots)"},
+                     static_cast<int>(current.rules));
     pace_ = choices(this, "pace",
                     {"Classic (1.5 s a seat, 5 s at the showdown)",
                      "Quick (0.5 s a seat, 2.5 s at the showdown)",
@@ -47,7 +51,13 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     odds_helper_ = new QCheckBox("Show my chances, the pot odds and the outs (an estimate)", this);
     odds_helper_->setObjectName("oddsHelper");
 
+    classic_ranking_ = ranking_->currentIndex();
+    classic_opponents_ = opponents_->currentIndex();
+    connect(rules_, &QComboBox::currentIndexChanged, this, &OptionsDialog::rules_chosen);
+    rules_chosen();
+
     auto* form = new QFormLayout;
+    form->addRow("Table rules", rules_);
     form->addRow("Pace", pace_);
     form->addRow("", hurry_);
     form->addRow("Blind levels", levels_);
@@ -55,8 +65,8 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     form->addRow("Opponents", opponents_);
     form->addRow("Odds helper", odds_helper_);
     auto* note = new QLabel(
-        "The pace and the odds helper change at once. The blind levels, the ranking and the "
-        "opponents apply from the next tournament.",
+        "The pace and the odds helper change at once. The table rules, the blind levels, the "
+        "ranking and the opponents apply from the next tournament.",
         this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -68,14 +78,28 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     layout->addWidget(buttons);
 }
 
+// The standard rules rank the standard way, and their players know only their own cards.
+void OptionsDialog::rules_chosen() {
+    const bool standard = rules_->currentIndex() == static_cast<int>(Rules::standard);
+    if (standard && ranking_->isEnabled()) {
+        classic_ranking_ = ranking_->currentIndex();
+        classic_opponents_ = opponents_->currentIndex();
+    }
+    ranking_->setCurrentIndex(standard ? static_cast<int>(Ranking::standard) : classic_ranking_);
+    opponents_->setCurrentIndex(standard ? static_cast<int>(Opponents::fair) : classic_opponents_);
+    ranking_->setEnabled(!standard);
+    opponents_->setEnabled(!standard);
+}
+
 Options OptionsDialog::options() const {
     Options o;
+    o.rules = static_cast<Rules>(rules_->currentIndex());
     o.pace = static_cast<Pace>(pace_->currentIndex());
     o.hurry_when_out = hurry_->isChecked();
     o.levels = static_cast<Levels>(levels_->currentIndex());
     o.ranking = static_cast<Ranking>(ranking_->currentIndex());
     o.opponents = static_cast<Opponents>(opponents_->currentIndex());
-    return o;
+    return in_force(o);
 }
 
 }  // namespace holdem::ui

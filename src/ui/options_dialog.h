@@ -1,5 +1,6 @@
-// The Options dialog: the pace, the blind levels, the hand ranking and the opponents, each with
-// the classic game first. Rules apply from the next tournament; the pace at once.
+// The Options dialog: the table's rules, the pace, the blind levels, the hand ranking and the
+// opponents, each with the classic game first. Rules apply from the next tournament; the pace
+// at once. The standard rules always rank the standard way and have opponents of their own.
 #pragma once
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@ class OptionsDialog : public QDialog {
     explicit OptionsDialog(const Options& current, QWidget* parent = nullptr);
     Options options() const;
 
+    QComboBox* rules() const { return rules_; }
     QComboBox* pace() const { return pace_; }
     QCheckBox* hurry() const { return hurry_; }
     QComboBox* levels() const { return levels_; }
@@ -25,12 +27,18 @@ class OptionsDialog : public QDialog {
     QCheckBox* odds_helper() const { return odds_helper_; }
 
   private:
+    void rules_chosen();
+
+    QComboBox* rules_;
     QComboBox* pace_;
     QCheckBox* hurry_;
     QComboBox* levels_;
     QComboBox* ranking_;
     QComboBox* opponents_;
     QCheckBox* odds_helper_;
+    // What the player had chosen for the ranking and opponents before the standard rules took
+    // them over, given back when the classic game is chosen again.
+    int classic_ranking_ = 0, classic_opponents_ = 0;
 };
 
 }  // namespace holdem::ui

@@ -38,7 +38,8 @@ Options Preferences::options() const {
     o.levels = read(s, "game/levels", Levels::classic, levels_named);
     o.ranking = read(s, "game/ranking", Ranking::classic, ranking_named);
     o.opponents = read(s, "game/opponents", Opponents::all_seeing, opponents_named);
-    return o;
+    o.rules = read(s, "game/rules", Rules::classic, rules_named);
+    return in_force(o);
 }
 
 void Preferences::set_options(const Options& o) {
@@ -48,6 +49,7 @@ void Preferences::set_options(const Options& o) {
     s.setValue("game/levels", text(name_of(o.levels)));
     s.setValue("game/ranking", text(name_of(o.ranking)));
     s.setValue("game/opponents", text(name_of(o.opponents)));
+    s.setValue("game/rules", text(name_of(o.rules)));
     s.sync();
 }
 

@@ -1,11 +1,12 @@
 #include "ui/qt_host.h"
 
-#include "cycle/events.h"
-
 namespace holdem::ui {
 
 QtHost::QtHost(std::unique_ptr<Table> table, Clock clock, QObject* parent)
-    : QObject(parent), table_(std::move(table)), clock_(std::move(clock)), intents_(*table_) {
+    : QObject(parent),
+      table_(std::move(table)),
+      clock_(std::move(clock)),
+      rules_(rules_for(*table_)) {
     if (!clock_) {
         elapsed_.start();
         clock_ = [this, from = table_->loop.now()] {
@@ -13,7 +14,7 @@ QtHost::QtHost(std::unique_ptr<Table> table, Clock clock, QObject* parent)
         };
     }
     table_->observers.push_back(&notes_);
-    fill_classic_picture(*table_, notes_, picture_);
+    rules_->fill(notes_, picture_);
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &QtHost::pump);
@@ -24,42 +25,42 @@ QtHost::~QtHost() {
 }
 
 void QtHost::start() {
-    start_game(*table_);
+    rules_->start();
     pump();
 }
 
 void QtHost::resume() {
-    resume_game(*table_);
+    rules_->resume();
     pump();
 }
 
 void QtHost::act(Intent intent) {
-    run_until(*table_, clock_());
-    intents_.act(intent);
+    rules_->run_until(clock_());
+    rules_->act(intent);
     pump();
 }
 
 void QtHost::amount_key(int key_code, const std::string& text_before) {
-    run_until(*table_, clock_());
-    intents_.amount_key(key_code, text_before);
+    rules_->run_until(clock_());
+    rules_->amount_key(key_code, text_before);
     pump();
 }
 
 void QtHost::amount_edited(const std::string& text) {
-    intents_.amount_edited(text);
+    rules_->amount_edited(text);
     pump();
 }
 
 void QtHost::pump() {
     const std::int64_t now = clock_();
-    run_until(*table_, now);
+    rules_->run_until(now);
     armed_for_ = table_->ended ? std::nullopt : table_->loop.next_deadline();
     if (armed_for_)
         timer_.start(static_cast<int>(std::max<std::int64_t>(0, *armed_for_ - now)));
     else
         timer_.stop();
     TablePicture now_shown = picture_;
-    fill_classic_picture(*table_, notes_, now_shown);
+    rules_->fill(notes_, now_shown);
     if (!(now_shown == picture_)) {
         picture_ = std::move(now_shown);
         emit changed();

@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "model/table.h"
-#include "picture/classic_picture.h"
 #include "picture/table_intents.h"
 #include "picture/table_picture.h"
+#include "picture/table_rules.h"
 #include "report/table_notes.h"
 
 namespace holdem::ui {
@@ -61,7 +61,7 @@ class QtHost : public QObject, public TableIntents {
     QTimer timer_;
     std::optional<std::int64_t> armed_for_;
     TableNotes notes_;
-    ClassicIntents intents_;
+    std::unique_ptr<TableRules> rules_;  // the classic game or the standard rules
     TablePicture picture_;
     bool end_reported_ = false;
 };

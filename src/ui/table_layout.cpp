@@ -96,6 +96,13 @@ QRectF button(Intent which) {
             return {5520, 7428, 1092, 372};
         case Intent::exit:
             return {5796, 7920, 492, 372};
+        // The quick amounts share the frame's free corner with the hint line, above it.
+        case Intent::half_pot:
+            return {6900, 7140, 720, 312};
+        case Intent::pot:
+            return {7704, 7140, 720, 312};
+        case Intent::all_in:
+            return {8508, 7140, 780, 312};
     }
     return {};
 }

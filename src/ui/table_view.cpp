@@ -377,8 +377,11 @@ void TableView::paint_hint(QPainter& p) const {
     // Left of the Call and Raise buttons, wherever a small window has put them.
     const QRectF frame = to_pixels(layout::action_frame);
     const QRectF call = button(Intent::call)->geometry();
-    const QRectF area(frame.left() + 10, frame.top() + 6, call.left() - frame.left() - 20,
-                      button(Intent::check)->geometry().top() - frame.top() - 10);
+    // Below the quick amounts when they show.
+    const QPushButton* quick = button(Intent::half_pot);
+    const qreal top = quick->isVisible() ? quick->geometry().bottom() + 2 : frame.top() + 6;
+    const QRectF area(frame.left() + 10, top, call.left() - frame.left() - 20,
+                      button(Intent::check)->geometry().top() - top - 4);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
     p.setFont(fitted(font_px(150), text, area.size(), flags));
     p.setPen(panel_->hint_is_warning() ? palette::warning : palette::hint);

@@ -44,8 +44,10 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     t.observers.push_back(&sounds_);
     if (preferences_) sounds_.set_muted(preferences_->muted());
     if (!setup.history_folder.isEmpty()) {
-        history_ = std::make_unique<HistoryFile>(setup.history_folder, setup.resumed);
+        history_ = std::make_unique<HistoryFile>(setup.history_folder, setup.resumed,
+                                                 t.options.rules == Rules::standard);
         t.observers.push_back(&history_->observer());
+        if (TableObserver* records = history_->records()) t.observers.push_back(records);
     }
     tournament_id_ = history_        ? history_->id()
                      : setup.resumed ? setup.resumed->id
@@ -55,7 +57,8 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         keeper_ = std::make_unique<GameKeeper>(
             QFile::encodeName(setup.saved_game).toStdString(),
             [this] {
-                return SavedTournament{tournament_id_, history_ ? history_->length() : 0};
+                return SavedTournament{tournament_id_, history_ ? history_->length() : 0,
+                                       history_ ? history_->records_length() : 0};
             },
             setup.resumed ? hand_to_play(t) : 0);
         // The keeper reports from its own thread; the window reads the news on its own.
@@ -73,7 +76,8 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
             results_ =
                 std::make_unique<ResultsRecorder>(QFile::encodeName(setup.results).toStdString());
             results_->begin_tournament(tournament_id_, timestamp_text(std::time(nullptr), true),
-                                       "classic", options_words(t.options));
+                                       std::string(name_of(t.options.rules)),
+                                       options_words(t.options));
             results_->set_clock([] { return timestamp_text(std::time(nullptr), true); });
             t.observers.push_back(results_.get());
         } catch (const ResultsError& refused) {
@@ -122,7 +126,8 @@ TableWindow::~TableWindow() {
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
         return o == &log_->observer() || o == &sounds_ || o == results_.get() ||
-               (history_ && o == &history_->observer()) || o == keeper_.get();
+               (history_ && (o == &history_->observer() || o == history_->records())) ||
+               o == keeper_.get();
     });
 }
 

@@ -1,0 +1,223 @@
+#include "picture/standard_picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "rules/tournament/field.h"
+
+namespace holdem {
+
+using standard::HandState;
+using standard::Legal;
+using standard::Move;
+
+namespace {
+
+// Chips drawn for an amount: one for a blind's worth, one more each time it doubles.
+int chips_for(std::int64_t amount, std::int64_t unit, int most) {
+    if (amount <= 0) return 0;
+    const double units =
+        static_cast<double>(amount) / static_cast<double>(std::max<Chips>(1, unit));
+    return std::clamp(1 + static_cast<int>(std::log2(units + 1.0)), 1, most);
+}
+
+Badge badge_of(const TableNotes& notes, int seat) {
+    if (notes.badge(seat).empty()) return Badge::none;
+    const std::optional<Action> action = notes.badge_action(seat);
+    if (!action) return Badge::blind;
+    constexpr Badge badges[] = {Badge::fold, Badge::check, Badge::call,
+                                Badge::bet,  Badge::raise, Badge::all_in};
+    return badges[static_cast<int>(*action)];
+}
+
+bool in_show(const std::optional<standard::Settlement>& settled, int seat) {
+    return settled && std::find(settled->show_order.begin(), settled->show_order.end(), seat) !=
+                          settled->show_order.end();
+}
+
+}  // namespace
+
+std::int64_t quick_amount(const HandState& hand, double share_of_pot) {
+    const Legal l = hand.legal();
+    if (!l.can_raise) return 0;
+    // A pot-sized raise: call first, then raise by the pot that call makes.
+    const auto pot_after_call = static_cast<double>(hand.pot() + l.to_call);
+    const auto to =
+        hand.current_bet() + static_cast<Chips>(std::floor(pot_after_call * share_of_pot));
+    return std::clamp<std::int64_t>(to, l.min_to, l.max_to);
+}
+
+void StandardIntents::act(Intent intent) {
+    if (t_.ended) return;
+    const HandState* hand = game_.hand();
+    const bool turn = game_.human_to_act();
+    const Legal l = turn ? hand->legal() : Legal{};
+    switch (intent) {
+        case Intent::call:
+            if (turn && l.can_call && game_.human_act(Move::call)) amount_text_.clear();
+            break;
+        case Intent::check:
+            if (turn && l.can_check && game_.human_act(Move::check)) amount_text_.clear();
+            break;
+        case Intent::fold:
+            if (turn && game_.human_act(Move::fold)) amount_text_.clear();
+            break;
+        case Intent::raise:
+            if (turn && l.can_raise) raise_to(l.min_to);
+            break;
+        case Intent::bet_typed:
+            bet_typed(amount_text_);
+            break;
+        case Intent::half_pot:
+        case Intent::pot:
+        case Intent::all_in:
+            if (turn && l.can_raise)
+                amount_text_ = std::to_string(intent == Intent::all_in ? l.max_to
+                                              : intent == Intent::pot  ? quick_amount(*hand, 1.0)
+                                                                       : quick_amount(*hand, 0.5));
+            break;
+        case Intent::sit_out: {
+            // A request holds from the next hand and cannot be taken back before it.
+            const bool sitting_out = t_.seat(human_seat).sittingout;
+            if (sitting_out && t_.sitter == 1)
+                game_.ask_sit_out(false);
+            else if (!sitting_out && t_.sitter == 0)
+                game_.ask_sit_out(true);
+            break;
+        }
+        case Intent::exit:
+            game_.leave();
+            break;
+    }
+}
+
+void StandardIntents::raise_to(std::int64_t to) {
+    const HandState* hand = game_.hand();
+    const Move move = hand->current_bet() > 0 ? Move::raise : Move::bet;
+    if (game_.human_act(move, static_cast<Chips>(to))) amount_text_.clear();
+}
+
+void StandardIntents::bet_typed(const std::string& text) {
+    amount_text_ = text;
+    if (!game_.human_to_act()) return;
+    const Legal l = game_.hand()->legal();
+    const std::optional<std::int64_t> to = whole_amount(text);
+    if (!l.can_raise || !to || *to < l.min_to || *to > l.max_to) return;
+    raise_to(*to);
+}
+
+void StandardIntents::amount_key(int key_code, const std::string& text_before) {
+    if (key_code == 13) bet_typed(text_before);
+}
+
+void fill_standard_picture(const Table& t, const standard::TableGame& game, const TableNotes& notes,
+                           const std::string& amount_text, TablePicture& picture) {
+    const HandState* hand = game.hand();
+    const auto& settled = game.settled();
+    const Chips big_blind = 2 * t.limits;
+    for (int k = 1; k <= seat_count; ++k) {
+        const Player& p = t.seat(k);
+        SeatPicture& s = picture.seats[static_cast<std::size_t>(k - 1)];
+        s.seated = p.Active;
+        s.name = p.caption;
+        s.stack_shown = p.Active;
+        s.stack = p.Active && p.prize == 0 && hand && !hand->folded(k) && !settled
+                      ? "All in"
+                      : std::to_string(p.prize);
+        const Chips bet = settled ? 0 : p.totalbet;
+        s.bet_shown = bet > 0;
+        s.bet = bet > 0 ? std::to_string(bet) : std::string();
+        const int chips = chips_for(bet, big_blind, pile_chips);
+        for (int i = 0; i < pile_chips; ++i)
+            s.pile[static_cast<std::size_t>(i)] = i < chips;
+        // A seat in the hand shows its cards: the human's own face up, the others' backs until
+        // they are shown; a folded or mucked hand is gone from the table.
+        const bool holds = hand && p.Active && !hand->folded(k) &&
+                           !(settled && std::find(settled->mucked.begin(), settled->mucked.end(),
+                                                  k) != settled->mucked.end());
+        const bool face = holds && (k == human_seat || in_show(settled, k));
+        s.first_card = {holds, face ? p.cardone : t.backside};
+        s.second_card = {holds, face ? p.cardtwo : t.backside};
+        s.turn_marker_shown = p.Active;
+        s.has_turn = hand && !settled && hand->to_act() == k && !t.ended;
+        s.dealer = p.Active && k == t.dealer_button_seat;
+        s.badge_text = notes.badge(k);
+        s.badge = badge_of(notes, k);
+        s.won = -1;
+    }
+    if (settled)
+        for (const TableNotes::Award& award : notes.awards())
+            picture.seats[static_cast<std::size_t>(award.seat - 1)].won = award.amount;
+    for (int i = 1; i <= 5; ++i)
+        picture.board[static_cast<std::size_t>(i - 1)] =
+            i <= game.board_shown() ? CardPicture{true, t.deck[deck_pos::board(i)]} : CardPicture{};
+    // The pot in the middle: what earlier rounds put in; this round's bets stay with the seats.
+    Chips in_middle = hand ? hand->pot() : 0;
+    if (hand && !settled)
+        for (int k = 1; k <= seat_count; ++k)
+            in_middle -= hand->round_bet(k);
+    if (settled) in_middle = t.pot;
+    const int pot_pile = chips_for(in_middle, big_blind, 8) * pot_chips / 8;
+    for (int i = 0; i < pot_chips; ++i)
+        picture.pot_pile[static_cast<std::size_t>(i)] = i < pot_pile;
+    picture.pot = hand && !settled ? hand->pot() : t.pot;
+    picture.pot_label_shown = in_middle > 0;
+    picture.pot_label = std::to_string(in_middle);
+    if (hand && !settled) {
+        const std::vector<standard::Pot> pots = hand->pots();
+        if (pots.size() > 1) {
+            picture.pot_label = "Main " + std::to_string(pots[0].amount);
+            for (std::size_t i = 1; i < pots.size(); ++i)
+                picture.pot_label += " · Side " + std::to_string(pots[i].amount);
+        }
+    }
+    picture.showdown = settled.has_value();
+    picture.banner = settled ? notes.winners_line() : std::string();
+    picture.banner_shown = !picture.banner.empty();
+    const Controls& c = t.controls;
+    picture.countdown_shown = c[ctl::limitslabel].visible;
+    picture.countdown = c.caption(ctl::limitslabel);
+    picture.blinds_shown = c[ctl::limitsdisplay].visible;
+    picture.blinds = c.caption(ctl::limitsdisplay);
+    picture.rank_shown = c[ctl::rank_line].visible;
+    picture.rank = c.caption(ctl::rank_line);
+
+    ActionPanel& h = picture.human;
+    const bool turn = game.human_to_act();
+    const Legal l = turn ? hand->legal() : Legal{};
+    h.open = turn;
+    h.call_shown = turn && l.can_call;
+    h.call_amount = h.call_shown ? std::to_string(l.to_call) : std::string();
+    h.check_shown = turn && l.can_check;
+    h.fold_shown = turn;
+    h.raise_shown = turn && l.can_raise;
+    const bool opening = turn && hand->current_bet() == 0;
+    h.raise_word = opening ? "Bet" : "Raise to";
+    h.raise_amount = h.raise_shown ? std::to_string(l.min_to) : std::string();
+    h.bet_it_shown = h.raise_shown;
+    h.quick_shown = h.raise_shown;
+    h.amount_text = turn ? amount_text : std::string();
+    h.least = static_cast<double>(l.min_to);
+    h.most = h.raise_shown ? l.max_to : 0;
+    h.to_call = l.to_call;
+    h.hint = !turn           ? std::string()
+             : h.raise_shown ? (opening ? "bet " : "raise to ") + std::to_string(l.min_to) +
+                                   (l.min_to < l.max_to ? " … " + std::to_string(l.max_to) : "") +
+                                   ", then Enter"
+                             : "no raise: you may call or fold";
+    h.sit_out_shown = !t.ended;
+    h.exit_shown = !t.ended;
+    const bool sitting_out = t.seat(human_seat).sittingout;
+    h.sit_out_asked = t.sitter == 1;
+    h.request = t.ended                         ? ActionPanel::Request::none
+                : !sitting_out && t.sitter == 1 ? ActionPanel::Request::sit_out
+                : sitting_out && t.sitter == 0  ? ActionPanel::Request::play_again
+                                                : ActionPanel::Request::none;
+    int opponents = 0;
+    for (int k = 2; k <= seat_count; ++k)
+        if (hand && t.seat(k).Active && !hand->folded(k)) ++opponents;
+    describe_holding(picture, opponents);
+    picture.ended = t.ended.has_value();
+}
+
+}  // namespace holdem

@@ -1,0 +1,77 @@
+#include "picture/table_picture.h"
+
+#include <cmath>
+
+#include "model/cards.h"
+#include "model/numbers.h"
+#include "rules/reading/hand_readout.h"
+#include "rules/reading/odds.h"
+
+namespace holdem {
+
+AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text) {
+    AmountVerdict v;
+    v.empty = text.empty();
+    if (panel.most > 0) {
+        const std::optional<std::int64_t> total = whole_amount(text);
+        v.amount = total.has_value();
+        v.too_much = total && *total > panel.most;
+        v.accepted = total && *total >= panel.least && !v.too_much;
+        return v;
+    }
+    v.amount = is_number(text);
+    v.accepted = !v.empty && numeric_value(text) >= panel.least;
+    v.calls_only = v.accepted && !v.amount;
+    return v;
+}
+
+std::optional<std::int64_t> whole_amount(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty() || text.size() > 15) return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+void describe_holding(TablePicture& picture, int opponents) {
+    ActionPanel& h = picture.human;
+    // Only what the human can see: the human's own faces and the board cards turned up.
+    const CardPicture& mine1 = picture.seats[0].first_card;
+    const CardPicture& mine2 = picture.seats[0].second_card;
+    h.holding.clear();
+    h.hole = {};
+    h.board.clear();
+    h.opponents = 0;
+    if (mine1.shown && mine2.shown && is_card(mine1.cell) && is_card(mine2.cell)) {
+        std::vector<CardCode> board;
+        for (const CardPicture& card : picture.board)
+            if (card.shown && is_card(card.cell)) board.push_back(static_cast<CardCode>(card.cell));
+        h.holding = hand_readout(
+            {static_cast<CardCode>(mine1.cell), static_cast<CardCode>(mine2.cell)}, board);
+        h.hole = {mine1.cell, mine2.cell};
+        h.board.assign(board.begin(), board.end());
+        h.opponents = opponents;
+    }
+}
+
+std::string odds_line(const ActionPanel& panel, std::int64_t pot, int deals, std::uint64_t seed) {
+    if (!panel.hole[0] || !panel.hole[1] || panel.opponents < 1) return {};
+    std::vector<CardCode> board(panel.board.begin(), panel.board.end());
+    const Odds odds =
+        estimate_odds({static_cast<CardCode>(panel.hole[0]), static_cast<CardCode>(panel.hole[1])},
+                      board, panel.opponents, deals, seed);
+    auto percent = [](double share) { return std::to_string(std::lround(share * 100)) + "%"; };
+    std::string line = "Estimate: win " + percent(odds.win) + ", tie " + percent(odds.tie);
+    if (panel.open && panel.to_call > 0)
+        line += " · pot odds " + percent(pot_odds(panel.to_call, pot));
+    if (board.size() >= 3 && board.size() < 5) line += " · " + std::to_string(odds.outs) + " outs";
+    return line;
+}
+
+}  // namespace holdem

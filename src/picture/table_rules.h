@@ -1,0 +1,29 @@
+// The rule set a table plays by, as its host sees it: start the game or take it up again, run
+// its clocks, take the player's intents and fill the table picture. The table's options choose
+// the classic game or the standard rules.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "model/table.h"
+#include "picture/table_intents.h"
+#include "picture/table_picture.h"
+#include "report/table_notes.h"
+
+namespace holdem {
+
+class TableRules : public TableIntents {
+  public:
+    // The start values and the first hand.
+    virtual void start() = 0;
+    // Plays on a saved game taken up again.
+    virtual void resume() = 0;
+    // Runs everything due up to game time `ms`.
+    virtual void run_until(std::int64_t ms) = 0;
+    virtual void fill(const TableNotes& notes, TablePicture& picture) const = 0;
+};
+
+std::unique_ptr<TableRules> rules_for(Table& t);
+
+}  // namespace holdem
