@@ -29,9 +29,12 @@ int main(int argc, char** argv) {
         {"moment",
          "splash, aside (the splash with a save set aside), start, hand (a hand in "
          "progress), turn (the human to act), showdown, split (a showdown with a "
-         "split pot), end (the end notice) or odds (the human's turn with the odds helper).",
+         "split pot), end (the end notice) or odds (the human's turn with the odds helper); "
+         "under the standard rules also sidepots (a showdown paid in three pots or more) and "
+         "raised (the human facing a raise).",
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
+    parser.addOption({"rules", "classic or standard.", "rules", "classic"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
     parser.addOption({"results", "With --moment statistics: the results database.", "file"});
     parser.process(app);
@@ -71,9 +74,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::int64_t now = 0;
-    ui::QtHost host(
-        std::make_unique<Table>(std::make_unique<SeededRandom>(parser.value("seed").toULongLong())),
-        [&] { return now; });
+    auto table =
+        std::make_unique<Table>(std::make_unique<SeededRandom>(parser.value("seed").toULongLong()));
+    const bool standard = parser.value("rules") == "standard";
+    if (standard) {
+        table->options.rules = Rules::standard;
+        table->options = in_force(table->options);
+    }
+    ui::QtHost host(std::move(table), [&] { return now; });
     ui::TableWindow window(host);
     const QString moment = parser.value("moment");
     if (moment != "end") window.set_end_notice([](const QString&) {});
@@ -93,13 +101,46 @@ int main(int argc, char** argv) {
         });
         t.seat(1).prize = 0;
     }
-    // Counts the winners of the hand under way, for the split-pot moment.
+    // Counts the winners and the pots of the hand under way, for the split-pot and side-pot
+    // moments.
     struct Winners final : TableObserver {
-        int paid = 0;
-        void hand_started(const Table&) override { paid = 0; }
+        int paid = 0, pots = 0;
+        void hand_started(const Table&) override { paid = pots = 0; }
         void pot_won(const Table&, int, Chips) override { ++paid; }
+        void pot_share_won(const Table&, int, Chips, int, int all) override { pots = all; }
     } winners;
     t.observers.push_back(&winners);
+    if (standard) {
+        // Seat 1 calls and checks everything, so it sees the showdowns.
+        const TablePicture& shown = host.picture();
+        auto facing_raise = [&] {
+            if (!shown.human.open || !shown.human.call_shown) return false;
+            return std::any_of(shown.seats.begin(), shown.seats.end(),
+                               [](const SeatPicture& s) { return s.badge == Badge::raise; });
+        };
+        bool reached = false;
+        for (int i = 0; i < 200000 && !t.ended && !reached; ++i) {
+            reached = moment == "start" ||
+                      ((moment == "turn" || moment == "odds") && shown.human.open && t.postflop1) ||
+                      (moment == "raised" && facing_raise()) ||
+                      (moment == "hand" && t.postflop2 && !shown.showdown) ||
+                      (moment == "showdown" && shown.showdown && !t.seat(1).fold) ||
+                      (moment == "sidepots" && shown.showdown && winners.pots >= 3);
+            if (reached) break;
+            if (shown.human.open) {
+                host.act(shown.human.call_shown ? Intent::call : Intent::check);
+            } else if (auto due = host.armed_for()) {
+                now = std::max(now, *due);
+                host.pump();
+            }
+        }
+        if (!reached) {
+            std::fprintf(stderr, "holdem-screenshot: this seed's tournament ended first\n");
+            return 3;
+        }
+        if (moment == "odds") window.set_odds_helper(true);
+        return write_png(window);
+    }
     // Seat 1 stays in with the two best hands at the table and folds the rest.
     auto step = [&] {
         if (human_turn_open(t) && t.seat(1).handrank > 2)

@@ -50,6 +50,7 @@ void HandHistory::hand_started(const Table& t) {
     pots_.clear();
     won_.fill(0);
     mucked_.fill(false);
+    shown_.fill(false);
     street_total_.fill(0);
     const int button = dealer_seat(t);
     line("Final Table Hold'em Hand #" + n(static_cast<std::int64_t>(t.hands_started)) +
@@ -146,6 +147,7 @@ void HandHistory::showdown_started(const Table& t) {
 void HandHistory::hand_shown(const Table& t, int seat) {
     if (!in_hand_) return;
     const Player& p = t.seat(seat);
+    shown_[seat] = true;
     line(p.caption + ": shows [" + card_list({p.cardone, p.cardtwo}, true) + "] (" +
          hand_text(t, seat) + ")");
 }
@@ -192,6 +194,9 @@ void HandHistory::standard_summary(const Table& t) {
                                "] and won (" + n(won_[k]) + ") with " + hand_text(t, k));
         else if (won_[k] > 0)
             summary_.push_back(seat + " collected (" + n(won_[k]) + ")");
+        else if (shown_[k])
+            summary_.push_back(seat + " showed [" + card_list({p.cardone, p.cardtwo}, true) +
+                               "] and lost with " + hand_text(t, k));
         else if (mucked_[k])
             summary_.push_back(seat + " mucked");
     }

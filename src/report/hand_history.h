@@ -55,7 +55,7 @@ class HandHistory final : public TableObserver {
     std::vector<Chips> pots_;  // under the standard rules, the pots as they were counted
     bool shown_down_ = false;
     std::array<Chips, seat_count + 1> won_{};  // under the standard rules, by seat
-    std::array<bool, seat_count + 1> mucked_{};
+    std::array<bool, seat_count + 1> mucked_{}, shown_{};
 };
 
 // A tournament's name in the histories: the moment it started, "20261206134501".
