@@ -18,6 +18,12 @@ HandState::HandState(std::vector<SeatStart> seats, int button, Chips small_blind
         seats_.push_back(seat);
     }
     if (seats_.size() < 2) throw std::invalid_argument("a hand needs two seats with chips");
+    index_.fill(-1);
+    for (std::size_t i = 0; i < seats_.size(); ++i) {
+        if (seats_[i].number < 1 || seats_[i].number >= static_cast<int>(index_.size()))
+            throw std::invalid_argument("a seat's number is out of range");
+        index_[static_cast<std::size_t>(seats_[i].number)] = static_cast<std::int8_t>(i);
+    }
     const int b = index_of(button);
     if (b < 0) throw std::invalid_argument("the button is not a seat in play");
     button_ = button;
@@ -46,9 +52,8 @@ const HandState::Seat* HandState::find(int seat) const {
 }
 
 int HandState::index_of(int seat) const {
-    for (std::size_t i = 0; i < seats_.size(); ++i)
-        if (seats_[i].number == seat) return static_cast<int>(i);
-    return -1;
+    if (seat < 1 || seat >= static_cast<int>(index_.size())) return -1;
+    return index_[static_cast<std::size_t>(seat)];
 }
 
 int HandState::next_in_hand(int from_index) const {

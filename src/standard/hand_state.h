@@ -4,6 +4,7 @@
 // caller; this is the betting and the money alone.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -106,6 +107,7 @@ class HandState {
     Settlement settle_with(const std::vector<std::uint64_t>& strengths);
 
     std::vector<Seat> seats_;
+    std::array<std::int8_t, 11> index_{};  // seat number to its place in `seats_`, or -1
     int button_ = 0, small_blind_ = 0, big_blind_ = 0;
     Chips big_blind_size_ = 0;
     Round round_ = Round::preflop;

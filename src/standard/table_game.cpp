@@ -307,11 +307,13 @@ void TableGame::turn_up_street() {
 // the deal timer started for the next hand.
 void TableGame::pay_out() {
     const bool shown_down = hand_->round() == Round::showdown;
+    std::array<Strength, seat_count + 1> strengths{};
+    for (int k = 1; k <= seat_count; ++k)
+        if (shown_down && !hand_->folded(k)) strengths[k] = strength_of(t_, k);
     // Only hands that are shown are named: a pot taken unshown names none.
     for (int k = 1; k <= seat_count; ++k)
-        if (shown_down && !hand_->folded(k))
-            t_.seat(k).handvalue = standard_words(strength_of(t_, k));
-    settled_ = hand_->settle([&](int seat) { return std::uint64_t{strength_of(t_, seat)}; });
+        if (strengths[k]) t_.seat(k).handvalue = standard_words(strengths[k]);
+    settled_ = hand_->settle([&](int seat) { return std::uint64_t{strengths[seat]}; });
     const Settlement& s = *settled_;
     t_.gameover = true;
     // A folded seat may have its blind's uncalled part back.
