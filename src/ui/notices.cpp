@@ -51,8 +51,19 @@ seat. At the showdown the best hand at the table takes the pot, shared when hand
 blinds rise on the clock shown at the right; broke computer seats are refilled from the field
 until it runs out. The tournament ends when you have no chips left, or when you are the last
 entrant standing.</p>
+<h3>The standard rules</h3>
+<p>No-limit hold'em as poker rooms play it. The button moves one seat a hand; the small blind
+sits left of it and the big blind next (heads-up the button posts the small blind). Before the
+flop the seat left of the big blind acts first, and the big blind may still raise a called pot;
+after the flop the first seat left of the button. Raise at least by the last full raise, any
+amount up to all in; a short all-in does not reopen the betting. A bet nobody called goes back,
+and each main and side pot goes to the best hand that put in for it. Your panel offers Fold,
+Check or Call, <b>Raise to</b> the least raise (<b>Bet</b> when nothing is bet), and ½ Pot, Pot
+and All in, which put their total into the amount box: type the total to raise to and press
+Enter.</p>
 <h3>Options (Game › Options…)</h3>
 <table cellpadding="3">
+<tr><td><b>Table rules</b></td><td>the classic game, or the standard rules (with the standard ranking)</td></tr>
 <tr><td><b>Pace</b></td><td>how long each seat and the showdown take; "Hurry when I'm out of the hand" plays the rest of a folded hand fast</td></tr>
 <tr><td><b>Blind levels</b></td><td>on the clock, or every 10 hands</td></tr>
 <tr><td><b>Hand ranking</b></td><td>the game's own reading, or the best five of seven cards with kickers</td></tr>

@@ -72,7 +72,8 @@ struct VirtualGame {
     template <typename Done>
     void play_until(Done done) {
         for (int step = 0; step < 3000 && !done() && !table().ended; ++step) {
-            if (human_turn_open(table()))
+            const bool standard = table().options.rules == Rules::standard;
+            if (standard ? host.picture().human.open : human_turn_open(table()))
                 QTest::mouseClick(window.button(Intent::fold), Qt::LeftButton);
             else
                 next();
@@ -150,6 +151,7 @@ class TableWindowTest : public QObject {
     void theLogFollowsAndKeepsTheLastHands();
     void aFailedSaveIsShownUntilASaveSucceeds();
     void resultsAreKeptAndShown();
+    void standardRulesAreChosenAndPlayedThroughTheWidgets();
 };
 
 void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
@@ -603,6 +605,57 @@ void TableWindowTest::resultsAreKeptAndShown() {
     QCOMPARE(statistics.stacks_shown(), 3);
     statistics.rules()->setCurrentIndex(2);  // standard: nothing played yet
     QVERIFY(statistics.figures().startsWith("Tournaments 0"));
+}
+
+// The Options dialog's table rules, then a standard tournament played by clicks and typing: the
+// raise button names its total, the quick amounts fill the box, a total beyond the stack is
+// refused with its reason, and a typed total is raised to; the hand's PHH record is written.
+void TableWindowTest::standardRulesAreChosenAndPlayedThroughTheWidgets() {
+    {
+        OptionsDialog dialog(Options{});
+        dialog.rules()->setCurrentIndex(static_cast<int>(Rules::standard));
+        QVERIFY(!dialog.ranking()->isEnabled());
+        QCOMPARE(dialog.options().ranking, Ranking::standard);
+        dialog.rules()->setCurrentIndex(static_cast<int>(Rules::classic));
+        QVERIFY(dialog.ranking()->isEnabled());
+        QCOMPARE(dialog.options().ranking, Ranking::classic);
+    }
+    QTemporaryDir folder;
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
+    table->options.rules = Rules::standard;
+    table->options = in_force(table->options);
+    VirtualGame game(true, window_setup(folder.path()), std::move(table));
+    const TablePicture& shown = game.host.picture();
+    for (int step = 0; step < 3000 && !shown.human.open; ++step)
+        game.next();
+    QVERIFY(shown.human.open);
+    QPushButton* raise = game.window.button(Intent::raise);
+    QVERIFY(raise->isVisible());
+    QVERIFY2(raise->text().startsWith("Raise to ") || raise->text().startsWith("Bet "),
+             qPrintable(raise->text()));
+    QLineEdit* box = game.window.amount_box();
+    QTest::mouseClick(game.window.button(Intent::all_in), Qt::LeftButton);
+    const QString all_in = box->text();
+    QCOMPARE(all_in.toLongLong(), shown.human.most);
+    QVERIFY(box->hasFocus());
+    box->clear();
+    QTest::keyClicks(box, QString::number(shown.human.most + 1));
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY2(game.window.view().amount_hint().contains("more than you have"),
+             qPrintable(game.window.view().amount_hint()));
+    QVERIFY(shown.human.open);
+    const auto least = static_cast<std::int64_t>(shown.human.least);
+    box->clear();
+    QTest::keyClicks(box, QString::number(least));
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!shown.human.open);
+    QCOMPARE(game.table().seat(human_seat).totalbet, least);
+    game.play_until([&] { return game.table().hands_started >= 3; });
+    QFile records(game.window.history_path().replace(".txt", ".phhs"));
+    QVERIFY(records.open(QIODevice::ReadOnly));
+    const QByteArray text = records.readAll();
+    QVERIFY(text.startsWith("[1]\nvariant = \"NT\"\n"));
+    QVERIFY(text.contains("cbr " + QByteArray::number(least)));
 }
 
 QTEST_MAIN(TableWindowTest)
