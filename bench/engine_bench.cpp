@@ -1,6 +1,9 @@
 // Speed of the engine: the card assessment of a deal, and whole hands played headless.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include <memory>
 
 #include "cycle/dealing.h"
@@ -12,6 +15,7 @@
 #include "rules/reading/odds.h"
 #include "rules/reading/standard_hand.h"
 #include "sim/runner.h"
+#include "standard/table_game.h"
 
 namespace holdem {
 namespace {
@@ -155,8 +159,8 @@ static void BM_OddsHelper(benchmark::State& state) {
         benchmark::DoNotOptimize(
             estimate_odds(hole, flop, static_cast<int>(state.range(0)), 20000, seed++));
 }
-// Whole hands under the standard rules as the simulator plays them, the referee judging every
-// move (target: at least 75,000 hands a second).
+// Whole hands under the standard rules as the simulator plays them, the standard players at the
+// computer seats and the referee judging every move (target: at least 10,000 hands a second).
 static void BM_StandardHands(benchmark::State& state) {
     std::uint64_t seed = 1;
     for (auto _ : state) {
@@ -169,6 +173,46 @@ static void BM_StandardHands(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 10000);
 }
 BENCHMARK(BM_StandardHands)->Unit(benchmark::kMillisecond);
+
+// One standard player's decision, timed one by one over whole tournaments of seeded play:
+// the median and the 99th percentile (targets: at most 5 ms and 20 ms).
+static void BM_OpponentDecision(benchmark::State& state) {
+    std::vector<double> micros;
+    for (auto _ : state) {
+        micros.clear();
+        for (std::uint64_t seed = 1; micros.size() < 20000 && seed < 400; ++seed) {
+            Table t(std::make_unique<SeededRandom>(seed), std::make_unique<SeededRandom>(seed + 7));
+            t.options.rules = Rules::standard;
+            t.options.levels = Levels::by_hands;
+            t.options = in_force(t.options);
+            standard::TableGame game(t);
+            game.set_computer_player([&](Table& table, const standard::HandState& hand,
+                                         const standard::HandReads& reads) {
+                const auto start = std::chrono::steady_clock::now();
+                const standard::Decision d = standard::seat_decision(table, hand, reads);
+                micros.push_back(std::chrono::duration<double, std::micro>(
+                                     std::chrono::steady_clock::now() - start)
+                                     .count());
+                return d;
+            });
+            game.start();
+            for (int step = 0; step < 100000 && !t.ended; ++step) {
+                if (game.human_to_act()) {
+                    const standard::Legal l = game.hand()->legal();
+                    game.human_act(l.can_check ? standard::Move::check : standard::Move::fold);
+                } else if (auto due = t.loop.next_deadline()) {
+                    game.run_until(*due);
+                }
+            }
+        }
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["decisions"] = static_cast<double>(micros.size());
+    state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["p99_us"] = micros[micros.size() * 99 / 100];
+    state.counters["max_us"] = micros.back();
+}
+BENCHMARK(BM_OpponentDecision)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 BENCHMARK(BM_OddsHelper)->Arg(1)->Arg(9)->Unit(benchmark::kMillisecond);
 

@@ -30,6 +30,11 @@ std::string_view name_of(Rules value) {
     return value == Rules::classic ? "classic" : "standard";
 }
 
+std::string_view name_of(Difficulty value) {
+    constexpr std::string_view names[] = {"normal", "easy", "hard"};
+    return names[static_cast<int>(value)];
+}
+
 std::optional<Pace> pace_named(std::string_view name) {
     return named(name, std::array{Pace::classic, Pace::quick, Pace::fast});
 }
@@ -44,6 +49,10 @@ std::optional<Opponents> opponents_named(std::string_view name) {
 }
 std::optional<Rules> rules_named(std::string_view name) {
     return named(name, std::array{Rules::classic, Rules::standard});
+}
+
+std::optional<Difficulty> difficulty_named(std::string_view name) {
+    return named(name, std::array{Difficulty::normal, Difficulty::easy, Difficulty::hard});
 }
 
 Options in_force(Options chosen) {
@@ -66,6 +75,8 @@ std::string options_words(const Options& o) {
     if (o.rules != Rules::classic) {
         words += " rules=";
         words += name_of(o.rules);
+        words += " difficulty=";
+        words += name_of(o.difficulty);
     }
     return words;
 }

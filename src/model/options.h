@@ -23,6 +23,9 @@ enum class Opponents : std::uint8_t { all_seeing, fair };
 // Which game the table plays: its own classic game, or no-limit hold'em as poker rooms play it
 // (every raise answered, side pots, the uncalled bet returned).
 enum class Rules : std::uint8_t { classic, standard };
+// How well the standard rules' computer players play: as they are meant to, with real mistakes,
+// or reading ranges from the actions and balancing their bluffs.
+enum class Difficulty : std::uint8_t { normal, easy, hard };
 
 struct Options {
     Pace pace = Pace::classic;
@@ -31,6 +34,7 @@ struct Options {
     Ranking ranking = Ranking::classic;
     Opponents opponents = Opponents::all_seeing;
     Rules rules = Rules::classic;  // the standard rules always rank hands the standard way
+    Difficulty difficulty = Difficulty::normal;  // the standard rules' players
     friend bool operator==(const Options&, const Options&) = default;
 };
 
@@ -53,7 +57,7 @@ constexpr PaceTimes pace_times(Pace pace) {
 inline constexpr int hands_per_level = 10;
 
 // All the options in a line: "pace=classic hurry=no levels=classic ranking=classic
-// opponents=all-seeing", and " rules=standard" under the standard rules.
+// opponents=all-seeing", and " rules=standard difficulty=normal" under the standard rules.
 std::string options_words(const Options& options);
 
 // The options' names, as the simulator's command line and the settings file write them.
@@ -62,11 +66,13 @@ std::string_view name_of(Levels value);
 std::string_view name_of(Ranking value);
 std::string_view name_of(Opponents value);
 std::string_view name_of(Rules value);
+std::string_view name_of(Difficulty value);
 std::optional<Pace> pace_named(std::string_view name);
 std::optional<Levels> levels_named(std::string_view name);
 std::optional<Ranking> ranking_named(std::string_view name);
 std::optional<Opponents> opponents_named(std::string_view name);
 std::optional<Rules> rules_named(std::string_view name);
+std::optional<Difficulty> difficulty_named(std::string_view name);
 // The options a tournament plays by: the standard rules bring the standard ranking, and their
 // computer players know only their own cards.
 Options in_force(Options chosen);

@@ -23,6 +23,7 @@ struct Player {
     std::string flop1, flop2, flop3, flop4, flop5;  // this seat's copy of the board texts
     std::int16_t dealer = 0;  // position from the button: 1 dealer, 2 next seat, … 10
     bool allin = false;       // every chip is in; cleared at the next hand
+    std::int16_t style = 0;   // under the standard rules, how a computer seat plays (0 … 3)
     Chips bet = 0;            // the latest payment
     Chips totalbet = 0;       // paid in the current betting round
     bool fold = false;        // out of this hand

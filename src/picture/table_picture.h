@@ -41,6 +41,7 @@ struct SeatPicture {
     Badge badge = Badge::none;
     std::string badge_text;  // "Call 20", "Fold"
     std::int64_t won = -1;   // paid at this showdown, or -1
+    std::string about;       // what the player can learn of the seat by pointing at it
     friend bool operator==(const SeatPicture&, const SeatPicture&) = default;
 };
 

@@ -116,7 +116,8 @@ json player_json(const Player& p) {
               {"dealer", p.dealer},
               {"bet", p.bet},
               {"totalbet", p.totalbet},
-              {"handnumber", p.handnumber}};
+              {"handnumber", p.handnumber},
+              {"style", p.style}};
     for (const auto& [name, field] : player_texts)
         j[name] = p.*field;
     for (const auto& [name, field] : player_flags)
@@ -141,6 +142,11 @@ void read_player(const json& j, Player& p) {
     p.bet = integer<Chips>(j, "bet");
     p.totalbet = integer<Chips>(j, "totalbet");
     p.handnumber = integer<std::int32_t>(j, "handnumber");
+    // Saves from before the standard players had styles give every seat the first.
+    if (j.contains("style")) {
+        p.style = integer<std::int16_t>(j, "style");
+        if (p.style < 0 || p.style > 3) throw Refused{"a seat's style is unknown"};
+    }
     for (const auto& [name, field] : player_texts)
         p.*field = text(j, name);
     for (const auto& [name, field] : player_flags)
@@ -243,6 +249,7 @@ void read_options(const json& o, Options& options) {
     options.opponents = named(o, "opponents", opponents_named);
     // Saves made before the standard rules existed play the classic game.
     if (o.contains("rules")) options.rules = named(o, "rules", rules_named);
+    if (o.contains("difficulty")) options.difficulty = named(o, "difficulty", difficulty_named);
 }
 
 // The table's own variables, by the names the document gives them: one list for both ways.
@@ -383,7 +390,8 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
           {"levels", name_of(o.levels)},
           {"ranking", name_of(o.ranking)},
           {"opponents", name_of(o.opponents)},
-          {"rules", name_of(o.rules)}}},
+          {"rules", name_of(o.rules)},
+          {"difficulty", name_of(o.difficulty)}}},
         {"table", table_json(t)},
         {"field",
          {{"eliminated", t.field.eliminated}, {"eliminated_chips", t.field.eliminated_chips}}},

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "sim/runner.h"
+#include "standard/opponents/player.h"
 
 namespace {
 
@@ -36,8 +37,9 @@ constexpr const char* usage =
     "  --reload-each-hand  save the whole game and load it again before every hand; the\n"
     "               signature must not change\n"
     "  --rules R    classic (default) or standard: no-limit hold'em with side pots, a\n"
-    "               referee judging every move apart from the engine, placeholder\n"
-    "               opponents\n"
+    "               referee judging every move apart from the engine, standard\n"
+    "               opponents with styles\n"
+    "  --difficulty D  the standard opponents: normal (default), easy or hard\n"
     "  --phh F      with the standard rules: every hand to the file F in the PHH format\n"
     "  --results F  keep seat 1's results (tournaments, hands) in the SQLite database F\n"
     "  --pace P, --hurry, --levels L, --ranking R, --opponents O\n"
@@ -49,10 +51,14 @@ constexpr const char* usage =
     "                 random  random buttons, typed amounts (junk, huge, negative), Enter,\n"
     "                         Sit Out and waits\n"
     "                 shark   raises the best hand at the table, folds the rest\n"
+    "                 tag     (standard rules) plays as a tight-aggressive standard player,\n"
+    "                         knowing what the human would know\n"
     "\n"
     "Before its last line it prints how the tournaments ended:\n"
     "  ends: broke=B won=W exit=E overflow=O limit=L\n"
     "(limit counts the tournament cut short by N). An overflow is a violation.\n"
+    "Under the standard rules it also counts the opponents' decisions and prints each\n"
+    "style's share of hands played voluntarily and raised before the flop.\n"
     "The last line reads: hands=N tournaments=T seconds=X hands_per_sec=Y signature=HEX\n";
 
 bool parse_count(std::string_view text, std::uint64_t& out) {
@@ -146,6 +152,11 @@ int main(int argc, char** argv) {
             if (value != "classic" && value != "standard")
                 return bad_arguments("unknown value '" + std::string(value) + "' for --rules");
             options.standard_rules = value == "standard";
+        } else if (arg == "--difficulty") {
+            auto difficulty = holdem::difficulty_named(value);
+            if (!difficulty)
+                return bad_arguments("unknown value '" + std::string(value) + "' for --difficulty");
+            options.options.difficulty = *difficulty;
         } else if (arg == "--policy") {
             auto kind = policy_from_name(value);
             if (!kind) return bad_arguments("unknown policy '" + std::string(value) + "'");
@@ -155,6 +166,8 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (!options.standard_rules && options.policy == holdem::sim::PolicyKind::tag)
+        return bad_arguments("--policy tag is a standard player (--rules standard)");
     if (!options.standard_rules && !phh_path.empty())
         return bad_arguments("--phh is for the standard rules (--rules standard)");
     std::ofstream history;
@@ -197,6 +210,26 @@ int main(int argc, char** argv) {
     std::printf("ends: broke=%llu won=%llu exit=%llu overflow=%llu limit=%llu\n",
                 count(GameEnd::HumanBroke), count(GameEnd::TournamentWon), count(GameEnd::Exit),
                 count(GameEnd::Overflow), static_cast<unsigned long long>(run.cut_short));
+    if (options.standard_rules) {
+        const holdem::sim::OpponentCounts& o = run.opponents;
+        std::printf(
+            "opponents: decisions=%llu folds_when_free=%llu below_minimum=%llu illegal=%llu\n",
+            static_cast<unsigned long long>(o.decisions),
+            static_cast<unsigned long long>(o.folds_when_free),
+            static_cast<unsigned long long>(o.below_minimum),
+            static_cast<unsigned long long>(o.illegal));
+        for (int style = 0; style < 4; ++style) {
+            const auto i = static_cast<std::size_t>(style);
+            const double dealt = static_cast<double>(std::max<std::uint64_t>(1, o.dealt[i]));
+            std::printf("style %s: hands=%llu vpip=%.1f%% pfr=%.1f%%\n",
+                        std::string(holdem::standard::style_name(
+                                        static_cast<holdem::standard::Style>(style)))
+                            .c_str(),
+                        static_cast<unsigned long long>(o.dealt[i]),
+                        100.0 * static_cast<double>(o.voluntary[i]) / dealt,
+                        100.0 * static_cast<double>(o.raised[i]) / dealt);
+        }
+    }
     if (options.tournaments > 0)
         std::printf("tournaments: mean_hands=%.2f mean_final_rank=%.1f\n",
                     static_cast<double>(run.hands) / static_cast<double>(run.tournaments),

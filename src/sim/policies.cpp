@@ -20,8 +20,9 @@ void click_visible_call_or_check(Table& t) {
 }  // namespace
 
 std::optional<PolicyKind> policy_from_name(std::string_view name) {
-    for (PolicyKind kind : {PolicyKind::caller, PolicyKind::raiser, PolicyKind::folder,
-                            PolicyKind::sitout, PolicyKind::random, PolicyKind::shark})
+    for (PolicyKind kind :
+         {PolicyKind::caller, PolicyKind::raiser, PolicyKind::folder, PolicyKind::sitout,
+          PolicyKind::random, PolicyKind::shark, PolicyKind::tag})
         if (policy_name(kind) == name) return kind;
     return std::nullopt;
 }
@@ -40,6 +41,8 @@ std::string_view policy_name(PolicyKind kind) {
             return "random";
         case PolicyKind::shark:
             return "shark";
+        case PolicyKind::tag:
+            return "tag";
     }
     return {};
 }
@@ -87,6 +90,7 @@ void play_human_turn(PolicyKind kind, Table& t, PolicyRandom& random, std::uint6
             click(t, t.seat(human_seat).handrank == 1 ? ctl::Raise : ctl::Fold);
             return;
         case PolicyKind::random:
+        case PolicyKind::tag:  // a standard player: the classic game refuses it before play
             break;
     }
 

@@ -11,8 +11,9 @@
 
 namespace holdem::sim {
 
-// shark plays only the best hand at the table, raising it, and folds everything else.
-enum class PolicyKind { caller, raiser, folder, sitout, random, shark };
+// shark plays only the best hand at the table, raising it, and folds everything else; tag (the
+// standard rules only) plays as a tight-aggressive standard player, from what the human sees.
+enum class PolicyKind { caller, raiser, folder, sitout, random, shark, tag };
 
 std::optional<PolicyKind> policy_from_name(std::string_view name);
 std::string_view policy_name(PolicyKind kind);

@@ -133,6 +133,7 @@ RunSummary run_simulation(const RunOptions& options) {
             return run;
         }
         run.hands += r.hands;
+        run.opponents.add(r.opponents);
         run.rank_sum += static_cast<std::uint64_t>(r.final_rank);
         mix(run.signature, r.signature);
         if (r.end)

@@ -14,6 +14,24 @@
 
 namespace holdem::sim {
 
+// The standard opponents' moves counted: every decision, those that would have been wrong, and
+// by style the hands dealt, played voluntarily and raised before the flop.
+struct OpponentCounts {
+    std::uint64_t decisions = 0, folds_when_free = 0, below_minimum = 0, illegal = 0;
+    std::array<std::uint64_t, 4> dealt{}, voluntary{}, raised{};
+    void add(const OpponentCounts& o) {
+        decisions += o.decisions;
+        folds_when_free += o.folds_when_free;
+        below_minimum += o.below_minimum;
+        illegal += o.illegal;
+        for (std::size_t i = 0; i < dealt.size(); ++i) {
+            dealt[i] += o.dealt[i];
+            voluntary[i] += o.voluntary[i];
+            raised[i] += o.raised[i];
+        }
+    }
+};
+
 struct TournamentResult {
     std::uint64_t hands = 0;
     std::uint64_t signature = 0xCBF29CE484222325ull;  // every card dealt and every action taken
@@ -24,6 +42,7 @@ struct TournamentResult {
     bool closing_regime = false;  // a hand began with broke seats closing, not refilled
     int seats_closed = 0;
     int final_rank = 0;  // the entrants still in when it ended
+    OpponentCounts opponents;
 };
 
 // The entrants a late start may have knocked out already: the table's ten must still be in.
@@ -84,6 +103,7 @@ struct RunSummary {
     // The first violation: where it happened and what broke.
     std::optional<std::string> violation;
     std::uint64_t violation_tournament_seed = 0;
+    OpponentCounts opponents;  // under the standard rules
 };
 RunSummary run_simulation(const RunOptions& options);
 

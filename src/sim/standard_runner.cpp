@@ -18,7 +18,9 @@ namespace {
 using namespace holdem::standard;
 
 // Seat 1's move under the policy, always one the rules allow.
-Decision human_decision(PolicyKind policy, const HandState& hand, PolicyRandom& random) {
+Decision human_decision(PolicyKind policy, const Table& t, const TableGame& game,
+                        PolicyRandom& random) {
+    const HandState& hand = *game.hand();
     const Legal l = hand.legal();
     const Move bet_or_raise = hand.current_bet() ? Move::raise : Move::bet;
     const Decision call_or_check{l.can_check ? Move::check : Move::call};
@@ -37,6 +39,9 @@ Decision human_decision(PolicyKind policy, const HandState& hand, PolicyRandom& 
             if (pick == 1 && l.can_call) return {Move::fold};
             return call_or_check;
         }
+        case PolicyKind::tag:
+            return player_decision(t, hand, game.reads(), Style::tight_aggressive,
+                                   Difficulty::normal, random.next());
         case PolicyKind::caller:
         case PolicyKind::shark:
             return call_or_check;
@@ -126,16 +131,49 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     // Every move is judged by the referee before it is made and followed after.
     StandardReferee referee;
     std::uint64_t referee_hand = 0;
+    // Each computer seat dealt in, by style; what it did before the flop this hand.
+    std::array<int, seat_count + 1> style_of{};
+    std::array<bool, seat_count + 1> voluntary{}, raised{};
+    OpponentCounts& counts = result.opponents;
     auto follow_deal = [&](const HandState& hand) {
         if (referee_hand == table->hands_started) return;
         referee_hand = table->hands_started;
         referee.start(hand, 2 * table->limits);
+        style_of.fill(-1);
+        voluntary.fill(false);
+        raised.fill(false);
+        for (int k = 2; k <= seat_count; ++k)
+            if (table->seat(k).Active && hand.put_in(k) + hand.stack(k) > 0) {
+                style_of[static_cast<std::size_t>(k)] = table->seat(k).style;
+                ++counts.dealt[static_cast<std::size_t>(table->seat(k).style)];
+            }
     };
     auto watch_game = [&](TableGame& game) {
         game.watch_moves(
             [&](const HandState& hand, int seat, Move move, Chips to) {
                 follow_deal(hand);
                 if (result.violation) return;
+                if (seat != human_seat) {
+                    const Legal l = hand.legal();
+                    ++counts.decisions;
+                    if (move == Move::fold && l.can_check) ++counts.folds_when_free;
+                    if ((move == Move::bet || move == Move::raise) && to < l.min_to &&
+                        to != l.max_to)
+                        ++counts.below_minimum;
+                    if (referee.judge(hand, move, to)) ++counts.illegal;
+                    const int style = style_of[static_cast<std::size_t>(seat)];
+                    if (hand.round() == Round::preflop && style >= 0) {
+                        const bool in =
+                            move == Move::call || move == Move::bet || move == Move::raise;
+                        const bool up = move == Move::bet || move == Move::raise;
+                        auto& v = voluntary[static_cast<std::size_t>(seat)];
+                        auto& r = raised[static_cast<std::size_t>(seat)];
+                        if (in && !v) ++counts.voluntary[static_cast<std::size_t>(style)];
+                        if (up && !r) ++counts.raised[static_cast<std::size_t>(style)];
+                        v = v || in;
+                        r = r || up;
+                    }
+                }
                 if (auto wrong = referee.offered(hand))
                     result.violation = *wrong;
                 else if (seat != human_seat && hand.legal().can_check && move == Move::fold)
@@ -176,7 +214,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
         Table& t = *table;
         if (t.hands_started > setup.max_hands) break;
         if (game->human_to_act()) {
-            const Decision d = human_decision(setup.policy, *game->hand(), choices);
+            const Decision d = human_decision(setup.policy, t, *game, choices);
             if (!game->human_act(d.move, d.to) && !result.violation)
                 result.violation = "the engine refused a legal move";
         } else if (auto due = t.loop.next_deadline()) {

@@ -45,7 +45,13 @@ Strength strength_of(const Table& t, int seat) {
 
 }  // namespace
 
-TableGame::TableGame(Table& t) : t_(t), computer_(placeholder_decision) {}
+TableGame::TableGame(Table& t) : t_(t), computer_(seat_decision) {}
+
+// A new entrant's style is drawn from the opponents' own stream, apart from the deck's.
+void TableGame::draw_style(int seat) {
+    t_.seat(seat).style = static_cast<std::int16_t>(
+        std::min(styles - 1, static_cast<int>(t_.estimate_random->next() * styles)));
+}
 
 void TableGame::start_values() {
     t_.limittimersetting = 1000;
@@ -62,6 +68,8 @@ void TableGame::start_values() {
         t_.controls.set_caption(ctl::name_label(k), t_.seat(k).caption);
     }
     t_.chips_brought = seat_count * 1000;
+    for (int k = 2; k <= seat_count; ++k)
+        draw_style(k);
     show_limits_at_start(t_);
     // The button's first seat is drawn; from then on it moves a seat each hand.
     t_.random->reseed();
@@ -111,9 +119,15 @@ void TableGame::timer_tick(TimerId timer) {
 // deck is shuffled from the table's stream and the blinds go in.
 void TableGame::deal_hand() {
     if (t_.hands_started > 0) {
+        std::array<std::string, seat_count + 1> before;
+        for (int k = 2; k <= seat_count; ++k)
+            before[static_cast<std::size_t>(k)] = t_.seat(k).caption;
         field_step(t_);
         if (t_.ended) return;
+        for (int k = 2; k <= seat_count; ++k)
+            if (t_.seat(k).caption != before[static_cast<std::size_t>(k)]) draw_style(k);
     }
+    reads_ = {};
     settled_.reset();
     shown_ = 0;
     auto in_play = [&](int k) { return t_.seat(k).Active && t_.seat(k).prize > 0; };
@@ -208,7 +222,7 @@ void TableGame::clock_tick() {
         t_.loop.set_timer_enabled(TimerId::roundtimer, false);
         return;
     }
-    if (seat != 0) make_move(seat, computer_(t_, *hand_));
+    if (seat != 0) make_move(seat, computer_(t_, *hand_, reads_));
 }
 
 bool TableGame::human_act(Move move, Chips to) {
@@ -239,6 +253,22 @@ void TableGame::make_move(int seat, Decision d) {
         hand_->act(fallback);
     }
     if (after_move_) after_move_(*hand_, seat, d.move, d.to);
+    SeatReads& read = reads_.seats[static_cast<std::size_t>(seat)];
+    const bool aggressive = d.move == Move::bet || d.move == Move::raise;
+    if (street == Street::preflop) {
+        if (aggressive) {
+            read.raised_preflop = true;
+            reads_.preflop_raiser = seat;
+        } else if (d.move == Move::call) {
+            read.called_preflop = true;
+        }
+    } else if (aggressive) {
+        ++read.aggressive_after_flop;
+    }
+    if (aggressive) {
+        read.aggressive_now = true;
+        ++reads_.raises_now;
+    }
     ActionEvent e;
     e.seat = seat;
     e.street = street;
@@ -296,6 +326,9 @@ void TableGame::turn_up_street() {
     shown_ = board_cards_shown(street);
     for (int k = 1; k <= seat_count; ++k)
         t_.seat(k).bet = t_.seat(k).totalbet = 0;
+    for (SeatReads& read : reads_.seats)
+        read.aggressive_now = false;
+    reads_.raises_now = 0;
     t_.currentbet = 0;
     (street == Street::flop   ? t_.postflop1
      : street == Street::turn ? t_.postflop2
@@ -364,34 +397,14 @@ void TableGame::leave() {
     end_game(t_, GameEnd::Exit);
 }
 
-// It plays its made hand: strong hands bet half the pot over the least raise, fair ones call,
-// weak ones call a cheap price now and then; it never folds when it could check.
-Decision placeholder_decision(Table& t, const HandState& hand) {
-    const int k = hand.to_act();
-    const Legal l = hand.legal();
-    const CardCode first = t.deck[deck_pos::first_card(k)];
-    const CardCode second = t.deck[deck_pos::second_card(k)];
-    const int shown = t.postflop3 ? 5 : t.postflop2 ? 4 : t.postflop1 ? 3 : 0;
-    CardMask mine = card_bit(first) | card_bit(second);
-    for (int i = 1; i <= shown; ++i)
-        mine |= card_bit(t.deck[deck_pos::board(i)]);
-    const Category made = category_of(standard_strength(mine));
-    int score = 0;
-    if (shown == 0)
-        score = rank_index(first) == rank_index(second)                ? 2
-                : std::min(rank_index(first), rank_index(second)) >= 8 ? 1
-                                                                       : 0;
-    else
-        score = made >= Category::two_pair ? 2 : made == Category::pair ? 1 : 0;
-    const float r = t.estimate_random->next();
-    if (score == 2 && l.can_raise && r < 0.6f) {
-        const Chips half_pot = hand.pot() / 2;
-        return {hand.current_bet() ? Move::raise : Move::bet,
-                std::clamp(l.min_to + half_pot, l.min_to, l.max_to)};
-    }
-    if (l.can_check) return {Move::check};
-    if (score >= 1 || (l.to_call <= t.limits * 2 && r < 0.5f)) return {Move::call};
-    return {Move::fold};
+Decision seat_decision(Table& t, const HandState& hand, const HandReads& reads) {
+    const int seat = hand.to_act();
+    std::uint64_t seed =
+        t.random->state()[0] ^ (t.hands_started << 20) ^ (static_cast<std::uint64_t>(seat) << 8) ^
+        static_cast<std::uint64_t>(hand.pot()) << 32 ^ static_cast<std::uint64_t>(hand.round());
+    seed = splitmix64(seed);
+    const auto style = static_cast<Style>(std::clamp<int>(t.seat(seat).style, 0, styles - 1));
+    return player_decision(t, hand, reads, style, t.options.difficulty, seed);
 }
 
 }  // namespace holdem::standard

@@ -10,13 +10,9 @@
 
 #include "model/table.h"
 #include "standard/hand_state.h"
+#include "standard/opponents/player.h"
 
 namespace holdem::standard {
-
-struct Decision {
-    Move move = Move::fold;
-    Chips to = 0;
-};
 
 class TableGame final : public EventHandler {
   public:
@@ -43,9 +39,11 @@ class TableGame final : public EventHandler {
     // The last hand's settlement once it has been paid.
     const std::optional<Settlement>& settled() const { return settled_; }
 
-    // Who decides the computer seats' moves: by default the placeholder player of the
-    // standard rules; it must choose a move `legal()` allows.
-    using ComputerPlayer = std::function<Decision(Table&, const HandState&)>;
+    // What every seat has done this hand, as the table saw it.
+    const HandReads& reads() const { return reads_; }
+    // Who decides the computer seats' moves: by default the standard players, each by its
+    // seat's style and the difficulty in force; it must choose a move `legal()` allows.
+    using ComputerPlayer = std::function<Decision(Table&, const HandState&, const HandReads&)>;
     void set_computer_player(ComputerPlayer player) { computer_ = std::move(player); }
     // Told before and after each move is applied, for a referee that watches the hand.
     using MoveWatch = std::function<void(const HandState&, int seat, Move, Chips)>;
@@ -62,6 +60,7 @@ class TableGame final : public EventHandler {
 
   private:
     void start_values();
+    void draw_style(int seat);
     void deal_hand();
     void clock_tick();
     void make_move(int seat, Decision d);
@@ -74,12 +73,13 @@ class TableGame final : public EventHandler {
     std::unique_ptr<HandState> hand_;
     int shown_ = 0;
     std::optional<Settlement> settled_;
+    HandReads reads_;
     ComputerPlayer computer_;
     MoveWatch before_move_, after_move_;
 };
 
-// The placeholder computer player: it plays its made hand, never folds when it could check
-// and never bets below the least bet.
-Decision placeholder_decision(Table& t, const HandState& hand);
+// The standard player at the seat to act, by its style and the difficulty in force; its
+// sampling seeded from the table's facts, so a game taken up again decides the same.
+Decision seat_decision(Table& t, const HandState& hand, const HandReads& reads);
 
 }  // namespace holdem::standard

@@ -61,9 +61,12 @@ and each main and side pot goes to the best hand that put in for it. Your panel 
 Check or Call, <b>Raise to</b> the least raise (<b>Bet</b> when nothing is bet), and ½ Pot, Pot
 and All in, which put their total into the amount box: type the total to raise to and press
 Enter.</p>
+<p>The computer players there each have a style (tight or loose, passive or aggressive): point
+at a seat to see it. They know only their own cards, the board and what everybody did.</p>
 <h3>Options (Game › Options…)</h3>
 <table cellpadding="3">
 <tr><td><b>Table rules</b></td><td>the classic game, or the standard rules (with the standard ranking)</td></tr>
+<tr><td><b>Difficulty</b></td><td>under the standard rules: Normal, Easy (the players make real mistakes) or Hard (they read your actions and balance their bluffs)</td></tr>
 <tr><td><b>Pace</b></td><td>how long each seat and the showdown take; "Hurry when I'm out of the hand" plays the rest of a folded hand fast</td></tr>
 <tr><td><b>Blind levels</b></td><td>on the clock, or every 10 hands</td></tr>
 <tr><td><b>Hand ranking</b></td><td>the game's own reading, or the best five of seven cards with kickers</td></tr>

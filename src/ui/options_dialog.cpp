@@ -48,6 +48,11 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
                           "Fair (they know their own cards and the board shown)"},
                          static_cast<int>(current.opponents));
 
+    difficulty_ = choices(this, "difficulty",
+                          {"Normal", "Easy (they make real mistakes)",
+                           "Hard (they read your actions and balance their bluffs)"},
+                          static_cast<int>(current.difficulty));
+
     odds_helper_ = new QCheckBox("Show my chances, the pot odds and the outs (an estimate)", this);
     odds_helper_->setObjectName("oddsHelper");
 
@@ -63,10 +68,11 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     form->addRow("Blind levels", levels_);
     form->addRow("Hand ranking", ranking_);
     form->addRow("Opponents", opponents_);
+    form->addRow("Difficulty", difficulty_);
     form->addRow("Odds helper", odds_helper_);
     auto* note = new QLabel(
         "The pace and the odds helper change at once. The table rules, the blind levels, the "
-        "ranking and the opponents apply from the next tournament.",
+        "ranking, the opponents and the difficulty apply from the next tournament.",
         this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -89,6 +95,7 @@ void OptionsDialog::rules_chosen() {
     opponents_->setCurrentIndex(standard ? static_cast<int>(Opponents::fair) : classic_opponents_);
     ranking_->setEnabled(!standard);
     opponents_->setEnabled(!standard);
+    difficulty_->setEnabled(standard);  // the standard rules' players
 }
 
 Options OptionsDialog::options() const {
@@ -99,6 +106,7 @@ Options OptionsDialog::options() const {
     o.levels = static_cast<Levels>(levels_->currentIndex());
     o.ranking = static_cast<Ranking>(ranking_->currentIndex());
     o.opponents = static_cast<Opponents>(opponents_->currentIndex());
+    o.difficulty = static_cast<Difficulty>(difficulty_->currentIndex());
     return in_force(o);
 }
 

@@ -23,6 +23,7 @@ class OptionsDialog : public QDialog {
     QComboBox* levels() const { return levels_; }
     QComboBox* ranking() const { return ranking_; }
     QComboBox* opponents() const { return opponents_; }
+    QComboBox* difficulty() const { return difficulty_; }
     // The odds helper, a tool of the window beside the game's options.
     QCheckBox* odds_helper() const { return odds_helper_; }
 
@@ -35,6 +36,7 @@ class OptionsDialog : public QDialog {
     QComboBox* levels_;
     QComboBox* ranking_;
     QComboBox* opponents_;
+    QComboBox* difficulty_;
     QCheckBox* odds_helper_;
     // What the player had chosen for the ranking and opponents before the standard rules took
     // them over, given back when the classic game is chosen again.

@@ -39,6 +39,7 @@ Options Preferences::options() const {
     o.ranking = read(s, "game/ranking", Ranking::classic, ranking_named);
     o.opponents = read(s, "game/opponents", Opponents::all_seeing, opponents_named);
     o.rules = read(s, "game/rules", Rules::classic, rules_named);
+    o.difficulty = read(s, "game/difficulty", Difficulty::normal, difficulty_named);
     return in_force(o);
 }
 
@@ -50,6 +51,7 @@ void Preferences::set_options(const Options& o) {
     s.setValue("game/ranking", text(name_of(o.ranking)));
     s.setValue("game/opponents", text(name_of(o.opponents)));
     s.setValue("game/rules", text(name_of(o.rules)));
+    s.setValue("game/difficulty", text(name_of(o.difficulty)));
     s.sync();
 }
 

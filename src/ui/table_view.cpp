@@ -1,5 +1,8 @@
 #include "ui/table_view.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -368,6 +371,25 @@ void TableView::paint_banner(QPainter& p) const {
     p.setFont(fitted(font_px(230, true), line, inside.size(), flags));
     p.setPen(palette::yellow);
     p.drawText(inside, flags, line);
+}
+
+// Pointing at a seat's circle or name plate tells what the table knows of the player there.
+bool TableView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (int k = 1; k <= picture_seats; ++k) {
+        const SeatPicture& s = picture_.seats[static_cast<std::size_t>(k - 1)];
+        const layout::SeatPlaces& places = layout::seat(k);
+        if (s.about.empty()) continue;
+        if (to_pixels(places.circle).contains(help->pos()) ||
+            to_pixels(places.name).contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(s.about), this);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 // What the amount box accepts now, or why it refused, in the free corner of the action frame.

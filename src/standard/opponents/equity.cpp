@@ -1,0 +1,159 @@
+#include "standard/opponents/equity.h"
+
+#include <algorithm>
+#include <array>
+
+#include "rules/reading/fast_hand.h"
+#include "standard/opponents/hand_classes.h"
+#include "standard/opponents/preflop_equity.h"
+
+namespace holdem::standard {
+
+namespace {
+
+std::uint64_t bit_of(CardCode c) {
+    return std::uint64_t{1} << c;
+}
+
+CardCode code_of(int rank, int suit) {
+    return card_code(rank + 2, suit);
+}
+
+// The cards not in `dead`, in code order.
+int live_cards(std::uint64_t dead, std::array<CardCode, 52>& out) {
+    int n = 0;
+    for (int c = 1; c <= 52; ++c)
+        if (!(dead & bit_of(static_cast<CardCode>(c))))
+            out[static_cast<std::size_t>(n++)] = static_cast<CardCode>(c);
+    return n;
+}
+
+}  // namespace
+
+std::array<CardCode, 2> cards_of_class(int c, std::uint64_t dead, Draws& draws) {
+    const int row = c / 13, column = c % 13;
+    const int high = std::max(row, column), low = std::min(row, column);
+    for (int tries = 0; tries < 64; ++tries) {
+        const int s1 = draws.below(4);
+        int s2 = draws.below(4);
+        if (row == column && s2 == s1) continue;
+        if (row > column) s2 = s1;               // suited
+        if (row < column && s2 == s1) continue;  // offsuit
+        const CardCode a = code_of(high, s1), b = code_of(low, s2);
+        if (!(dead & (bit_of(a) | bit_of(b)))) return {a, b};
+    }
+    return {0, 0};
+}
+
+double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardCode> board,
+                             std::span<const double> ranges, int deals, Draws& draws) {
+    const fast_hand::Tables& tables = fast_hand::tables();
+    std::uint64_t dead = bit_of(hole[0]) | bit_of(hole[1]);
+    for (CardCode c : board)
+        dead |= bit_of(c);
+    HandKey known;
+    for (CardCode c : board)
+        known = with_card(known, c);
+    std::array<CardCode, 52> live;
+    const int live_count = live_cards(dead, live);
+    const int to_come = 5 - static_cast<int>(board.size());
+    double won = 0;
+    for (int deal = 0; deal < deals; ++deal) {
+        // Draws without putting back: the cards taken go to the end of the live cards.
+        int left = live_count;
+        auto take = [&] {
+            const int i = draws.below(left);
+            --left;
+            std::swap(live[static_cast<std::size_t>(i)], live[static_cast<std::size_t>(left)]);
+            return live[static_cast<std::size_t>(left)];
+        };
+        std::array<std::array<CardCode, 2>, 9> theirs{};
+        std::uint64_t in_use = dead;
+        for (std::size_t o = 0; o < ranges.size() && o < theirs.size(); ++o) {
+            if (ranges[o] >= 1) {
+                theirs[o] = {take(), take()};
+            } else {
+                // A class drawn by its share of the range's hands, then its suits; a class whose
+                // cards are all taken is drawn again.
+                const int places = std::max(1, static_cast<int>(ranges[o] * 1326));
+                for (int tries = 0; tries < 16; ++tries) {
+                    theirs[o] = cards_of_class(hand_class_at(draws.below(places)), in_use, draws);
+                    if (theirs[o][0]) break;
+                }
+                if (!theirs[o][0]) theirs[o] = {take(), take()};
+                // The cards leave the live cards.
+                for (CardCode c : theirs[o])
+                    for (int i = 0; i < left; ++i)
+                        if (live[static_cast<std::size_t>(i)] == c) {
+                            --left;
+                            std::swap(live[static_cast<std::size_t>(i)],
+                                      live[static_cast<std::size_t>(left)]);
+                            break;
+                        }
+            }
+            in_use |= bit_of(theirs[o][0]) | bit_of(theirs[o][1]);
+        }
+        HandKey full = known;
+        for (int i = 0; i < to_come; ++i)
+            full = with_card(full, take());
+        const Strength mine = fast_strength(with_card(with_card(full, hole[0]), hole[1]), tables);
+        Strength best = 0;
+        int tied = 0;
+        for (std::size_t o = 0; o < ranges.size() && o < theirs.size(); ++o) {
+            const Strength s =
+                fast_strength(with_card(with_card(full, theirs[o][0]), theirs[o][1]), tables);
+            if (s > best) {
+                best = s;
+                tied = 0;
+            }
+            if (s == best) ++tied;
+        }
+        if (mine > best)
+            won += 1;
+        else if (mine == best)
+            won += 1.0 / (tied + 1);
+    }
+    return deals > 0 ? won / deals : 0;
+}
+
+std::uint16_t work_out_preflop_equity(int c, int opponents, int deals, std::uint64_t seed) {
+    Draws draws{seed};
+    const std::vector<double> anyone(static_cast<std::size_t>(opponents), 1.0);
+    double total = 0;
+    // A new choice of suits every hundred deals keeps the sample's suits even.
+    for (int done = 0; done < deals; done += 100) {
+        const auto hole = cards_of_class(c, 0, draws);
+        total += equity_against_ranges(hole, {}, anyone, std::min(100, deals - done), draws) *
+                 std::min(100, deals - done);
+    }
+    return static_cast<std::uint16_t>(total / deals * 10000 + 0.5);
+}
+
+double work_out_heads_up(int first, int second, int deals, std::uint64_t seed) {
+    Draws draws{seed};
+    const fast_hand::Tables& tables = fast_hand::tables();
+    double won = 0;
+    int dealt = 0;
+    for (int deal = 0; deal < deals; ++deal) {
+        const auto mine = cards_of_class(first, 0, draws);
+        const auto theirs = cards_of_class(second, bit_of(mine[0]) | bit_of(mine[1]), draws);
+        if (!theirs[0]) continue;
+        std::uint64_t dead =
+            bit_of(mine[0]) | bit_of(mine[1]) | bit_of(theirs[0]) | bit_of(theirs[1]);
+        std::array<CardCode, 52> live;
+        int left = live_cards(dead, live);
+        HandKey board;
+        for (int i = 0; i < 5; ++i) {
+            const int k = draws.below(left--);
+            std::swap(live[static_cast<std::size_t>(k)], live[static_cast<std::size_t>(left)]);
+            board = with_card(board, live[static_cast<std::size_t>(left)]);
+        }
+        const Strength a = fast_strength(with_card(with_card(board, mine[0]), mine[1]), tables);
+        const Strength b = fast_strength(with_card(with_card(board, theirs[0]), theirs[1]), tables);
+        won += a > b ? 1.0 : a == b ? 0.5 : 0.0;
+        ++dealt;
+    }
+    return dealt ? won / dealt : 0.5;
+}
+
+}  // namespace holdem::standard

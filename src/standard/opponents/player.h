@@ -1,0 +1,50 @@
+// The standard rules' computer players. They decide from what a player at the table knows: their
+// own cards, the board shown, the pot, the stacks, the position, the blinds and the actions so
+// far; never another seat's cards. Before the flop a hand is worth its equity and its place
+// among all starting hands; after it, its equity by sampling against the hands each seat still
+// in is likely to hold after what it did. Short stacks move all in or fold. A style sets how
+// many hands a player plays and how often it bets; the difficulty how well it plays them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "model/options.h"
+#include "model/table.h"
+#include "standard/hand_state.h"
+
+namespace holdem::standard {
+
+enum class Style : std::uint8_t {
+    tight_passive,
+    tight_aggressive,
+    loose_passive,
+    loose_aggressive
+};
+inline constexpr int styles = 4;
+std::string_view style_name(Style style);  // "tight-aggressive"
+
+// What a seat has done this hand, as everybody at the table saw it.
+struct SeatReads {
+    bool raised_preflop = false;    // bet or raised before the flop
+    bool called_preflop = false;    // put chips in before the flop without raising
+    bool aggressive_now = false;    // bet or raised on the street under way
+    int aggressive_after_flop = 0;  // bets and raises after the flop
+};
+struct HandReads {
+    std::array<SeatReads, seat_count + 1> seats{};
+    int preflop_raiser = 0;  // the last seat to raise before the flop
+    int raises_now = 0;      // bets and raises on the street under way
+};
+
+struct Decision {
+    Move move = Move::fold;
+    Chips to = 0;
+};
+
+// The move of the seat to act. `seed` varies the sampling and the mixed choices.
+Decision player_decision(const Table& t, const HandState& hand, const HandReads& reads, Style style,
+                         Difficulty difficulty, std::uint64_t seed);
+
+}  // namespace holdem::standard

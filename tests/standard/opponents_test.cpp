@@ -1,0 +1,77 @@
+// The standard players: their committed tables are what the tool works out, and at the table
+// they never fold a free check, never bet below the least bet and move only as the rules allow,
+// each style playing its share of hands.
+#include <gtest/gtest.h>
+
+#include "sim/runner.h"
+#include "standard/opponents/hand_classes.h"
+#include "standard/opponents/preflop_equity.h"
+#include "standard/opponents/push_fold.h"
+
+namespace holdem::standard {
+namespace {
+
+TEST(Opponents, ClassesNameEveryStartingHandOnce) {
+    EXPECT_EQ(hand_class_name(hand_class(card_code(14, 0), card_code(14, 1))), "AA");
+    EXPECT_EQ(hand_class_name(hand_class(card_code(13, 2), card_code(14, 2))), "AKs");
+    EXPECT_EQ(hand_class_name(hand_class(card_code(7, 0), card_code(2, 3))), "72o");
+    int combos = 0;
+    for (int c = 0; c < hand_classes; ++c)
+        combos += hand_class_combos(c);
+    EXPECT_EQ(combos, 1326);
+    EXPECT_DOUBLE_EQ(hand_percentile(hand_class(card_code(14, 0), card_code(14, 1))), 6 / 1326.0);
+    EXPECT_EQ(hand_class_at(0), hand_class(card_code(14, 0), card_code(14, 1)));
+    EXPECT_DOUBLE_EQ(hand_percentile(hand_class_at(1325)), 1.0);
+}
+
+// A sample of the equity table, worked out again as the tool works it out.
+TEST(Opponents, ThePreflopEquityTableIsWhatTheToolWorksOut) {
+    for (int opponents = 1; opponents <= 9; ++opponents) {
+        const int c = (opponents * 37) % hand_classes;
+        EXPECT_EQ(preflop_equity_table[static_cast<std::size_t>(opponents - 1)]
+                                      [static_cast<std::size_t>(c)],
+                  work_out_preflop_equity(c, opponents, preflop_deals,
+                                          static_cast<std::uint64_t>(opponents * 1000 + c)))
+            << hand_class_name(c) << " against " << opponents;
+    }
+    // Aces are the best hand against any number of hands, and lose value as hands are added.
+    const int aces = hand_class(card_code(14, 0), card_code(14, 1));
+    EXPECT_NEAR(preflop_equity(aces, 1), 0.852, 0.01);
+    for (int n = 2; n <= 9; ++n)
+        EXPECT_LT(preflop_equity(aces, n), preflop_equity(aces, n - 1));
+}
+
+TEST(Opponents, ThePushFoldTableIsWhatTheToolWorksOut) {
+#ifndef NDEBUG
+    GTEST_SKIP() << "worked out in the optimised build";
+#endif
+    EXPECT_TRUE(work_out_push_fold(push_fold_deals) == push_fold_table);
+}
+
+TEST(Opponents, TheyPlayOnlyLegalMovesAndEachStyleItsShare) {
+    sim::RunOptions options;
+    options.standard_rules = true;
+    options.tournaments = 40;
+    options.seed = 11;
+    options.policy = sim::PolicyKind::tag;
+    options.options.levels = Levels::by_hands;
+    const sim::RunSummary run = sim::run_simulation(options);
+    ASSERT_FALSE(run.violation) << *run.violation;
+    const sim::OpponentCounts& o = run.opponents;
+    EXPECT_GT(o.decisions, 5000u);
+    EXPECT_EQ(o.folds_when_free, 0u);
+    EXPECT_EQ(o.below_minimum, 0u);
+    EXPECT_EQ(o.illegal, 0u);
+    auto share = [&](std::uint64_t part, int style) {
+        return static_cast<double>(part) /
+               static_cast<double>(o.dealt[static_cast<std::size_t>(style)]);
+    };
+    // Tight styles play fewer hands than loose ones; aggressive ones raise more than passive.
+    EXPECT_LT(share(o.voluntary[0], 0), share(o.voluntary[2], 2));
+    EXPECT_LT(share(o.voluntary[1], 1), share(o.voluntary[3], 3));
+    EXPECT_LT(share(o.raised[0], 0), share(o.raised[1], 1));
+    EXPECT_LT(share(o.raised[2], 2), share(o.raised[3], 3));
+}
+
+}  // namespace
+}  // namespace holdem::standard
