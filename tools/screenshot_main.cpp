@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "cycle/human_actions.h"
 #include "model/table.h"
 #include "ui/fonts.h"
+#include "ui/hands_viewer.h"
 #include "ui/qt_host.h"
 #include "ui/splash_window.h"
 #include "ui/statistics_dialog.h"
@@ -68,6 +70,23 @@ int main(int argc, char** argv) {
         return write_png(splash);
     }
 
+    // The hands viewer over the hands played so far: the hand with the most steps, halfway.
+    auto replay_png = [&](QWidget& over, const QString& folder) {
+        auto* viewer = new ui::HandsViewer(folder, &over);
+        int longest = 0, steps = 0;
+        for (int row = 0; row < viewer->hands()->rowCount(); ++row) {
+            viewer->show_hand(row);
+            if (viewer->steps() > steps) {
+                steps = viewer->steps();
+                longest = row;
+            }
+        }
+        viewer->hands()->setCurrentCell(longest, 0);
+        viewer->show_step(steps * 2 / 3);
+        viewer->resize(over.size());
+        viewer->show();
+        return write_png(*viewer);
+    };
     const QStringList size = parser.value("size").split('x');
     if (size.size() != 2) {
         std::fprintf(stderr, "holdem-screenshot: --size takes WxH\n");
@@ -82,7 +101,11 @@ int main(int argc, char** argv) {
         table->options = in_force(table->options);
     }
     ui::QtHost host(std::move(table), [&] { return now; });
-    ui::TableWindow window(host);
+    const QString moment_name = parser.value("moment");
+    QTemporaryDir histories;
+    ui::WindowSetup setup;
+    if (moment_name == "replay") setup.history_folder = histories.path();
+    ui::TableWindow window(host, setup);
     const QString moment = parser.value("moment");
     if (moment != "end") window.set_end_notice([](const QString&) {});
     window.set_new_tournament([] {});
@@ -120,7 +143,7 @@ int main(int argc, char** argv) {
         };
         bool reached = false;
         for (int i = 0; i < 200000 && !t.ended && !reached; ++i) {
-            reached = moment == "start" ||
+            reached = moment == "start" || (moment == "replay" && t.hands_started > 8) ||
                       ((moment == "turn" || moment == "odds") && shown.human.open && t.postflop1) ||
                       (moment == "raised" && facing_raise()) ||
                       (moment == "hand" && t.postflop2 && !shown.showdown) ||
@@ -139,6 +162,7 @@ int main(int argc, char** argv) {
             return 3;
         }
         if (moment == "odds") window.set_odds_helper(true);
+        if (moment == "replay") return replay_png(window, histories.path());
         return write_png(window);
     }
     // Seat 1 stays in with the two best hands at the table and folds the rest.

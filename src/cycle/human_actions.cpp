@@ -98,14 +98,15 @@ void Command7_Click(Table& t) {
 }
 
 void Command8_Click(Table& t) {
+    // Folded from the moment the button is pressed: a fold that closes the river starts the
+    // showdown inside the closing check, which must neither show nor pay the folded hand; and
+    // the watchers told of the fold find the seat folded, as they find every other change.
+    human(t).fold = true;
     if (!t.gameover) report_action(t, human_seat, t.currentbet, 0, true);
     show_stack_or_all_in(t, human_seat);
     bet_panel_hide(t);
     t.controls.hide(ctl::first_card(human_seat));
     t.controls.hide(ctl::second_card(human_seat));
-    // Folded from the moment the button is pressed: a fold that closes the river starts the
-    // showdown inside the closing check, which must neither show nor pay the folded hand.
-    human(t).fold = true;
     closing_check(t, human_seat, CloserOrder::CallFold);
     hand_on(t);
     update_pace(t);

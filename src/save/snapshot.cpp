@@ -356,6 +356,8 @@ SavedTournament read_tournament(const json& saved) {
     tournament.history_length = unsigned_integer(saved.at("history_length"), "history_length");
     if (saved.contains("records_length"))
         tournament.records_length = unsigned_integer(saved.at("records_length"), "records_length");
+    if (saved.contains("replays_length"))
+        tournament.replays_length = unsigned_integer(saved.at("replays_length"), "replays_length");
     return tournament;
 }
 
@@ -383,7 +385,8 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
         {"tournament",
          {{"id", tournament.id},
           {"history_length", tournament.history_length},
-          {"records_length", tournament.records_length}}},
+          {"records_length", tournament.records_length},
+          {"replays_length", tournament.replays_length}}},
         {"options",
          {{"pace", name_of(o.pace)},
           {"hurry_when_out", o.hurry_when_out},

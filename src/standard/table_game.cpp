@@ -349,15 +349,17 @@ void TableGame::pay_out() {
     settled_ = hand_->settle([&](int seat) { return std::uint64_t{strengths[seat]}; });
     const Settlement& s = *settled_;
     t_.gameover = true;
-    // A folded seat may have its blind's uncalled part back.
-    for (int k = 1; k <= seat_count; ++k) {
+    // The stacks take what comes back and what is won as each is told.
+    for (int k = 1; k <= seat_count; ++k)
         t_.seat(k).bet = t_.seat(k).totalbet = 0;
-        if (t_.seat(k).Active) t_.seat(k).prize = hand_->stack(k);
-    }
     t_.currentbet = 0;
-    if (s.uncalled > 0)
+    if (s.uncalled > 0) {
+        // A folded seat may have its blind's uncalled part back.
+        t_.seat(s.uncalled_seat).prize += s.uncalled;
+        t_.pot -= s.uncalled;
         notify(t_,
                [&](TableObserver& o) { o.uncalled_bet_returned(t_, s.uncalled_seat, s.uncalled); });
+    }
     if (shown_down) {
         notify(t_, [&](TableObserver& o) { o.showdown_started(t_); });
         for (int seat : s.show_order)
@@ -377,6 +379,7 @@ void TableGame::pay_out() {
     for (int pot = 0; pot < pots; ++pot) {
         for (std::size_t w = 0; w < s.pot_winners[static_cast<std::size_t>(pot)].size(); ++w) {
             const auto [seat, amount] = s.collected[next++];
+            t_.seat(seat).prize += amount;
             notify(t_, [&](TableObserver& o) {
                 o.pot_share_won(t_, seat, amount, pot, pots);
                 o.pot_won(t_, seat, amount);
@@ -384,6 +387,8 @@ void TableGame::pay_out() {
         }
     }
     ++t_.showdowns;
+    for (int k = 1; k <= seat_count; ++k)
+        if (t_.seat(k).Active) t_.seat(k).prize = hand_->stack(k);  // the same, as the hand has it
     notify(t_, [&](TableObserver& o) { o.pot_awarded(t_); });
     t_.loop.set_timer_enabled(TimerId::roundtimer, false);
     t_.loop.set_timer_enabled(TimerId::Timer1, true);

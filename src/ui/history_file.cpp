@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <ctime>
 
+#include "report/hand_record.h"
 #include "report/phh_writer.h"
 #include "save/snapshot_file.h"
 
@@ -30,11 +31,17 @@ HistoryFile::HistoryFile(QString folder, const std::optional<SavedTournament>& r
     QDir().mkpath(folder);
     path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".txt";
     records_path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".phhs";
+    replays_path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".jsonl";
     // Hands written after the saved game's moment are played again: they go from the files.
     if (resumed && length() > resumed->history_length)
         QFile::resize(path_, static_cast<qint64>(resumed->history_length));
     if (resumed && records_length() > resumed->records_length)
         QFile::resize(records_path_, static_cast<qint64>(resumed->records_length));
+    if (resumed && replays_length() > resumed->replays_length)
+        QFile::resize(replays_path_, static_cast<qint64>(resumed->replays_length));
+    replays_ =
+        std::make_unique<HandRecorder>([path = QFile::encodeName(replays_path_).toStdString()](
+                                           const std::string& line) { append_whole(path, line); });
     if (standard_rules)
         records_ =
             std::make_unique<PhhWriter>("Final Table Hold'em, tournament " + id_,
@@ -56,6 +63,10 @@ std::uint64_t HistoryFile::length() const {
 
 std::uint64_t HistoryFile::records_length() const {
     return size_of(records_path_);
+}
+
+std::uint64_t HistoryFile::replays_length() const {
+    return size_of(replays_path_);
 }
 
 }  // namespace holdem::ui

@@ -1,7 +1,8 @@
 // Hand histories on disk: one file per tournament in the user's data folder, each hand appended
 // as it ends; under the standard rules every hand also goes to a PHH file beside it
-// (`tournament-ID.phhs`). A tournament taken up again goes on in its own files, cut back to the
-// hands the saved game had seen end.
+// (`tournament-ID.phhs`), and under both rule sets a machine-readable record of each hand for
+// the hands viewer (`tournament-ID.jsonl`). A tournament taken up again goes on in its own
+// files, cut back to the hands the saved game had seen end.
 #pragma once
 
 #include <QString>
@@ -28,6 +29,10 @@ class HistoryFile {
     TableObserver* records() { return records_.get(); }
     const QString& path() const { return path_; }
     const QString& records_path() const { return records_path_; }
+    // The hand records for the hands viewer.
+    TableObserver& replays() { return *replays_; }
+    const QString& replays_path() const { return replays_path_; }
+    std::uint64_t replays_length() const;
     const std::string& id() const { return id_; }
     // How much of the file has been written: what a saved game remembers.
     std::uint64_t length() const;
@@ -39,8 +44,10 @@ class HistoryFile {
     std::string id_;
     QString path_;
     QString records_path_;
+    QString replays_path_;
     std::unique_ptr<HandHistory> writer_;
     std::unique_ptr<TableObserver> records_;
+    std::unique_ptr<TableObserver> replays_;
 };
 
 }  // namespace holdem::ui

@@ -13,6 +13,7 @@
 #include <ctime>
 
 #include "rules/tournament/field.h"
+#include "ui/hands_viewer.h"
 #include "ui/history_file.h"
 #include "ui/notices.h"
 #include "ui/options_dialog.h"
@@ -43,11 +44,13 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     t.observers.push_back(&log_->observer());
     t.observers.push_back(&sounds_);
     if (preferences_) sounds_.set_muted(preferences_->muted());
+    history_folder_ = setup.history_folder;
     if (!setup.history_folder.isEmpty()) {
         history_ = std::make_unique<HistoryFile>(setup.history_folder, setup.resumed,
                                                  t.options.rules == Rules::standard);
         t.observers.push_back(&history_->observer());
         if (TableObserver* records = history_->records()) t.observers.push_back(records);
+        t.observers.push_back(&history_->replays());
     }
     tournament_id_ = history_        ? history_->id()
                      : setup.resumed ? setup.resumed->id
@@ -58,7 +61,8 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
             QFile::encodeName(setup.saved_game).toStdString(),
             [this] {
                 return SavedTournament{tournament_id_, history_ ? history_->length() : 0,
-                                       history_ ? history_->records_length() : 0};
+                                       history_ ? history_->records_length() : 0,
+                                       history_ ? history_->replays_length() : 0};
             },
             setup.resumed ? hand_to_play(t) : 0);
         // The keeper reports from its own thread; the window reads the news on its own.
@@ -126,7 +130,8 @@ TableWindow::~TableWindow() {
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
         return o == &log_->observer() || o == &sounds_ || o == results_.get() ||
-               (history_ && (o == &history_->observer() || o == history_->records())) ||
+               (history_ && (o == &history_->observer() || o == history_->records() ||
+                             o == &history_->replays())) ||
                o == keeper_.get();
     });
 }
@@ -134,6 +139,8 @@ TableWindow::~TableWindow() {
 void TableWindow::build_menus() {
     QMenu* game = menuBar()->addMenu("&Game");
     game->addAction("&Options…", this, &TableWindow::open_options);
+    QAction* hands = game->addAction("&Hands…", this, &TableWindow::open_hands);
+    hands->setEnabled(history_ != nullptr);
     QAction* statistics = game->addAction("S&tatistics…", this, &TableWindow::open_statistics);
     statistics->setEnabled(!results_path_.isEmpty());
     QAction* folder = game->addAction("Open the hand histories' folder");
@@ -214,6 +221,12 @@ void TableWindow::open_statistics() {
         return;
     }
     show(this, results_path_);
+}
+
+void TableWindow::open_hands() {
+    if (history_folder_.isEmpty()) return;
+    HandsViewer viewer(history_folder_, this);
+    viewer.exec();
 }
 
 void TableWindow::leave() {

@@ -51,6 +51,8 @@ class TableWindow : public QMainWindow {
     void open_options();
     // Opens Game › Statistics… on the results kept so far.
     void open_statistics();
+    // Opens Game › Hands… on the hand histories' folder.
+    void open_hands();
     // Takes options the player chose: all are kept for the next tournament, the pace applies now.
     void apply_options(const Options& chosen);
 
@@ -105,6 +107,7 @@ class TableWindow : public QMainWindow {
     std::unique_ptr<GameKeeper> keeper_;
     std::unique_ptr<ResultsRecorder> results_;
     QString results_path_;
+    QString history_folder_;
     Preferences* preferences_ = nullptr;
     QSplitter* split_ = nullptr;
     TableView* view_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "sim/runner.h"
 #include "standard/opponents/hand_classes.h"
+#include "standard/opponents/player.h"
 #include "standard/opponents/preflop_equity.h"
 #include "standard/opponents/push_fold.h"
 
@@ -66,6 +67,13 @@ TEST(Opponents, TheyPlayOnlyLegalMovesAndEachStyleItsShare) {
         return static_cast<double>(part) /
                static_cast<double>(o.dealt[static_cast<std::size_t>(style)]);
     };
+    for (int style = 0; style < 4; ++style) {
+        const StyleBand band = style_band(static_cast<Style>(style));
+        const double vpip = share(o.voluntary[static_cast<std::size_t>(style)], style);
+        const double pfr = share(o.raised[static_cast<std::size_t>(style)], style);
+        EXPECT_TRUE(vpip >= band.vpip_low && vpip <= band.vpip_high) << style << ": " << vpip;
+        EXPECT_TRUE(pfr >= band.pfr_low && pfr <= band.pfr_high) << style << ": " << pfr;
+    }
     // Tight styles play fewer hands than loose ones; aggressive ones raise more than passive.
     EXPECT_LT(share(o.voluntary[0], 0), share(o.voluntary[2], 2));
     EXPECT_LT(share(o.voluntary[1], 1), share(o.voluntary[3], 3));

@@ -15,6 +15,7 @@
 
 #include "cycle/human_actions.h"
 #include "model/table.h"
+#include "ui/hands_viewer.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
@@ -152,6 +153,7 @@ class TableWindowTest : public QObject {
     void aFailedSaveIsShownUntilASaveSucceeds();
     void resultsAreKeptAndShown();
     void standardRulesAreChosenAndPlayedThroughTheWidgets();
+    void theHandsViewerReplaysEveryHandPlayed();
 };
 
 void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
@@ -656,6 +658,41 @@ void TableWindowTest::standardRulesAreChosenAndPlayedThroughTheWidgets() {
     const QByteArray text = records.readAll();
     QVERIFY(text.startsWith("[1]\nvariant = \"NT\"\n"));
     QVERIFY(text.contains("cbr " + QByteArray::number(least)));
+}
+
+// Hands played in the window are listed in Game › Hands… and replay to their end, the log's
+// lines following the steps; a history without records still lists, with nothing to play.
+void TableWindowTest::theHandsViewerReplaysEveryHandPlayed() {
+    QTemporaryDir folder;
+    {
+        VirtualGame game(true, window_setup(folder.path()));
+        game.play_until([&] { return game.table().hands_started >= 4; });
+        QVERIFY(game.table().hands_started >= 4);
+    }
+    QFile old_history(folder.filePath("tournament-20200101000000.txt"));
+    QVERIFY(old_history.open(QIODevice::WriteOnly));
+    old_history.write("Final Table Hold'em Hand #1: ...\n\n");
+    old_history.close();
+
+    HandsViewer viewer(folder.path());
+    QCOMPARE(viewer.tournaments()->count(), 2);
+    QVERIFY(viewer.tournaments()->itemText(1).endsWith("(history only)"));
+    QVERIFY(viewer.hands()->rowCount() >= 3);
+    QCOMPARE(viewer.hands()->item(0, 0)->text(), QString("1"));
+    viewer.hands()->setCurrentCell(1, 0);
+    QCOMPARE(viewer.step(), 0);
+    QVERIFY(viewer.steps() > 3);
+    QVERIFY(!viewer.control("back")->isEnabled());
+    const QString start = viewer.log_text();
+    while (viewer.control("forward")->isEnabled())
+        QTest::mouseClick(viewer.control("forward"), Qt::LeftButton);
+    QCOMPARE(viewer.step(), viewer.steps() - 1);
+    QVERIFY(viewer.log_text().size() > start.size());
+    QVERIFY(viewer.picture().banner_shown);
+    QTest::mouseClick(viewer.control("first"), Qt::LeftButton);
+    QCOMPARE(viewer.step(), 0);
+    viewer.tournaments()->setCurrentIndex(1);
+    QCOMPARE(viewer.hands()->rowCount(), 0);
 }
 
 QTEST_MAIN(TableWindowTest)

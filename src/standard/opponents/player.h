@@ -25,6 +25,13 @@ enum class Style : std::uint8_t {
 inline constexpr int styles = 4;
 std::string_view style_name(Style style);  // "tight-aggressive"
 
+// The share of hands a style is meant to play voluntarily and to raise before the flop, over
+// a whole tournament at a full table.
+struct StyleBand {
+    double vpip_low, vpip_high, pfr_low, pfr_high;
+};
+StyleBand style_band(Style style);
+
 // What a seat has done this hand, as everybody at the table saw it.
 struct SeatReads {
     bool raised_preflop = false;    // bet or raised before the flop
