@@ -48,12 +48,12 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     view_->setMinimumSize(480, 300);
 
     auto* buttons = new QHBoxLayout;
-    const std::pair<const char*, const char*> controls[] = {{"first", "« First"},
+    const std::pair<const char*, const char*> stepping[] = {{"first", "« First"},
                                                             {"back", "‹ Back"},
                                                             {"play", "Play"},
                                                             {"forward", "Forward ›"},
                                                             {"last", "Last »"}};
-    for (const auto& [name, text] : controls) {
+    for (const auto& [name, text] : stepping) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);
         buttons->addWidget(b);

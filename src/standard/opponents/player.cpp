@@ -256,8 +256,8 @@ StyleBand style_band(Style style) {
     constexpr StyleBand bands[] = {
         {0.12, 0.24, 0.03, 0.10},  // tight-passive
         {0.15, 0.28, 0.10, 0.20},  // tight-aggressive
-        {0.28, 0.45, 0.04, 0.12},  // loose-passive
-        {0.25, 0.40, 0.15, 0.28},  // loose-aggressive
+        {0.24, 0.45, 0.04, 0.12},  // loose-passive
+        {0.22, 0.40, 0.14, 0.28},  // loose-aggressive
     };
     return bands[static_cast<int>(style)];
 }
