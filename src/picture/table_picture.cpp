@@ -6,6 +6,7 @@
 #include "model/numbers.h"
 #include "rules/reading/hand_readout.h"
 #include "rules/reading/odds.h"
+#include "standard/opponents/equity.h"
 
 namespace holdem {
 
@@ -68,6 +69,14 @@ std::string odds_line(const ActionPanel& panel, std::int64_t pot, int deals, std
                       board, panel.opponents, deals, seed);
     auto percent = [](double share) { return std::to_string(std::lround(share * 100)) + "%"; };
     std::string line = "Estimate: win " + percent(odds.win) + ", tie " + percent(odds.tie);
+    if (!panel.ranges.empty()) {
+        // Against the hands their actions suggest, as the computer players read them.
+        standard::Draws draws{seed ^ 0x5A5A5A5Aull};
+        const double equity = standard::equity_against_ranges(
+            {static_cast<CardCode>(panel.hole[0]), static_cast<CardCode>(panel.hole[1])}, board,
+            panel.ranges, std::max(500, deals / static_cast<int>(panel.ranges.size() + 1)), draws);
+        line = "Estimate: equity " + percent(equity) + " against their likely hands";
+    }
     if (panel.open && panel.to_call > 0)
         line += " · pot odds " + percent(pot_odds(panel.to_call, pot));
     if (board.size() >= 3 && board.size() < 5) line += " · " + std::to_string(odds.outs) + " outs";

@@ -161,6 +161,10 @@ TEST(StandardPicture, ThePanelOffersTheLegalMovesAndTheBoxTakesATotal) {
     EXPECT_TRUE(judge_amount(h, std::to_string(l.max_to + 1)).too_much);
     EXPECT_FALSE(judge_amount(h, "12.5").amount);
     EXPECT_TRUE(judge_amount(h, std::to_string(l.max_to)).accepted);
+    // The odds helper weighs the opponents' likely hands, one range for each still in.
+    EXPECT_EQ(h.ranges.size(), static_cast<std::size_t>(h.opponents));
+    EXPECT_NE(odds_line(h, picture.pot, 2000, 1).find("against their likely hands"),
+              std::string::npos);
     // The cards the human cannot see stay backs.
     for (int k = 2; k <= seat_count; ++k)
         EXPECT_FALSE(is_card(picture.seats[static_cast<std::size_t>(k - 1)].first_card.cell));

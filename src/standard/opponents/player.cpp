@@ -81,8 +81,9 @@ Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
 }
 
-// The share of starting hands a seat still holds after what it did.
-double range_of(const SeatReads& r, bool big_blind, Difficulty difficulty) {
+}  // namespace
+
+double likely_range(const SeatReads& r, bool big_blind, Difficulty difficulty) {
     if (difficulty == Difficulty::easy) return 1.0;  // an easy player reads nothing
     double range = r.raised_preflop ? 0.16 : r.called_preflop ? 0.40 : big_blind ? 1.0 : 0.6;
     const double narrowing = difficulty == Difficulty::hard ? 0.5 : 0.7;
@@ -91,6 +92,8 @@ double range_of(const SeatReads& r, bool big_blind, Difficulty difficulty) {
     if (r.aggressive_now) range *= narrowing;
     return std::max(range, 0.03);
 }
+
+namespace {
 
 Decision before_flop(const Table& t, const HandState& hand, const HandReads& reads,
                      const Traits& tr, Difficulty difficulty, Draws& draws) {
@@ -197,7 +200,7 @@ Decision after_flop(const Table& t, const HandState& hand, const HandReads& read
     std::vector<double> ranges;
     for (int k = 1; k <= seat_count; ++k)
         if (k != me && t.seat(k).Active && !hand.folded(k))
-            ranges.push_back(range_of(reads.seats[static_cast<std::size_t>(k)],
+            ranges.push_back(likely_range(reads.seats[static_cast<std::size_t>(k)],
                                       k == hand.big_blind_seat(), difficulty));
     if (ranges.empty()) return check_or_fold(l);
     const int deals = std::max(80, 480 / static_cast<int>(ranges.size() + 1));

@@ -45,6 +45,10 @@ struct HandReads {
     int raises_now = 0;      // bets and raises on the street under way
 };
 
+// The share of starting hands a seat still likely holds after what it did, as a player of the
+// given difficulty reads it (1: any hand).
+double likely_range(const SeatReads& reads, bool big_blind, Difficulty difficulty);
+
 struct Decision {
     Move move = Move::fold;
     Chips to = 0;
