@@ -21,15 +21,6 @@ std::string shown_text(const std::string& caption) {
     return first == std::string::npos ? std::string() : caption.substr(first, last - first + 1);
 }
 
-Badge badge_of(const TableNotes& notes, int seat) {
-    if (notes.badge(seat).empty()) return Badge::none;
-    const std::optional<Action> action = notes.badge_action(seat);
-    if (!action) return Badge::blind;
-    constexpr Badge badges[] = {Badge::fold, Badge::check, Badge::call,
-                                Badge::bet,  Badge::raise, Badge::all_in};
-    return badges[static_cast<int>(*action)];
-}
-
 }  // namespace
 
 void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture& picture) {
@@ -55,7 +46,7 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
         s.has_turn = !t.gameover && circle.back_colour == colours::highlight;
         s.dealer = k == dealer;
         s.badge_text = notes.badge(k);
-        s.badge = badge_of(notes, k);
+        s.badge = badge_for(notes, k);
         s.won = -1;
     }
     if (t.gameover)
@@ -74,12 +65,7 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
     // After a showdown the line names every paid seat and what it won.
     picture.banner = notes.awards().empty() || !t.gameover ? shown_text(c.caption(ctl::winnerlabel))
                                                            : notes.winners_line();
-    picture.countdown_shown = c[ctl::limitslabel].visible;
-    picture.countdown = c.caption(ctl::limitslabel);
-    picture.blinds_shown = c[ctl::limitsdisplay].visible;
-    picture.blinds = c.caption(ctl::limitsdisplay);
-    picture.rank_shown = c[ctl::rank_line].visible;
-    picture.rank = c.caption(ctl::rank_line);
+    fill_clock_lines(t, picture);
 
     ActionPanel& h = picture.human;
     h.open = c[ctl::Text2].visible;

@@ -16,12 +16,6 @@ int chips_for(Chips amount, Chips unit, int most) {
     return std::clamp(1 + static_cast<int>(std::log2(units + 1.0)), 1, most);
 }
 
-Badge badge_of(Action a) {
-    constexpr Badge badges[] = {Badge::fold, Badge::check, Badge::call,
-                                Badge::bet,  Badge::raise, Badge::all_in};
-    return badges[static_cast<int>(a)];
-}
-
 }  // namespace
 
 ReplayFrame live_frame(const Table& t) {
@@ -129,7 +123,7 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
                 a.amount = e.amount;
                 a.total = e.total;
                 a.bet_before = e.bet_before;
-                pic.seats[k - 1].badge = badge_of(e.action);
+                pic.seats[k - 1].badge = badge_for(e.action);
                 pic.seats[k - 1].badge_text = action_badge(a);
                 break;
             }

@@ -21,15 +21,6 @@ int chips_for(std::int64_t amount, std::int64_t unit, int most) {
     return std::clamp(1 + static_cast<int>(std::log2(units + 1.0)), 1, most);
 }
 
-Badge badge_of(const TableNotes& notes, int seat) {
-    if (notes.badge(seat).empty()) return Badge::none;
-    const std::optional<Action> action = notes.badge_action(seat);
-    if (!action) return Badge::blind;
-    constexpr Badge badges[] = {Badge::fold, Badge::check, Badge::call,
-                                Badge::bet,  Badge::raise, Badge::all_in};
-    return badges[static_cast<int>(*action)];
-}
-
 bool in_show(const std::optional<standard::Settlement>& settled, int seat) {
     return settled && std::find(settled->show_order.begin(), settled->show_order.end(), seat) !=
                           settled->show_order.end();
@@ -142,7 +133,7 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
         s.has_turn = hand && !settled && hand->to_act() == k && !t.ended;
         s.dealer = p.Active && k == t.dealer_button_seat;
         s.badge_text = notes.badge(k);
-        s.badge = badge_of(notes, k);
+        s.badge = badge_for(notes, k);
         s.won = -1;
         s.about = k == human_seat || !p.Active
                       ? std::string()
@@ -179,13 +170,7 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     picture.showdown = settled.has_value();
     picture.banner = settled ? notes.winners_line() : std::string();
     picture.banner_shown = !picture.banner.empty();
-    const Controls& c = t.controls;
-    picture.countdown_shown = c[ctl::limitslabel].visible;
-    picture.countdown = c.caption(ctl::limitslabel);
-    picture.blinds_shown = c[ctl::limitsdisplay].visible;
-    picture.blinds = c.caption(ctl::limitsdisplay);
-    picture.rank_shown = c[ctl::rank_line].visible;
-    picture.rank = c.caption(ctl::rank_line);
+    fill_clock_lines(t, picture);
 
     ActionPanel& h = picture.human;
     const bool turn = game.human_to_act();
@@ -226,9 +211,9 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     if (h.opponents > 0)
         for (int k = 2; k <= seat_count; ++k)
             if (hand && t.seat(k).Active && !hand->folded(k))
-                h.ranges.push_back(standard::likely_range(
-                    game.reads().seats[static_cast<std::size_t>(k)], k == hand->big_blind_seat(),
-                    Difficulty::normal));
+                h.ranges.push_back(
+                    standard::likely_range(game.reads().seats[static_cast<std::size_t>(k)],
+                                           k == hand->big_blind_seat(), Difficulty::normal));
     picture.ended = t.ended.has_value();
 }
 

@@ -4,6 +4,8 @@
 
 #include "model/cards.h"
 #include "model/numbers.h"
+#include "model/table.h"
+#include "report/table_notes.h"
 #include "rules/reading/hand_readout.h"
 #include "rules/reading/odds.h"
 #include "standard/opponents/equity.h"
@@ -38,6 +40,28 @@ std::optional<std::int64_t> whole_amount(std::string_view text) {
         value = value * 10 + (c - '0');
     }
     return value;
+}
+
+Badge badge_for(Action action) {
+    constexpr Badge badges[] = {Badge::fold, Badge::check, Badge::call,
+                                Badge::bet,  Badge::raise, Badge::all_in};
+    return badges[static_cast<int>(action)];
+}
+
+Badge badge_for(const TableNotes& notes, int seat) {
+    if (notes.badge(seat).empty()) return Badge::none;
+    const std::optional<Action> action = notes.badge_action(seat);
+    return action ? badge_for(*action) : Badge::blind;
+}
+
+void fill_clock_lines(const Table& t, TablePicture& picture) {
+    const Controls& c = t.controls;
+    picture.countdown_shown = c[ctl::limitslabel].visible;
+    picture.countdown = c.caption(ctl::limitslabel);
+    picture.blinds_shown = c[ctl::limitsdisplay].visible;
+    picture.blinds = c.caption(ctl::limitsdisplay);
+    picture.rank_shown = c[ctl::rank_line].visible;
+    picture.rank = c.caption(ctl::rank_line);
 }
 
 void describe_holding(TablePicture& picture, int opponents) {

@@ -10,7 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "model/observer.h"
+
 namespace holdem {
+
+struct Table;
 
 inline constexpr int picture_seats = 10;
 inline constexpr int pile_chips = 6;  // the chips in front of a seat that has bet
@@ -105,6 +109,14 @@ struct AmountVerdict {
 AmountVerdict judge_amount(const ActionPanel& panel, std::string_view text);
 // A whole number of chips as typed ("300", " 300 "), or none.
 std::optional<std::int64_t> whole_amount(std::string_view text);
+
+// The tag a seat's last action shows.
+Badge badge_for(Action action);
+// The tag of the seat's last action as the notes hold it: none, a blind, or the action.
+Badge badge_for(const class TableNotes& notes, int seat);
+
+// The clock panel's lines (the countdown, the blinds, the rank) as the table's labels hold them.
+void fill_clock_lines(const Table& t, TablePicture& picture);
 
 // What the human holds, for the panel's readout and the odds helper: read from the human's own
 // face-up cards and the board cards turned up in `picture`, never from anything hidden.

@@ -15,6 +15,16 @@
 
 namespace holdem::sim {
 
+std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(const Table& table) {
+    const std::string saved = save_snapshot(table, {"sim", 0});
+    auto loaded =
+        load_snapshot(saved, std::make_unique<SeededRandom>(0), std::make_unique<SeededRandom>(0));
+    if (auto* why = std::get_if<std::string>(&loaded)) return *why;
+    std::unique_ptr<Table> again = std::move(std::get<LoadedGame>(loaded).table);
+    again->observers = table.observers;
+    return again;
+}
+
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n) {
     std::uint64_t state = run_seed * 0x9E3779B97F4A7C15ull + n;
     return splitmix64(state);
@@ -43,16 +53,12 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
 
     // Saves the whole game and takes it up again in a new table, as a restart would.
     auto reload = [&]() -> bool {
-        const std::string saved = save_snapshot(*table, {"sim", 0});
-        auto loaded = load_snapshot(saved, std::make_unique<SeededRandom>(0),
-                                    std::make_unique<SeededRandom>(0));
-        if (auto* why = std::get_if<std::string>(&loaded)) {
+        auto again = saved_and_taken_up(*table);
+        if (auto* why = std::get_if<std::string>(&again)) {
             result.violation = "a saved game was refused: " + *why;
             return false;
         }
-        std::unique_ptr<Table> again = std::move(std::get<LoadedGame>(loaded).table);
-        again->observers = table->observers;
-        table = std::move(again);
+        table = std::move(std::get<std::unique_ptr<Table>>(again));
         return true;
     };
     auto after_step = [&]() -> bool {

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <ctime>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "results/results_recorder.h"
 #include "sim/policies.h"
@@ -72,6 +74,10 @@ inline TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy,
     setup.late = late;
     return play_tournament(seed, setup);
 }
+
+// Saves the whole table and takes it up again on a new one with the same watchers, as a restart
+// would; the new table, or why the save was refused.
+std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(const Table& table);
 
 // The seed of the n-th tournament of a run.
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n);

@@ -6,7 +6,6 @@
 #include "report/phh_writer.h"
 #include "rules/reading/standard_hand.h"
 #include "rules/tournament/field.h"
-#include "save/snapshot.h"
 #include "sim/signature_watch.h"
 #include "sim/standard_referee.h"
 #include "standard/table_game.h"
@@ -193,16 +192,12 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     std::uint64_t settled_hand = 0;
     // Saves the whole game and takes it up again on a new table, as a restart would.
     auto reload = [&]() -> bool {
-        const std::string saved = save_snapshot(*table, {"sim", 0});
-        auto loaded = load_snapshot(saved, std::make_unique<SeededRandom>(0),
-                                    std::make_unique<SeededRandom>(0));
-        if (auto* why = std::get_if<std::string>(&loaded)) {
+        auto again = saved_and_taken_up(*table);
+        if (auto* why = std::get_if<std::string>(&again)) {
             result.violation = "a saved game was refused: " + *why;
             return false;
         }
-        std::unique_ptr<Table> again = std::move(std::get<LoadedGame>(loaded).table);
-        again->observers = table->observers;
-        table = std::move(again);
+        table = std::move(std::get<std::unique_ptr<Table>>(again));
         game = std::make_unique<TableGame>(*table);
         watch_game(*game);
         game->resume();

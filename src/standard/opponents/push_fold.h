@@ -25,19 +25,21 @@ extern const PushFoldRanges push_fold_table;
 // The ranges from the heads-up equities of every pair of classes (`deals` deals each).
 PushFoldRanges work_out_push_fold(int deals);
 
-inline double push_share(int stack_bb, int behind) {
+// The table's entry for a stack (in big blinds) and the seats behind, each kept in range.
+inline std::uint16_t push_fold_entry(
+    const std::array<std::array<std::uint16_t, 9>, push_fold_stacks>& part, int stack_bb,
+    int behind) {
     const int s = stack_bb < 1                  ? 0
                   : stack_bb > push_fold_stacks ? push_fold_stacks - 1
                                                 : stack_bb - 1;
     const int b = behind < 1 ? 0 : behind > 9 ? 8 : behind - 1;
-    return push_fold_table.push[static_cast<std::size_t>(s)][static_cast<std::size_t>(b)] / 1000.0;
+    return part[static_cast<std::size_t>(s)][static_cast<std::size_t>(b)];
+}
+inline double push_share(int stack_bb, int behind) {
+    return push_fold_entry(push_fold_table.push, stack_bb, behind) / 1000.0;
 }
 inline double call_share(int stack_bb, int behind) {
-    const int s = stack_bb < 1                  ? 0
-                  : stack_bb > push_fold_stacks ? push_fold_stacks - 1
-                                                : stack_bb - 1;
-    const int b = behind < 1 ? 0 : behind > 9 ? 8 : behind - 1;
-    return push_fold_table.call[static_cast<std::size_t>(s)][static_cast<std::size_t>(b)] / 1000.0;
+    return push_fold_entry(push_fold_table.call, stack_bb, behind) / 1000.0;
 }
 
 }  // namespace holdem::standard
