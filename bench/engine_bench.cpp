@@ -11,6 +11,7 @@
 #include "cycle/human_actions.h"
 #include "rules/betting/fair_estimate.h"
 #include "rules/reading/card_assessment.h"
+#include "picture/table_picture.h"
 #include "rules/reading/fast_hand.h"
 #include "rules/reading/odds.h"
 #include "rules/reading/standard_hand.h"
@@ -215,6 +216,19 @@ static void BM_OpponentDecision(benchmark::State& state) {
 BENCHMARK(BM_OpponentDecision)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 BENCHMARK(BM_OddsHelper)->Arg(1)->Arg(9)->Unit(benchmark::kMillisecond);
+
+// The whole odds line under the standard rules, as the window asks it: the random-hands
+// estimate and the equity against Arg(0) opponents' likely hands (target: at most 50 ms).
+static void BM_OddsLineAgainstRanges(benchmark::State& state) {
+    ActionPanel panel;
+    panel.hole = {card_code(14, 2), card_code(5, 2)};
+    panel.board = {card_code(2, 2), card_code(9, 2), card_code(13, 0)};
+    panel.opponents = static_cast<int>(state.range(0));
+    panel.ranges.assign(static_cast<std::size_t>(panel.opponents), 0.4);
+    std::uint64_t seed = 1;
+    for (auto _ : state) benchmark::DoNotOptimize(odds_line(panel, 300, 20000, seed++));
+}
+BENCHMARK(BM_OddsLineAgainstRanges)->Arg(1)->Arg(9)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace holdem
