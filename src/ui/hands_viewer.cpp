@@ -112,7 +112,11 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     show_tournament(tournaments_->currentIndex());
 }
 
-HandsViewer::~HandsViewer() = default;
+// The table view draws this viewer's picture: it goes before the picture does.
+HandsViewer::~HandsViewer() {
+    play_.stop();
+    delete view_;
+}
 
 QPushButton* HandsViewer::control(const char* name) const {
     return findChild<QPushButton*>(name);

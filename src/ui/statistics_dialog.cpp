@@ -40,6 +40,8 @@ QChart* line_chart(const QString& title, const QString& x_name, const QString& y
     x->setTitleText(x_name);
     x->setLabelFormat("%d");
     x->setRange(1, std::max<qreal>(2, static_cast<qreal>(points.size())));
+    // Whole numbers only: a short run gets a tick a point, not the same number twice.
+    x->setTickCount(static_cast<int>(std::clamp<std::size_t>(points.size(), 2, 5)));
     auto* y = new QValueAxis;
     y->setTitleText(y_name);
     y->setLabelFormat("%d");
@@ -50,6 +52,13 @@ QChart* line_chart(const QString& title, const QString& x_name, const QString& y
     series->attachAxis(x);
     series->attachAxis(y);
     return chart;
+}
+
+// A chart view gives up the chart it showed without deleting it: it goes here.
+void replace_chart(QChartView* view, QChart* chart) {
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
 }
 
 }  // namespace
@@ -125,8 +134,8 @@ void StatisticsDialog::refresh() {
     for (const TournamentRow& row : rows)
         if (row.final_rank > 0) ranks.push_back(row.final_rank);
     ranks_shown_ = static_cast<int>(ranks.size());
-    ranks_->setChart(
-        line_chart("Final rank, tournament by tournament", "Tournament", "Rank", ranks, true));
+    replace_chart(ranks_, line_chart("Final rank, tournament by tournament", "Tournament", "Rank",
+                                     ranks, true));
     const QSignalBlocker quiet(tournament_);
     tournament_->clear();
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
@@ -140,7 +149,7 @@ void StatisticsDialog::show_stacks() {
         stacks = read_stacks(QFile::encodeName(database_).toStdString(),
                              tournament_->currentData().toLongLong());
     stacks_shown_ = static_cast<int>(stacks.size());
-    stacks_->setChart(line_chart("Your stack, hand by hand", "Hand", "Chips", stacks, false));
+    replace_chart(stacks_, line_chart("Your stack, hand by hand", "Hand", "Chips", stacks, false));
 }
 
 }  // namespace holdem::ui
