@@ -142,6 +142,7 @@ void for_each_seven_card_key(Visit&& visit) {
                         const HandKey k5 = with_card(k4, static_cast<CardCode>(e));
                         for (int f = e + 1; f <= 52; ++f) {
                             const HandKey k6 = with_card(k5, static_cast<CardCode>(f));
+#pragma GCC unroll 4
                             for (int g = f + 1; g <= 52; ++g)
                                 visit(with_card(k6, static_cast<CardCode>(g)));
                         }
