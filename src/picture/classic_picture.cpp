@@ -83,12 +83,7 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
     h.sit_out_shown = c[ctl::SitOut].visible;
     h.exit_shown = c[ctl::Exit].visible;
     h.sit_out_asked = c[ctl::SitOut].back_colour == colours::red;
-    // A request holds from the next hand and cannot be taken back before it.
-    const bool sitting_out = t.seat(human_seat).sittingout;
-    h.request = t.ended                         ? ActionPanel::Request::none
-                : !sitting_out && t.sitter == 1 ? ActionPanel::Request::sit_out
-                : sitting_out && t.sitter == 0  ? ActionPanel::Request::play_again
-                                                : ActionPanel::Request::none;
+    h.request = sit_out_request(t);
     int opponents = 0;
     for (int k = 2; k <= seat_count; ++k)
         if (t.seat(k).Active && !t.seat(k).fold && !t.seat(k).sittingout) ++opponents;

@@ -197,12 +197,8 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
                              : "no raise: you may call or fold";
     h.sit_out_shown = !t.ended;
     h.exit_shown = !t.ended;
-    const bool sitting_out = t.seat(human_seat).sittingout;
     h.sit_out_asked = t.sitter == 1;
-    h.request = t.ended                         ? ActionPanel::Request::none
-                : !sitting_out && t.sitter == 1 ? ActionPanel::Request::sit_out
-                : sitting_out && t.sitter == 0  ? ActionPanel::Request::play_again
-                                                : ActionPanel::Request::none;
+    h.request = sit_out_request(t);
     int opponents = 0;
     for (int k = 2; k <= seat_count; ++k)
         if (hand && t.seat(k).Active && !hand->folded(k)) ++opponents;

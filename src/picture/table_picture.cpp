@@ -54,6 +54,14 @@ Badge badge_for(const TableNotes& notes, int seat) {
     return action ? badge_for(*action) : Badge::blind;
 }
 
+ActionPanel::Request sit_out_request(const Table& t) {
+    const bool sitting_out = t.seat(human_seat).sittingout;
+    return t.ended                         ? ActionPanel::Request::none
+           : !sitting_out && t.sitter == 1 ? ActionPanel::Request::sit_out
+           : sitting_out && t.sitter == 0  ? ActionPanel::Request::play_again
+                                           : ActionPanel::Request::none;
+}
+
 void fill_clock_lines(const Table& t, TablePicture& picture) {
     const Controls& c = t.controls;
     picture.countdown_shown = c[ctl::limitslabel].visible;

@@ -115,6 +115,10 @@ Badge badge_for(Action action);
 // The tag of the seat's last action as the notes hold it: none, a blind, or the action.
 Badge badge_for(const class TableNotes& notes, int seat);
 
+// The human's standing sit-out request: it holds from the next hand and cannot be taken back
+// before it.
+ActionPanel::Request sit_out_request(const Table& t);
+
 // The clock panel's lines (the countdown, the blinds, the rank) as the table's labels hold them.
 void fill_clock_lines(const Table& t, TablePicture& picture);
 

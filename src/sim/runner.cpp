@@ -15,6 +15,17 @@
 
 namespace holdem::sim {
 
+void write_history(std::optional<HandHistory>& writer, const std::unique_ptr<Table>& table,
+                   const TournamentSetup& setup) {
+    if (!setup.history) return;
+    const std::time_t epoch = setup.history_epoch;
+    writer.emplace(
+        tournament_id(epoch, false),
+        [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); },
+        [out = setup.history](const std::string& hand) { *out << hand; });
+    table->observers.push_back(&*writer);
+}
+
 std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(const Table& table) {
     const std::string saved = save_snapshot(table, {"sim", 0});
     auto loaded =
@@ -42,14 +53,7 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
     table->observers = {&checker, &watch};
     table->options = setup.options;
     std::optional<HandHistory> writer;
-    if (setup.history) {
-        const std::time_t epoch = setup.history_epoch;
-        writer.emplace(
-            tournament_id(epoch, false),
-            [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); },
-            [out = setup.history](const std::string& hand) { *out << hand; });
-        table->observers.push_back(&*writer);
-    }
+    write_history(writer, table, setup);
 
     // Saves the whole game and takes it up again in a new table, as a restart would.
     auto reload = [&]() -> bool {

@@ -11,6 +11,7 @@
 #include <string>
 #include <variant>
 
+#include "report/hand_history.h"
 #include "results/results_recorder.h"
 #include "sim/policies.h"
 
@@ -74,6 +75,11 @@ inline TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy,
     setup.late = late;
     return play_tournament(seed, setup);
 }
+
+// With `setup.history`, a hand-history writer stamped in the virtual time of whichever table
+// `table` holds, watching it.
+void write_history(std::optional<HandHistory>& writer, const std::unique_ptr<Table>& table,
+                   const TournamentSetup& setup);
 
 // Saves the whole table and takes it up again on a new one with the same watchers, as a restart
 // would; the new table, or why the save was refused.

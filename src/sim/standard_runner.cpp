@@ -100,14 +100,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     MoneyWatch money;
     table->observers = {&watch, &money};
     std::optional<HandHistory> history;
-    if (setup.history) {
-        const std::time_t epoch = setup.history_epoch;
-        history.emplace(
-            tournament_id(epoch, false),
-            [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); },
-            [out = setup.history](const std::string& hand) { *out << hand; });
-        table->observers.push_back(&*history);
-    }
+    write_history(history, table, setup);
     std::optional<PhhWriter> phh;
     if (setup.phh) {
         phh.emplace("Final Table Hold'em, simulated tournament " + std::to_string(seed),

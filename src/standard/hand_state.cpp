@@ -138,25 +138,38 @@ Legal HandState::legal() const {
     return l;
 }
 
-bool HandState::act(Move move, Chips to) {
-    Seat* s = find(to_act_);
-    if (!s || round_ >= Round::showdown) return false;
+bool HandState::allows(Move move, Chips to) const {
+    if (!find(to_act_) || round_ >= Round::showdown) return false;
     const Legal l = legal();
+    switch (move) {
+        case Move::fold:
+            return true;
+        case Move::check:
+            return l.can_check;
+        case Move::call:
+            return l.can_call;
+        case Move::bet:
+        case Move::raise:
+            return l.can_raise && (move == Move::bet) == (current_bet_ == 0) && to >= l.min_to &&
+                   to <= l.max_to;
+    }
+    return false;
+}
+
+bool HandState::act(Move move, Chips to) {
+    if (!allows(move, to)) return false;
+    Seat* s = find(to_act_);
     switch (move) {
         case Move::fold:
             s->folded = true;
             break;
         case Move::check:
-            if (!l.can_check) return false;
             break;
         case Move::call:
-            if (!l.can_call) return false;
-            put(*s, l.to_call);
+            put(*s, legal().to_call);
             break;
         case Move::bet:
         case Move::raise: {
-            if (!l.can_raise || (move == Move::bet) != (current_bet_ == 0)) return false;
-            if (to < l.min_to || to > l.max_to) return false;
             const Chips raise_by = to - current_bet_;
             put(*s, to - s->round_bet);
             if (raise_by >= last_raise_) {

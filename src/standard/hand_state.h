@@ -58,6 +58,8 @@ class HandState {
     Round round() const { return round_; }
     int to_act() const { return to_act_; }  // 0 when nobody is to act
     Legal legal() const;
+    // Whether the seat to act may make the move (`to` the round total of a bet or a raise).
+    bool allows(Move move, Chips to = 0) const;
     // The move of the seat to act; `to` is the total of its round bet for a bet or a raise.
     // False, and nothing changes, for a move the rules do not allow.
     bool act(Move move, Chips to = 0);

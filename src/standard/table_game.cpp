@@ -226,14 +226,7 @@ void TableGame::clock_tick() {
 }
 
 bool TableGame::human_act(Move move, Chips to) {
-    if (!human_to_act()) return false;
-    const Legal l = hand_->legal();
-    const bool allowed =
-        move == Move::fold || (move == Move::check && l.can_check) ||
-        (move == Move::call && l.can_call) ||
-        ((move == Move::bet || move == Move::raise) && l.can_raise &&
-         (move == Move::bet) == (hand_->current_bet() == 0) && to >= l.min_to && to <= l.max_to);
-    if (!allowed) return false;
+    if (!human_to_act() || !hand_->allows(move, to)) return false;
     ++t_.inputs_handled;
     ending_on_overflow(t_, [&] { make_move(human_seat, {move, to}); });
     t_.loop.set_timer_enabled(TimerId::roundtimer, true);
@@ -296,14 +289,10 @@ void TableGame::make_move(int seat, Decision d) {
     Player& p = t_.seat(seat);
     p.bet = e.amount;
     p.totalbet = e.total;
-    p.prize = hand_->stack(seat);
-    p.fold = d.move == Move::fold;
-    p.allin = e.action == Action::all_in;
-    t_.pot += e.amount;
     t_.currentbet = std::max(t_.currentbet, e.total);
+    mirror_hand();
     if (seat == human_seat) update_pace(t_);
     notify(t_, [&](TableObserver& o) { o.action_taken(t_, e); });
-    mirror_hand();
 }
 
 // The table's facts follow the hand: stacks, this round's bets, folds, the pot, the bet to
@@ -387,8 +376,6 @@ void TableGame::pay_out() {
         }
     }
     ++t_.showdowns;
-    for (int k = 1; k <= seat_count; ++k)
-        if (t_.seat(k).Active) t_.seat(k).prize = hand_->stack(k);  // the same, as the hand has it
     notify(t_, [&](TableObserver& o) { o.pot_awarded(t_); });
     t_.loop.set_timer_enabled(TimerId::roundtimer, false);
     t_.loop.set_timer_enabled(TimerId::Timer1, true);
