@@ -6,6 +6,7 @@
 #include "report/phh_writer.h"
 #include "rules/reading/standard_hand.h"
 #include "rules/tournament/field.h"
+#include "sim/reference_player.h"
 #include "sim/signature_watch.h"
 #include "sim/standard_referee.h"
 #include "standard/table_game.h"
@@ -39,8 +40,7 @@ Decision human_decision(PolicyKind policy, const Table& t, const TableGame& game
             return call_or_check;
         }
         case PolicyKind::tag:
-            return player_decision(t, hand, game.reads(), Style::tight_aggressive,
-                                   Difficulty::normal, random.next());
+            return reference_decision(t, hand, game.reads(), random.next());
         case PolicyKind::caller:
         case PolicyKind::shark:
             return call_or_check;

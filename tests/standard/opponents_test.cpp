@@ -3,6 +3,7 @@
 // each style playing its share of hands.
 #include <gtest/gtest.h>
 
+#include "sim/reference_player.h"
 #include "sim/runner.h"
 #include "standard/opponents/hand_classes.h"
 #include "standard/opponents/player.h"
@@ -79,6 +80,22 @@ TEST(Opponents, TheyPlayOnlyLegalMovesAndEachStyleItsShare) {
     EXPECT_LT(share(o.voluntary[1], 1), share(o.voluntary[3], 3));
     EXPECT_LT(share(o.raised[0], 0), share(o.raised[1], 1));
     EXPECT_LT(share(o.raised[2], 2), share(o.raised[3], 3));
+}
+
+// The reference player weighs its stack by how long folding would keep it in: the blinds come
+// round once an orbit, rise along the schedule every ten hands, and the stack goes in the hand
+// whose blind it cannot cover.
+TEST(Opponents, TheReferencePlayerCountsTheHandsAFoldedStackLasts) {
+    // 1000 chips from the first hand, big blind now: 970, 895, 745, 445 after each level's
+    // blinds, and 500/1000 takes the rest at the fifth level's big blind.
+    EXPECT_EQ(sim::hands_folding_lasts(10, 10, 1000, 0, 10), 40);
+    EXPECT_EQ(sim::hands_folding_lasts(500, 10, 445, 0, 10), 0);
+    EXPECT_EQ(sim::hands_folding_lasts(500, 10, 1000, 0, 10), 0);  // all in with the blind
+    // The level rises before the big blind comes round.
+    EXPECT_EQ(sim::hands_folding_lasts(100, 1, 300, 1, 10), 1);
+    EXPECT_EQ(sim::hands_folding_lasts(100, 2, 300, 1, 10), 2);  // 200, then 500 of 100
+    // Heads-up the blinds alternate every hand.
+    EXPECT_EQ(sim::hands_folding_lasts(10, 10, 100, 0, 2), 6);
 }
 
 }  // namespace

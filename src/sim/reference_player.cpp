@@ -1,0 +1,113 @@
+#include "sim/reference_player.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "rules/tournament/field.h"
+#include "rules/tournament/limits_clock.h"
+#include "standard/opponents/equity.h"
+
+namespace holdem::sim {
+
+using namespace holdem::standard;
+
+namespace {
+
+constexpr int hands_a_level = 10;
+
+Decision check_or_fold(const Legal& l) {
+    return {l.can_check ? Move::check : Move::fold, 0};
+}
+
+// How many hands a stack at the end of this hand is worth, folding from the next hand on
+// (0: out now). Half a hand is added for the blind it finally goes all in with.
+class Survival {
+  public:
+    Survival(const Table& t, const HandState& hand, int me) {
+        int dealt = 0, place = 0;
+        for (int k = hand.big_blind_seat(), i = 0; i < seat_count; k = seat_after(k), ++i) {
+            if (!t.seat(k).Active) continue;
+            if (k == me) place = dealt;
+            ++dealt;
+        }
+        seats_ = std::max(2, dealt);
+        to_big_blind_ = (place - 1 + seats_) % seats_;
+        const int left = hands_a_level - static_cast<int>((t.hands_started - 1) % hands_a_level);
+        small_blind_ = left > 1 ? t.limits : next_limits(t.limits);
+        hands_left_ = left > 1 ? left - 1 : hands_a_level;
+    }
+    double operator()(Chips stack) const {
+        if (stack <= 0) return 0.0;
+        return 1.5 + hands_folding_lasts(small_blind_, hands_left_, stack, to_big_blind_, seats_);
+    }
+
+  private:
+    Chips small_blind_ = 0;
+    int hands_left_ = 0, to_big_blind_ = 0, seats_ = 2;
+};
+
+// The tight-aggressive move, unless it puts a third of the stack or more at risk for less
+// than the stack's worth in the tournament: the equity against the hands the other seats
+// likely hold must make going on last longer, on average, than giving up now.
+Decision weighed(const Table& t, const HandState& hand, const HandReads& reads, Decision d,
+                 Draws& draws) {
+    const int me = hand.to_act();
+    const Legal l = hand.legal();
+    const Chips stack = hand.stack(me);
+    const Chips risk = d.move == Move::call                           ? l.to_call
+                       : d.move == Move::bet || d.move == Move::raise ? d.to - hand.round_bet(me)
+                                                                      : 0;
+    if (risk * 3 < stack) return d;
+    const Player& p = t.seat(me);
+    std::vector<CardCode> board;
+    const int shown = t.postflop3 ? 5 : t.postflop2 ? 4 : t.postflop1 ? 3 : 0;
+    for (int i = 1; i <= shown; ++i)
+        board.push_back(t.deck[deck_pos::board(i)]);
+    std::vector<double> ranges;
+    Chips biggest = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        if (k != me && t.seat(k).Active && !hand.folded(k)) {
+            ranges.push_back(likely_range(reads.seats[static_cast<std::size_t>(k)],
+                                          k == hand.big_blind_seat(), Difficulty::normal));
+            biggest = std::max(biggest, hand.stack(k) + hand.round_bet(k));
+        }
+    if (ranges.empty()) return d;
+    const double equity = equity_against_ranges({p.cardone, p.cardtwo}, board, ranges, 400, draws);
+    const Survival lasts(t, hand, me);
+    const Chips matched = std::min(risk, biggest - hand.round_bet(me));
+    const double going_on =
+        equity * lasts(stack + hand.pot() + matched) + (1.0 - equity) * lasts(stack - matched);
+    return going_on >= lasts(stack) ? d : check_or_fold(l);
+}
+
+}  // namespace
+
+int hands_folding_lasts(Chips small_blind, int hands_left_in_level, Chips stack, int to_big_blind,
+                        int seats) {
+    seats = std::max(2, seats);
+    int level_ends = hands_left_in_level;
+    for (int i = 0; i < 1000; ++i) {
+        if (i == level_ends) {
+            small_blind = next_limits(small_blind);
+            level_ends += hands_a_level;
+        }
+        const int place = ((i - to_big_blind) % seats + seats) % seats;
+        const Chips blind = place == 0 ? 2 * small_blind : place == 1 ? small_blind : 0;
+        if (blind > 0 && blind >= stack) return i;
+        stack -= blind;
+    }
+    return 1000;
+}
+
+Decision reference_decision(const Table& t, const HandState& hand, const HandReads& reads,
+                            std::uint64_t seed) {
+    Draws draws{seed};
+    const Decision tag =
+        player_decision(t, hand, reads, Style::tight_aggressive, Difficulty::normal, draws.next());
+    // With the field outside the table nearly gone, places come from the other seats going
+    // out, and only chips win the tournament.
+    if (entrants_left(t) <= 2 * seat_count) return tag;
+    return weighed(t, hand, reads, tag, draws);
+}
+
+}  // namespace holdem::sim
