@@ -46,7 +46,8 @@ std::vector<Entry> every_seven_ranks() {
 
 // A perfect hash by displacement: spread keys are grouped by their top bits, the biggest groups
 // placed first, each group shifted by the least displacement that lands all its keys on free
-// slots. Keys of one group differ only in their low bits, so a shift keeps them apart.
+// slots. With these groups and this multiplier no two keys of a group share their low 16 bits,
+// so a shift can always keep them apart.
 void build(Tables& t) {
     const std::vector<Entry> entries = every_seven_ranks();
 
@@ -88,7 +89,7 @@ void build(Tables& t) {
 Strength flush_of_cards(const Tables& t, const CardCode* seven, std::uint64_t sum) {
     CardMask mask = 0;
     for (int i = 0; i < 7; ++i)
-        mask |= card_bit(seven[i]);
+        mask |= card_shares[static_cast<std::size_t>(seven[i])].mask;
     return flush_strength(t, mask, sum);
 }
 

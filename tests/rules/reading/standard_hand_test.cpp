@@ -84,6 +84,20 @@ TEST(StandardHand, TheTableEvaluatorAgreesOnEverySevenCardHand) {
     });
     EXPECT_EQ(hands, 133'784'560u);
     EXPECT_EQ(wrong, 0u);
+
+    // Hands given as seven card codes, in any order, come to the same strengths.
+    std::uint64_t seed = 7;
+    std::array<CardCode, 7> seven{};
+    for (int n = 0; n < 1'000'000; ++n) {
+        CardMask mask = 0;
+        for (int i = 0; i < 7;) {
+            const auto card = static_cast<CardCode>(1 + splitmix64(seed) % 52);
+            if (mask & card_bit(card)) continue;
+            mask |= card_bit(card);
+            seven[static_cast<std::size_t>(i++)] = card;
+        }
+        ASSERT_EQ(fast_strength(seven.data(), tables), standard_strength(mask)) << n;
+    }
 }
 
 }  // namespace
