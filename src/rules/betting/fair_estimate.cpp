@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "rules/reading/classic_hand.h"
+#include "rules/reading/fast_hand.h"
 #include "rules/reading/standard_hand.h"
 
 namespace holdem {
@@ -243,22 +244,32 @@ int median_standing(CardCode first, CardCode second, const std::array<CardCode, 
     std::array<int, 6> standings{};  // how often each standing 1 … 5 came up
     const int needed = 2 * opponents + 5 - shown;
     ClassicBoard shown_cards;  // each deal adds the rest of its board
-    for (int i = 0; i < shown; ++i)
+    HandKey shown_key;         // the same for the standard ranking's table evaluator
+    for (int i = 0; i < shown; ++i) {
         add_card(shown_cards, board[i]);
+        shown_key = with_card(shown_key, board[i]);
+    }
+    const fast_hand::Tables& tables = fast_hand::tables();
     for (int sample = 0; sample < samples; ++sample) {
         // The first `needed` unseen cards of a partial shuffle: the rest of the board, then two
         // cards for each opponent.
         draws.shuffle_front(unseen, unseen_count, needed);
         const CardCode* dealt = unseen.data() + (5 - shown);
         // The shared board once per deal; each hand is its two cards more (for the standard
-        // ranking a few bits on the board's mask).
+        // ranking two additions to the board's key).
         ClassicBoard full = shown_cards;
-        for (int i = 0; i < 5 - shown; ++i)
-            add_card(full, unseen[static_cast<std::size_t>(i)]);
+        HandKey full_key = shown_key;
+        for (int i = 0; i < 5 - shown; ++i) {
+            const CardCode c = unseen[static_cast<std::size_t>(i)];
+            if (ranking == Ranking::standard)
+                full_key = with_card(full_key, c);
+            else
+                add_card(full, c);
+        }
         auto value = [&](CardCode a, CardCode b) -> std::int32_t {
             if (ranking == Ranking::standard)
                 return static_cast<std::int32_t>(
-                    standard_strength(full.cards | card_bit(a) | card_bit(b)));
+                    fast_strength(with_card(with_card(full_key, a), b), tables));
             return number_of(full, a, b);
         };
         const std::int32_t mine = value(first, second);
