@@ -32,7 +32,6 @@ class StandardIntents final : public TableIntents {
     standard::TableGame& game_;
     Table& t_;
     std::string amount_text_;
-    std::uint64_t hand_ = 0;  // the hand the box's text belongs to
 };
 
 // Writes what the standard table shows now into `picture`.

@@ -367,7 +367,10 @@ void TableGame::pay_out() {
     std::size_t next = 0;
     for (int pot = 0; pot < pots; ++pot) {
         for (std::size_t w = 0; w < s.pot_winners[static_cast<std::size_t>(pot)].size(); ++w) {
-            const auto [seat, amount] = s.collected[next++];
+            // Named copies, not a structured binding: older compilers do not let lambdas take
+            // those.
+            const int seat = s.collected[next].first;
+            const Chips amount = s.collected[next++].second;
             t_.seat(seat).prize += amount;
             notify(t_, [&](TableObserver& o) {
                 o.pot_share_won(t_, seat, amount, pot, pots);
