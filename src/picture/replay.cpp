@@ -101,6 +101,12 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
         steps.push_back({f, pic, log_lines});
     };
     paint(r.log.empty() ? 0 : 1);
+    // A hand that goes to a showdown gives back its uncalled bet when the betting ends, with
+    // the other bets still in front of the seats; one taken unshown gives it back at the
+    // pay-out.
+    const bool shown_down = std::any_of(r.events.begin(), r.events.end(), [](const auto& e) {
+        return e.kind == RecordedEvent::Kind::show;
+    });
     for (const RecordedEvent& e : r.events) {
         const auto k = static_cast<std::size_t>(e.seat);
         switch (e.kind) {
@@ -148,6 +154,7 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
             case RecordedEvent::Kind::uncalled:
                 f.stack[k] += e.amount;
                 f.pot -= e.amount;
+                f.bet[k] = std::max<Chips>(0, f.bet[k] - e.amount);
                 break;
             case RecordedEvent::Kind::won:
                 f.stack[k] += e.amount;
@@ -156,8 +163,9 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
                 break;
         }
         if (r.standard_rules &&
-            (e.kind == RecordedEvent::Kind::uncalled || e.kind == RecordedEvent::Kind::show ||
-             e.kind == RecordedEvent::Kind::muck || e.kind == RecordedEvent::Kind::won)) {
+            ((e.kind == RecordedEvent::Kind::uncalled && !shown_down) ||
+             e.kind == RecordedEvent::Kind::show || e.kind == RecordedEvent::Kind::muck ||
+             e.kind == RecordedEvent::Kind::won)) {
             // The standard pay-out clears the bets before it tells anything.
             f.bet.fill(0);
             paying = true;

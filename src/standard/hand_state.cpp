@@ -264,23 +264,29 @@ std::vector<Pot> HandState::pots() const {
     return pots;
 }
 
-Settlement HandState::settle_with(const std::vector<std::uint64_t>& strengths) {
-    Settlement out;
-    if (round_ != Round::over && round_ != Round::showdown) return out;
-    // The part of the biggest bet that nobody matched goes back to its bettor.
+std::pair<int, Chips> HandState::return_uncalled() {
+    if (round_ != Round::over && round_ != Round::showdown) return {0, 0};
     std::vector<std::size_t> by_put(seats_.size());
     for (std::size_t i = 0; i < by_put.size(); ++i)
         by_put[i] = i;
     std::sort(by_put.begin(), by_put.end(),
               [&](std::size_t a, std::size_t b) { return seats_[a].put_in > seats_[b].put_in; });
     Seat& top = seats_[by_put[0]];
-    const Chips second = seats_[by_put[1]].put_in;
-    if (top.put_in > second) {
-        out.uncalled_seat = top.number;
-        out.uncalled = top.put_in - second;
-        top.put_in = second;
-        top.stack += out.uncalled;
-    }
+    const Chips back = top.put_in - seats_[by_put[1]].put_in;
+    if (back <= 0) return {0, 0};
+    top.put_in -= back;
+    top.stack += back;
+    uncalled_seat_ = top.number;
+    uncalled_ += back;
+    return {top.number, back};
+}
+
+Settlement HandState::settle_with(const std::vector<std::uint64_t>& strengths) {
+    Settlement out;
+    if (round_ != Round::over && round_ != Round::showdown) return out;
+    return_uncalled();
+    out.uncalled_seat = uncalled_seat_;
+    out.uncalled = uncalled_;
     out.pots = pots();
     const int n = static_cast<int>(seats_.size());
     const int button = index_of(button_);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "model/numbers.h"
@@ -77,6 +78,11 @@ class HandState {
     // The hand's pots as they stand (the uncalled part of a bet not counted).
     std::vector<Pot> pots() const;
 
+    // Once the betting is over, the part of the biggest bet that nobody matched goes back to its
+    // bettor at once (before the rest of the board is dealt). Returns the bettor and the amount
+    // given back now; {0, 0} when nothing is uncalled or it has gone back already.
+    std::pair<int, Chips> return_uncalled();
+
     // Ends a hand that is over or at its showdown: the uncalled part of the last bet goes back,
     // each pot goes to the best `strength` among its eligible seats (higher is better, equal
     // shares, odd chips to the first winner left of the button), and the stacks are paid.
@@ -119,6 +125,8 @@ class HandState {
     int last_aggressor_ = 0;
     bool river_bet_ = false;
     bool all_in_showdown_ = false;
+    int uncalled_seat_ = 0;  // the bettor given its uncalled part back, and how much
+    Chips uncalled_ = 0;
 };
 
 template <typename Strength>

@@ -293,6 +293,24 @@ void TableGame::make_move(int seat, Decision d) {
     mirror_hand();
     if (seat == human_seat) update_pace(t_);
     notify(t_, [&](TableObserver& o) { o.action_taken(t_, e); });
+    give_back_uncalled();
+}
+
+// Once the betting is over, what nobody matched goes back before the rest of the board comes.
+void TableGame::give_back_uncalled() {
+    if (hand_->round() != Round::showdown) return;
+    const std::pair<int, Chips> back = hand_->return_uncalled();
+    if (back.second <= 0) return;
+    Player& p = t_.seat(back.first);
+    p.totalbet = std::max<Chips>(0, p.totalbet - back.second);
+    p.bet = std::min(p.bet, p.totalbet);
+    t_.currentbet = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        t_.currentbet = std::max(t_.currentbet, t_.seat(k).totalbet);
+    mirror_hand();
+    // A seat folded while sitting out is not followed by the table: its blind comes back here.
+    if (hand_->folded(back.first)) p.prize += back.second;
+    notify(t_, [&](TableObserver& o) { o.uncalled_bet_returned(t_, back.first, back.second); });
 }
 
 // The table's facts follow the hand: stacks, this round's bets, folds, the pot, the bet to
@@ -335,6 +353,8 @@ void TableGame::pay_out() {
     // Only hands that are shown are named: a pot taken unshown names none.
     for (int k = 1; k <= seat_count; ++k)
         if (strengths[k]) t_.seat(k).handvalue = standard_words(strengths[k]);
+    // What has not gone back yet: a hand taken unshown, or one the blinds alone put all in.
+    const std::pair<int, Chips> returned = hand_->return_uncalled();
     settled_ = hand_->settle([&](int seat) { return std::uint64_t{strengths[seat]}; });
     const Settlement& s = *settled_;
     t_.gameover = true;
@@ -342,12 +362,13 @@ void TableGame::pay_out() {
     for (int k = 1; k <= seat_count; ++k)
         t_.seat(k).bet = t_.seat(k).totalbet = 0;
     t_.currentbet = 0;
-    if (s.uncalled > 0) {
+    if (returned.second > 0) {
         // A folded seat may have its blind's uncalled part back.
-        t_.seat(s.uncalled_seat).prize += s.uncalled;
-        t_.pot -= s.uncalled;
-        notify(t_,
-               [&](TableObserver& o) { o.uncalled_bet_returned(t_, s.uncalled_seat, s.uncalled); });
+        t_.seat(returned.first).prize += returned.second;
+        t_.pot -= returned.second;
+        notify(t_, [&](TableObserver& o) {
+            o.uncalled_bet_returned(t_, returned.first, returned.second);
+        });
     }
     if (shown_down) {
         notify(t_, [&](TableObserver& o) { o.showdown_started(t_); });

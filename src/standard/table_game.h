@@ -65,6 +65,7 @@ class TableGame final : public EventHandler {
     void clock_tick();
     void make_move(int seat, Decision d);
     void mirror_hand();
+    void give_back_uncalled();
     void turn_up_street();
     void pay_out();
     int streets_due() const;

@@ -192,6 +192,25 @@ TEST(StandardRules, TheRiversAggressorShowsFirstAndLosersMayMuck) {
     EXPECT_EQ(hand.stack(1), 1000 - 70 + 210);
 }
 
+// A bet that only a short all-in answered goes back as soon as the betting ends, before the
+// rest of the board; the settlement still names it, and nothing goes back twice.
+TEST(StandardRules, AnUncalledBetGoesBackWhenTheBettingEnds) {
+    // The button is all in for 300, the small blind raises all in for 1000, the big blind folds.
+    HandState hand(stacks({{1, 300}, {2, 1000}, {3, 1000}}), 1, 10, 20);
+    for (Step step : std::vector<Step>{{R, 300}, {R, 1000}, {F}})
+        ASSERT_TRUE(hand.act(step.move, step.to));
+    ASSERT_EQ(hand.round(), Round::showdown);
+    EXPECT_EQ(hand.return_uncalled(), (std::pair<int, Chips>{2, 700}));
+    EXPECT_EQ(hand.stack(2), 700);
+    EXPECT_EQ(hand.pot(), 300 + 300 + 20);
+    EXPECT_EQ(hand.return_uncalled(), (std::pair<int, Chips>{0, 0}));
+    const Settlement s = hand.settle([](int seat) { return std::uint64_t(seat == 1 ? 9 : 1); });
+    EXPECT_EQ(s.uncalled_seat, 2);
+    EXPECT_EQ(s.uncalled, 700);
+    EXPECT_EQ(hand.stack(1), 620);
+    EXPECT_EQ(hand.stack(2), 700);
+}
+
 }  // namespace
 }  // namespace holdem::standard
 
