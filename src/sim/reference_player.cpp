@@ -13,8 +13,6 @@ using namespace holdem::standard;
 
 namespace {
 
-constexpr int hands_a_level = 10;
-
 Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
 }
@@ -32,9 +30,10 @@ class Survival {
         }
         seats_ = std::max(2, dealt);
         to_big_blind_ = (place - 1 + seats_) % seats_;
-        const int left = hands_a_level - static_cast<int>((t.hands_started - 1) % hands_a_level);
+        const int left =
+            hands_per_level - static_cast<int>((t.hands_started - 1) % hands_per_level);
         small_blind_ = left > 1 ? t.limits : next_limits(t.limits);
-        hands_left_ = left > 1 ? left - 1 : hands_a_level;
+        hands_left_ = left > 1 ? left - 1 : hands_per_level;
     }
     double operator()(Chips stack) const {
         if (stack <= 0) return 0.0;
@@ -89,7 +88,7 @@ int hands_folding_lasts(Chips small_blind, int hands_left_in_level, Chips stack,
     for (int i = 0; i < 1000; ++i) {
         if (i == level_ends) {
             small_blind = next_limits(small_blind);
-            level_ends += hands_a_level;
+            level_ends += hands_per_level;
         }
         const int place = ((i - to_big_blind) % seats + seats) % seats;
         const Chips blind = place == 0 ? 2 * small_blind : place == 1 ? small_blind : 0;
