@@ -1,5 +1,6 @@
 #include "sim/standard_runner.h"
 
+#include <functional>
 #include <ostream>
 
 #include "report/hand_history.h"
@@ -84,6 +85,16 @@ class MoneyWatch final : public TableObserver {
 
   private:
     std::int64_t brought_ = 0;
+};
+
+// Tells of every hand dealt.
+class DealWatch final : public TableObserver {
+  public:
+    explicit DealWatch(std::function<void()> dealt) : dealt_(std::move(dealt)) {}
+    void hand_started(const Table&) override { dealt_(); }
+
+  private:
+    std::function<void()> dealt_;
 };
 
 }  // namespace
@@ -182,6 +193,11 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     };
     auto game = std::make_unique<TableGame>(*table);
     watch_game(*game);
+    // The referee takes each hand up as it is dealt, before anything in it goes back.
+    DealWatch deals([&] {
+        if (game->hand()) follow_deal(*game->hand());
+    });
+    table->observers.push_back(&deals);
     std::uint64_t settled_hand = 0;
     // Saves the whole game and takes it up again on a new table, as a restart would.
     auto reload = [&]() -> bool {

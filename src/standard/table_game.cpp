@@ -184,6 +184,7 @@ void TableGame::deal_hand() {
         notify(t_, [&](TableObserver& o) { o.blind_posted(t_, seat, p.bet, big); });
     }
     mirror_hand();
+    give_back_uncalled();  // the blinds alone may have put every seat but one all in
 }
 
 // The streets the betting has reached: once the hand goes to its showdown every street is.
@@ -353,7 +354,7 @@ void TableGame::pay_out() {
     // Only hands that are shown are named: a pot taken unshown names none.
     for (int k = 1; k <= seat_count; ++k)
         if (strengths[k]) t_.seat(k).handvalue = standard_words(strengths[k]);
-    // What has not gone back yet: a hand taken unshown, or one the blinds alone put all in.
+    // What has not gone back yet: the bet of a hand taken unshown.
     const std::pair<int, Chips> returned = hand_->return_uncalled();
     settled_ = hand_->settle([&](int seat) { return std::uint64_t{strengths[seat]}; });
     const Settlement& s = *settled_;
