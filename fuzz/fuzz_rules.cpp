@@ -28,16 +28,10 @@ constexpr int late_starts[] = {0, 950, 980, 989};
     std::abort();
 }
 
-// Between hands every chip on the seats is one the table was given, and no stack is below
-// nothing at any time.
+// Every pay-out leaves the chips where they belong.
 struct ChipWatch final : TableObserver {
     void pot_awarded(const Table& t) override {
-        std::int64_t on_seats = 0;
-        for (int k = 1; k <= seat_count; ++k)
-            on_seats += t.seat(k).prize;
-        if (on_seats != t.chips_brought)
-            broken("the seats hold " + std::to_string(on_seats) + " chips of " +
-                   std::to_string(t.chips_brought));
+        if (auto wrong = sim::chips_after_pay_out(t)) broken(*wrong);
     }
 };
 

@@ -222,4 +222,16 @@ std::optional<std::string> InvariantChecker::check(const Table& t) {
     return std::nullopt;
 }
 
+std::optional<std::string> chips_after_pay_out(const Table& t) {
+    std::int64_t on_seats = 0;
+    for (int k = 1; k <= seat_count; ++k) {
+        if (t.seat(k).prize < 0) return "seat " + std::to_string(k) + " ended below nothing";
+        on_seats += t.seat(k).prize;
+    }
+    if (on_seats != t.chips_brought)
+        return "the table's chips do not add up: " + std::to_string(on_seats) + " on the seats, " +
+               std::to_string(t.chips_brought) + " brought";
+    return std::nullopt;
+}
+
 }  // namespace holdem::sim

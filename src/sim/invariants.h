@@ -14,6 +14,9 @@
 
 namespace holdem::sim {
 
+// After a pay-out: no stack below nothing, and every chip on the seats one the table was given.
+std::optional<std::string> chips_after_pay_out(const Table& t);
+
 class InvariantChecker final : public TableObserver {
   public:
     // Events one hand may take, waits for the human included, before it counts as hung.

@@ -57,21 +57,15 @@ Decision weighed(const Table& t, const HandState& hand, const HandReads& reads, 
                        : d.move == Move::bet || d.move == Move::raise ? d.to - hand.round_bet(me)
                                                                       : 0;
     if (risk * 3 < stack) return d;
-    const Player& p = t.seat(me);
-    std::vector<CardCode> board;
-    const int shown = t.postflop3 ? 5 : t.postflop2 ? 4 : t.postflop1 ? 3 : 0;
-    for (int i = 1; i <= shown; ++i)
-        board.push_back(t.deck[deck_pos::board(i)]);
-    std::vector<double> ranges;
+    const std::vector<double> ranges = likely_ranges(t, hand, reads, me, Difficulty::normal);
+    if (ranges.empty()) return d;
     Chips biggest = 0;
     for (int k = 1; k <= seat_count; ++k)
-        if (k != me && t.seat(k).Active && !hand.folded(k)) {
-            ranges.push_back(likely_range(reads.seats[static_cast<std::size_t>(k)],
-                                          k == hand.big_blind_seat(), Difficulty::normal));
+        if (k != me && t.seat(k).Active && !hand.folded(k))
             biggest = std::max(biggest, hand.stack(k) + hand.round_bet(k));
-        }
-    if (ranges.empty()) return d;
-    const double equity = equity_against_ranges({p.cardone, p.cardtwo}, board, ranges, 400, draws);
+    const Player& p = t.seat(me);
+    const double equity =
+        equity_against_ranges({p.cardone, p.cardtwo}, board_turned_up(t), ranges, 400, draws);
     const Survival lasts(t, hand, me);
     const Chips matched = std::min(risk, biggest - hand.round_bet(me));
     const double going_on =

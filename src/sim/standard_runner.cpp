@@ -7,6 +7,7 @@
 #include "report/phh_writer.h"
 #include "rules/reading/standard_hand.h"
 #include "rules/tournament/field.h"
+#include "sim/invariants.h"
 #include "sim/reference_player.h"
 #include "sim/signature_watch.h"
 #include "sim/standard_referee.h"
@@ -60,14 +61,7 @@ class MoneyWatch final : public TableObserver {
             if (t.seat(k).Active) brought_ += t.seat(k).prize;
     }
     void pot_awarded(const Table& t) override {
-        std::int64_t on_seats = 0;
-        for (int k = 1; k <= seat_count; ++k) {
-            if (t.seat(k).prize < 0) fault = "seat " + std::to_string(k) + " ended below nothing";
-            on_seats += t.seat(k).prize;
-        }
-        if (on_seats != t.chips_brought)
-            fault = "the table's chips do not add up: " + std::to_string(on_seats) +
-                    " on the seats, " + std::to_string(t.chips_brought) + " brought";
+        if (auto wrong = chips_after_pay_out(t)) fault = wrong;
     }
     std::optional<std::string> check(const HandState& hand) const {
         std::int64_t now = hand.pot();

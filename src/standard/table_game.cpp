@@ -309,8 +309,6 @@ void TableGame::give_back_uncalled() {
     for (int k = 1; k <= seat_count; ++k)
         t_.currentbet = std::max(t_.currentbet, t_.seat(k).totalbet);
     mirror_hand();
-    // A seat folded while sitting out is not followed by the table: its blind comes back here.
-    if (hand_->folded(back.first)) p.prize += back.second;
     notify(t_, [&](TableObserver& o) { o.uncalled_bet_returned(t_, back.first, back.second); });
 }
 
@@ -318,13 +316,17 @@ void TableGame::give_back_uncalled() {
 // match. A new round starts from nothing in front of the seats.
 void TableGame::mirror_hand() {
     for (int k = 1; k <= seat_count; ++k) {
-        if (!t_.seat(k).Active || hand_->folded(k)) {
-            t_.seat(k).fold = true;
+        Player& p = t_.seat(k);
+        if (!p.Active) {
+            p.fold = true;
             continue;
         }
-        Player& p = t_.seat(k);
+        // A folded seat's stack still counts: a blind it was folded from may come back.
         p.prize = hand_->stack(k);
-        p.allin = p.prize == 0;
+        if (hand_->folded(k))
+            p.fold = true;
+        else
+            p.allin = p.prize == 0;
     }
     t_.pot = hand_->pot();
 }

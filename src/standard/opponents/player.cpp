@@ -31,10 +31,6 @@ double unit(Draws& draws) {
     return static_cast<double>(draws.next() >> 11) * (1.0 / 9007199254740992.0);
 }
 
-int board_shown(const Table& t) {
-    return t.postflop3 ? 5 : t.postflop2 ? 4 : t.postflop1 ? 3 : 0;
-}
-
 // Seats still in the hand that act after `seat` on this street, up to the button.
 int seats_behind(const Table& t, const HandState& hand, int seat) {
     int behind = 0;
@@ -91,6 +87,24 @@ double likely_range(const SeatReads& r, bool big_blind, Difficulty difficulty) {
         range *= narrowing;
     if (r.aggressive_now) range *= narrowing;
     return std::max(range, 0.03);
+}
+
+std::vector<CardCode> board_turned_up(const Table& t) {
+    const int shown = t.postflop3 ? 5 : t.postflop2 ? 4 : t.postflop1 ? 3 : 0;
+    std::vector<CardCode> board;
+    for (int i = 1; i <= shown; ++i)
+        board.push_back(t.deck[deck_pos::board(i)]);
+    return board;
+}
+
+std::vector<double> likely_ranges(const Table& t, const HandState& hand, const HandReads& reads,
+                                  int seat, Difficulty difficulty) {
+    std::vector<double> ranges;
+    for (int k = 1; k <= seat_count; ++k)
+        if (k != seat && t.seat(k).Active && !hand.folded(k))
+            ranges.push_back(likely_range(reads.seats[static_cast<std::size_t>(k)],
+                                          k == hand.big_blind_seat(), difficulty));
+    return ranges;
 }
 
 namespace {
@@ -193,15 +207,9 @@ Decision after_flop(const Table& t, const HandState& hand, const HandReads& read
     const int me = hand.to_act();
     const Legal l = hand.legal();
     const Player& p = t.seat(me);
-    const int shown = board_shown(t);
-    std::vector<CardCode> board;
-    for (int i = 1; i <= shown; ++i)
-        board.push_back(t.deck[deck_pos::board(i)]);
-    std::vector<double> ranges;
-    for (int k = 1; k <= seat_count; ++k)
-        if (k != me && t.seat(k).Active && !hand.folded(k))
-            ranges.push_back(likely_range(reads.seats[static_cast<std::size_t>(k)],
-                                      k == hand.big_blind_seat(), difficulty));
+    const std::vector<CardCode> board = board_turned_up(t);
+    const int shown = static_cast<int>(board.size());
+    const std::vector<double> ranges = likely_ranges(t, hand, reads, me, difficulty);
     if (ranges.empty()) return check_or_fold(l);
     const int deals = std::max(80, 480 / static_cast<int>(ranges.size() + 1));
     double equity = equity_against_ranges({p.cardone, p.cardtwo}, board, ranges, deals, draws);

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "model/options.h"
 #include "model/table.h"
@@ -48,6 +49,12 @@ struct HandReads {
 // The share of starting hands a seat still likely holds after what it did, as a player of the
 // given difficulty reads it (1: any hand).
 double likely_range(const SeatReads& reads, bool big_blind, Difficulty difficulty);
+
+// The board cards turned up so far.
+std::vector<CardCode> board_turned_up(const Table& t);
+// The likely range of each other seat still in, as a player of the difficulty at `seat` reads it.
+std::vector<double> likely_ranges(const Table& t, const HandState& hand, const HandReads& reads,
+                                  int seat, Difficulty difficulty);
 
 struct Decision {
     Move move = Move::fold;
