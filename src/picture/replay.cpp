@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "report/hand_log.h"
 
@@ -9,10 +10,10 @@ namespace holdem {
 
 namespace {
 
-int chips_for(Chips amount, Chips unit, int most) {
+int chips_for(std::int64_t amount, std::int64_t unit, int most) {
     if (amount <= 0) return 0;
     const double units =
-        static_cast<double>(amount) / static_cast<double>(std::max<Chips>(1, unit));
+        static_cast<double>(amount) / static_cast<double>(std::max<std::int64_t>(1, unit));
     return std::clamp(1 + static_cast<int>(std::log2(units + 1.0)), 1, most);
 }
 
@@ -31,14 +32,44 @@ ReplayFrame live_frame(const Table& t) {
     return f;
 }
 
+namespace {
+
+// The replay counts in wide numbers: a record's amounts are bounded, their sums need not fit
+// a stack. What is shown is clamped to what a stack can hold.
+struct WideFrame {
+    std::array<std::int64_t, seat_count + 1> stack{}, bet{};
+    std::array<bool, seat_count + 1> in_hand{};
+    int board = 0;
+    std::int64_t pot = 0;
+};
+
+Chips clamped(std::int64_t v) {
+    return static_cast<Chips>(std::clamp<std::int64_t>(v, std::numeric_limits<Chips>::min(),
+                                                       std::numeric_limits<Chips>::max()));
+}
+
+ReplayFrame narrowed(const WideFrame& w) {
+    ReplayFrame f;
+    for (std::size_t k = 0; k < w.stack.size(); ++k) {
+        f.stack[k] = clamped(w.stack[k]);
+        f.bet[k] = clamped(w.bet[k]);
+    }
+    f.in_hand = w.in_hand;
+    f.board = w.board;
+    f.pot = clamped(w.pot);
+    return f;
+}
+
+}  // namespace
+
 std::vector<ReplayStep> replay(const HandRecord& r) {
     std::vector<ReplayStep> steps;
-    ReplayFrame f;
+    WideFrame f;
     TablePicture pic;
     pic.human.sit_out_shown = pic.human.exit_shown = false;  // a replay takes no actions
     std::array<bool, seat_count + 1> seated{}, shown{}, mucked{};
     std::array<std::array<CardCode, 2>, seat_count + 1> cards{};
-    std::array<Chips, seat_count + 1> won{};
+    std::array<std::int64_t, seat_count + 1> won{};
     std::array<std::string, seat_count + 1> names, hands;
     std::vector<CardCode> board;
     for (const RecordedSeat& s : r.seats) {
@@ -49,7 +80,7 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
         f.in_hand[k] = s.dealt;
         cards[k] = s.cards;
     }
-    const Chips big_blind = 2 * r.small_blind;
+    const std::int64_t big_blind = 2 * std::int64_t{r.small_blind};
     bool paying = false;
     auto paint = [&](std::size_t log_lines) {
         for (int k = 1; k <= picture_seats; ++k) {
@@ -73,11 +104,11 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
             s.turn_marker_shown = seated[i];
             s.has_turn = false;
             s.dealer = k == r.button;
-            s.won = won[i] > 0 ? won[i] : -1;
+            s.won = won[i] > 0 ? clamped(won[i]) : -1;
         }
         for (std::size_t b = 0; b < 5; ++b)
             pic.board[b] = b < board.size() ? CardPicture{true, board[b]} : CardPicture{};
-        pic.pot = f.pot;
+        pic.pot = clamped(f.pot);
         pic.pot_label_shown = f.pot > 0;
         pic.pot_label = std::to_string(f.pot);
         const int pot_pile = chips_for(f.pot, big_blind, 8) * pot_chips / 8;
@@ -98,7 +129,7 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
         pic.blinds_shown = true;
         pic.blinds = "Hand " + std::to_string(r.hand) + " · blinds " +
                      std::to_string(r.small_blind) + " - " + std::to_string(big_blind);
-        steps.push_back({f, pic, log_lines});
+        steps.push_back({narrowed(f), pic, log_lines});
     };
     paint(r.log.empty() ? 0 : 1);
     // A hand that goes to a showdown gives back its uncalled bet when the betting ends, with
@@ -154,7 +185,7 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
             case RecordedEvent::Kind::uncalled:
                 f.stack[k] += e.amount;
                 f.pot -= e.amount;
-                f.bet[k] = std::max<Chips>(0, f.bet[k] - e.amount);
+                f.bet[k] = std::max<std::int64_t>(0, f.bet[k] - e.amount);
                 break;
             case RecordedEvent::Kind::won:
                 f.stack[k] += e.amount;

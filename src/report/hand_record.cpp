@@ -21,10 +21,6 @@ int index_of(const std::string_view (&names)[N], const std::string& name) {
     return -1;
 }
 
-bool card_ok(const json& j) {
-    return j.is_number_integer() && j.get<int>() >= 0 && j.get<int>() <= 52;
-}
-
 }  // namespace
 
 std::string record_line(const HandRecord& r) {
@@ -81,68 +77,137 @@ std::string record_line(const HandRecord& r) {
     return line.dump() + "\n";
 }
 
+namespace {
+
+// A value a record cannot hold: the line is no record.
+struct NotARecord {};
+
+std::int64_t whole(const json& j, const char* key, std::int64_t least, std::int64_t most) {
+    const json& v = j.at(key);
+    if (!v.is_number_integer()) throw NotARecord{};
+    if (v.is_number_unsigned()) {
+        const auto u = v.get<std::uint64_t>();
+        if (u > static_cast<std::uint64_t>(most)) throw NotARecord{};
+        return static_cast<std::int64_t>(u);
+    }
+    const auto w = v.get<std::int64_t>();
+    if (w < least || w > most) throw NotARecord{};
+    return w;
+}
+
+Chips chips(const json& j, const char* key) {
+    return static_cast<Chips>(whole(j, key, 0, max_record_chips));
+}
+
+std::string text(const json& v, std::size_t most) {
+    if (!v.is_string() || v.get_ref<const std::string&>().size() > most) throw NotARecord{};
+    return v.get<std::string>();
+}
+
+bool truth(const json& j, const char* key) {
+    const json& v = j.at(key);
+    if (!v.is_boolean()) throw NotARecord{};
+    return v.get<bool>();
+}
+
+const json& array(const json& j, const char* key, std::size_t most) {
+    const json& v = j.at(key);
+    if (!v.is_array() || v.size() > most) throw NotARecord{};
+    return v;
+}
+
+CardCode card(const json& v, bool none_allowed) {
+    if (!v.is_number_integer()) throw NotARecord{};
+    const auto code = v.get<std::int64_t>();
+    if (code < (none_allowed ? 0 : 1) || code > 52) throw NotARecord{};
+    return static_cast<CardCode>(code);
+}
+
+HandRecord record_of(const json& j) {
+    if (!j.is_object()) throw NotARecord{};
+    HandRecord r;
+    r.hand = static_cast<std::uint64_t>(whole(j, "hand", 1, max_record_chips));
+    r.level = static_cast<int>(whole(j, "level", 1, 1000));
+    r.small_blind = chips(j, "small_blind");
+    const std::string rules = text(j.at("rules"), 16);
+    if (rules != "standard" && rules != "classic") throw NotARecord{};
+    r.standard_rules = rules == "standard";
+    r.button = static_cast<int>(whole(j, "button", 0, seat_count));
+    std::array<bool, seat_count + 1> seated{};
+    for (const json& s : array(j, "seats", seat_count)) {
+        RecordedSeat seat;
+        seat.seat = static_cast<int>(whole(s, "seat", 1, seat_count));
+        if (seated[static_cast<std::size_t>(seat.seat)]) throw NotARecord{};
+        seated[static_cast<std::size_t>(seat.seat)] = true;
+        seat.name = text(s.at("name"), max_record_text);
+        seat.stack = chips(s, "stack");
+        const json& cards = array(s, "cards", 2);
+        if (cards.size() != 2) throw NotARecord{};
+        seat.cards = {card(cards[0], true), card(cards[1], true)};
+        seat.dealt = truth(s, "dealt");
+        r.seats.push_back(std::move(seat));
+    }
+    for (const json& e : array(j, "events", max_record_events)) {
+        if (!e.is_object()) throw NotARecord{};
+        RecordedEvent event;
+        const int kind = index_of(kind_names, text(e.at("kind"), 16));
+        if (kind < 0) throw NotARecord{};
+        event.kind = static_cast<RecordedEvent::Kind>(kind);
+        const bool street = event.kind == RecordedEvent::Kind::street;
+        event.seat = static_cast<int>(whole(e, "seat", 0, seat_count));
+        // Every event but a street's belongs to a seat at the table.
+        if (street ? event.seat != 0 : !seated[static_cast<std::size_t>(event.seat)])
+            throw NotARecord{};
+        event.amount = chips(e, "amount");
+        event.log_lines = static_cast<std::size_t>(whole(e, "log", 0, max_record_log_lines));
+        if (e.contains("big")) event.big = truth(e, "big");
+        if (event.kind == RecordedEvent::Kind::action) {
+            const int action = index_of(action_names, text(e.at("action"), 16));
+            if (action < 0) throw NotARecord{};
+            event.action = static_cast<Action>(action);
+            event.total = chips(e, "total");
+            event.bet_before = chips(e, "bet_before");
+        }
+        if (street) {
+            event.street = static_cast<Street>(whole(e, "street", 1, 3));
+            const std::size_t dealt = event.street == Street::flop ? 3 : 1;
+            const json& cards = array(e, "cards", 3);
+            if (cards.size() != dealt) throw NotARecord{};
+            for (const json& c : cards)
+                event.cards.push_back(card(c, false));
+        }
+        if (event.kind == RecordedEvent::Kind::show) {
+            const json& cards = array(e, "cards", 2);
+            if (cards.size() != 2) throw NotARecord{};
+            for (const json& c : cards)
+                event.cards.push_back(card(c, false));
+        }
+        if (e.contains("words")) event.words = text(e.at("words"), max_record_text);
+        if (event.kind == RecordedEvent::Kind::won && e.contains("pot")) {
+            event.pots = static_cast<int>(whole(e, "pots", 1, seat_count));
+            event.pot = static_cast<int>(whole(e, "pot", 0, event.pots - 1));
+        }
+        r.events.push_back(std::move(event));
+    }
+    for (const json& line : array(j, "log", max_record_log_lines))
+        r.log.push_back(text(line, max_record_text * 4));
+    for (const RecordedEvent& e : r.events)
+        if (e.log_lines > r.log.size()) throw NotARecord{};
+    r.result = static_cast<Chips>(whole(j, "result", -max_record_chips, max_record_chips));
+    return r;
+}
+
+}  // namespace
+
 std::optional<HandRecord> read_record(std::string_view text) {
     // A line longer than any hand can be is no record.
-    if (text.size() > (1u << 20)) return std::nullopt;
+    if (text.size() > max_record_line) return std::nullopt;
+    const json j = json::parse(text, nullptr, false);
+    if (j.is_discarded()) return std::nullopt;
     try {
-        const json j = json::parse(text);
-        HandRecord r;
-        r.hand = j.at("hand").get<std::uint64_t>();
-        r.level = j.at("level").get<int>();
-        r.small_blind = j.at("small_blind").get<Chips>();
-        r.standard_rules = j.at("rules").get<std::string>() == "standard";
-        r.button = j.at("button").get<int>();
-        for (const json& s : j.at("seats")) {
-            RecordedSeat seat;
-            seat.seat = s.at("seat").get<int>();
-            if (seat.seat < 1 || seat.seat > seat_count) return std::nullopt;
-            seat.name = s.at("name").get<std::string>();
-            seat.stack = s.at("stack").get<Chips>();
-            const json& cards = s.at("cards");
-            if (!cards.is_array() || cards.size() != 2 || !card_ok(cards[0]) || !card_ok(cards[1]))
-                return std::nullopt;
-            seat.cards = {cards[0].get<CardCode>(), cards[1].get<CardCode>()};
-            seat.dealt = s.at("dealt").get<bool>();
-            r.seats.push_back(std::move(seat));
-        }
-        for (const json& e : j.at("events")) {
-            RecordedEvent event;
-            const int kind = index_of(kind_names, e.at("kind").get<std::string>());
-            if (kind < 0) return std::nullopt;
-            event.kind = static_cast<RecordedEvent::Kind>(kind);
-            event.seat = e.at("seat").get<int>();
-            if (event.seat < 0 || event.seat > seat_count) return std::nullopt;
-            event.amount = e.at("amount").get<Chips>();
-            event.log_lines = e.at("log").get<std::size_t>();
-            if (e.contains("big")) event.big = e.at("big").get<bool>();
-            if (e.contains("action")) {
-                const int action = index_of(action_names, e.at("action").get<std::string>());
-                if (action < 0) return std::nullopt;
-                event.action = static_cast<Action>(action);
-                event.total = e.at("total").get<Chips>();
-                event.bet_before = e.at("bet_before").get<Chips>();
-            }
-            if (e.contains("street")) {
-                const int street = e.at("street").get<int>();
-                if (street < 1 || street > 3) return std::nullopt;
-                event.street = static_cast<Street>(street);
-            }
-            if (e.contains("cards")) {
-                for (const json& c : e.at("cards")) {
-                    if (!card_ok(c) || event.cards.size() >= 3) return std::nullopt;
-                    event.cards.push_back(c.get<CardCode>());
-                }
-            }
-            if (e.contains("words")) event.words = e.at("words").get<std::string>();
-            if (e.contains("pot")) {
-                event.pot = e.at("pot").get<int>();
-                event.pots = e.at("pots").get<int>();
-            }
-            r.events.push_back(std::move(event));
-        }
-        r.log = j.at("log").get<std::vector<std::string>>();
-        r.result = j.at("result").get<Chips>();
-        return r;
+        return record_of(j);
+    } catch (const NotARecord&) {
+        return std::nullopt;
     } catch (const json::exception&) {
         return std::nullopt;
     }

@@ -53,8 +53,17 @@ struct HandRecord {
     Chips result = 0;  // what the human won or lost in the hand
 };
 
+// What a record may hold: far more than any hand of the game, little enough that a hostile
+// line costs nothing to refuse or to replay (no sum of its amounts overflows).
+inline constexpr Chips max_record_chips = 1'000'000'000;
+inline constexpr std::size_t max_record_line = std::size_t{256} << 10;
+inline constexpr std::size_t max_record_events = 2000;
+inline constexpr std::size_t max_record_log_lines = 2000;
+inline constexpr std::size_t max_record_text = 128;
+
 std::string record_line(const HandRecord& record);
-// A record read back; none for a line that does not describe a hand.
+// A record read back as untrusted input: none for a line that does not describe a hand, every
+// number within what a table can hold and every seat one at the table.
 std::optional<HandRecord> read_record(std::string_view line);
 
 class HandRecorder final : public TableObserver {

@@ -1,5 +1,7 @@
 // The player's results read back for the statistics: totals over the tournaments of a rule set
 // (or all), each tournament's final rank in order, and one tournament's stack hand by hand.
+// Every column may be NULL in a database another program has touched; the reads take long on a
+// large database, so the window makes them away from its own thread.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +13,7 @@ namespace holdem {
 
 struct ResultsSummary {
     int tournaments = 0, wins = 0;
+    int finished = 0;     // tournaments with a final rank
     int best_finish = 0;  // 0: none finished
     double mean_finish = 0;
     std::int64_t hands = 0;
@@ -21,14 +24,20 @@ struct ResultsSummary {
 
 struct TournamentRow {
     std::int64_t id = 0;
-    std::string name, started;
+    std::string name, started, rules, ending;
     int final_rank = 0;  // 0 while it goes on
+    std::int64_t hands = 0;
 };
 
-// Reads the database at `path`; `rules` empty for every rule set. None when it cannot be read
-// or is of a newer schema.
-std::optional<ResultsSummary> read_summary(const std::string& path, const std::string& rules);
-std::vector<TournamentRow> read_tournaments(const std::string& path, const std::string& rules);
+struct ResultsRead {
+    std::optional<ResultsSummary> summary;  // none: nothing to show
+    std::vector<TournamentRow> tournaments;
+    bool no_results = false;  // no database yet, or one with nothing in it
+    std::string problem;      // why the database cannot be read, or cannot take new results
+};
+
+// Reads the database at `path`; `rules` empty for every rule set.
+ResultsRead read_results(const std::string& path, const std::string& rules);
 std::vector<std::int64_t> read_stacks(const std::string& path, std::int64_t tournament);
 
 }  // namespace holdem

@@ -2,33 +2,27 @@
 // and options, how many hands, the final rank, how it ended) and every hand the human was dealt
 // (position, voluntarily put in, raised before the flop, saw the flop, went to and won the
 // showdown, chips won or lost). It watches the table's stream of what happened; each hand is
-// written in a transaction of its own, so a crash loses at most the hand in play.
+// written in a transaction of its own, so a crash loses at most the hand in play. A database
+// that cannot be written now (a full disk, another program's lock) never stops the game: what
+// was not kept waits in memory and goes in at the next hand that can be written.
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "model/table.h"
-
-struct sqlite3;
+#include "results/results_database.h"
 
 namespace holdem {
 
-// The schema this program writes and reads (the database's user_version).
-inline constexpr int results_schema = 1;
-
-struct ResultsError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 class ResultsRecorder final : public TableObserver {
   public:
-    // Opens or makes the database; a database of a newer schema, or one that is no database,
-    // is refused (ResultsError) and left as it was.
-    explicit ResultsRecorder(const std::string& path);
+    // Opens or makes the database; one that is not the game's, or of a newer schema, is left as
+    // it was and `problem()` says why.
+    explicit ResultsRecorder(std::string path);
     ~ResultsRecorder() override;
     ResultsRecorder(const ResultsRecorder&) = delete;
     ResultsRecorder& operator=(const ResultsRecorder&) = delete;
@@ -42,6 +36,12 @@ class ResultsRecorder final : public TableObserver {
     using Clock = std::function<std::string()>;
     void set_clock(Clock clock) { clock_ = std::move(clock); }
 
+    // Why results are not kept now, if they are not (`lasting`: the database is refused for
+    // good); none once everything has gone in.
+    const std::optional<DatabaseProblem>& problem() const { return problem_; }
+    // Hands waiting in memory for the database.
+    std::size_t waiting() const;
+
     void hand_started(const Table& t) override;
     void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
     void action_taken(const Table& t, const ActionEvent& e) override;
@@ -52,19 +52,41 @@ class ResultsRecorder final : public TableObserver {
     void game_ended(const Table& t, GameEnd why) override;
 
   private:
-    void exec(const char* sql);
-    void finish_tournament(const Table& t, const char* ending);
+    struct HandRow {
+        std::uint64_t number = 0;
+        int position = 0;     // 1 the dealer, 2 the small blind, …
+        bool chance = false;  // had a turn before the flop with something to call
+        bool vpip = false, pfr = false, saw_flop = false, showdown = false, won_showdown = false;
+        std::int64_t chips = 0, stack = 0;
+    };
+    struct Ending {
+        std::string ended, ending;
+        std::uint64_t hands = 0;
+        int final_rank = 0;
+    };
+    // A tournament's rows still to be written.
+    struct Work {
+        std::string name, started, rules, options;
+        std::int64_t id = 0;  // its row, once it has one
+        std::uint64_t hands_dealt = 0;
+        std::deque<HandRow> hands;
+        std::optional<Ending> end;
+    };
 
+    bool open();
+    void flush();
+    int write(Work& work);
+    void fail(DatabaseProblem problem);
+
+    std::string path_;
     sqlite3* db_ = nullptr;
-    std::int64_t tournament_ = 0;  // the row of the tournament under way
-    std::string started_;
+    std::optional<DatabaseProblem> problem_;
+    std::deque<Work> work_;  // the last is the tournament under way
     Clock clock_;
     struct Hand {
         bool dealt = false;
-        int position = 0;  // 1 the dealer, 2 the small blind, …
         Chips stack_before = 0;
-        bool chance = false;  // had a turn before the flop with something to call
-        bool vpip = false, pfr = false, saw_flop = false, showdown = false, won_showdown = false;
+        HandRow row;
     } hand_;
 };
 

@@ -322,7 +322,8 @@ void read_table_variables(const json& v, Table& t) {
     for (std::size_t i = 0; i < deck_size; ++i) {
         if (!deck[i].is_number_integer()) throw Refused{"a card is not a card"};
         const auto code = deck[i].get<std::int64_t>();
-        if (code < 1 || code > 52) throw Refused{"a card is not a card"};
+        // A table saved before its first deal holds no cards yet.
+        if (code < 0 || code > 52) throw Refused{"a card is not a card"};
         t.deck[i] = static_cast<CardCode>(code);
     }
     t.chips_brought = integer<std::int64_t>(v, "chips_brought");
@@ -385,8 +386,8 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
         {"tournament",
          {{"id", tournament.id},
           {"history_length", tournament.history_length},
-          {"records_length", tournament.records_length},
-          {"replays_length", tournament.replays_length}}},
+          {"records_length", tournament.records_length.value_or(0)},
+          {"replays_length", tournament.replays_length.value_or(0)}}},
         {"options",
          {{"pace", name_of(o.pace)},
           {"hurry_when_out", o.hurry_when_out},
@@ -461,15 +462,40 @@ std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
     }
 }
 
+namespace {
+
+// The standard game saves as its first hand is due, before anything is dealt: the button is
+// drawn, and no card, place from the button or clock is set yet.
+std::optional<std::string> impossible_before_first_deal(const Table& t) {
+    for (CardCode c : t.deck)
+        if (c != 0) return "a card was dealt before the first hand";
+    for (int k = 1; k <= seat_count; ++k) {
+        const Player& p = t.seat(k);
+        if (p.cardone || p.cardtwo || p.dealer != 0 || p.bet || p.totalbet)
+            return "a seat played before the first hand";
+    }
+    if (t.dealer_button_seat < 1 || t.dealer_button_seat > seat_count)
+        return "the dealer button stands beside no seat";
+    if (t.pot != 0 || t.currentbet != 0) return "chips were bet before the first hand";
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> impossible(const Table& t) {
     int active = 0;
     std::int64_t stacks = 0;
     bool card_seen[53] = {};
     bool deck_seen[53] = {};
-    for (CardCode c : t.deck) {
-        if (!is_card(c)) return "the deck holds a card that does not exist";
-        if (deck_seen[c]) return "the deck holds a card twice";
-        deck_seen[c] = true;
+    const bool before_first_deal = t.options.rules == Rules::standard && t.hands_started == 0;
+    if (before_first_deal) {
+        if (auto why = impossible_before_first_deal(t)) return why;
+    } else {
+        for (CardCode c : t.deck) {
+            if (!is_card(c)) return "the deck holds a card that does not exist";
+            if (deck_seen[c]) return "the deck holds a card twice";
+            deck_seen[c] = true;
+        }
     }
     for (int k = 1; k <= seat_count; ++k) {
         const Player& p = t.seat(k);
@@ -495,11 +521,13 @@ std::optional<std::string> impossible(const Table& t) {
             return "a seat's name and its label disagree";
         if (p.handrank < 0 || p.handrank > 5) return "a standing out of range";
     }
-    const int dealer = dealer_seat(t);
-    if (dealer == 0) return "nobody holds the dealer button";
-    for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).dealer != place_from_dealer(k, dealer))
-            return "the seats' places from the button are out of order";
+    if (!before_first_deal) {
+        const int dealer = dealer_seat(t);
+        if (dealer == 0) return "nobody holds the dealer button";
+        for (int k = 1; k <= seat_count; ++k)
+            if (t.seat(k).dealer != place_from_dealer(k, dealer))
+                return "the seats' places from the button are out of order";
+    }
     if (t.field.eliminated < 0 || t.field.eliminated > field_size - active)
         return "more entrants are knocked out than the field allows";
     if (t.field.eliminated_chips < 0) return "the field's chips are below nothing";
@@ -520,7 +548,7 @@ std::optional<std::string> impossible(const Table& t) {
     if (t.numberofwinners < 0 || t.numberofwinners > seat_count || t.raiservalue < 0)
         return "a count is out of range";
     if (t.backside != card_grid::back_peach) return "the card back is not the table's";
-    if (t.hands_started < 1) return "no hand has been dealt";
+    if (t.hands_started < 1 && !before_first_deal) return "no hand has been dealt";
     const EventLoop::State loop = t.loop.state();
     if (loop.now < 0) return "the clock is before the start";
     for (const auto& timer : loop.timers)
@@ -528,7 +556,8 @@ std::optional<std::string> impossible(const Table& t) {
             return "a clock is broken";
     // Games are saved as a hand is about to be dealt: by the deal timer, or for the first hand
     // by the events the table's opening left waiting. A game with neither is over.
-    if (!loop.timers[static_cast<std::size_t>(TimerId::Timer1)].enabled && loop.pending.empty())
+    if (!loop.timers[static_cast<std::size_t>(TimerId::Timer1)].enabled && loop.pending.empty() &&
+        !before_first_deal)
         return "no hand is about to be dealt";
     return std::nullopt;
 }

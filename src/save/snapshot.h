@@ -24,8 +24,9 @@ inline constexpr std::size_t max_save_bytes = 1 << 20;
 struct SavedTournament {
     std::string id;
     std::uint64_t history_length = 0;
-    std::uint64_t records_length = 0;  // the PHH file (standard rules)
-    std::uint64_t replays_length = 0;  // the hand records the hands viewer replays
+    // Saves from before a file was written do not know its length: it is then left as it is.
+    std::optional<std::uint64_t> records_length;  // the PHH file (standard rules)
+    std::optional<std::uint64_t> replays_length;  // the hand records the hands viewer replays
 };
 
 std::string save_snapshot(const Table& t, const SavedTournament& tournament);

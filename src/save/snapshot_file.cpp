@@ -1,9 +1,11 @@
 #include "save/snapshot_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +15,7 @@ namespace holdem {
 
 namespace {
 
+constexpr std::string_view temporary_mark = ".tmp-";
 WriteCall write_call = nullptr;
 
 ssize_t write_some(int fd, const void* data, std::size_t size) {
@@ -86,7 +89,7 @@ void set_write_call(WriteCall call) {
 
 bool write_atomically(const std::string& path, std::string_view text, std::string* why) {
     // A name of its own, so that two writers never share a temporary file.
-    std::string temporary = path + ".XXXXXX";
+    std::string temporary = path + std::string(temporary_mark) + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return fail(why, errno);
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
@@ -113,19 +116,70 @@ bool write_atomically(const std::string& path, std::string_view text, std::strin
     return true;
 }
 
+bool is_temporary_of(std::string_view save_name, std::string_view name) {
+    if (name.size() != save_name.size() + temporary_mark.size() + 6 ||
+        name.substr(0, save_name.size()) != save_name ||
+        name.substr(save_name.size(), temporary_mark.size()) != temporary_mark)
+        return false;
+    for (char c : name.substr(name.size() - 6))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+void remove_leftovers(const std::string& path) {
+    const std::string folder = folder_of(path);
+    const std::size_t slash = path.find_last_of('/');
+    const std::string save_name = slash == std::string::npos ? path : path.substr(slash + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!is_temporary_of(save_name, name)) continue;
+        const std::string leftover = folder + "/" + name;
+        struct stat info {};
+        if (::lstat(leftover.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(dir);
+}
+
+int open_regular(const std::string& path, int flags, std::string* why) {
+    // Without blocking: a pipe or a device in the file's place must not hold the game up.
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        // A pipe nobody reads refuses a writer that will not wait.
+        if (why) *why = errno == ENXIO ? "it is not an ordinary file" : failure_words(errno);
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (why) *why = "it is not an ordinary file";
+        return -1;
+    }
+    // Plain blocking writes from here: a regular file never waits on a reader.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 bool append_whole(const std::string& path, std::string_view text, std::string* why) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return fail(why, errno);
+    const int fd = open_regular(path, O_WRONLY | O_APPEND | O_CREAT, why);
+    if (fd < 0) return false;
     struct stat before {};
     if (::fstat(fd, &before) != 0) {
         close_keeping_errno(fd);
         return fail(why, errno);
     }
+    if (static_cast<std::uint64_t>(before.st_size) + text.size() > max_history_bytes) {
+        ::close(fd);
+        if (why) *why = "the file has grown larger than a hand history can be";
+        return false;
+    }
     if (!write_all(fd, text)) {
         const int error_number = errno;
         // The part that went in is taken back: the file ends with its last whole hand.
-        const bool cut_back = ::ftruncate(fd, before.st_size) == 0;
-        static_cast<void>(cut_back);
+        const bool taken_back = ::ftruncate(fd, before.st_size) == 0;
+        static_cast<void>(taken_back);
         ::close(fd);
         return fail(why, error_number);
     }
@@ -134,22 +188,26 @@ bool append_whole(const std::string& path, std::string_view text, std::string* w
 }
 
 FileRead read_saved_file(const std::string& path, std::size_t limit) {
+    return read_bounded_file(path, limit, "it is far larger than any saved game");
+}
+
+FileRead read_bounded_file(const std::string& path, std::size_t limit, const char* too_large) {
     FileRead read;
-    // Without blocking: a pipe or a device in the file's place must not hold the start up.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    std::string why;
+    const int fd = open_regular(path, O_RDONLY, &why);
     if (fd < 0) {
-        read.why = "it cannot be read (" + failure_words(errno) + ")";
+        read.why = why == "it is not an ordinary file" ? why : "it cannot be read (" + why + ")";
         return read;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        read.why = "it cannot be read (" + failure_words(errno) + ")";
         ::close(fd);
-        read.why = "it is not an ordinary file";
         return read;
     }
     if (static_cast<std::uint64_t>(info.st_size) > limit) {
         ::close(fd);
-        read.why = "it is far larger than any saved game";
+        read.why = too_large;
         return read;
     }
     std::string text(static_cast<std::size_t>(info.st_size), '\0');
@@ -173,7 +231,7 @@ FileRead read_saved_file(const std::string& path, std::size_t limit) {
             got = text.size();
             if (got > limit) {
                 ::close(fd);
-                read.why = "it is far larger than any saved game";
+                read.why = too_large;
                 return read;
             }
         }
@@ -213,6 +271,60 @@ SetAside set_aside(const std::string& path, std::time_t now) {
     }
     result.why = "too many files were put aside already";
     return result;
+}
+
+namespace {
+
+// What a hand's first bytes are in each kind of file.
+std::string_view hand_start(HandFile kind) {
+    switch (kind) {
+        case HandFile::text_history:
+            return "Final Table Hold'em Hand #";
+        case HandFile::phh:
+            return "[";
+        case HandFile::records:
+            break;
+    }
+    return "{";
+}
+
+}  // namespace
+
+bool cut_back(const std::string& path, std::uint64_t length, HandFile kind, std::string* why) {
+    struct stat there {};
+    if (::lstat(path.c_str(), &there) != 0 && errno == ENOENT) return true;
+    const int fd = open_regular(path, O_RDWR, why);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        close_keeping_errno(fd);
+        return fail(why, errno);
+    }
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size <= length) {
+        ::close(fd);
+        return true;
+    }
+    // The hand after the saved moment starts right after a line's end.
+    const std::string_view start = hand_start(kind);
+    std::string around(start.size() + 1, '\0');
+    const auto from = static_cast<off_t>(length == 0 ? 0 : length - 1);
+    const ssize_t got = ::pread(fd, around.data(), around.size(), from);
+    const std::string_view seen(around.data(), got < 0 ? 0 : static_cast<std::size_t>(got));
+    const bool at_hand = length == 0 ? seen.substr(0, start.size()) == start
+                                     : seen.size() > start.size() && seen[0] == '\n' &&
+                                           seen.substr(1, start.size()) == start;
+    if (!at_hand) {
+        ::close(fd);
+        if (why) *why = "the saved length falls inside a hand; the file is kept whole";
+        return false;
+    }
+    if (::ftruncate(fd, static_cast<off_t>(length)) != 0) {
+        close_keeping_errno(fd);
+        return fail(why, errno);
+    }
+    ::close(fd);
+    return true;
 }
 
 bool remove_file(const std::string& path, std::string* why) {

@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -15,17 +16,41 @@
 namespace holdem {
 
 // False, with the reason in the player's words, when the file could not be written; the old
-// file is then untouched.
+// file is then untouched. The temporary file is named `path` + ".tmp-" and six characters.
 bool write_atomically(const std::string& path, std::string_view text, std::string* why = nullptr);
+// Whether `name` is a temporary file that writing `save_name` atomically leaves behind when
+// a crash cuts it off.
+bool is_temporary_of(std::string_view save_name, std::string_view name);
+// Takes away the temporary files a cut-off save left beside `path`; nothing else.
+void remove_leftovers(const std::string& path);
+
+// Far above any hand history a tournament writes, far below what could fill a disk.
+inline constexpr std::uint64_t max_history_bytes = std::uint64_t{1} << 30;
 // Appends `text` whole or not at all: a write cut short is taken back to the file's old end.
+// Only to a regular file (a pipe or a device in its place is refused without blocking), and
+// never beyond `max_history_bytes`.
 bool append_whole(const std::string& path, std::string_view text, std::string* why = nullptr);
+
+// Opens `path` without blocking (`flags` as open(2) takes them), as a regular file only; -1,
+// with the reason in the player's words, for anything else.
+int open_regular(const std::string& path, int flags, std::string* why = nullptr);
+
+// How each hand of a file of whole hands begins.
+enum class HandFile : std::uint8_t { text_history, phh, records };
+// Cuts a file of whole hands back to `length` (a saved game's moment in it). A length that does
+// not fall where a hand begins (or ends the file) is refused and the file left whole; a file
+// already no longer than `length`, or missing, is left as it is.
+bool cut_back(const std::string& path, std::uint64_t length, HandFile kind,
+              std::string* why = nullptr);
 
 struct FileRead {
     std::optional<std::string> text;  // the whole file, when it was read
     std::string why;                  // why it was not
 };
-// A saved game's file as untrusted input: only a regular file, opened without blocking, and
-// only up to `limit` bytes.
+// A file as untrusted input: only a regular file, opened without blocking, and only up to
+// `limit` bytes; `too_large` says why a larger one is refused.
+FileRead read_bounded_file(const std::string& path, std::size_t limit, const char* too_large);
+// A saved game's file, so read.
 FileRead read_saved_file(const std::string& path, std::size_t limit);
 struct SetAside {
     std::optional<std::string> path;  // where the file went, if it could be moved

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "sim/runner.h"
 #include "standard/opponents/player.h"
@@ -185,10 +186,9 @@ int main(int argc, char** argv) {
     }
     std::optional<holdem::ResultsRecorder> results;
     if (!results_path.empty()) {
-        try {
-            results.emplace(results_path);
-        } catch (const holdem::ResultsError& refused) {
-            std::fprintf(stderr, "holdem-sim: %s\n", refused.what());
+        results.emplace(results_path);
+        if (const auto& problem = results->problem()) {
+            std::fprintf(stderr, "holdem-sim: %s\n", problem->why.c_str());
             return 2;
         }
         options.results = &*results;
@@ -204,6 +204,23 @@ int main(int argc, char** argv) {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    // A file that could not take everything is a failed run, whatever was played.
+    bool kept = true;
+    for (auto& [file, path, what] :
+         {std::tuple{&history, history_path, "history"}, std::tuple{&phh, phh_path, "PHH"}}) {
+        if (path.empty()) continue;
+        file->flush();
+        if (!*file) {
+            std::fprintf(stderr, "holdem-sim: the %s file '%s' could not be written in full\n",
+                         what, path.c_str());
+            kept = false;
+        }
+    }
+    if (results && results->problem()) {
+        std::fprintf(stderr, "holdem-sim: results not kept in full in '%s': %s\n",
+                     results_path.c_str(), results->problem()->why.c_str());
+        kept = false;
+    }
     using holdem::GameEnd;
     auto count = [&](GameEnd why) {
         return static_cast<unsigned long long>(run.ends[static_cast<std::size_t>(why)]);
@@ -240,5 +257,5 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(run.tournaments), seconds,
                 seconds > 0 ? static_cast<double>(run.hands) / seconds : 0.0,
                 static_cast<unsigned long long>(run.signature));
-    return 0;
+    return kept ? 0 : 3;
 }

@@ -27,7 +27,7 @@ void write_history(std::optional<HandHistory>& writer, const std::unique_ptr<Tab
 }
 
 std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(const Table& table) {
-    const std::string saved = save_snapshot(table, {"sim", 0});
+    const std::string saved = save_snapshot(table, {"sim", 0, std::nullopt, std::nullopt});
     auto loaded =
         load_snapshot(saved, std::make_unique<SeededRandom>(0), std::make_unique<SeededRandom>(0));
     if (auto* why = std::get_if<std::string>(&loaded)) return *why;

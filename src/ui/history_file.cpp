@@ -18,55 +18,74 @@ QString HistoryFile::default_folder() {
 
 namespace {
 
-std::uint64_t size_of(const QString& path) {
-    const QFileInfo file(path);
-    return file.exists() ? static_cast<std::uint64_t>(file.size()) : 0;
+std::string local(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace
 
 HistoryFile::HistoryFile(QString folder, const std::optional<SavedTournament>& resumed,
                          bool standard_rules)
-    : id_(resumed ? resumed->id : tournament_id(std::time(nullptr), true)) {
+    : id_(resumed ? resumed->id : tournament_id(std::time(nullptr), true)),
+      path_(folder + "/tournament-" + QString::fromStdString(id_) + ".txt"),
+      records_path_(folder + "/tournament-" + QString::fromStdString(id_) + ".phhs"),
+      replays_path_(folder + "/tournament-" + QString::fromStdString(id_) + ".jsonl"),
+      text_(local(path_), HandFile::text_history),
+      phh_(local(records_path_), HandFile::phh),
+      records_file_(local(replays_path_), HandFile::records) {
     QDir().mkpath(folder);
-    path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".txt";
-    records_path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".phhs";
-    replays_path_ = folder + "/tournament-" + QString::fromStdString(id_) + ".jsonl";
-    // Hands written after the saved game's moment are played again: they go from the files.
-    if (resumed && length() > resumed->history_length)
-        QFile::resize(path_, static_cast<qint64>(resumed->history_length));
-    if (resumed && records_length() > resumed->records_length)
-        QFile::resize(records_path_, static_cast<qint64>(resumed->records_length));
-    if (resumed && replays_length() > resumed->replays_length)
-        QFile::resize(replays_path_, static_cast<qint64>(resumed->replays_length));
-    replays_ =
-        std::make_unique<HandRecorder>([path = QFile::encodeName(replays_path_).toStdString()](
-                                           const std::string& line) { append_whole(path, line); });
+    // Hands written after the saved game's moment are played again: they go from the files,
+    // cut back where a hand begins; a save that does not know a file's length leaves it whole.
+    if (resumed) {
+        const std::pair<HandAppender*, std::optional<std::uint64_t>> cuts[] = {
+            {&text_, resumed->history_length},
+            {&phh_, resumed->records_length},
+            {&records_file_, resumed->replays_length}};
+        for (const auto& [file, length] : cuts) {
+            std::string why;
+            if (length && !cut_back(file->path(), *length, file->kind(), &why))
+                cut_problem_ = QString("%1 not taken back to the saved hand: %2")
+                                   .arg(QFileInfo(QString::fromStdString(file->path())).fileName(),
+                                        QString::fromStdString(why));
+        }
+    }
+    replays_ = std::make_unique<HandRecorder>(
+        [this](const std::string& line) { records_file_.append(line); });
     if (standard_rules)
         records_ =
             std::make_unique<PhhWriter>("Final Table Hold'em, tournament " + id_,
-                                        [path = QFile::encodeName(records_path_).toStdString()](
-                                            const std::string& hand) { append_whole(path, hand); });
+                                        [this](const std::string& hand) { phh_.append(hand); });
+    // A hand goes in whole or not at all, so the file always ends with a whole hand (and a
+    // saved game's length of it counts whole hands). A hand that cannot be written waits for
+    // the next that can; it is never lost from the game.
     writer_ = std::make_unique<HandHistory>(
         id_, [] { return timestamp_text(std::time(nullptr), true); },
-        [path = QFile::encodeName(path_).toStdString()](const std::string& hand) {
-            // A hand goes in whole or not at all, so the file always ends with a whole hand
-            // (and a saved game's length of it counts whole hands). A hand that cannot be
-            // written is lost from the history, never from the game.
-            append_whole(path, hand);
+        [this](const std::string& hand) {
+            text_.append(hand);
+            // A file kept whole is told until the next hand has gone in.
+            if (!text_.problem()) cut_problem_.clear();
         });
 }
 
 std::uint64_t HistoryFile::length() const {
-    return size_of(path_);
+    return text_.length();
 }
 
 std::uint64_t HistoryFile::records_length() const {
-    return size_of(records_path_);
+    return phh_.length();
 }
 
 std::uint64_t HistoryFile::replays_length() const {
-    return size_of(replays_path_);
+    return records_file_.length();
+}
+
+QString HistoryFile::problem() const {
+    for (const HandAppender* file : {&text_, &phh_, &records_file_})
+        if (file->problem())
+            return QString("Hand history not written (%1): %2")
+                .arg(QFileInfo(QString::fromStdString(file->path())).fileName(),
+                     QString::fromStdString(*file->problem()));
+    return cut_problem_;
 }
 
 }  // namespace holdem::ui

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "report/hand_history.h"
+#include "save/hand_appender.h"
 #include "save/snapshot.h"
 
 namespace holdem::ui {
@@ -37,6 +38,9 @@ class HistoryFile {
     // How much of the file has been written: what a saved game remembers.
     std::uint64_t length() const;
     std::uint64_t records_length() const;
+    // What could not be written, in one line for the window ("Hand history not written: no
+    // space left on the disk"), or empty while every file takes its hands.
+    QString problem() const;
 
     static QString default_folder();
 
@@ -45,6 +49,8 @@ class HistoryFile {
     QString path_;
     QString records_path_;
     QString replays_path_;
+    HandAppender text_, phh_, records_file_;
+    QString cut_problem_;  // a saved length that fell inside a hand, when taken up
     std::unique_ptr<HandHistory> writer_;
     std::unique_ptr<TableObserver> records_;
     std::unique_ptr<TableObserver> replays_;

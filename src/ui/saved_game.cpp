@@ -19,7 +19,7 @@ QString SavedGame::default_path() {
 SavedGameFound SavedGame::look(const QString& path) {
     SavedGameFound found;
     const std::string where = QFile::encodeName(path).toStdString();
-    remove_leftovers(path);
+    remove_leftovers(where);
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) return found;
     const FileRead read = read_saved_file(where, max_save_bytes);
@@ -44,17 +44,6 @@ SavedGameFound SavedGame::look(const QString& path) {
                        ". It could not be put aside either (" + QString::fromStdString(aside.why) +
                        "); the new tournament's first save will replace it.";
     return found;
-}
-
-void SavedGame::remove_leftovers(const QString& path) {
-    // A save cut off by a crash leaves its temporary file, named after the save and six
-    // characters; only one game runs at a time, so any found now is such a leftover.
-    const QFileInfo save(path);
-    const QDir folder = save.dir();
-    const QString pattern = save.fileName() + ".??????";
-    for (const QString& name :
-         folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
-        QFile::remove(folder.filePath(name));
 }
 
 QString SavedGame::summary(const Table& t) {

@@ -20,8 +20,6 @@ class SavedGame {
     // Reads and checks the saved game at `path`; a file that cannot be trusted is renamed
     // `.corrupt` and the notice says so. No file: nothing found, no notice.
     static SavedGameFound look(const QString& path);
-    // Takes away temporary files that a save cut off by a crash left beside `path`.
-    static void remove_leftovers(const QString& path);
     // One line about the saved tournament, for the player to choose by.
     static QString summary(const Table& t);
 };

@@ -11,6 +11,8 @@
 #include <QLineSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 #include "results/results_reader.h"
 
@@ -22,31 +24,51 @@ QString percent(double share) {
     return QString::number(share * 100, 'f', 1) + " %";
 }
 
-// A line chart of `points`, x counted from 1, with its title and axis names.
+// A step of 1, 2, 2.5 or 5 times a power of ten that splits `span` into at most five parts.
+double nice_step(double span) {
+    double power = 1;
+    while (power * 10 <= span / 5)
+        power *= 10;
+    for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (span / (factor * power) <= 5) return factor * power;
+    return 10 * power;
+}
+
+// An axis from `low` to the first tick at or above `high`, ticks on round numbers.
+QValueAxis* round_axis(const QString& name, double low, double high) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(name);
+    axis->setLabelFormat("%d");
+    const double step = nice_step(std::max(1.0, high - std::min(0.0, low)));
+    const double top = std::max(step, std::ceil(high / step) * step);
+    axis->setRange(low, top);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    return axis;
+}
+
+// A line chart of `points`, x counted from 1; `highest` bounds the y axis from above (a rank
+// never goes beyond the field), 0 for none. With no points the chart says `empty` instead.
 QChart* line_chart(const QString& title, const QString& x_name, const QString& y_name,
-                   const std::vector<std::int64_t>& points, bool y_down) {
+                   const std::vector<std::int64_t>& points, bool rank, const QString& empty) {
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    if (points.empty()) {
+        chart->setTitle(title + "\n\n" + empty);
+        return chart;
+    }
+    chart->setTitle(title);
     auto* series = new QLineSeries;
-    std::int64_t low = 0, high = 1;
+    std::int64_t high = 1;
     for (std::size_t i = 0; i < points.size(); ++i) {
         series->append(static_cast<qreal>(i + 1), static_cast<qreal>(points[i]));
         high = std::max(high, points[i]);
-        low = i == 0 ? points[i] : std::min(low, points[i]);
     }
-    auto* chart = new QChart;
     chart->addSeries(series);
-    chart->setTitle(title);
-    chart->legend()->hide();
-    auto* x = new QValueAxis;
-    x->setTitleText(x_name);
-    x->setLabelFormat("%d");
-    x->setRange(1, std::max<qreal>(2, static_cast<qreal>(points.size())));
-    // Whole numbers only: a short run gets a tick a point, not the same number twice.
-    x->setTickCount(static_cast<int>(std::clamp<std::size_t>(points.size(), 2, 5)));
-    auto* y = new QValueAxis;
-    y->setTitleText(y_name);
-    y->setLabelFormat("%d");
-    y->setRange(std::min<qreal>(0, static_cast<qreal>(low)), static_cast<qreal>(high) * 1.05);
-    y->setReverse(y_down);  // a better rank is a smaller number: it stands higher
+    QValueAxis* x = round_axis(x_name, 1, std::max<double>(2, static_cast<double>(points.size())));
+    QValueAxis* y = round_axis(y_name, rank ? 1 : 0, static_cast<double>(high));
+    y->setReverse(rank);  // a better rank is a smaller number: it stands higher
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -61,12 +83,24 @@ void replace_chart(QChartView* view, QChart* chart) {
     delete old;
 }
 
+// "2026-12-06 13:48 · standard · 137th" for the list of tournaments.
+QString tournament_line(const TournamentRow& row) {
+    QString line = QString::fromStdString(row.started.substr(0, 16));
+    if (!row.rules.empty()) line += " · " + QString::fromStdString(row.rules);
+    if (row.final_rank > 0)
+        line += QString(" · finished %1").arg(row.final_rank);
+    else if (row.ending.empty())
+        line += " · in play";
+    return line;
+}
+
 }  // namespace
 
 StatisticsDialog::StatisticsDialog(const QString& database, QWidget* parent)
     : QDialog(parent), database_(database) {
     setObjectName("statistics");
     setWindowTitle("Statistics");
+    pool_.setMaxThreadCount(1);
     rules_ = new QComboBox(this);
     rules_->setObjectName("rules");
     rules_->addItem("All rules", QString());
@@ -74,9 +108,11 @@ StatisticsDialog::StatisticsDialog(const QString& database, QWidget* parent)
     rules_->addItem("Standard", QString("standard"));
     tournament_ = new QComboBox(this);
     tournament_->setObjectName("tournament");
+    tournament_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     figures_ = new QLabel(this);
     figures_->setObjectName("figures");
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    figures_->setWordWrap(true);
     ranks_ = new QChartView(this);
     stacks_ = new QChartView(this);
     for (QChartView* view : {ranks_, stacks_}) {
@@ -107,49 +143,104 @@ StatisticsDialog::StatisticsDialog(const QString& database, QWidget* parent)
     refresh();
 }
 
+StatisticsDialog::~StatisticsDialog() {
+    pool_.clear();
+    pool_.waitForDone();
+}
+
 QString StatisticsDialog::figures() const {
     return figures_->text();
 }
 
+// The figures are read away from the window's thread; what comes back for an older question is
+// dropped.
 void StatisticsDialog::refresh() {
     const std::string path = QFile::encodeName(database_).toStdString();
     const std::string rules = rules_->currentData().toString().toStdString();
-    const std::optional<ResultsSummary> s = read_summary(path, rules);
-    if (!s) {
-        figures_->setText("No results yet: they are kept from the first hand you play.");
-    } else {
-        figures_->setText(
-            QString("Tournaments %1 · wins %2 · best finish %3 · mean finish %4\n"
-                    "Hands %5 · VPIP %6 · PFR %7 · aggression %8 · showdowns won %9")
-                .arg(s->tournaments)
-                .arg(s->wins)
-                .arg(s->best_finish ? QString::number(s->best_finish) : QString("–"))
-                .arg(s->mean_finish > 0 ? QString::number(s->mean_finish, 'f', 1) : QString("–"))
-                .arg(s->hands)
-                .arg(percent(s->vpip), percent(s->pfr), QString::number(s->aggression, 'f', 2),
-                     percent(s->showdowns_won)));
+    const int generation = ++generation_;
+    figures_->setText("Reading the results…");
+    ++reads_under_way_;
+    pool_.start([this, path, rules, generation] {
+        ResultsRead read = read_results(path, rules);
+        QMetaObject::invokeMethod(
+            this,
+            [this, read = std::move(read), generation] {
+                --reads_under_way_;
+                if (generation == generation_) show_results(read);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void StatisticsDialog::show_results(const ResultsRead& read) {
+    QString text;
+    if (const auto& s = read.summary; s && !read.no_results) {
+        const QString finished =
+            s->finished == s->tournaments ? QString() : QString(" (%1 finished)").arg(s->finished);
+        text = QString(
+                   "Tournaments %1%2 · wins %3 · best finish %4 · mean finish %5\n"
+                   "Hands %6 · VPIP %7 · PFR %8 · aggression %9 · showdowns won %10")
+                   .arg(s->tournaments)
+                   .arg(finished)
+                   .arg(s->wins)
+                   .arg(s->best_finish ? QString::number(s->best_finish) : QString("–"))
+                   .arg(s->mean_finish > 0 ? QString::number(s->mean_finish, 'f', 1) : QString("–"))
+                   .arg(s->hands)
+                   .arg(percent(s->vpip), percent(s->pfr), QString::number(s->aggression, 'f', 2),
+                        percent(s->showdowns_won));
+    } else if (read.no_results && read.problem.empty()) {
+        text = read.summary
+                   ? QString("Tournaments 0: none played under these rules yet.")
+                   : QString("No results yet: they are kept from the first hand you play.");
     }
-    const std::vector<TournamentRow> rows = read_tournaments(path, rules);
+    if (!read.problem.empty()) {
+        QString problem = QString::fromStdString(read.problem) + ".";
+        if (text.isEmpty()) {
+            text = "The results cannot be shown: " + problem;
+        } else {
+            problem[0] = problem[0].toUpper();
+            text += "\n" + problem;
+        }
+    }
+    figures_->setText(text);
     std::vector<std::int64_t> ranks;
-    for (const TournamentRow& row : rows)
+    for (const TournamentRow& row : read.tournaments)
         if (row.final_rank > 0) ranks.push_back(row.final_rank);
     ranks_shown_ = static_cast<int>(ranks.size());
     replace_chart(ranks_, line_chart("Final rank, tournament by tournament", "Tournament", "Rank",
-                                     ranks, true));
+                                     ranks, true, "No tournament has finished yet."));
     const QSignalBlocker quiet(tournament_);
     tournament_->clear();
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-        tournament_->addItem(QString::fromStdString(it->started), QVariant::fromValue(it->id));
+    for (auto it = read.tournaments.rbegin(); it != read.tournaments.rend(); ++it)
+        tournament_->addItem(tournament_line(*it), QVariant::fromValue(it->id));
     show_stacks();
 }
 
 void StatisticsDialog::show_stacks() {
-    std::vector<std::int64_t> stacks;
-    if (tournament_->count() > 0)
-        stacks = read_stacks(QFile::encodeName(database_).toStdString(),
-                             tournament_->currentData().toLongLong());
+    const int generation = ++stacks_generation_;
+    if (tournament_->count() == 0) {
+        show_stack_chart({});
+        return;
+    }
+    const std::string path = QFile::encodeName(database_).toStdString();
+    const std::int64_t id = tournament_->currentData().toLongLong();
+    ++reads_under_way_;
+    pool_.start([this, path, id, generation] {
+        std::vector<std::int64_t> stacks = read_stacks(path, id);
+        QMetaObject::invokeMethod(
+            this,
+            [this, stacks = std::move(stacks), generation] {
+                --reads_under_way_;
+                if (generation == stacks_generation_) show_stack_chart(stacks);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void StatisticsDialog::show_stack_chart(const std::vector<std::int64_t>& stacks) {
     stacks_shown_ = static_cast<int>(stacks.size());
-    replace_chart(stacks_, line_chart("Your stack, hand by hand", "Hand", "Chips", stacks, false));
+    replace_chart(stacks_, line_chart("Your stack, hand by hand", "Hand", "Chips", stacks, false,
+                                      "No hand of this tournament is kept yet."));
 }
 
 }  // namespace holdem::ui

@@ -71,33 +71,31 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         });
         t.observers.push_back(keeper_.get());
     }
-    // The player's results: kept beside the saves; a database that cannot be used is said once
-    // and the game plays on without it.
-    QString results_problem;
+    // The player's results: kept beside the saves. A database that cannot be written is said
+    // in a line of its own, tried again at every hand, and the game plays on without it.
     results_path_ = setup.results;
     if (!setup.results.isEmpty()) {
-        try {
-            results_ =
-                std::make_unique<ResultsRecorder>(QFile::encodeName(setup.results).toStdString());
-            results_->begin_tournament(tournament_id_, timestamp_text(std::time(nullptr), true),
-                                       std::string(name_of(t.options.rules)),
-                                       options_words(t.options));
-            results_->set_clock([] { return timestamp_text(std::time(nullptr), true); });
-            t.observers.push_back(results_.get());
-        } catch (const ResultsError& refused) {
-            results_.reset();
-            results_problem = QString::fromStdString(refused.what());
-        }
+        results_ =
+            std::make_unique<ResultsRecorder>(QFile::encodeName(setup.results).toStdString());
+        results_->begin_tournament(tournament_id_, timestamp_text(std::time(nullptr), true),
+                                   std::string(name_of(t.options.rules)), options_words(t.options));
+        results_->set_clock([] { return timestamp_text(std::time(nullptr), true); });
+        t.observers.push_back(results_.get());
     }
-    save_line_ = new QLabel(this);
-    save_line_->setObjectName("saveProblem");
-    save_line_->setStyleSheet("color: #7A1010; font-weight: bold; padding: 2px 6px;");
-    statusBar()->addWidget(save_line_, 1);
+    // One line for each thing that is not kept, shown until it is kept again.
+    auto problem_line = [this](const char* name) {
+        auto* line = new QLabel(this);
+        line->setObjectName(name);
+        line->setStyleSheet("color: #7A1010; font-weight: bold; padding: 2px 6px;");
+        line->hide();
+        statusBar()->addWidget(line, 1);
+        return line;
+    };
+    save_line_ = problem_line("saveProblem");
+    results_line_ = problem_line("resultsProblem");
+    history_line_ = problem_line("historyProblem");
     statusBar()->hide();
-    if (!results_problem.isEmpty()) {
-        save_line_->setText("Results not kept: " + results_problem);
-        statusBar()->show();
-    }
+    show_problems();
     build_menus();
     odds_pool_.setMaxThreadCount(1);
     if (preferences_) set_odds_helper(preferences_->odds_helper());
@@ -107,6 +105,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         sounds_.table_changed(host_.picture());
         view_->picture_changed();
         update_odds();
+        show_problems();
         view_->update();
     });
     connect(&host_, &QtHost::gameEnded, this, &TableWindow::game_ended);
@@ -238,6 +237,30 @@ QString TableWindow::save_problem() const {
     return save_line_->text();
 }
 
+QString TableWindow::results_problem() const {
+    return results_line_->text();
+}
+
+QString TableWindow::history_problem() const {
+    return history_line_->text();
+}
+
+void TableWindow::show_line(QLabel* line, const QString& text) {
+    if (line->text() != text) line->setText(text);
+    line->setVisible(!text.isEmpty());
+    const bool any = !save_line_->text().isEmpty() || !results_line_->text().isEmpty() ||
+                     !history_line_->text().isEmpty();
+    if (statusBar()->isVisible() != any) statusBar()->setVisible(any);
+}
+
+void TableWindow::show_problems() {
+    QString results;
+    if (results_ && results_->problem())
+        results = "Results not kept: " + QString::fromStdString(results_->problem()->why);
+    show_line(results_line_, results);
+    show_line(history_line_, history_ ? history_->problem() : QString());
+}
+
 void TableWindow::show_save_status() {
     if (!keeper_) return;
     const GameKeeper::Status status = keeper_->status();
@@ -253,8 +276,7 @@ void TableWindow::show_save_status() {
         else
             line = "Not saved: " + why + "; no earlier save is kept";
     }
-    save_line_->setText(line);
-    statusBar()->setVisible(!line.isEmpty());
+    show_line(save_line_, line);
 }
 
 void TableWindow::open_options() {

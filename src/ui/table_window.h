@@ -79,8 +79,11 @@ class TableWindow : public QMainWindow {
     void set_exit_question(std::function<bool()> ask) { exit_question_ = std::move(ask); }
     // Asks, then leaves the tournament if the player confirms.
     void leave();
-    // The line that says a save failed, empty while saving works.
+    // The lines that say a save, the results or the hand histories failed, each empty while
+    // that works.
     QString save_problem() const;
+    QString results_problem() const;
+    QString history_problem() const;
     // The odds helper beside the human's cards; its line is worked out away from the window's
     // thread and shown when it is ready.
     void set_odds_helper(bool on);
@@ -97,6 +100,8 @@ class TableWindow : public QMainWindow {
     void build_menus();
     void game_ended(GameEnd why);
     void show_save_status();
+    void show_problems();
+    void show_line(QLabel* line, const QString& text);
     void update_odds();
     void quit_after_exit();
 
@@ -119,6 +124,8 @@ class TableWindow : public QMainWindow {
     std::function<void()> new_tournament_;
     std::function<bool()> exit_question_;
     QLabel* save_line_ = nullptr;
+    QLabel* results_line_ = nullptr;
+    QLabel* history_line_ = nullptr;
     bool forwarding_key_ = false;  // a key handed to the table comes back: it stops here
     bool odds_on_ = false;
     QThreadPool odds_pool_;

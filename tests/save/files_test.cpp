@@ -60,7 +60,7 @@ TEST(GameKeeper, AFailedSaveSaysWhyKeepsTheOldSaveAndClearsOnceASaveSucceeds) {
     const auto folder = empty_folder("holdem-keeper");
     const std::string path = (folder / "tournament.json").string();
     auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
-    GameKeeper keeper(path, [] { return SavedTournament{"t1", 0}; });
+    GameKeeper keeper(path, [] { return SavedTournament{"t1", 0, std::nullopt, std::nullopt}; });
     t->observers.push_back(&keeper);
     start_game(*t);
     play_hands(*t, 2);
@@ -97,7 +97,7 @@ TEST(GameKeeper, AFileWhereTheFolderShouldBeAndASaveThatCannotBeRemovedAreReport
     {
         auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
         GameKeeper keeper((folder / "not-a-folder" / "tournament.json").string(), [] {
-            return SavedTournament{"t1", 0};
+            return SavedTournament{"t1", 0, std::nullopt, std::nullopt};
         });
         keeper.hand_due(*t);
         keeper.flush();

@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "picture/table_rules.h"
 #include "save/snapshot_file.h"
 #include "support/table_fixture.h"
 
@@ -58,7 +59,8 @@ std::variant<LoadedGame, std::string> load(const std::string& text) {
 
 TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
     auto t = game_between_hands(3);
-    const std::string saved = save_snapshot(*t, {"20261206134501", 4096});
+    const std::string saved =
+        save_snapshot(*t, {"20261206134501", 4096, std::nullopt, std::nullopt});
     auto loaded = load(saved);
     ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << std::get<std::string>(loaded);
     const LoadedGame& game = std::get<LoadedGame>(loaded);
@@ -68,7 +70,8 @@ TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
 }
 
 TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
-    const std::string saved = save_snapshot(*game_between_hands(3), {"20261206134501", 0});
+    const std::string saved =
+        save_snapshot(*game_between_hands(3), {"20261206134501", 0, std::nullopt, std::nullopt});
     struct Case {
         const char* what;
         std::function<void(json&)> edit;
@@ -102,6 +105,44 @@ TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
         std::holds_alternative<std::string>(load(std::string(max_save_bytes + 1, ' ') + saved)));
     EXPECT_TRUE(std::holds_alternative<std::string>(load("")));
     EXPECT_TRUE(std::holds_alternative<std::string>(load("\x01\x02 not json at all")));
+}
+
+// The save on disk at any moment of the first hand (made as that hand was due) takes the
+// tournament up again with the same hand, under either rule set.
+TEST(Snapshot, TheFirstHandsSaveResumesEitherRuleSet) {
+    for (const Rules rules : {Rules::classic, Rules::standard}) {
+        auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(11),
+                                         std::make_unique<SeededRandom>(12));
+        t->options.rules = rules;
+        t->options = in_force(t->options);
+        struct Keeper final : TableObserver {
+            std::string on_disk;
+            void hand_due(const Table& t) override {
+                on_disk = save_snapshot(t, {"first", 0, std::nullopt, std::nullopt});
+            }
+        } keeper;
+        t->observers.push_back(&keeper);
+        const std::unique_ptr<TableRules> live = rules_for(*t);
+        live->start();
+        const Deck first = t->deck;
+        int steps = 0;
+        while (t->hands_started == 1 && !t->ended) {
+            auto loaded = load(keeper.on_disk);
+            ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded))
+                << name_of(rules) << " step " << steps << ": " << std::get<std::string>(loaded);
+            Table& again = *std::get<LoadedGame>(loaded).table;
+            const std::unique_ptr<TableRules> resumed = rules_for(again);
+            resumed->resume();
+            for (int n = 0; n < 50 && again.hands_started == 0; ++n)
+                if (auto due = again.loop.next_deadline()) resumed->run_until(*due);
+            EXPECT_EQ(again.hands_started, 1u) << name_of(rules) << " step " << steps;
+            EXPECT_EQ(again.deck, first) << name_of(rules) << " step " << steps;
+            live->act(Intent::fold);
+            if (auto due = t->loop.next_deadline()) live->run_until(*due);
+            ++steps;
+        }
+        EXPECT_GT(steps, 5) << name_of(rules);
+    }
 }
 
 // Saves written by earlier versions of the game load and play on exactly as they did.
@@ -144,8 +185,10 @@ TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
     const auto folder = empty_folder("holdem-kill");
     const std::string path = (folder / "tournament.json").string();
     // Two saved games of different sizes, written in turn as fast as possible.
-    const std::string a = save_snapshot(*game_between_hands(3), {"a", 0});
-    const std::string b = save_snapshot(*game_between_hands(7), {"b", 0});
+    const std::string a =
+        save_snapshot(*game_between_hands(3), {"a", 0, std::nullopt, std::nullopt});
+    const std::string b =
+        save_snapshot(*game_between_hands(7), {"b", 0, std::nullopt, std::nullopt});
     ASSERT_NE(a.size(), b.size());
     ASSERT_TRUE(write_atomically(path, a));
     for (int round = 0; round < 25; ++round) {

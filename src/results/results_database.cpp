@@ -1,0 +1,186 @@
+#include "results/results_database.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <array>
+#include <cerrno>
+#include <set>
+#include <string_view>
+#include <vector>
+
+namespace holdem {
+
+namespace {
+
+struct TableShape {
+    const char* name;
+    const char* create;
+    std::vector<std::string_view> columns;
+};
+
+const std::array<TableShape, 2>& tables() {
+    static const std::array<TableShape, 2> shapes = {{
+        {"tournaments",
+         "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE, started TEXT,"
+         " ended TEXT, rules TEXT, options TEXT, hands INTEGER, final_rank INTEGER, won INTEGER,"
+         " ending TEXT)",
+         {"id", "name", "started", "ended", "rules", "options", "hands", "final_rank", "won",
+          "ending"}},
+        {"hands",
+         "CREATE TABLE hands (tournament INTEGER REFERENCES tournaments(id), number INTEGER,"
+         " position INTEGER, chance INTEGER, vpip INTEGER, pfr INTEGER, saw_flop INTEGER,"
+         " showdown INTEGER, won_showdown INTEGER, chips INTEGER, stack INTEGER,"
+         " PRIMARY KEY (tournament, number))",
+         {"tournament", "number", "position", "chance", "vpip", "pfr", "saw_flop", "showdown",
+          "won_showdown", "chips", "stack"}},
+    }};
+    return shapes;
+}
+
+DatabaseProblem lasting(std::string why) {
+    return {std::move(why), true};
+}
+
+// Every row's first column of `sql` as text; false with the code of a failure.
+int column_texts(sqlite3* db, const char* sql, std::set<std::string>& out) {
+    sqlite3_stmt* s = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
+    if (rc != SQLITE_OK) return rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+        if (const unsigned char* text = sqlite3_column_text(s, 0))
+            out.insert(reinterpret_cast<const char*>(text));
+    sqlite3_finalize(s);
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+int user_version(sqlite3* db, int& version) {
+    sqlite3_stmt* s = nullptr;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s, nullptr);
+    if (rc != SQLITE_OK) return rc;
+    rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW) version = sqlite3_column_int(s, 0);
+    sqlite3_finalize(s);
+    return rc == SQLITE_ROW ? SQLITE_OK : rc;
+}
+
+// What the game's own tables lack in a database of its schema, if anything.
+std::optional<DatabaseProblem> missing_parts(sqlite3* db, const std::set<std::string>& names) {
+    for (const TableShape& shape : tables()) {
+        if (!names.count(shape.name))
+            return lasting(std::string("the results database lacks its table of ") + shape.name +
+                           "; it is left as it is");
+        std::set<std::string> columns;
+        const std::string info =
+            std::string("SELECT name FROM pragma_table_info('") + shape.name + "')";
+        if (const int rc = column_texts(db, info.c_str(), columns); rc != SQLITE_OK)
+            return problem_of(db, rc);
+        for (std::string_view column : shape.columns)
+            if (!columns.count(std::string(column)))
+                return lasting("the results database's table of " + std::string(shape.name) +
+                               " lacks its column " + std::string(column) +
+                               "; it is left as it is");
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+DatabaseProblem problem_of(sqlite3* db, int code) {
+    switch (code & 0xff) {
+        case SQLITE_FULL:
+            return {"the disk is full", false};
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return {"another program holds the database", false};
+        case SQLITE_READONLY:
+            return {"the database may not be written", false};
+        case SQLITE_CANTOPEN:
+            return {"the database cannot be opened", false};
+        case SQLITE_IOERR:
+            return {"the disk reported an error", false};
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return {"the database may not be read", false};
+        case SQLITE_NOMEM:
+            return {"the memory ran out", false};
+        case SQLITE_NOTADB:
+            return lasting("the results file is not a database; it is left as it is");
+        case SQLITE_CORRUPT:
+            return lasting("the results database is damaged; it is left as it is");
+        default:
+            break;
+    }
+    return {db ? sqlite3_errmsg(db) : sqlite3_errstr(code), false};
+}
+
+OpenedDatabase open_results_database(const std::string& path, bool for_writing) {
+    OpenedDatabase opened;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            opened.problem = lasting("a folder stands where the results database should be");
+            return opened;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            opened.problem = lasting("the results file is not an ordinary file");
+            return opened;
+        }
+    } else if (!for_writing) {
+        opened.problem = DatabaseProblem{"there are no results yet", false};
+        return opened;
+    }
+    const int flags =
+        for_writing ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
+    sqlite3* db = nullptr;
+    if (const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr); rc != SQLITE_OK) {
+        opened.problem = problem_of(db, rc);
+        sqlite3_close(db);
+        return opened;
+    }
+    // The window's thread writes: it waits a moment for another program's lock, never long.
+    sqlite3_busy_timeout(db, for_writing ? 100 : 2000);
+    auto refuse = [&](DatabaseProblem problem) {
+        sqlite3_close(db);
+        opened.problem = std::move(problem);
+        return std::move(opened);
+    };
+    if (for_writing && sqlite3_db_readonly(db, "main") == 1)
+        return refuse({"the database may not be written", false});
+    std::set<std::string> names;
+    if (const int rc = column_texts(db, "SELECT name FROM sqlite_master", names); rc != SQLITE_OK)
+        return refuse(problem_of(db, rc));
+    int version = 0;
+    if (const int rc = user_version(db, version); rc != SQLITE_OK)
+        return refuse(problem_of(db, rc));
+    if (version == 0 && !names.empty())
+        return refuse(
+            lasting("the results file is another program's database; it is left as it is"));
+    if (version > results_schema)
+        return refuse(
+            lasting("the results database was made by a newer version of the game "
+                    "(schema " +
+                    std::to_string(version) + "); it is left as it is"));
+    if (version < 0) return refuse(lasting("the results database's version is unknown"));
+    if (version > 0)
+        if (auto problem = missing_parts(db, names)) return refuse(std::move(*problem));
+    opened.db = db;
+    opened.schema = version;
+    return opened;
+}
+
+std::optional<DatabaseProblem> create_results_tables(sqlite3* db) {
+    auto exec = [&](const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); };
+    int rc = exec("BEGIN IMMEDIATE");
+    for (const TableShape& shape : tables())
+        if (rc == SQLITE_OK) rc = exec(shape.create);
+    if (rc == SQLITE_OK)
+        rc = exec(("PRAGMA user_version = " + std::to_string(results_schema)).c_str());
+    if (rc == SQLITE_OK) rc = exec("COMMIT");
+    if (rc == SQLITE_OK) return std::nullopt;
+    DatabaseProblem problem = problem_of(db, rc);
+    exec("ROLLBACK");
+    return problem;
+}
+
+}  // namespace holdem
