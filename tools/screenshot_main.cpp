@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
     };
     if (parser.value("moment") == "statistics") {
         ui::StatisticsDialog dialog(parser.value("results"));
+        while (dialog.reading())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         dialog.show();
         return write_png(dialog);
     }
@@ -73,6 +75,8 @@ int main(int argc, char** argv) {
     // The hands viewer over the hands played so far: the hand with the most steps, halfway.
     auto replay_png = [&](QWidget& over, const QString& folder) {
         auto* viewer = new ui::HandsViewer(folder, &over);
+        while (viewer->reading())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         int longest = 0, steps = 0;
         for (int row = 0; row < viewer->hands()->rowCount(); ++row) {
             viewer->show_hand(row);

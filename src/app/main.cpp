@@ -1,11 +1,15 @@
 // Final Table Hold'em: the splash, then the table.
+#include <signal.h>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSysInfo>
 #include <QTimer>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -66,6 +70,17 @@ void already_running() {
     const QString platform = QGuiApplication::platformName();
     if (platform != "offscreen" && platform != "minimal")
         QMessageBox::information(nullptr, "Final Table Hold'em", line);
+}
+
+// Whether another game on this machine holds the lock: one whose program still runs.
+bool lock_held_by_a_running_game(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host, program;
+    if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&pid, &host, &program))
+        return false;
+    if (pid <= 0 || pid == QCoreApplication::applicationPid()) return false;
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) return true;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 // Answers --version, --help and a bad option; nothing when the game is to be played.
@@ -150,9 +165,19 @@ int main(int argc, char** argv) {
     // One game at a time on one data folder: two would play and save the same tournament.
     QLockFile running(data_folder + "/running.lock");
     running.setStaleLockTime(0);  // a lock whose program is gone is taken over at once
-    if (!running.tryLock(0) && running.error() == QLockFile::LockFailedError) {
-        already_running();
-        return 1;
+    if (!running.tryLock(0)) {
+        if (lock_held_by_a_running_game(running)) {
+            already_running();
+            return 1;
+        }
+        // A folder the game may not write keeps a crashed game's lock, and keeps nothing else
+        // either: the game plays, and its lines say what is not kept.
+        std::fprintf(stderr,
+                     "final-table-holdem: the data folder's lock cannot be taken (%s); the game "
+                     "plays without it\n",
+                     QDir(data_folder).isReadable() && QFileInfo(data_folder).isWritable()
+                         ? "the lock file cannot be replaced"
+                         : "the folder may not be written");
     }
     holdem::ui::SavedGameFound found = holdem::ui::SavedGame::look(saved_game);
 
@@ -181,10 +206,14 @@ int main(int argc, char** argv) {
         preferences.set_options(dialog.options());
         preferences.set_odds_helper(dialog.odds_helper()->isChecked());
     });
+    QString notice = found.notice;
+    if (!preferences.problem().isEmpty())
+        notice += (notice.isEmpty() ? "" : "\n") + preferences.problem() + ".";
     if (found.game)
-        splash->offer_resume(holdem::ui::SavedGame::summary(*found.game->table));
-    else if (!found.notice.isEmpty())
-        splash->show_notice(found.notice);
+        splash->offer_resume(holdem::ui::SavedGame::summary(*found.game->table) +
+                             (notice.isEmpty() ? "" : "\n" + notice));
+    else if (!notice.isEmpty())
+        splash->show_notice(notice);
     splash->show();
     return QApplication::exec();
 }

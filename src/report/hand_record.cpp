@@ -87,7 +87,8 @@ std::int64_t whole(const json& j, const char* key, std::int64_t least, std::int6
     if (!v.is_number_integer()) throw NotARecord{};
     if (v.is_number_unsigned()) {
         const auto u = v.get<std::uint64_t>();
-        if (u > static_cast<std::uint64_t>(most)) throw NotARecord{};
+        if (u > static_cast<std::uint64_t>(most) || static_cast<std::int64_t>(u) < least)
+            throw NotARecord{};
         return static_cast<std::int64_t>(u);
     }
     const auto w = v.get<std::int64_t>();

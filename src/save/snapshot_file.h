@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/regular_file.h"
+
 namespace holdem {
 
 // False, with the reason in the player's words, when the file could not be written; the old
@@ -30,10 +32,6 @@ inline constexpr std::uint64_t max_history_bytes = std::uint64_t{1} << 30;
 // Only to a regular file (a pipe or a device in its place is refused without blocking), and
 // never beyond `max_history_bytes`.
 bool append_whole(const std::string& path, std::string_view text, std::string* why = nullptr);
-
-// Opens `path` without blocking (`flags` as open(2) takes them), as a regular file only; -1,
-// with the reason in the player's words, for anything else.
-int open_regular(const std::string& path, int flags, std::string* why = nullptr);
 
 // How each hand of a file of whole hands begins.
 enum class HandFile : std::uint8_t { text_history, phh, records };
@@ -61,9 +59,6 @@ struct SetAside {
 SetAside set_aside(const std::string& path, std::time_t now);
 // True when the file is gone (or never was), else false with the reason.
 bool remove_file(const std::string& path, std::string* why = nullptr);
-
-// The reason of a failed file call, as the player reads it: "no space left on the disk".
-std::string failure_words(int error_number);
 
 // The call that writes to the disk; tests put a failing one in its place to fill the disk.
 using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);

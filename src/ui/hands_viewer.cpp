@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,6 +42,9 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     hands_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     hands_->verticalHeader()->hide();
     hands_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    reading_ = new QLabel(this);
+    reading_->setObjectName("readingLine");
+    reading_->setWordWrap(true);
     log_ = new QPlainTextEdit(this);
     log_->setObjectName("replayLog");
     log_->setReadOnly(true);
@@ -84,6 +88,7 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     left_layout->addWidget(new QLabel("Tournament", left));
     left_layout->addWidget(tournaments_);
     left_layout->addWidget(hands_, 1);
+    left_layout->addWidget(reading_);
     auto* middle = new QWidget(this);
     auto* middle_layout = new QVBoxLayout(middle);
     middle_layout->setContentsMargins(0, 0, 0, 0);
@@ -107,6 +112,7 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
         tournaments_->addItem(tournament_title(id, replayable), id);
     }
     connect(tournaments_, &QComboBox::currentIndexChanged, this, &HandsViewer::show_tournament);
+    pool_.setMaxThreadCount(1);
     connect(hands_, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int, int) { show_hand(row); });
     show_tournament(tournaments_->currentIndex());
@@ -115,6 +121,8 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
 // The table view draws this viewer's picture: it goes before the picture does.
 HandsViewer::~HandsViewer() {
     play_.stop();
+    if (cancel_) cancel_->store(true);
+    pool_.waitForDone();
     delete view_;
 }
 
@@ -123,48 +131,76 @@ QPushButton* HandsViewer::control(const char* name) const {
 }
 
 void HandsViewer::show_tournament(int index) {
-    records_.clear();
+    if (cancel_) cancel_->store(true);
+    summaries_.clear();
+    record_.reset();
     hands_->setRowCount(0);
     steps_.clear();
     hand_ = -1;
-    if (index < 0) {
-        show_step(0);
+    reading_->clear();
+    show_step(0);
+    if (index < 0) return;
+    records_path_ = QFile::encodeName(folder_ + "/tournament-" +
+                                      tournaments_->itemData(index).toString() + ".jsonl")
+                        .toStdString();
+    if (!QFileInfo::exists(folder_ + "/tournament-" + tournaments_->itemData(index).toString() +
+                           ".jsonl")) {
+        reading_->setText("This tournament's hands were kept as a history only.");
         return;
     }
-    QFile file(folder_ + "/tournament-" + tournaments_->itemData(index).toString() + ".jsonl");
-    if (file.open(QIODevice::ReadOnly)) {
-        // A line that is no record (a file cut short, or not the game's) is left out.
-        while (!file.atEnd()) {
-            const QByteArray line = file.readLine(1 << 20);
-            if (auto record = read_record(
-                    std::string_view(line.constData(), static_cast<std::size_t>(line.size()))))
-                records_.push_back(std::move(*record));
-        }
-    }
-    hands_->setRowCount(static_cast<int>(records_.size()));
-    for (int row = 0; row < static_cast<int>(records_.size()); ++row) {
-        const HandRecord& r = records_[static_cast<std::size_t>(row)];
-        QString cards = "—";
-        for (const RecordedSeat& s : r.seats)
-            if (s.seat == human_seat && s.cards[0])
-                cards = QString::fromStdString(card_list({s.cards[0], s.cards[1]}, true));
+    reading_->setText("Reading the hands…");
+    reading_now_ = true;
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    const int generation = ++generation_;
+    pool_.start([this, path = records_path_, cancel = cancel_, generation] {
+        RecordFileRead read = read_record_file(path, max_records_read, cancel.get());
+        if (cancel->load()) return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, read = std::move(read), generation] {
+                if (generation != generation_) return;
+                reading_now_ = false;
+                show_read(read);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void HandsViewer::show_read(const RecordFileRead& read) {
+    summaries_ = read.hands;
+    hands_->setRowCount(static_cast<int>(summaries_.size()));
+    for (int row = 0; row < static_cast<int>(summaries_.size()); ++row) {
+        const RecordSummary& r = summaries_[static_cast<std::size_t>(row)];
+        const QString cards =
+            r.cards[0] ? QString::fromStdString(card_list({r.cards[0], r.cards[1]}, true)) : "—";
         const QString result = r.result > 0 ? "won" : r.result < 0 ? "lost" : "even";
         const QString cells[] = {QString::number(r.hand), QString::number(r.level), cards, result,
                                  QString::number(r.result)};
         for (int column = 0; column < 5; ++column)
             hands_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
-    if (!records_.empty())
-        hands_->setCurrentCell(0, 0);
-    else
-        show_step(0);
+    QString line = QString("%1 hands").arg(summaries_.size());
+    if (summaries_.size() == 1) line = "1 hand";
+    if (!read.why.empty() && summaries_.empty())
+        line = "The hands cannot be read: " + QString::fromStdString(read.why) + ".";
+    if (read.beyond_limit)
+        line += QString(", from the first %1 MB of the file; the rest is not read")
+                    .arg(read.bytes_read >> 20);
+    if (read.left_out > 0)
+        line += QString("; %1 %2 no hand record and %3 left out")
+                    .arg(read.left_out)
+                    .arg(read.left_out == 1 ? "line is" : "lines are")
+                    .arg(read.left_out == 1 ? "was" : "were");
+    reading_->setText(line);
+    if (!summaries_.empty()) hands_->setCurrentCell(0, 0);
 }
 
 void HandsViewer::show_hand(int row) {
     play_.stop();
-    if (row < 0 || row >= static_cast<int>(records_.size())) return;
+    if (row < 0 || row >= static_cast<int>(summaries_.size())) return;
     hand_ = row;
-    steps_ = replay(records_[static_cast<std::size_t>(row)]);
+    record_ = read_record_at(records_path_, summaries_[static_cast<std::size_t>(row)]);
+    steps_ = record_ ? replay(*record_) : std::vector<ReplayStep>{};
     show_step(0);
 }
 
@@ -178,7 +214,7 @@ void HandsViewer::show_step(int step) {
     }
     step_ = std::clamp(step, 0, steps() - 1);
     picture_ = steps_[static_cast<std::size_t>(step_)].picture;
-    const HandRecord& r = records_[static_cast<std::size_t>(hand_)];
+    const HandRecord& r = *record_;
     QStringList lines;
     const std::size_t told =
         std::min(steps_[static_cast<std::size_t>(step_)].log_lines, r.log.size());

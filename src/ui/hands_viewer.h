@@ -2,17 +2,24 @@
 // the human's cards, the result), and a replay of any hand on a table picture, step by step
 // (first, back, forward, last, play), the log's lines beside it. A hand is replayed from its
 // machine-readable record; histories written without records still list, with no hands to play.
+// A tournament's records are read away from the window's thread, within bounds, and the line
+// under the list says what was read.
 #pragma once
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QTimer>
+#include <atomic>
+#include <memory>
 #include <vector>
 
 #include "picture/replay.h"
+#include "report/record_file.h"
 #include "ui/table_view.h"
 
 namespace holdem::ui {
@@ -30,12 +37,17 @@ class HandsViewer : public QDialog {
     int steps() const { return static_cast<int>(steps_.size()); }
     const TablePicture& picture() const { return picture_; }
     QString log_text() const { return log_->toPlainText(); }
+    // What the line under the list says of the tournament's records.
+    QString reading_line() const { return reading_->text(); }
+    bool reading() const { return reading_now_; }
 
     void show_tournament(int index);
     void show_hand(int row);
     void show_step(int step);
 
   private:
+    void show_read(const RecordFileRead& read);
+
     struct NoIntents final : TableIntents {
         void act(Intent) override {}
         void amount_key(int, const std::string&) override {}
@@ -46,11 +58,18 @@ class HandsViewer : public QDialog {
     QComboBox* tournaments_ = nullptr;
     QTableWidget* hands_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
+    QLabel* reading_ = nullptr;
     TableView* view_ = nullptr;
     QTimer play_;
     NoIntents no_intents_;
     TablePicture picture_;
-    std::vector<HandRecord> records_;
+    QThreadPool pool_;
+    std::shared_ptr<std::atomic<bool>> cancel_;  // the read under way gives up when set
+    bool reading_now_ = false;
+    int generation_ = 0;
+    std::string records_path_;
+    std::vector<RecordSummary> summaries_;
+    std::optional<HandRecord> record_;  // the hand replayed
     std::vector<ReplayStep> steps_;
     int hand_ = -1;
     int step_ = 0;

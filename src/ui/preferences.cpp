@@ -1,13 +1,18 @@
 #include "ui/preferences.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QStandardPaths>
+
 namespace holdem::ui {
 
 namespace {
 
 template <typename Value>
-Value read(const QSettings& s, const char* key, Value classic,
-           std::optional<Value> (*named)(std::string_view)) {
-    const QByteArray text = s.value(key).toString().toUtf8();
+Value read(const Preferences& p, QString (Preferences::*value)(const char*) const, const char* key,
+           Value classic, std::optional<Value> (*named)(std::string_view)) {
+    const QByteArray text = (p.*value)(key).toUtf8();
     return named(std::string_view(text.constData(), static_cast<std::size_t>(text.size())))
         .value_or(classic);
 }
@@ -18,58 +23,85 @@ QString text(std::string_view name) {
 
 }  // namespace
 
-Preferences::Preferences()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            "final-table-holdem", "settings")) {}
+QString Preferences::default_file() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/final-table-holdem/settings.conf";
+}
 
-Preferences::Preferences(const QString& file)
-    : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
+Preferences::Preferences() : Preferences(default_file()) {}
+
+Preferences::Preferences(const QString& file) {
+    // Looked at before QSettings reads it: a pipe would hold the start up for good, a huge
+    // file would take its size in memory.
+    struct stat info {};
+    const QByteArray path = QFile::encodeName(file);
+    if (::stat(path.constData(), &info) == 0) {
+        if (!S_ISREG(info.st_mode))
+            problem_ = "The settings file is not an ordinary file";
+        else if (info.st_size > max_settings_bytes)
+            problem_ = "The settings file is far larger than the game writes";
+    }
+    if (problem_.isEmpty())
+        settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    else
+        problem_ += "; the choices made now are kept until the game ends";
+}
+
+QString Preferences::value(const char* key) const {
+    return settings_ ? settings_->value(key).toString() : this_run_.value(key).toString();
+}
+
+void Preferences::set_value(const char* key, const QString& value) {
+    if (settings_)
+        settings_->setValue(key, value);
+    else
+        this_run_.insert(key, value);
+}
 
 bool Preferences::readable() const {
-    return settings_->status() == QSettings::NoError;
+    return !settings_ || settings_->status() == QSettings::NoError;
 }
 
 Options Preferences::options() const {
     Options o;
     if (!readable()) return o;  // a broken file: the classic game, without a word
-    const QSettings& s = *settings_;
-    o.pace = read(s, "game/pace", Pace::classic, pace_named);
-    o.hurry_when_out = s.value("game/hurry_when_out").toString() == "true";
-    o.levels = read(s, "game/levels", Levels::classic, levels_named);
-    o.ranking = read(s, "game/ranking", Ranking::classic, ranking_named);
-    o.opponents = read(s, "game/opponents", Opponents::all_seeing, opponents_named);
-    o.rules = read(s, "game/rules", Rules::classic, rules_named);
-    o.difficulty = read(s, "game/difficulty", Difficulty::normal, difficulty_named);
+    const auto v = &Preferences::value;
+    o.pace = read(*this, v, "game/pace", Pace::classic, pace_named);
+    o.hurry_when_out = value("game/hurry_when_out") == "true";
+    o.levels = read(*this, v, "game/levels", Levels::classic, levels_named);
+    o.ranking = read(*this, v, "game/ranking", Ranking::classic, ranking_named);
+    o.opponents = read(*this, v, "game/opponents", Opponents::all_seeing, opponents_named);
+    o.rules = read(*this, v, "game/rules", Rules::classic, rules_named);
+    o.difficulty = read(*this, v, "game/difficulty", Difficulty::normal, difficulty_named);
     return in_force(o);
 }
 
 void Preferences::set_options(const Options& o) {
-    QSettings& s = *settings_;
-    s.setValue("game/pace", text(name_of(o.pace)));
-    s.setValue("game/hurry_when_out", o.hurry_when_out ? "true" : "false");
-    s.setValue("game/levels", text(name_of(o.levels)));
-    s.setValue("game/ranking", text(name_of(o.ranking)));
-    s.setValue("game/opponents", text(name_of(o.opponents)));
-    s.setValue("game/rules", text(name_of(o.rules)));
-    s.setValue("game/difficulty", text(name_of(o.difficulty)));
-    s.sync();
+    set_value("game/pace", text(name_of(o.pace)));
+    set_value("game/hurry_when_out", o.hurry_when_out ? "true" : "false");
+    set_value("game/levels", text(name_of(o.levels)));
+    set_value("game/ranking", text(name_of(o.ranking)));
+    set_value("game/opponents", text(name_of(o.opponents)));
+    set_value("game/rules", text(name_of(o.rules)));
+    set_value("game/difficulty", text(name_of(o.difficulty)));
+    if (settings_) settings_->sync();
 }
 
 bool Preferences::odds_helper() const {
-    return readable() && settings_->value("tools/odds_helper").toString() == "true";
+    return readable() && value("tools/odds_helper") == "true";
 }
 
 void Preferences::set_odds_helper(bool on) {
-    settings_->setValue("tools/odds_helper", on ? "true" : "false");
+    set_value("tools/odds_helper", on ? "true" : "false");
 }
 
 bool Preferences::muted() const {
-    return readable() && settings_->value("sound/muted").toString() == "true";
+    return readable() && value("sound/muted") == "true";
 }
 
 void Preferences::set_muted(bool muted) {
-    settings_->setValue("sound/muted", muted ? "true" : "false");
-    settings_->sync();
+    set_value("sound/muted", muted ? "true" : "false");
+    if (settings_) settings_->sync();
 }
 
 }  // namespace holdem::ui

@@ -1,9 +1,12 @@
 // The player's preferences, kept with QSettings in the user's configuration folder: the game's
-// options and the sound. Anything missing, unknown or unreadable reads as the classic value.
+// options and the sound. Anything missing, unknown or unreadable reads as the classic value. A
+// settings file that is no ordinary file, or far larger than the game writes, is never read:
+// the choices are then kept for this run only.
 #pragma once
 
 #include <QSettings>
 #include <QString>
+#include <QVariantMap>
 #include <memory>
 
 #include "model/options.h"
@@ -23,10 +26,22 @@ class Preferences {
     // The odds helper beside the human's cards; off unless the player turned it on.
     bool odds_helper() const;
     void set_odds_helper(bool on);
+    // Why the settings file is not used, if it is not.
+    const QString& problem() const { return problem_; }
+
+    static QString default_file();
 
   private:
+    QString value(const char* key) const;
+    void set_value(const char* key, const QString& value);
     bool readable() const;
-    std::unique_ptr<QSettings> settings_;
+
+    std::unique_ptr<QSettings> settings_;  // none: the file is not used
+    QVariantMap this_run_;                 // the choices kept while it is not
+    QString problem_;
 };
+
+// Far above the few lines the game writes.
+inline constexpr qint64 max_settings_bytes = 64 * 1024;
 
 }  // namespace holdem::ui

@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "save/game_keeper.h"
+#include "save/hand_appender.h"
 #include "save/snapshot_file.h"
 #include "support/table_fixture.h"
 
@@ -126,6 +127,98 @@ TEST(HistoryAppend, AHandGoesInWholeOrNotAtAll) {
     }
     EXPECT_TRUE(append_whole(path, "hand three\n\n"));
     EXPECT_EQ(read_saved_file(path, 1000).text, "hand one\n\nhand three\n\n");
+    fs::remove_all(folder);
+}
+
+// A pipe or a device where a history should be is refused at once, never waited on; a hand
+// that could not be written waits and goes in, in order, with the next that can.
+TEST(HistoryAppend, PipesAreRefusedAndWaitingHandsGoInOnceTheyCan) {
+    const auto folder = empty_folder("holdem-append-kinds");
+    const std::string pipe = (folder / "history.txt").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string why;
+    EXPECT_FALSE(append_whole(pipe, "hand\n\n", &why));
+    EXPECT_EQ(why, "it is not an ordinary file");
+    EXPECT_FALSE(append_whole("/dev/null", "hand\n\n", &why));
+    EXPECT_EQ(why, "it is not an ordinary file");
+
+    const std::string path = (folder / "records.jsonl").string();
+    HandAppender records(path, HandFile::records);
+    records.append("{1}\n");
+    {
+        const FullDisk full(0);
+        records.append("{2}\n");
+        records.append("{3}\n");
+        EXPECT_EQ(records.problem(), "no space left on the disk");
+        EXPECT_EQ(records.length(), 12u);  // what a save made now remembers
+    }
+    records.append("{4}\n");
+    EXPECT_FALSE(records.problem());
+    EXPECT_EQ(read_saved_file(path, 1000).text, "{1}\n{2}\n{3}\n{4}\n");
+    fs::remove_all(folder);
+}
+
+// A saved length cuts a file of hands back only where a hand begins; anything else (an edited
+// save, a length from elsewhere) leaves the file whole and says so.
+TEST(HistoryCutBack, OnlyWhereAHandBegins) {
+    const auto folder = empty_folder("holdem-cut");
+    const std::string hand1 = "Final Table Hold'em Hand #1: x\nSeat 1: You\n\n";
+    const std::string hand2 = "Final Table Hold'em Hand #2: y\nSeat 1: You\n\n";
+    const std::string text = (folder / "history.txt").string();
+    struct Case {
+        HandFile kind;
+        std::string first, second;
+    };
+    const Case cases[] = {
+        {HandFile::text_history, hand1, hand2},
+        {HandFile::phh, "[1]\nvariant = \"NT\"\n\n", "[2]\nvariant = \"NT\"\n\n"},
+        {HandFile::records, "{\"hand\":1}\n", "{\"hand\":2}\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string whole = c.first + c.second;
+        for (std::uint64_t length = 0; length <= whole.size() + 3; ++length) {
+            std::ofstream(text, std::ios::trunc) << whole;
+            std::string why;
+            const bool cut = cut_back(text, length, c.kind, &why);
+            const std::string after = read_saved_file(text, 1000).text.value();
+            const bool boundary = length == 0 || length == c.first.size() || length >= whole.size();
+            EXPECT_EQ(cut, boundary) << length;
+            EXPECT_EQ(after, boundary ? whole.substr(0, length) : whole) << length;
+            if (!boundary) {
+                EXPECT_EQ(why, "the saved length falls inside a hand; the file is kept whole");
+            }
+        }
+    }
+    EXPECT_TRUE(cut_back((folder / "missing.txt").string(), 10, HandFile::records));
+    fs::remove_all(folder);
+}
+
+// At start the game takes away only the temporary files its own saves leave; a player's backup
+// beside the save, whatever its name, stays.
+TEST(SavedFile, OnlyTheGamesOwnLeftoversAreRemoved) {
+    const auto folder = empty_folder("holdem-leftovers");
+    const std::string save = (folder / "tournament.json").string();
+    const char* kept[] = {
+        "tournament.json",        "tournament.json.backup",     "tournament.json.old123",
+        "tournament.json.Ab3dE9", "tournament.json.tmp-ab.d99", "tournament.json.tmp-abcdefg"};
+    for (const char* name : kept)
+        std::ofstream(folder / name) << "mine";
+    std::ofstream(folder / "tournament.json.tmp-Ab3dE9") << "left by a crash";
+    fs::create_directory(folder / "tournament.json.tmp-Folder");
+    remove_leftovers(save);
+    for (const char* name : kept)
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+    EXPECT_FALSE(fs::exists(folder / "tournament.json.tmp-Ab3dE9"));
+    EXPECT_TRUE(fs::exists(folder / "tournament.json.tmp-Folder"));
+    // What an interrupted save leaves is one of those names.
+    {
+        const FullDisk full(10);
+        EXPECT_FALSE(write_atomically(save, std::string(100, 'x')));
+    }
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_FALSE(is_temporary_of("tournament.json", entry.path().filename().string()) &&
+                     entry.is_regular_file())
+            << entry.path();
     fs::remove_all(folder);
 }
 

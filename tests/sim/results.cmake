@@ -1,10 +1,28 @@
 # The results database written headless and read with the sqlite3 client: 200 tournaments whose
 # hand counts are the simulator's, VPIP and PFR of 0 for a player who only folds and VPIP of
 # every hand it could act in for one who only calls; a database of a newer schema is refused
-# with one line and left as it was.
+# with one line and left as it was; a history, PHH or results file that cannot take everything
+# (a full device, a full disk) fails the run with one line.
 #   cmake -DSIM=… -DWORK=… -P results.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
+function(expect_failed_write what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+  string(STRIP "${err}" err)
+  if(NOT rc EQUAL 3 OR NOT err MATCHES "^holdem-sim: [^\n]*(could not be written|not kept)[^\n]*$")
+    message(FATAL_ERROR "${what}: status ${rc}, '${err}'")
+  endif()
+endfunction()
+expect_failed_write("a history on a full device" ${SIM} --hands 50 --history /dev/full)
+expect_failed_write("a PHH file on a full device" ${SIM} --hands 50 --rules standard --phh /dev/full)
+# A small disk of its own, where the mount namespace allows one.
+execute_process(COMMAND unshare -m true RESULT_VARIABLE no_namespace OUTPUT_QUIET ERROR_QUIET)
+if(no_namespace EQUAL 0)
+  file(MAKE_DIRECTORY ${WORK}/small)
+  expect_failed_write("results on a full disk" unshare -m sh -c
+    "mount -t tmpfs -o size=200k none \"$0\" && exec \"$1\" --tournaments 300 --results \"$0/r.db\""
+    ${WORK}/small ${SIM})
+endif()
 function(sql db query out)
   execute_process(COMMAND sqlite3 ${db} "${query}" OUTPUT_VARIABLE value RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)

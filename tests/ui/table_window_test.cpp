@@ -1,6 +1,8 @@
 // The window under Qt's offscreen platform: the splash, the table's start state, a hand played
 // through real widget clicks and typing, and resizing.
+#include <sys/stat.h>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLibrary>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 
 #include "cycle/human_actions.h"
 #include "model/table.h"
+#include "support/full_disk.h"
 #include "ui/hands_viewer.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
@@ -152,6 +155,8 @@ class TableWindowTest : public QObject {
     void theLogFollowsAndKeepsTheLastHands();
     void aFailedSaveIsShownUntilASaveSucceeds();
     void resultsAreKeptAndShown();
+    void aFullDiskFromTheStartLosesNothingOnceThereIsRoom();
+    void hostileSettingsAreNeverRead();
     void standardRulesAreChosenAndPlayedThroughTheWidgets();
     void theHandsViewerReplaysEveryHandPlayed();
 };
@@ -595,6 +600,70 @@ void TableWindowTest::aFailedSaveIsShownUntilASaveSucceeds() {
     QTRY_VERIFY(game.window.save_problem().isEmpty());
 }
 
+// The data folder's disk is full from the start: every hand is played, each line says what is
+// not kept, and once there is room again the save, the results and every hand history hold
+// every hand.
+void TableWindowTest::aFullDiskFromTheStartLosesNothingOnceThereIsRoom() {
+    QTemporaryDir folder;
+    WindowSetup setup =
+        window_setup(folder.filePath("histories"), folder.filePath("tournament.json"));
+    setup.results = folder.filePath("results.db");
+    auto disk = std::make_unique<holdem::testing::FullDisk>();
+    VirtualGame game(true, setup);
+    game.play_until([&] { return game.table().hands_started >= 4; });
+    QTRY_VERIFY(game.window.save_problem().startsWith("Not saved: no space left on the disk"));
+    QCOMPARE(game.window.results_problem(), QString("Results not kept: the disk is full"));
+    QVERIFY2(game.window.history_problem().startsWith("Hand history not written") &&
+                 game.window.history_problem().endsWith("no space left on the disk"),
+             qPrintable(game.window.history_problem()));
+    QCOMPARE(game.table().hands_started, 4u);
+    disk.reset();
+    game.play_until([&] { return game.table().hands_started >= 6; });
+    QTRY_VERIFY(game.window.save_problem().isEmpty());
+    QVERIFY(game.window.results_problem().isEmpty());
+    QVERIFY(game.window.history_problem().isEmpty());
+    // Hands 1 to 5 have ended: each is in the history, the records and the results.
+    QFile history(game.window.history_path());
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    const QByteArray text = history.readAll();
+    for (int hand = 1; hand <= 5; ++hand)
+        QVERIFY(text.contains("Hand #" + QByteArray::number(hand) + ":"));
+    QFile records(QString(game.window.history_path()).replace(".txt", ".jsonl"));
+    QVERIFY(records.open(QIODevice::ReadOnly));
+    QCOMPARE(records.readAll().count('\n'), 5);
+    StatisticsDialog statistics(folder.filePath("results.db"));
+    QTRY_VERIFY(!statistics.reading());
+    QVERIFY2(statistics.figures().contains("Hands 5 "), qPrintable(statistics.figures()));
+}
+
+// A settings file that is a pipe, or far larger than the game writes, is never read: the
+// classic options, chosen ones kept for the run, and the reason said.
+void TableWindowTest::hostileSettingsAreNeverRead() {
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath("pipe.conf");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QElapsedTimer took;
+    took.start();
+    Preferences piped(pipe);
+    QCOMPARE(piped.options(), Options{});
+    QVERIFY(piped.problem().startsWith("The settings file is not an ordinary file"));
+    Options chosen;
+    chosen.pace = Pace::fast;
+    piped.set_options(chosen);
+    QCOMPARE(piped.options().pace, Pace::fast);
+    const QString huge = folder.filePath("huge.conf");
+    {
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(300 << 20));  // a sparse file of 300 MB
+    }
+    Preferences large(huge);
+    QVERIFY(large.problem().startsWith("The settings file is far larger than the game writes"));
+    QCOMPARE(large.options(), Options{});
+    QVERIFY(took.elapsed() < 1000);
+    QCOMPARE(QFileInfo(huge).size(), qint64{300} << 20);
+}
+
 void TableWindowTest::resultsAreKeptAndShown() {
     QTemporaryDir folder;
     WindowSetup setup;
@@ -683,6 +752,7 @@ void TableWindowTest::theHandsViewerReplaysEveryHandPlayed() {
     old_history.close();
 
     HandsViewer viewer(folder.path());
+    QTRY_VERIFY(!viewer.reading());
     QCOMPARE(viewer.tournaments()->count(), 2);
     QVERIFY(viewer.tournaments()->itemText(1).endsWith("(history only)"));
     QVERIFY(viewer.hands()->rowCount() >= 3);
@@ -701,6 +771,8 @@ void TableWindowTest::theHandsViewerReplaysEveryHandPlayed() {
     QCOMPARE(viewer.step(), 0);
     viewer.tournaments()->setCurrentIndex(1);
     QCOMPARE(viewer.hands()->rowCount(), 0);
+    QCOMPARE(viewer.reading_line(),
+             QString("This tournament's hands were kept as a history only."));
 }
 
 QTEST_MAIN(TableWindowTest)

@@ -1,0 +1,256 @@
+// The results database when the disk or the database misbehaves: a full disk, another program
+// holding the database, a database of this version with a part missing, another program's
+// database, garbage, a folder or a pipe in its place. The game never stops for any of them, says
+// why results are not kept, keeps what waits once it can, and changes nothing it may not.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "results/results_reader.h"
+#include "results/results_recorder.h"
+#include "support/full_disk.h"
+#include "support/table_fixture.h"
+
+namespace holdem {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FullDisk;
+
+fs::path empty_folder(const std::string& name) {
+    const auto folder = fs::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::string bytes_of(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+void sql(const fs::path& db, const char* statement) {
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &handle), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(handle, statement, nullptr, nullptr, nullptr), SQLITE_OK) << statement;
+    sqlite3_close(handle);
+}
+
+std::int64_t count(const fs::path& db, const char* query) {
+    sqlite3* handle = nullptr;
+    sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* s = nullptr;
+    std::int64_t n = -1;
+    if (sqlite3_prepare_v2(handle, query, -1, &s, nullptr) == SQLITE_OK &&
+        sqlite3_step(s) == SQLITE_ROW)
+        n = sqlite3_column_int64(s, 0);
+    sqlite3_finalize(s);
+    sqlite3_close(handle);
+    return n;
+}
+
+// A classic table whose human folds, watched by the recorder, played hand by hand.
+struct RecordedGame {
+    std::unique_ptr<Table> t = std::make_unique<Table>(std::make_unique<SeededRandom>(4));
+    ResultsRecorder recorder;
+    explicit RecordedGame(const fs::path& db) : recorder(db.string()) {
+        recorder.begin_tournament("t1", "2026-12-07 10:00:00", "classic", "");
+        t->observers.push_back(&recorder);
+        start_game(*t);
+    }
+    // Plays until `hands` hands have been paid out.
+    void play_to(std::uint64_t hands) {
+        while (!t->ended && !(t->loop.next_is(TimerId::Timer1) && t->hands_started >= hands)) {
+            if (human_turn_open(*t))
+                click(*t, ctl::Fold);
+            else
+                run_until(*t, *t->loop.next_deadline());
+        }
+    }
+};
+
+TEST(ResultsDatabase, AFullDiskNeverStopsTheGameAndWhatWaitedGoesInOnceThereIsRoom) {
+    const auto folder = empty_folder("holdem-results-full");
+    const fs::path db = folder / "results.db";
+    RecordedGame game(db);
+    game.play_to(2);
+    EXPECT_FALSE(game.recorder.problem());
+    {
+        const FullDisk full;
+        game.play_to(6);
+        ASSERT_TRUE(game.recorder.problem());
+        EXPECT_EQ(game.recorder.problem()->why, "the disk is full");
+        EXPECT_FALSE(game.recorder.problem()->lasting);
+        EXPECT_GE(game.recorder.waiting(), 3u);
+    }
+    game.play_to(8);
+    EXPECT_FALSE(game.recorder.problem());
+    EXPECT_EQ(game.recorder.waiting(), 0u);
+    EXPECT_EQ(count(db, "SELECT count(*) FROM hands"), 8);
+    EXPECT_EQ(count(db, "SELECT hands FROM tournaments"), 8);
+    game.t->observers.clear();
+    fs::remove_all(folder);
+}
+
+TEST(ResultsDatabase, AFullDiskFromTheStartKeepsEverythingOnceThereIsRoom) {
+    const auto folder = empty_folder("holdem-results-full-start");
+    const fs::path db = folder / "results.db";
+    std::optional<RecordedGame> game;
+    {
+        const FullDisk full;
+        game.emplace(db);
+        game->play_to(3);
+        ASSERT_TRUE(game->recorder.problem());
+    }
+    game->play_to(5);
+    EXPECT_FALSE(game->recorder.problem());
+    EXPECT_EQ(count(db, "SELECT count(*) FROM hands"), 5);
+    game->t->observers.clear();
+    fs::remove_all(folder);
+}
+
+// Another program holds the database (BEGIN EXCLUSIVE in a process of its own) for some hands.
+TEST(ResultsDatabase, ADatabaseLockedByAnotherProgramWaitsForItsRelease) {
+    const auto folder = empty_folder("holdem-results-locked");
+    const fs::path db = folder / "results.db";
+    RecordedGame game(db);
+    game.play_to(2);
+    int locked[2], release[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        sqlite3* other = nullptr;
+        sqlite3_open(db.c_str(), &other);
+        const int rc = sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        char byte = rc == SQLITE_OK ? 'y' : 'n';
+        if (::write(locked[1], &byte, 1) != 1) ::_exit(2);
+        if (::read(release[0], &byte, 1) != 1) ::_exit(2);
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(locked[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 'y');
+    game.play_to(5);
+    ASSERT_TRUE(game.recorder.problem());
+    EXPECT_EQ(game.recorder.problem()->why, "another program holds the database");
+    ASSERT_EQ(::write(release[1], "x", 1), 1);
+    ::waitpid(child, nullptr, 0);
+    game.play_to(6);
+    EXPECT_FALSE(game.recorder.problem());
+    EXPECT_EQ(count(db, "SELECT count(*) FROM hands"), 6);
+    game.t->observers.clear();
+    fs::remove_all(folder);
+}
+
+// Databases the game did not write, or cannot trust, are refused for good and left byte for
+// byte as they were: no log switched on, no table added.
+TEST(ResultsDatabase, DatabasesThatAreNotTheGamesAreLeftUntouched) {
+    const auto folder = empty_folder("holdem-results-foreign");
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"another program's database",
+         [](const fs::path& p) { sql(p, "CREATE TABLE recipes (name TEXT)"); },
+         "the results file is another program's database; it is left as it is"},
+        {"a newer schema", [](const fs::path& p) { sql(p, "PRAGMA user_version = 99"); },
+         "the results database was made by a newer version of the game (schema 99); it is "
+         "left as it is"},
+        {"a table missing",
+         [](const fs::path& p) {
+             sql(p, "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE,"
+                    " started TEXT, ended TEXT, rules TEXT, options TEXT, hands INTEGER,"
+                    " final_rank INTEGER, won INTEGER, ending TEXT); PRAGMA user_version = 1");
+         },
+         "the results database lacks its table of hands; it is left as it is"},
+        {"a column missing",
+         [](const fs::path& p) {
+             sql(p, "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT);"
+                    " CREATE TABLE hands (tournament INTEGER); PRAGMA user_version = 1");
+         },
+         "the results database's table of tournaments lacks its column started; it is left as "
+         "it is"},
+        {"garbage",
+         [](const fs::path& p) { std::ofstream(p) << std::string(8192, 'x'); },
+         "the results file is not a database; it is left as it is"},
+    };
+    for (const Case& c : cases) {
+        const fs::path db = folder / "results.db";
+        fs::remove_all(db);
+        c.make(db);
+        const std::string before = bytes_of(db);
+        {
+            RecordedGame game(db);
+            game.play_to(3);
+            ASSERT_TRUE(game.recorder.problem()) << c.what;
+            EXPECT_EQ(game.recorder.problem()->why, c.why) << c.what;
+            EXPECT_TRUE(game.recorder.problem()->lasting) << c.what;
+            game.t->observers.clear();
+        }
+        EXPECT_EQ(bytes_of(db), before) << c.what;
+        EXPECT_FALSE(fs::exists(folder / "results.db-wal")) << c.what;
+        // The statistics say what is wrong instead of "no results yet".
+        const ResultsRead read = read_results(db.string(), "");
+        EXPECT_EQ(read.problem, c.why) << c.what;
+        EXPECT_FALSE(read.no_results) << c.what;
+    }
+    fs::remove_all(folder);
+}
+
+TEST(ResultsDatabase, AFolderOrAPipeInTheDatabasesPlaceIsRefusedAtOnce) {
+    const auto folder = empty_folder("holdem-results-kinds");
+    const fs::path in_the_way = folder / "results.db";
+    fs::create_directory(in_the_way);
+    {
+        ResultsRecorder recorder(in_the_way.string());
+        ASSERT_TRUE(recorder.problem());
+        EXPECT_EQ(recorder.problem()->why, "a folder stands where the results database should be");
+        EXPECT_EQ(read_results(in_the_way.string(), "").problem,
+                  "a folder stands where the results database should be");
+    }
+    fs::remove_all(in_the_way);
+    ASSERT_EQ(::mkfifo(in_the_way.c_str(), 0600), 0);
+    ResultsRecorder recorder(in_the_way.string());
+    ASSERT_TRUE(recorder.problem());
+    EXPECT_EQ(recorder.problem()->why, "the results file is not an ordinary file");
+    EXPECT_TRUE(read_results((folder / "missing.db").string(), "").no_results);
+    fs::remove_all(folder);
+}
+
+// A database another program edited may hold NULL anywhere: it reads as empty, never crashes.
+TEST(ResultsReader, NullColumnsReadAsNothing) {
+    const auto folder = empty_folder("holdem-results-null");
+    const fs::path db = folder / "results.db";
+    {
+        RecordedGame game(db);
+        game.play_to(2);
+        game.t->observers.clear();
+    }
+    sql(db, "INSERT INTO tournaments (id) VALUES (77);"
+            " UPDATE tournaments SET name = NULL, started = NULL, rules = NULL, hands = NULL;"
+            " INSERT INTO hands (tournament, number) VALUES (77, 1)");
+    const ResultsRead read = read_results(db.string(), "");
+    EXPECT_TRUE(read.problem.empty()) << read.problem;
+    ASSERT_EQ(read.tournaments.size(), 2u);
+    EXPECT_EQ(read.tournaments[1].id, 77);
+    EXPECT_EQ(read.tournaments[1].started, "");
+    EXPECT_EQ(read_stacks(db.string(), 77).size(), 1u);
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace holdem
