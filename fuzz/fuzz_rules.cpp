@@ -2,13 +2,17 @@
 // watcher the window has (notes, log, text and PHH histories, hand records) and the table
 // picture filled after every step. The chips are checked at every step and every pay-out.
 // Input: eight bytes of seed, one byte of options (the rule set, the levels, the pace, the
-// difficulty, the start in the field), then pairs of operation and argument bytes.
+// difficulty, the start in the field), one byte choosing the computer seats' players (the
+// standard players, or moves of every kind, legal or not, drawn from the seed), then pairs of
+// operation and argument bytes. The work of one input is bounded (its operations and the clock
+// steps each may run), so that the fuzzer tries many inputs a second.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "model/random.h"
 #include "picture/table_rules.h"
 #include "report/hand_history.h"
 #include "report/hand_log.h"
@@ -35,6 +39,47 @@ struct ChipWatch final : TableObserver {
     }
 };
 
+// Moves of every kind for the computer seats: each legal move, a raise to any amount in its
+// range, and now and then one the rules refuse (the game must fall back on a legal one).
+class AnyMove {
+  public:
+    explicit AnyMove(std::uint64_t seed) : state_(seed) {}
+    standard::Decision operator()(Table&, const standard::HandState& hand,
+                                  const standard::HandReads&) {
+        const standard::Legal l = hand.legal();
+        const std::uint64_t draw = splitmix64(state_);
+        using standard::Move;
+        switch (draw % 8) {
+            case 0:
+                return {Move::fold, 0};
+            case 1:
+            case 2:
+                return {l.can_check ? Move::check : Move::call, 0};
+            case 3:
+            case 4:
+                return {hand.current_bet() == 0 ? Move::bet : Move::raise, l.min_to};
+            case 5: {
+                const Chips span = std::max<Chips>(1, l.max_to - l.min_to + 1);
+                return {
+                    hand.current_bet() == 0 ? Move::bet : Move::raise,
+                    l.min_to + static_cast<Chips>((draw >> 8) % static_cast<std::uint64_t>(span))};
+            }
+            case 6:
+                return {hand.current_bet() == 0 ? Move::bet : Move::raise, l.max_to};
+            default:  // refused: below the least raise, beyond the stack, or a check facing a bet
+                return {static_cast<Move>((draw >> 8) % 5),
+                        static_cast<Chips>((draw >> 16) % 3 == 0 ? l.min_to - 1 : l.max_to + 1)};
+        }
+    }
+
+  private:
+    std::uint64_t state_;
+};
+
+constexpr std::size_t max_operations = 100;
+constexpr int max_clock_steps = 200;
+constexpr std::uint64_t max_hands = 3;  // a wait may run many clock ticks: hands bound it too
+
 void check_stacks(const Table& t) {
     for (int k = 1; k <= seat_count; ++k)
         if (t.seat(k).prize < 0) broken("seat " + std::to_string(k) + " below nothing");
@@ -43,7 +88,7 @@ void check_stacks(const Table& t) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 9) return 0;
+    if (size < 10) return 0;
     std::uint64_t seed = 0;
     for (int i = 0; i < 8; ++i)
         seed = seed << 8 | data[i];
@@ -73,7 +118,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         t.observers.push_back(&classic_checker);
 
-    const std::unique_ptr<TableRules> rules = rules_for(t);
+    const bool standard_players = data[9] % 16 == 0;
+    const std::unique_ptr<TableRules> rules = rules_for(
+        t, standard_players ? standard::TableGame::ComputerPlayer{} : AnyMove(seed ^ 0x9E37));
+    int clock_steps = 0;
+    auto run_to = [&](std::int64_t ms) {
+        if (clock_steps++ < max_clock_steps) rules->run_until(ms);
+    };
     TablePicture picture;
     auto step_done = [&] {
         check_stacks(t);
@@ -83,8 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     rules->start();
     step_done();
-    std::size_t i = 9;
-    while (i < size && !t.ended) {
+    std::size_t i = 10;
+    std::size_t operations = 0;
+    while (i < size && !t.ended && operations++ < max_operations && clock_steps < max_clock_steps &&
+           t.hands_started <= max_hands) {
         const std::uint8_t op = data[i++];
         const std::uint8_t arg = i < size ? data[i++] : 0;
         switch (op % 6) {
@@ -103,11 +156,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 3:  // a wait of up to about six seconds
-                rules->run_until(t.loop.now() + arg * 25);
+                run_to(t.loop.now() + arg * 25);
                 break;
             case 4:  // the game's own pace until something is due, `arg` times over
-                for (int n = 0; n <= arg % 64 && !t.ended; ++n)
-                    if (auto due = t.loop.next_deadline()) rules->run_until(*due);
+                for (int n = 0; n <= arg % 16 && !t.ended; ++n)
+                    if (auto due = t.loop.next_deadline()) run_to(*due);
                 break;
             default:  // the usual buttons
                 rules->act(arg % 3 == 0   ? Intent::call

@@ -31,7 +31,10 @@ class ClassicRules final : public TableRules {
 
 class StandardRules final : public TableRules {
   public:
-    explicit StandardRules(Table& t) : t_(t), game_(t), intents_(game_, t) {}
+    StandardRules(Table& t, standard::TableGame::ComputerPlayer computer)
+        : t_(t), game_(t), intents_(game_, t) {
+        if (computer) game_.set_computer_player(std::move(computer));
+    }
     void start() override { game_.start(); }
     void resume() override { game_.resume(); }
     void run_until(std::int64_t ms) override { game_.run_until(ms); }
@@ -52,8 +55,9 @@ class StandardRules final : public TableRules {
 
 }  // namespace
 
-std::unique_ptr<TableRules> rules_for(Table& t) {
-    if (t.options.rules == Rules::standard) return std::make_unique<StandardRules>(t);
+std::unique_ptr<TableRules> rules_for(Table& t, standard::TableGame::ComputerPlayer computer) {
+    if (t.options.rules == Rules::standard)
+        return std::make_unique<StandardRules>(t, std::move(computer));
     return std::make_unique<ClassicRules>(t);
 }
 

@@ -10,6 +10,7 @@
 #include "picture/table_intents.h"
 #include "picture/table_picture.h"
 #include "report/table_notes.h"
+#include "standard/table_game.h"
 
 namespace holdem {
 
@@ -24,6 +25,10 @@ class TableRules : public TableIntents {
     virtual void fill(const TableNotes& notes, TablePicture& picture) const = 0;
 };
 
-std::unique_ptr<TableRules> rules_for(Table& t);
+// The rule set the table's options name. Under the standard rules `computer`, when given,
+// decides the computer seats' moves in place of the standard players (tools that drive the
+// rules hard want moves of every kind, cheaply).
+std::unique_ptr<TableRules> rules_for(Table& t,
+                                      standard::TableGame::ComputerPlayer computer = nullptr);
 
 }  // namespace holdem

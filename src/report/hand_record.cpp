@@ -1,5 +1,6 @@
 #include "report/hand_record.h"
 
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 #include "report/hand_log.h"
@@ -23,58 +24,160 @@ int index_of(const std::string_view (&names)[N], const std::string& name) {
 
 }  // namespace
 
-std::string record_line(const HandRecord& r) {
-    json seats = json::array();
-    for (const RecordedSeat& s : r.seats)
-        seats.push_back({{"seat", s.seat},
-                         {"name", s.name},
-                         {"stack", s.stack},
-                         {"cards", {s.cards[0], s.cards[1]}},
-                         {"dealt", s.dealt}});
-    json events = json::array();
-    for (const RecordedEvent& e : r.events) {
-        json j = {{"kind", kind_names[static_cast<int>(e.kind)]},
-                  {"seat", e.seat},
-                  {"amount", e.amount},
-                  {"log", e.log_lines}};
-        switch (e.kind) {
-            case RecordedEvent::Kind::blind:
-                j["big"] = e.big;
-                break;
-            case RecordedEvent::Kind::action:
-                j["action"] = action_names[static_cast<int>(e.action)];
-                j["total"] = e.total;
-                j["bet_before"] = e.bet_before;
-                break;
-            case RecordedEvent::Kind::street:
-                j["street"] = static_cast<int>(e.street);
-                j["cards"] = e.cards;
-                break;
-            case RecordedEvent::Kind::show:
-                j["cards"] = e.cards;
-                j["words"] = e.words;
-                break;
-            case RecordedEvent::Kind::won:
-                j["pot"] = e.pot;
-                j["pots"] = e.pots;
-                j["words"] = e.words;
-                break;
-            case RecordedEvent::Kind::muck:
-            case RecordedEvent::Kind::uncalled:
-                break;
-        }
-        events.push_back(std::move(j));
+namespace {
+
+// The record's JSON written directly, keys in the order a JSON library sorts them, so a hand's
+// line costs a few appends instead of a document tree (it is written at every hand's end).
+class Line {
+  public:
+    explicit Line(std::string& out) : out_(out) {}
+    Line& open(char bracket) {
+        comma();
+        out_ += bracket;
+        first_ = true;
+        return *this;
     }
-    const json line = {{"hand", r.hand},
-                       {"level", r.level},
-                       {"small_blind", r.small_blind},
-                       {"rules", r.standard_rules ? "standard" : "classic"},
-                       {"button", r.button},
-                       {"seats", seats},
-                       {"events", events},
-                       {"log", r.log},
-                       {"result", r.result}};
-    return line.dump() + "\n";
+    Line& close(char bracket) {
+        out_ += bracket;
+        first_ = false;
+        return *this;
+    }
+    Line& key(std::string_view k) {
+        comma();
+        text(k);
+        out_ += ':';
+        first_ = true;  // the value follows without a comma
+        return *this;
+    }
+    Line& number(std::int64_t v) {
+        comma();
+        append_integer(v);
+        return *this;
+    }
+    Line& truth(bool v) {
+        comma();
+        out_ += v ? "true" : "false";
+        return *this;
+    }
+    Line& string(std::string_view v) {
+        comma();
+        text(v);
+        return *this;
+    }
+    template <typename Cards>
+    Line& cards(const Cards& codes) {
+        open('[');
+        for (CardCode c : codes)
+            number(c);
+        return close(']');
+    }
+
+  private:
+    void comma() {
+        if (!first_) out_ += ',';
+        first_ = false;
+    }
+    void append_integer(std::int64_t v) {
+        char digits[24];
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, v);
+        static_cast<void>(ec);
+        out_.append(digits, end);
+    }
+    void text(std::string_view v) {
+        out_ += '"';
+        for (char c : v) {
+            const auto u = static_cast<unsigned char>(c);
+            switch (c) {
+                case '"':
+                    out_ += "\\\"";
+                    break;
+                case '\\':
+                    out_ += "\\\\";
+                    break;
+                case '\b':
+                    out_ += "\\b";
+                    break;
+                case '\f':
+                    out_ += "\\f";
+                    break;
+                case '\n':
+                    out_ += "\\n";
+                    break;
+                case '\r':
+                    out_ += "\\r";
+                    break;
+                case '\t':
+                    out_ += "\\t";
+                    break;
+                default:
+                    if (u < 0x20) {
+                        static constexpr char hex[] = "0123456789abcdef";
+                        out_ += "\\u00";
+                        out_ += hex[u >> 4];
+                        out_ += hex[u & 15];
+                    } else {
+                        out_ += c;
+                    }
+            }
+        }
+        out_ += '"';
+    }
+
+    std::string& out_;
+    bool first_ = true;
+};
+
+void write_event(Line& j, const RecordedEvent& e) {
+    using Kind = RecordedEvent::Kind;
+    j.open('{');
+    if (e.kind == Kind::action) j.key("action").string(action_names[static_cast<int>(e.action)]);
+    j.key("amount").number(e.amount);
+    if (e.kind == Kind::action) j.key("bet_before").number(e.bet_before);
+    if (e.kind == Kind::blind) j.key("big").truth(e.big);
+    if (e.kind == Kind::street || e.kind == Kind::show) j.key("cards").cards(e.cards);
+    j.key("kind").string(kind_names[static_cast<int>(e.kind)]);
+    j.key("log").number(static_cast<std::int64_t>(e.log_lines));
+    if (e.kind == Kind::won) j.key("pot").number(e.pot).key("pots").number(e.pots);
+    j.key("seat").number(e.seat);
+    if (e.kind == Kind::street) j.key("street").number(static_cast<int>(e.street));
+    if (e.kind == Kind::action) j.key("total").number(e.total);
+    if (e.kind == Kind::show || e.kind == Kind::won) j.key("words").string(e.words);
+    j.close('}');
+}
+
+}  // namespace
+
+std::string record_line(const HandRecord& r) {
+    std::string out;
+    out.reserve(1024 + 96 * r.events.size() + 64 * r.log.size());
+    Line j(out);
+    j.open('{').key("button").number(r.button).key("events").open('[');
+    for (const RecordedEvent& e : r.events)
+        write_event(j, e);
+    j.close(']');
+    j.key("hand").number(static_cast<std::int64_t>(r.hand)).key("level").number(r.level);
+    j.key("log").open('[');
+    for (const std::string& line : r.log)
+        j.string(line);
+    j.close(']');
+    j.key("result").number(r.result).key("rules").string(r.standard_rules ? "standard" : "classic");
+    j.key("seats").open('[');
+    for (const RecordedSeat& s : r.seats)
+        j.open('{')
+            .key("cards")
+            .cards(s.cards)
+            .key("dealt")
+            .truth(s.dealt)
+            .key("name")
+            .string(s.name)
+            .key("seat")
+            .number(s.seat)
+            .key("stack")
+            .number(s.stack)
+            .close('}');
+    j.close(']').key("small_blind").number(r.small_blind).close('}');
+    out += '\n';
+    return out;
 }
 
 namespace {

@@ -3,6 +3,8 @@
 // records.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "cycle/events.h"
 #include "cycle/human_actions.h"
 #include "picture/replay.h"
@@ -57,6 +59,8 @@ void expect_replays_match(const std::vector<std::string>& lines, const LiveFrame
         const std::optional<HandRecord> record = read_record(lines[h]);
         ASSERT_TRUE(record) << lines[h];
         EXPECT_EQ(record_line(*record), lines[h]) << "a record reads back as written";
+        // Written as a JSON library writes the same document, byte for byte.
+        EXPECT_EQ(nlohmann::json::parse(lines[h]).dump() + "\n", lines[h]);
         const std::vector<ReplayStep> steps = replay(*record);
         ASSERT_EQ(steps.size(), live.hands[h].size()) << "hand " << record->hand;
         for (std::size_t i = 0; i < steps.size(); ++i) {
