@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     }
     if (parser.value("moment") == "splash" || parser.value("moment") == "aside") {
         ui::SplashWindow splash([] {}, 60000);
+        splash.offer_games(false, parser.value("moment") == "aside");
         if (parser.value("moment") == "aside")
             splash.show_notice(
                 "The saved tournament could not be resumed: it is nested deeper than a saved "

@@ -196,6 +196,13 @@ int main(int argc, char** argv) {
         if (game.window) return;
         std::optional<holdem::LoadedGame> saved;
         if (found.game && splash->resume_chosen()) saved = std::move(found.game);
+        if (!found.game && splash->classic_button()) {
+            // The game chosen on the splash is the one played, and the one offered next time.
+            holdem::Options chosen = preferences.options();
+            chosen.rules =
+                splash->standard_chosen() ? holdem::Rules::standard : holdem::Rules::classic;
+            preferences.set_options(chosen);
+        }
         found.game.reset();
         open_table(game, std::move(saved), preferences, saved_game, new_tournament);
     });
@@ -209,11 +216,14 @@ int main(int argc, char** argv) {
     QString notice = found.notice;
     if (!preferences.problem().isEmpty())
         notice += (notice.isEmpty() ? "" : "\n") + preferences.problem() + ".";
-    if (found.game)
+    if (found.game) {
         splash->offer_resume(holdem::ui::SavedGame::summary(*found.game->table) +
                              (notice.isEmpty() ? "" : "\n" + notice));
-    else if (!notice.isEmpty())
-        splash->show_notice(notice);
+    } else {
+        splash->offer_games(preferences.options().rules == holdem::Rules::standard,
+                            preferences.rules_chosen());
+        if (!notice.isEmpty()) splash->show_notice(notice);
+    }
     splash->show();
     return QApplication::exec();
 }

@@ -39,6 +39,9 @@ class TableObserver {
     virtual void action_taken(const Table&, const ActionEvent&) {}
     // A street's cards are turned up for the first time in this hand.
     virtual void street_dealt(const Table&, Street) {}
+    // Under the standard rules, once a seat is all in and the betting is over: every hand still
+    // in is turned face up, before the rest of the board is dealt.
+    virtual void hands_faced_up(const Table&, const std::vector<int>& /*seats*/) {}
     // The showdown begins: the pot is complete and nobody has been paid.
     virtual void showdown_started(const Table&) {}
     // A seat still in the hand shows its cards.

@@ -58,7 +58,7 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
         picture.pot_pile[static_cast<std::size_t>(i)] =
             c[ctl::backchips(ctl::first_pot_chip + i)].visible;
     picture.pot_label_shown = c[ctl::potlabel].visible;
-    picture.pot_label = shown_text(c.caption(ctl::potlabel));
+    picture.pot_label = "Pot " + shown_text(c.caption(ctl::potlabel));
     picture.pot = t.pot;
     picture.showdown = t.gameover;
     picture.banner_shown = c[ctl::winnerlabel].visible;
@@ -74,7 +74,11 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
     h.check_shown = c[ctl::Check].visible;
     h.fold_shown = c[ctl::Fold].visible;
     h.bet_it_shown = c[ctl::BetIt].visible;
+    // The caption names the bet to match; a short stack calls with what it has.
     h.call_amount = shown_text(c.caption(ctl::Call));
+    if (is_number(h.call_amount))
+        h.call_amount = call_words(static_cast<std::int64_t>(numeric_value(h.call_amount)),
+                                   t.seat(human_seat).prize);
     h.raise_amount = shown_text(c.caption(ctl::Raise));
     h.amount_text = c.caption(ctl::Text2);
     const TypedAmount typed = read_typed_amount(t, h.amount_text);
@@ -87,7 +91,7 @@ void fill_classic_picture(const Table& t, const TableNotes& notes, TablePicture&
     int opponents = 0;
     for (int k = 2; k <= seat_count; ++k)
         if (t.seat(k).Active && !t.seat(k).fold && !t.seat(k).sittingout) ++opponents;
-    describe_holding(picture, opponents);
+    describe_holding(picture, opponents, t.options.ranking, t.gameover);
     picture.ended = t.ended.has_value();
 }
 

@@ -110,7 +110,7 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
             pic.board[b] = b < board.size() ? CardPicture{true, board[b]} : CardPicture{};
         pic.pot = clamped(f.pot);
         pic.pot_label_shown = f.pot > 0;
-        pic.pot_label = std::to_string(f.pot);
+        pic.pot_label = "Pot " + std::to_string(clamped(f.pot));
         const int pot_pile = chips_for(f.pot, big_blind, 8) * pot_chips / 8;
         for (int c = 0; c < pot_chips; ++c)
             pic.pot_pile[static_cast<std::size_t>(c)] = c < pot_pile;
@@ -178,6 +178,10 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
                 if (e.cards.size() == 2) cards[k] = {e.cards[0], e.cards[1]};
                 shown[k] = true;
                 hands[k] = e.words;
+                break;
+            case RecordedEvent::Kind::face_up:
+                if (e.cards.size() == 2) cards[k] = {e.cards[0], e.cards[1]};
+                shown[k] = true;
                 break;
             case RecordedEvent::Kind::muck:
                 mucked[k] = true;

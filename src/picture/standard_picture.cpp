@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "rules/tournament/field.h"
 
@@ -19,6 +20,29 @@ int chips_for(std::int64_t amount, std::int64_t unit, int most) {
     const double units =
         static_cast<double>(amount) / static_cast<double>(std::max<Chips>(1, unit));
     return std::clamp(1 + static_cast<int>(std::log2(units + 1.0)), 1, most);
+}
+
+// The chips in the middle (this round's bets stay with the seats) as pots: a side pot only
+// where a seat still in is all in, split at what it put in.
+std::vector<Chips> middle_pots(const HandState& hand) {
+    std::vector<Chips> levels;
+    for (int k = 1; k <= seat_count; ++k)
+        if (!hand.folded(k) && hand.all_in(k)) levels.push_back(hand.put_in(k));
+    std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+    levels.push_back(std::numeric_limits<Chips>::max());
+    std::vector<Chips> pots;
+    Chips below = 0;
+    for (Chips level : levels) {
+        Chips pot = 0;
+        for (int k = 1; k <= seat_count; ++k) {
+            const Chips middle = hand.put_in(k) - hand.round_bet(k);
+            pot += std::clamp<Chips>(middle - below, 0, level - below);
+        }
+        if (pot > 0) pots.push_back(pot);
+        below = level;
+    }
+    return pots;
 }
 
 bool in_show(const std::optional<standard::Settlement>& settled, int seat) {
@@ -123,10 +147,11 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
             s.pile[static_cast<std::size_t>(i)] = i < chips;
         // A seat in the hand shows its cards: the human's own face up, the others' backs until
         // they are shown; a folded or mucked hand is gone from the table.
-        const bool holds = hand && p.Active && !hand->folded(k) &&
+        // A seat that sits out holds no cards: none are dealt face up to a seat not playing.
+        const bool holds = hand && p.Active && !p.sittingout && !hand->folded(k) &&
                            !(settled && std::find(settled->mucked.begin(), settled->mucked.end(),
                                                   k) != settled->mucked.end());
-        const bool face = holds && (k == human_seat || in_show(settled, k));
+        const bool face = holds && (k == human_seat || game.faced_up() || in_show(settled, k));
         s.first_card = {holds, face ? p.cardone : t.backside};
         s.second_card = {holds, face ? p.cardtwo : t.backside};
         s.turn_marker_shown = p.Active;
@@ -158,13 +183,13 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
         picture.pot_pile[static_cast<std::size_t>(i)] = i < pot_pile;
     picture.pot = hand && !settled ? hand->pot() : t.pot;
     picture.pot_label_shown = in_middle > 0;
-    picture.pot_label = std::to_string(in_middle);
+    picture.pot_label = "Pot " + std::to_string(in_middle);
     if (hand && !settled) {
-        const std::vector<standard::Pot> pots = hand->pots();
+        const std::vector<Chips> pots = middle_pots(*hand);
         if (pots.size() > 1) {
-            picture.pot_label = "Main " + std::to_string(pots[0].amount);
+            picture.pot_label = "Main pot " + std::to_string(pots[0]);
             for (std::size_t i = 1; i < pots.size(); ++i)
-                picture.pot_label += " · Side " + std::to_string(pots[i].amount);
+                picture.pot_label += " · Side pot " + std::to_string(pots[i]);
         }
     }
     picture.showdown = settled.has_value();
@@ -177,7 +202,7 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     const Legal l = turn ? hand->legal() : Legal{};
     h.open = turn;
     h.call_shown = turn && l.can_call;
-    h.call_amount = h.call_shown ? std::to_string(l.to_call) : std::string();
+    h.call_amount = h.call_shown ? call_words(l.to_call, hand->stack(human_seat)) : std::string();
     h.check_shown = turn && l.can_check;
     h.fold_shown = turn;
     h.raise_shown = turn && l.can_raise;
@@ -202,7 +227,7 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     int opponents = 0;
     for (int k = 2; k <= seat_count; ++k)
         if (hand && t.seat(k).Active && !hand->folded(k)) ++opponents;
-    describe_holding(picture, opponents);
+    describe_holding(picture, opponents, Ranking::standard, settled.has_value());
     h.ranges.clear();
     if (h.opponents > 0)
         for (int k = 2; k <= seat_count; ++k)

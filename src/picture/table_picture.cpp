@@ -62,6 +62,12 @@ ActionPanel::Request sit_out_request(const Table& t) {
                                            : ActionPanel::Request::none;
 }
 
+std::string call_words(std::int64_t to_call, std::int64_t stack) {
+    if (stack <= 0) return std::to_string(to_call);
+    if (to_call >= stack) return std::to_string(stack) + " · all in";
+    return std::to_string(to_call);
+}
+
 void fill_clock_lines(const Table& t, TablePicture& picture) {
     const Controls& c = t.controls;
     picture.countdown_shown = c[ctl::limitslabel].visible;
@@ -72,7 +78,7 @@ void fill_clock_lines(const Table& t, TablePicture& picture) {
     picture.rank = c.caption(ctl::rank_line);
 }
 
-void describe_holding(TablePicture& picture, int opponents) {
+void describe_holding(TablePicture& picture, int opponents, Ranking ranking, bool hand_over) {
     ActionPanel& h = picture.human;
     // Only what the human can see: the human's own faces and the board cards turned up.
     const CardPicture& mine1 = picture.seats[0].first_card;
@@ -85,11 +91,14 @@ void describe_holding(TablePicture& picture, int opponents) {
         std::vector<CardCode> board;
         for (const CardPicture& card : picture.board)
             if (card.shown && is_card(card.cell)) board.push_back(static_cast<CardCode>(card.cell));
-        h.holding = hand_readout(
-            {static_cast<CardCode>(mine1.cell), static_cast<CardCode>(mine2.cell)}, board);
+        const std::array<CardCode, 2> hole{static_cast<CardCode>(mine1.cell),
+                                           static_cast<CardCode>(mine2.cell)};
+        h.holding =
+            ranking == Ranking::classic ? classic_readout(hole, board) : hand_readout(hole, board);
         h.hole = {mine1.cell, mine2.cell};
         h.board.assign(board.begin(), board.end());
-        h.opponents = opponents;
+        // Once the hand is decided there is nothing left to estimate.
+        h.opponents = hand_over ? 0 : opponents;
     }
 }
 

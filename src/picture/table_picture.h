@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/observer.h"
+#include "model/options.h"
 
 namespace holdem {
 
@@ -86,9 +87,9 @@ struct TablePicture {
     std::array<CardPicture, 5> board;
     std::array<bool, pot_chips> pot_pile{};
     bool pot_label_shown = false;  // the pot's own label (from the flop on)
-    std::string pot_label;
-    std::int64_t pot = 0;   // the chips in the pot, with the bets of the round under way
-    bool showdown = false;  // the hand is being shown down: nobody has the turn
+    std::string pot_label;         // as shown: "Pot 480", or "Main pot 300 · Side pot 180"
+    std::int64_t pot = 0;          // the chips in the pot, with the bets of the round under way
+    bool showdown = false;         // the hand is being shown down: nobody has the turn
     bool banner_shown = false;
     std::string banner;  // the winner's line
     bool countdown_shown = false, blinds_shown = false, rank_shown = false;
@@ -119,12 +120,18 @@ Badge badge_for(const class TableNotes& notes, int seat);
 // before it.
 ActionPanel::Request sit_out_request(const Table& t);
 
+// What the Call button says a call puts in: never more than the stack, and "990 · all in"
+// when it takes all of it.
+std::string call_words(std::int64_t to_call, std::int64_t stack);
+
 // The clock panel's lines (the countdown, the blinds, the rank) as the table's labels hold them.
 void fill_clock_lines(const Table& t, TablePicture& picture);
 
 // What the human holds, for the panel's readout and the odds helper: read from the human's own
-// face-up cards and the board cards turned up in `picture`, never from anything hidden.
-void describe_holding(TablePicture& picture, int opponents);
+// face-up cards and the board cards turned up in `picture`, never from anything hidden, in the
+// words of the ranking the game counts by. Once the hand is over the odds helper has nothing
+// left to estimate.
+void describe_holding(TablePicture& picture, int opponents, Ranking ranking, bool hand_over);
 
 // The odds helper's line for the human's panel, worked out from `deals` sampled deals: the
 // chance to win and to tie, the pot odds of the call on offer and the outs, labelled as an

@@ -90,7 +90,11 @@ void HandLog::blind_posted(const Table& t, int seat, Chips amount, bool big) {
 void HandLog::action_taken(const Table& t, const ActionEvent& e) {
     const int k = e.seat;
     if (standard_rules(t)) {
-        line_(standard_action(t, e));
+        // A seat that sits out is folded at its turn: it did not choose to fold.
+        if (e.action == Action::fold && t.seat(k).sittingout)
+            line_(says(t, k, "sit") + " out");
+        else
+            line_(standard_action(t, e));
         return;
     }
     if (e.amount < 0) {
@@ -150,6 +154,16 @@ void HandLog::uncalled_bet_returned(const Table& t, int seat, Chips amount) {
 
 void HandLog::pots_counted(const Table&, const std::vector<Chips>& pots) {
     if (pots.size() > 1) line_(pots_summary(pots));
+}
+
+void HandLog::hands_faced_up(const Table& t, const std::vector<int>& seats) {
+    std::string line = "All in: the hands are turned up";
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        const Player& p = t.seat(seats[i]);
+        line += (i == 0 ? " — " : ", ") + name(t, seats[i]) + " " +
+                card_list({p.cardone, p.cardtwo}, false);
+    }
+    line_(line);
 }
 
 void HandLog::hand_mucked(const Table& t, int seat) {

@@ -20,6 +20,7 @@ class HandLog final : public TableObserver {
     void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;
+    void hands_faced_up(const Table& t, const std::vector<int>& seats) override;
     void hand_shown(const Table& t, int seat) override;
     void pot_won(const Table& t, int seat, Chips amount) override;
     void uncalled_bet_returned(const Table& t, int seat, Chips amount) override;

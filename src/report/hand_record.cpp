@@ -12,7 +12,7 @@ namespace {
 using json = nlohmann::json;
 
 constexpr std::string_view kind_names[] = {"blind", "action",   "street", "show",
-                                           "muck",  "uncalled", "won"};
+                                           "muck",  "uncalled", "won",    "face_up"};
 constexpr std::string_view action_names[] = {"fold", "check", "call", "bet", "raise", "all-in"};
 
 template <std::size_t N>
@@ -134,7 +134,8 @@ void write_event(Line& j, const RecordedEvent& e) {
     j.key("amount").number(e.amount);
     if (e.kind == Kind::action) j.key("bet_before").number(e.bet_before);
     if (e.kind == Kind::blind) j.key("big").truth(e.big);
-    if (e.kind == Kind::street || e.kind == Kind::show) j.key("cards").cards(e.cards);
+    if (e.kind == Kind::street || e.kind == Kind::show || e.kind == Kind::face_up)
+        j.key("cards").cards(e.cards);
     j.key("kind").string(kind_names[static_cast<int>(e.kind)]);
     j.key("log").number(static_cast<std::int64_t>(e.log_lines));
     if (e.kind == Kind::won) j.key("pot").number(e.pot).key("pots").number(e.pots);
@@ -280,7 +281,7 @@ HandRecord record_of(const json& j) {
             for (const json& c : cards)
                 event.cards.push_back(card(c, false));
         }
-        if (event.kind == RecordedEvent::Kind::show) {
+        if (event.kind == RecordedEvent::Kind::show || event.kind == RecordedEvent::Kind::face_up) {
             const json& cards = array(e, "cards", 2);
             if (cards.size() != 2) throw NotARecord{};
             for (const json& c : cards)
@@ -390,6 +391,18 @@ void HandRecorder::street_dealt(const Table& t, Street street) {
 
 void HandRecorder::showdown_started(const Table& t) {
     log_->showdown_started(t);
+}
+
+void HandRecorder::hands_faced_up(const Table& t, const std::vector<int>& seats) {
+    log_->hands_faced_up(t, seats);
+    for (int seat : seats) {
+        const Player& p = t.seat(seat);
+        RecordedEvent e;
+        e.kind = RecordedEvent::Kind::face_up;
+        e.seat = seat;
+        e.cards = {p.cardone, p.cardtwo};
+        add(std::move(e));
+    }
 }
 
 void HandRecorder::hand_shown(const Table& t, int seat) {

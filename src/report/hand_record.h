@@ -26,7 +26,8 @@ struct RecordedSeat {
 };
 
 struct RecordedEvent {
-    enum class Kind : std::uint8_t { blind, action, street, show, muck, uncalled, won };
+    // `face_up`: an all-in hand turned up before the rest of the board.
+    enum class Kind : std::uint8_t { blind, action, street, show, muck, uncalled, won, face_up };
     Kind kind = Kind::action;
     int seat = 0;
     Chips amount = 0;      // put in, returned or won
@@ -77,6 +78,7 @@ class HandRecorder final : public TableObserver {
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;
     void showdown_started(const Table& t) override;
+    void hands_faced_up(const Table& t, const std::vector<int>& seats) override;
     void hand_shown(const Table& t, int seat) override;
     void hand_mucked(const Table& t, int seat) override;
     void uncalled_bet_returned(const Table& t, int seat, Chips amount) override;

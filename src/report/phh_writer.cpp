@@ -51,6 +51,7 @@ std::string PhhWriter::player(int seat) const {
 void PhhWriter::hand_started(const Table& t) {
     in_hand_ = true;
     seats_.clear();
+    shown_.clear();
     actions_.clear();
     std::vector<Chips> starting;
     std::vector<std::string> names;
@@ -107,8 +108,16 @@ void PhhWriter::street_dealt(const Table& t, Street street) {
     actions_.push_back("d db " + cards);
 }
 
+// All-in hands are shown where the betting ends, before the rest of the board.
+void PhhWriter::hands_faced_up(const Table& t, const std::vector<int>& seats) {
+    for (int seat : seats)
+        hand_shown(t, seat);
+}
+
 void PhhWriter::hand_shown(const Table& t, int seat) {
-    if (in_hand_) actions_.push_back(player(seat) + " sm " + hole(t, seat));
+    if (!in_hand_ || std::find(shown_.begin(), shown_.end(), seat) != shown_.end()) return;
+    shown_.push_back(seat);
+    actions_.push_back(player(seat) + " sm " + hole(t, seat));
 }
 
 void PhhWriter::hand_mucked(const Table&, int seat) {
@@ -127,7 +136,8 @@ void PhhWriter::pot_awarded(const Table& t) {
     std::vector<Chips> finishing;
     for (int seat : seats_)
         finishing.push_back(t.seat(seat).prize);
-    std::string out = "[" + number(static_cast<std::int64_t>(t.hands_started)) + "]\n" + header_;
+    const std::uint64_t name = name_ ? name_(t) : t.hands_started;
+    std::string out = "[" + number(static_cast<std::int64_t>(name)) + "]\n" + header_;
     out += "actions = " + toml_array(actions_, quoted) + "\n";
     out += "finishing_stacks = " + toml_array(finishing, number) + "\n";
     out += "winnings = " + toml_array(winnings_, number) + "\n\n";

@@ -17,11 +17,16 @@ namespace holdem {
 class PhhWriter final : public TableObserver {
   public:
     using Sink = std::function<void(const std::string& hand)>;
-    PhhWriter(std::string event, Sink sink) : event_(std::move(event)), sink_(std::move(sink)) {}
+    // What each hand's table is called in the file: by default the hand's number, which is
+    // unique within a tournament's file; a file of many tournaments numbers its hands itself.
+    using Name = std::function<std::uint64_t(const Table&)>;
+    PhhWriter(std::string event, Sink sink, Name name = nullptr)
+        : event_(std::move(event)), sink_(std::move(sink)), name_(std::move(name)) {}
 
     void hand_started(const Table& t) override;
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;
+    void hands_faced_up(const Table& t, const std::vector<int>& seats) override;
     void hand_shown(const Table& t, int seat) override;
     void hand_mucked(const Table& t, int seat) override;
     void pot_share_won(const Table& t, int seat, Chips amount, int pot, int pots) override;
@@ -32,6 +37,8 @@ class PhhWriter final : public TableObserver {
 
     std::string event_;
     Sink sink_;
+    Name name_;
+    std::vector<int> shown_;  // seats whose cards are written shown this hand
     bool in_hand_ = false;
     std::vector<int> seats_;  // the players' seats, in the format's order
     std::vector<Chips> winnings_;

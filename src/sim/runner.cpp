@@ -120,6 +120,7 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
 
 RunSummary run_simulation(const RunOptions& options) {
     RunSummary run;
+    std::uint64_t phh_tables = 0;
     const bool whole = options.tournaments > 0;
     while (whole ? run.tournaments < options.tournaments : run.hands < options.hands) {
         const std::uint64_t seed = tournament_seed(options.seed, run.tournaments);
@@ -132,6 +133,7 @@ RunSummary run_simulation(const RunOptions& options) {
         setup.history_epoch = simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600;
         setup.reload_each_hand = options.reload_each_hand;
         setup.phh = options.phh;
+        setup.phh_tables = &phh_tables;
         setup.results = options.results;
         TournamentResult r = options.standard_rules ? play_standard_tournament(seed, setup)
                                                     : play_tournament(seed, setup);

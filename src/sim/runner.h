@@ -60,11 +60,12 @@ struct TournamentSetup {
     std::uint64_t max_hands = 1'000'000;
     int late = 0;  // entrants knocked out before the first hand
     Options options;
-    std::ostream* history = nullptr;     // every hand's history, stamped in virtual time
-    std::time_t history_epoch = 0;       // from this moment (seconds, UTC)
-    bool reload_each_hand = false;       // save the game and take it up again before every hand
-    std::ostream* phh = nullptr;         // standard rules: every hand in the PHH format
-    ResultsRecorder* results = nullptr;  // the human's results, when kept
+    std::ostream* history = nullptr;      // every hand's history, stamped in virtual time
+    std::time_t history_epoch = 0;        // from this moment (seconds, UTC)
+    bool reload_each_hand = false;        // save the game and take it up again before every hand
+    std::ostream* phh = nullptr;          // standard rules: every hand in the PHH format
+    std::uint64_t* phh_tables = nullptr;  // the hands written to it so far, over the run
+    ResultsRecorder* results = nullptr;   // the human's results, when kept
 };
 TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setup);
 inline TournamentResult play_tournament(std::uint64_t seed, PolicyKind policy,

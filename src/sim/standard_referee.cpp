@@ -229,6 +229,12 @@ std::optional<std::string> StandardReferee::paid(
                                        return strength(k) == best;
                                    }) != static_cast<std::ptrdiff_t>(winners.size()))
             return "pot " + std::to_string(p) + " left out a best hand";
+        // What does not divide goes to the first winner left of the button.
+        int first = 0;
+        for (int step = 1; step <= 10 && !first; ++step) {
+            const int k = (button_ - 1 + step) % 10 + 1;
+            if (std::find(winners.begin(), winners.end(), k) != winners.end()) first = k;
+        }
         Chips paid = 0;
         for (int k : winners) {
             if (std::find(eligible.begin(), eligible.end(), k) == eligible.end())
@@ -239,11 +245,22 @@ std::optional<std::string> StandardReferee::paid(
                 return "the pay-out does not follow the pots";
             const Chips share = settled.collected[next++].second;
             const Chips fair = pots[p].amount / static_cast<Chips>(winners.size());
-            if (share != fair && share != fair + 1) return "a pot was not shared equally";
+            const Chips odd = k == first ? pots[p].amount % static_cast<Chips>(winners.size()) : 0;
+            if (share != fair + odd) return "a pot was not shared as the rules share it";
             paid += share;
         }
         if (paid != pots[p].amount) return "pot " + std::to_string(p) + " was not paid in full";
     }
+    int still_in = 0;
+    bool all_in = false;
+    for (const Seat& s : seats_)
+        if (s.in && !s.folded) {
+            ++still_in;
+            all_in = all_in || s.stack == 0;
+        }
+    if (still_in > 1 && all_in &&
+        (!settled.mucked.empty() || static_cast<int>(settled.show_order.size()) != still_in))
+        return "a hand went to the showdown with a seat all in, and not every hand was shown";
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 // and every close of a round after, so the engine cannot hide a fault behind its own bookkeeping.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -27,8 +28,10 @@ class StandardReferee {
     std::optional<std::string> follow(const standard::HandState& hand, int seat,
                                       standard::Move move, Chips to);
 
-    // After the hand is paid: the uncalled bet, the pots and who may win each, and that each
-    // went in equal shares to the best `strength` among the seats eligible for it.
+    // After the hand is paid: the uncalled bet, the pots and who may win each, that each went in
+    // equal shares to the best `strength` among the seats eligible for it (what does not divide
+    // to the first winner left of the button), and that once a seat still in was all in every
+    // hand was shown and none mucked.
     std::optional<std::string> paid(const standard::Settlement& settled,
                                     const std::function<std::uint64_t(int)>& strength) const;
 
@@ -40,8 +43,13 @@ class StandardReferee {
         bool acted = false;
         Chips faced = 0;  // the bet it last acted on
     };
+    // A seat acts when it can, has not answered the bet, and the others still in could put
+    // in more than it has matched: a seat they cannot cover has nothing to answer.
     bool must_act(const Seat& s) const {
-        return s.in && !s.folded && s.stack > 0 && (!s.acted || s.bet < to_match_);
+        if (!s.in || s.folded || s.stack <= 0 || (s.acted && s.bet >= to_match_)) return false;
+        return std::any_of(seats_.begin() + 1, seats_.end(), [&](const Seat& o) {
+            return &o != &s && o.in && !o.folded && o.bet + o.stack > s.bet;
+        });
     }
     int next_to_act(int after) const;
     void new_round();

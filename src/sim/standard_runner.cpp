@@ -108,8 +108,13 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     write_history(history, table, setup);
     std::optional<PhhWriter> phh;
     if (setup.phh) {
-        phh.emplace("Final Table Hold'em, simulated tournament " + std::to_string(seed),
-                    [out = setup.phh](const std::string& hand) { *out << hand; });
+        // One file holds every tournament of the run: its tables are numbered through it.
+        phh.emplace(
+            "Final Table Hold'em, simulated tournament " + std::to_string(seed),
+            [out = setup.phh](const std::string& hand) { *out << hand; },
+            [count = setup.phh_tables](const Table& t) {
+                return count ? ++*count : t.hands_started;
+            });
         table->observers.push_back(&*phh);
     }
     if (setup.results) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace holdem::standard {
 
@@ -104,7 +105,15 @@ int HandState::able_to_act() const {
 }
 
 bool HandState::needs_to_act(const Seat& s) const {
-    return can_act(s) && (!s.acted || s.round_bet < current_bet_);
+    return can_act(s) && (!s.acted || s.round_bet < current_bet_) && !covered(s);
+}
+
+// A seat has nothing to answer when the others still in cannot, all together, put in more than
+// it has matched already: it gets no turn, and what it put in beyond them goes back.
+bool HandState::covered(const Seat& s) const {
+    for (const Seat& o : seats_)
+        if (&o != &s && !o.folded && o.round_bet + o.stack > s.round_bet) return false;
+    return true;
 }
 
 void HandState::put(Seat& s, Chips amount) {
@@ -204,6 +213,7 @@ void HandState::move_on(int from_index) {
         if (!needs_to_act(s)) continue;
         if (s.sitting_out) {
             s.folded = true;
+            folded_out_.emplace_back(s.number, round_);
             move_on((from_index + step) % n);
             return;
         }
@@ -223,7 +233,9 @@ void HandState::close_round() {
     last_raise_ = big_blind_size_;
     // With at most one seat able to bet, the rest of the board is dealt and the hands shown.
     if (able_to_act() <= 1 || round_ == Round::river) {
-        all_in_showdown_ = round_ != Round::river || able_to_act() <= 1;
+        // Once a seat still in is all in, every hand is shown face up.
+        all_in_showdown_ = std::any_of(seats_.begin(), seats_.end(),
+                                       [](const Seat& s) { return !s.folded && s.stack == 0; });
         round_ = Round::showdown;
         return;
     }
@@ -262,6 +274,10 @@ std::vector<Pot> HandState::pots() const {
         counted += p.amount;
     if (!pots.empty()) pots.back().amount += pot() - counted;
     return pots;
+}
+
+std::vector<std::pair<int, Round>> HandState::take_folded_out() {
+    return std::exchange(folded_out_, {});
 }
 
 std::pair<int, Chips> HandState::return_uncalled() {
@@ -307,11 +323,12 @@ Settlement HandState::settle_with(const std::vector<std::uint64_t>& strengths) {
                 strengths[static_cast<std::size_t>(index_of(seat))] == best)
                 winners.push_back(seat);
         winners = clockwise(winners);
+        // Equal shares; what does not divide goes to the first winner left of the button.
         const Chips share = pot.amount / static_cast<Chips>(winners.size());
         Chips odd = pot.amount % static_cast<Chips>(winners.size());
         for (int seat : winners) {
-            const Chips paid = share + (odd > 0 ? 1 : 0);
-            if (odd > 0) --odd;
+            const Chips paid = share + odd;
+            odd = 0;
             find(seat)->stack = checked_add(find(seat)->stack, paid);
             out.collected.emplace_back(seat, paid);
         }

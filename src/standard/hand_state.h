@@ -78,6 +78,12 @@ class HandState {
     // The hand's pots as they stand (the uncalled part of a bet not counted).
     std::vector<Pot> pots() const;
 
+    // The sitting-out seats folded at their turns since the last call, in the order they were,
+    // with the round each was folded in.
+    std::vector<std::pair<int, Round>> take_folded_out();
+    // Whether the hands still in are all shown face up: a seat still in is all in.
+    bool face_up() const { return all_in_showdown_; }
+
     // Once the betting is over, the part of the biggest bet that nobody matched goes back to its
     // bettor at once (before the rest of the board is dealt). Returns the bettor and the amount
     // given back now; {0, 0} when nothing is uncalled or it has gone back already.
@@ -107,6 +113,7 @@ class HandState {
     int next_in_hand(int from_index) const;  // the next seat clockwise not folded
     bool can_act(const Seat& s) const { return !s.folded && s.stack > 0; }
     bool needs_to_act(const Seat& s) const;
+    bool covered(const Seat& s) const;
     int in_hand() const;
     int able_to_act() const;
     void put(Seat& s, Chips amount);
@@ -125,6 +132,7 @@ class HandState {
     int last_aggressor_ = 0;
     bool river_bet_ = false;
     bool all_in_showdown_ = false;
+    std::vector<std::pair<int, Round>> folded_out_;
     int uncalled_seat_ = 0;  // the bettor given its uncalled part back, and how much
     Chips uncalled_ = 0;
 };

@@ -130,6 +130,7 @@ void TableGame::deal_hand() {
     reads_ = {};
     settled_.reset();
     shown_ = 0;
+    faced_up_ = false;
     auto in_play = [&](int k) { return t_.seat(k).Active && t_.seat(k).prize > 0; };
     if (t_.hands_started > 0 || !in_play(t_.dealer_button_seat)) {
         int button = t_.dealer_button_seat;
@@ -184,7 +185,43 @@ void TableGame::deal_hand() {
         notify(t_, [&](TableObserver& o) { o.blind_posted(t_, seat, p.bet, big); });
     }
     mirror_hand();
-    give_back_uncalled();  // the blinds alone may have put every seat but one all in
+    after_betting_moves();  // the blinds alone may have put every seat but one all in
+}
+
+// What follows a move (or the blinds) at once: the sitting-out seats folded at their turns are
+// told, and once the betting is over the uncalled bet goes back and all-in hands are turned up.
+void TableGame::after_betting_moves() {
+    tell_folded_out();
+    give_back_uncalled();
+    face_up_all_in();
+}
+
+void TableGame::tell_folded_out() {
+    for (const auto& [seat, round] : hand_->take_folded_out()) {
+        ActionEvent e;
+        e.seat = seat;
+        e.street = street_of(round);
+        e.action = Action::fold;
+        e.bet_before = t_.currentbet;
+        e.total = t_.seat(seat).totalbet;
+        t_.seat(seat).bet = 0;
+        t_.seat(seat).fold = true;
+        notify(t_, [&](TableObserver& o) { o.action_taken(t_, e); });
+    }
+}
+
+// Once a seat still in is all in and nobody can bet, every hand is shown before the board runs
+// out, as the big live events turn them up.
+void TableGame::face_up_all_in() {
+    if (faced_up_ || hand_->round() != Round::showdown || !hand_->face_up() || shown_ >= 5) return;
+    faced_up_ = true;
+    std::vector<int> seats;
+    for (int step = 1; step <= seat_count; ++step) {
+        const int seat = seat_after(t_.dealer_button_seat, step);
+        if (t_.seat(seat).Active && !hand_->folded(seat) && hand_->put_in(seat) > 0)
+            seats.push_back(seat);
+    }
+    notify(t_, [&](TableObserver& o) { o.hands_faced_up(t_, seats); });
 }
 
 // The streets the betting has reached: once the hand goes to its showdown every street is.
@@ -294,7 +331,7 @@ void TableGame::make_move(int seat, Decision d) {
     mirror_hand();
     if (seat == human_seat) update_pace(t_);
     notify(t_, [&](TableObserver& o) { o.action_taken(t_, e); });
-    give_back_uncalled();
+    after_betting_moves();
 }
 
 // Once the betting is over, what nobody matched goes back before the rest of the board comes.

@@ -36,6 +36,8 @@ class TableGame final : public EventHandler {
     void leave();
     // Board cards turned up so far this hand.
     int board_shown() const { return shown_; }
+    // The hands still in are face up: a seat is all in and the betting is over.
+    bool faced_up() const { return faced_up_; }
     // The last hand's settlement once it has been paid.
     const std::optional<Settlement>& settled() const { return settled_; }
 
@@ -66,6 +68,9 @@ class TableGame final : public EventHandler {
     void make_move(int seat, Decision d);
     void mirror_hand();
     void give_back_uncalled();
+    void after_betting_moves();
+    void tell_folded_out();
+    void face_up_all_in();
     void turn_up_street();
     void pay_out();
     int streets_due() const;
@@ -73,6 +78,7 @@ class TableGame final : public EventHandler {
     Table& t_;
     std::unique_ptr<HandState> hand_;
     int shown_ = 0;
+    bool faced_up_ = false;
     std::optional<Settlement> settled_;
     HandReads reads_;
     ComputerPlayer computer_;

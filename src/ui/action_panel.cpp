@@ -189,13 +189,17 @@ void ActionPanel::make_room_for_captions(qreal scale) {
     const QFontMetrics m(least);
     auto needs = [&](QWidget* w) {
         const auto* b = qobject_cast<QPushButton*>(w);
+        if (b == button(Intent::call))  // Check stands in the same place: room for either
+            return std::max(m.horizontalAdvance(b->text()),
+                            m.horizontalAdvance(button(Intent::check)->text())) +
+                   14;
         return b ? m.horizontalAdvance(b->text()) + 14 : 8 * m.horizontalAdvance('0');
     };
     const QRect frame = snapped(to_pixels_(layout::action_frame));
     const std::vector<QWidget*> rows[] = {
         {button(Intent::half_pot), button(Intent::pot), button(Intent::all_in)},
         {button(Intent::call), button(Intent::raise)},
-        {button(Intent::check), button(Intent::fold), amount_, button(Intent::bet_typed)}};
+        {button(Intent::fold), amount_, button(Intent::bet_typed)}};
     const int gap = std::max(3, static_cast<int>(100 * scale));
     for (const auto& row : rows) {
         if (std::none_of(row.begin(), row.end(), [&](QWidget* w) { return w->width() < needs(w); }))
@@ -207,6 +211,7 @@ void ActionPanel::make_room_for_captions(qreal scale) {
             right -= width + gap;
         }
     }
+    button(Intent::check)->setGeometry(button(Intent::call)->geometry());
     for (QWidget* alone : {button(Intent::sit_out), button(Intent::exit)}) {
         const int grow = needs(alone) - alone->width();
         if (grow > 0)

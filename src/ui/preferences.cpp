@@ -87,6 +87,10 @@ void Preferences::set_options(const Options& o) {
     if (settings_) settings_->sync();
 }
 
+bool Preferences::rules_chosen() const {
+    return readable() && !value("game/rules").isEmpty();
+}
+
 bool Preferences::odds_helper() const {
     return readable() && value("tools/odds_helper") == "true";
 }

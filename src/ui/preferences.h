@@ -20,6 +20,8 @@ class Preferences {
     explicit Preferences(const QString& file);
 
     Options options() const;
+    // Whether the player has ever chosen between the classic game and the standard rules.
+    bool rules_chosen() const;
     void set_options(const Options& options);
     bool muted() const;
     void set_muted(bool muted);

@@ -33,7 +33,8 @@ QLabel* splash_label(QWidget* parent, const char* name, std::string_view text, i
 }  // namespace
 
 SplashWindow::SplashWindow(std::function<void()> open_table, int interval_ms, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+    // A window of its own, not a splash screen's, so it takes the keyboard at once.
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       open_table_(std::move(open_table)),
       quit_([] { QCoreApplication::quit(); }) {
     setObjectName("frmSplash");
@@ -74,7 +75,7 @@ void SplashWindow::close_splash() {
 QPushButton* SplashWindow::add_button(const QString& text, const char* name, int x, int width) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
-    button->setGeometry(x, height() - 52, width, 26);
+    button->setGeometry(x, 340 - 52, width, 26);
     button->setStyleSheet(
         "QPushButton { background: #F2C14E; color: #111; border-radius: 4px; }"
         "QPushButton:focus { border: 2px solid #0B3D91; }");
@@ -114,6 +115,29 @@ void SplashWindow::offer_resume(const QString& summary) {
     resume_button_->setFocus();
 }
 
+void SplashWindow::offer_games(bool standard, bool chosen_before) {
+    if (!classic_button_) {
+        classic_button_ = add_button("Classic game", "splashClassic", 30, 130);
+        standard_button_ = add_button("Standard tournament", "splashStandard", 170, 170);
+        connect(classic_button_, &QPushButton::clicked, this, [this] {
+            standard_chosen_ = false;
+            close_splash();
+        });
+        connect(standard_button_, &QPushButton::clicked, this, [this] {
+            standard_chosen_ = true;
+            close_splash();
+        });
+    }
+    standard_chosen_ = standard;
+    QPushButton* preferred = standard ? standard_button_ : classic_button_;
+    preferred->setDefault(true);
+    preferred->setFocus();
+    if (!chosen_before) {
+        timer_.stop();
+        show_notice("Choose the game: the classic game, or a standard no-limit tournament.");
+    }
+}
+
 void SplashWindow::show_notice(const QString& line) {
     auto* notice = findChild<QLabel*>("splashNotice");
     if (!notice) {
@@ -125,10 +149,30 @@ void SplashWindow::show_notice(const QString& line) {
         column->insertWidget(column->count() - 1, notice, 0, Qt::AlignHCenter);
         column->addSpacing(30);  // room for the buttons along the bottom
     }
-    // Wrapped within the frame's column, so the whole of it can be read.
+    // Wrapped within the frame's column, so the whole of it can be read; the player reads it
+    // before going on.
     notice->setWordWrap(true);
     notice->setText(line);
     notice->show();
+    timer_.stop();
+    grow_for(notice);
+}
+
+// Taller by what the notice's lines need beyond the room the splash has for one.
+void SplashWindow::grow_for(QWidget* notice) {
+    const int needed = notice->heightForWidth(notice->width());
+    const int extra = std::max(0, needed - notice->fontMetrics().lineSpacing());
+    setFixedSize(560, 340 + extra);
+    frame_->setGeometry(20, 20, 520, 300 + extra);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->move(b->x(), height() - 52);
+}
+
+void SplashWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+    raise();
+    if (QWidget* focused = focusWidget(); !focused) setFocus();
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,8 @@
 // The splash: the product's name for a moment, then the table. Its timer, a key or a click on
 // its frame closes it, whichever comes first, and the table window is opened exactly once.
 // With a tournament saved, it waits instead for the player to resume it (the default) or start
-// a new one.
+// a new one; with a notice to read, or the game to choose for the first time, it waits too. It
+// takes the keyboard as soon as it shows.
 #pragma once
 
 #include <QFrame>
@@ -45,8 +46,15 @@ class SplashWindow : public QWidget {
     bool resume_chosen() const { return resume_chosen_; }
     QPushButton* resume_button() const { return resume_button_; }
     QPushButton* new_button() const { return new_button_; }
-    // One line under the title, for something the player must know before playing.
+    // Lines under the title, for something the player must know before playing: shown whole
+    // (the splash grows to hold them), and the splash waits until the player goes on.
     void show_notice(const QString& line);
+    // Offers the two games, the classic game or the standard tournament, `standard` the one
+    // chosen last (the default); the first time (`chosen_before` false) the splash waits.
+    void offer_games(bool standard, bool chosen_before);
+    bool standard_chosen() const { return standard_chosen_; }
+    QPushButton* classic_button() const { return classic_button_; }
+    QPushButton* standard_button() const { return standard_button_; }
 
     QFrame* frame() const { return frame_; }
     bool closed() const { return closed_; }
@@ -55,6 +63,7 @@ class SplashWindow : public QWidget {
     void close_splash();
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -68,7 +77,11 @@ class SplashWindow : public QWidget {
     QPushButton* options_button_ = nullptr;
     QPushButton* resume_button_ = nullptr;
     QPushButton* new_button_ = nullptr;
+    QPushButton* classic_button_ = nullptr;
+    QPushButton* standard_button_ = nullptr;
     bool resume_chosen_ = false;
+    bool standard_chosen_ = false;
+    void grow_for(QWidget* notice);
     QFrame* frame_ = nullptr;
     QTimer timer_;
     bool closed_ = false;

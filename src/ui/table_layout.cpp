@@ -82,27 +82,28 @@ ChipLook pot_chip_look(int i) {
 
 QRectF button(Intent which) {
     switch (which) {
+        // Three rows in the frame, each packed to its right edge in a small window: the quick
+        // amounts, then Call (or Check: the two are never offered together) and Raise, then
+        // Fold, the amount box and Bet It. The hint line takes what is left of the first two.
+        case Intent::half_pot:
+            return {9420, 7120, 800, 320};
+        case Intent::pot:
+            return {10260, 7120, 800, 320};
+        case Intent::all_in:
+            return {11100, 7120, 980, 320};
         case Intent::call:
-            return {9420, 7212, 1188, 420};
-        case Intent::raise:
-            return {10740, 7212, 1188, 420};
         case Intent::check:
-            return {7164, 7872, 1188, 420};
+            return {9420, 7500, 1260, 400};
+        case Intent::raise:
+            return {10820, 7500, 1260, 400};
         case Intent::fold:
-            return {8436, 7872, 1188, 420};
+            return {7900, 7960, 1260, 400};
         case Intent::bet_typed:
-            return {11148, 7944, 612, 312};
+            return {11160, 8004, 920, 312};
         case Intent::sit_out:
             return {5520, 7428, 1092, 372};
         case Intent::exit:
             return {5796, 7920, 492, 372};
-        // The quick amounts share the frame's free corner with the hint line, above it.
-        case Intent::half_pot:
-            return {6900, 7140, 720, 312};
-        case Intent::pot:
-            return {7704, 7140, 720, 312};
-        case Intent::all_in:
-            return {8508, 7140, 780, 312};
     }
     return {};
 }

@@ -71,7 +71,9 @@ inline constexpr QRectF countdown_line{9348, 5820, 744, 240};
 inline constexpr QRectF blinds_line{9336, 6180, 696, 360};
 inline constexpr QRectF rank_line{9324, 6600, 2328, 240};
 inline constexpr QRectF action_frame{6768, 7080, 5424, 1320};
-inline constexpr QRectF amount_box{9636, 7884, 1488, 384};
+inline constexpr QRectF amount_box{9420, 7968, 1600, 384};
+// The odds helper's line, in the free corner below the seats on the left, clear of every plate.
+inline constexpr QRectF odds_line{1000, 7560, 4400, 760};
 QRectF button(Intent which);
 
 }  // namespace layout

@@ -281,7 +281,7 @@ void TableView::paint_labels(QPainter& p) const {
         if (s.bet_shown) boxed(layout::seat(seat).bet, text_of(s.bet), palette::bet_label);
     }
     if (picture_.pot_label_shown)
-        boxed(layout::pot_label, "Pot " + text_of(picture_.pot_label), palette::pot_label);
+        boxed(layout::pot_label, text_of(picture_.pot_label), palette::pot_label);
 
     // The blinds clock and the rank line, sized to the panel they sit in.
     const QRectF panel = to_pixels(layout::clock_panel).adjusted(8, 4, -8, -4);
@@ -396,14 +396,14 @@ bool TableView::event(QEvent* event) {
 void TableView::paint_hint(QPainter& p) const {
     if (!picture_.human.open) return;
     const QString text = panel_->hint();
-    // Left of the Call and Raise buttons, wherever a small window has put them.
+    // Left of the quick amounts and the Call and Raise buttons, wherever a small window has
+    // put them, above the row of Fold.
     const QRectF frame = to_pixels(layout::action_frame);
-    const QRectF call = button(Intent::call)->geometry();
-    // Below the quick amounts when they show.
-    const QPushButton* quick = button(Intent::half_pot);
-    const qreal top = quick->isVisible() ? quick->geometry().bottom() + 2 : frame.top() + 6;
-    const QRectF area(frame.left() + 10, top, call.left() - frame.left() - 20,
-                      button(Intent::check)->geometry().top() - top - 4);
+    const qreal right = std::min(button(Intent::call)->geometry().left(),
+                                 button(Intent::half_pot)->geometry().left());
+    const qreal top = frame.top() + 6;
+    const QRectF area(frame.left() + 10, top, right - frame.left() - 20,
+                      button(Intent::fold)->geometry().top() - top - 4);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
     p.setFont(fitted(font_px(150), text, area.size(), flags));
     p.setPen(panel_->hint_is_warning() ? palette::warning : palette::hint);
@@ -457,11 +457,23 @@ void TableView::paint_pot_going(QPainter& p) const {
     }
 }
 
-// What the human holds, on a pill under the human's cards, and the odds helper's line under it.
+// What the human holds, on a pill under the human's cards; the odds helper's line in a place of
+// its own, where it covers no seat.
 void TableView::paint_holding(QPainter& p) const {
+    if (!odds_line_.isEmpty() && !picture_.human.holding.empty()) {
+        const QRectF area = to_pixels(layout::odds_line);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        p.setFont(fitted(font_px(150, true), odds_line_, area.size() - QSizeF(16, 6), flags));
+        const QRectF used =
+            p.fontMetrics().boundingRect(area.adjusted(8, 3, -8, -3).toRect(), flags, odds_line_);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x10, 0x18, 0x14, 215));
+        p.drawRoundedRect(used.adjusted(-8, -3, 8, 3), 8, 8);
+        p.setPen(palette::hint);
+        p.drawText(used, flags, odds_line_);
+    }
     if (picture_.human.holding.empty()) return;
-    const QString text = odds_line_.isEmpty() ? text_of(picture_.human.holding)
-                                              : text_of(picture_.human.holding) + "\n" + odds_line_;
+    const QString text = text_of(picture_.human.holding);
     const layout::SeatPlaces& mine = layout::seat(human_seat_of_picture);
     const QRectF cards = to_pixels(mine.first_card).united(to_pixels(mine.second_card));
     p.setFont(font_px(140, true));

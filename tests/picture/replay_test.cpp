@@ -22,6 +22,10 @@ class LiveFrames final : public TableObserver {
     void action_taken(const Table& t, const ActionEvent&) override { take(t); }
     void street_dealt(const Table& t, Street) override { take(t); }
     void hand_shown(const Table& t, int) override { take(t); }
+    void hands_faced_up(const Table& t, const std::vector<int>& seats) override {
+        for (std::size_t i = 0; i < seats.size(); ++i)
+            take(t);
+    }
     void hand_mucked(const Table& t, int) override { take(t); }
     void uncalled_bet_returned(const Table& t, int, Chips) override { take(t); }
     void pot_won(const Table& t, int, Chips) override {

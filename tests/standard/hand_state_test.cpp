@@ -126,6 +126,38 @@ TEST(StandardRules, TableOfHands) {
          {{1, 9}, {2, 5}, {3, 9}, {4, 1}},
          {400, 600, 400},
          {{1, 200}, {2, 0}, {3, 1200}, {4, 0}}},
+        {"a seat the others' all-ins cannot cover gets no turn: its excess goes back",
+         stacks({{1, 1000}, {2, 1000}, {3, 5}}),
+         1,
+         {{F}},
+         0,
+         Round::showdown,
+         {},
+         {{2, 1}, {3, 2}},
+         {10},
+         {{2, 995}, {3, 10}},
+         5},
+        {"heads-up, the big blind has nothing to answer a short all-in call",
+         stacks({{1, 15}, {2, 1000}}),
+         1,
+         {{C}},
+         0,
+         Round::showdown,
+         {},
+         {{1, 2}, {2, 1}},
+         {30},
+         {{1, 30}, {2, 985}},
+         5},
+        {"odd chips all go to the first winner left of the button",
+         stacks({{1, 35}, {2, 35}, {3, 35}, {4, 35}}),
+         4,
+         {{R, 35}, {C}, {C}, {C}},
+         0,
+         Round::showdown,
+         {},
+         {{1, 5}, {2, 5}, {3, 5}, {4, 1}},
+         {140},
+         {{1, 48}, {2, 46}, {3, 46}, {4, 0}}},
         {"an odd chip goes to the first winner left of the button",
          stacks({{1, 100}, {2, 100}, {3, 100}}),
          1,
@@ -190,6 +222,28 @@ TEST(StandardRules, TheRiversAggressorShowsFirstAndLosersMayMuck) {
     EXPECT_EQ(s.show_order, (std::vector<int>{2, 1}));  // seat 2 bet the river
     EXPECT_EQ(s.mucked, (std::vector<int>{3}));
     EXPECT_EQ(hand.stack(1), 1000 - 70 + 210);
+}
+
+// Once a seat is all in and the betting is over, every hand still in is shown, the losers'
+// and the all-in seat's included; the sitting-out seats folded at their turns are told.
+TEST(StandardRules, AllInHandsAreShownFaceUpAndSittingOutFoldsAreTold) {
+    HandState hand({{1, 1000, false}, {2, 1000, true}, {3, 100, false}, {4, 1000, false}}, 1, 10,
+                   20);
+    ASSERT_TRUE(hand.act(R, 100));  // seat 3 all in
+    EXPECT_TRUE(hand.take_folded_out().empty());
+    ASSERT_TRUE(hand.act(C));  // seat 4
+    ASSERT_TRUE(hand.act(C));  // seat 1; seat 2 sits out and is folded at its turn
+    const auto folded_out = hand.take_folded_out();
+    ASSERT_EQ(folded_out.size(), 1u);
+    EXPECT_EQ(folded_out[0].first, 2);
+    EXPECT_EQ(folded_out[0].second, Round::preflop);
+    for (Step step : std::vector<Step>{{X}, {X}, {X}, {X}, {X}, {X}})
+        ASSERT_TRUE(hand.act(step.move, step.to));
+    ASSERT_EQ(hand.round(), Round::showdown);
+    EXPECT_TRUE(hand.face_up());
+    const Settlement s = hand.settle([](int seat) { return std::uint64_t(seat == 4 ? 9 : seat); });
+    EXPECT_EQ(s.show_order.size(), 3u);
+    EXPECT_TRUE(s.mucked.empty());
 }
 
 // A bet that only a short all-in answered goes back as soon as the betting ends, before the
