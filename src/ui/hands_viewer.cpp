@@ -202,6 +202,8 @@ void HandsViewer::show_hand(int row) {
     record_ = read_record_at(records_path_, summaries_[static_cast<std::size_t>(row)]);
     steps_ = record_ ? replay(*record_) : std::vector<ReplayStep>{};
     show_step(0);
+    if (!record_)
+        log_->setPlainText("This hand's record cannot be read: it is not one the game writes.");
 }
 
 void HandsViewer::show_step(int step) {

@@ -166,7 +166,7 @@ TEST(RecordFile, HostileFilesAreReadWithinBoundsOrRefusedAtOnce) {
         {"a folder", [](const fs::path& p) { fs::create_directory(p); }, false},
         {"a line of 50 MB",
          [](const fs::path& p) { std::ofstream(p) << std::string(50 << 20, '[') << "\n"; }, true},
-        {"200 MB of records",
+        {"64 MB of records",
          [&](const fs::path& p) {
              std::ofstream out(p);
              const std::string block = [&] {
