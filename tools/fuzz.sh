@@ -6,7 +6,7 @@ build=${1:-build/fuzz}
 seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("${@:3}")
-[ ${#targets[@]} -gt 0 ] || targets=(numbers table rules snapshot records)
+[ ${#targets[@]} -gt 0 ] || targets=(numbers table rules snapshot records phh)
 for target in "${targets[@]}"; do
   # Saved games are whole JSON documents, larger than the other targets' inputs.
   max_len=4096
@@ -14,7 +14,7 @@ for target in "${targets[@]}"; do
   if [ "$target" = snapshot ]; then
     max_len=32768
     extra=(-dict="$root/fuzz/snapshot.dict")
-  elif [ "$target" = records ]; then
+  elif [ "$target" = records ] || [ "$target" = phh ]; then
     max_len=16384
   elif [ "$target" = rules ]; then
     # An input plays a few hands at most: longer ones only repeat what shorter ones reach.

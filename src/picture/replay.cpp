@@ -179,6 +179,12 @@ std::vector<ReplayStep> replay(const HandRecord& r) {
                 shown[k] = true;
                 hands[k] = e.words;
                 break;
+            case RecordedEvent::Kind::ante:
+                f.stack[k] -= e.amount;
+                f.pot += e.amount;
+                pic.seats[k - 1].badge = Badge::blind;
+                pic.seats[k - 1].badge_text = "Ante " + std::to_string(e.amount);
+                break;
             case RecordedEvent::Kind::face_up:
                 if (e.cards.size() == 2) cards[k] = {e.cards[0], e.cards[1]};
                 shown[k] = true;

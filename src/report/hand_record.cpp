@@ -11,8 +11,8 @@ namespace {
 
 using json = nlohmann::json;
 
-constexpr std::string_view kind_names[] = {"blind", "action",   "street", "show",
-                                           "muck",  "uncalled", "won",    "face_up"};
+constexpr std::string_view kind_names[] = {"blind",    "action", "street",  "show", "muck",
+                                           "uncalled", "won",    "face_up", "ante"};
 constexpr std::string_view action_names[] = {"fold", "check", "call", "bet", "raise", "all-in"};
 
 template <std::size_t N>

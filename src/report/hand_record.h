@@ -26,8 +26,19 @@ struct RecordedSeat {
 };
 
 struct RecordedEvent {
-    // `face_up`: an all-in hand turned up before the rest of the board.
-    enum class Kind : std::uint8_t { blind, action, street, show, muck, uncalled, won, face_up };
+    // `face_up`: an all-in hand turned up before the rest of the board; `ante`: dead money
+    // posted before the blinds.
+    enum class Kind : std::uint8_t {
+        blind,
+        action,
+        street,
+        show,
+        muck,
+        uncalled,
+        won,
+        face_up,
+        ante
+    };
     Kind kind = Kind::action;
     int seat = 0;
     Chips amount = 0;      // put in, returned or won
