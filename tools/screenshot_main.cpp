@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
          "splash, aside (the splash with a save set aside), start, hand (a hand in "
          "progress), turn (the human to act), showdown, split (a showdown with a "
          "split pot), end (the end notice) or odds (the human's turn with the odds helper); "
-         "under the standard rules also sidepots (a showdown paid in three pots or more) and "
+         "under the standard rules also sidepots (a showdown paid in three pots or more), "
+         "sidepot (a side pot during a hand), short (the human's call puts all in) and "
          "raised (the human facing a raise).",
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
@@ -153,7 +154,11 @@ int main(int argc, char** argv) {
                       (moment == "raised" && facing_raise()) ||
                       (moment == "hand" && t.postflop2 && !shown.showdown) ||
                       (moment == "showdown" && shown.showdown && !t.seat(1).fold) ||
-                      (moment == "sidepots" && shown.showdown && winners.pots >= 3);
+                      (moment == "sidepots" && shown.showdown && winners.pots >= 3) ||
+                      (moment == "short" && shown.human.open &&
+                       shown.human.call_amount.find("all in") != std::string::npos) ||
+                      (moment == "sidepot" && !shown.showdown &&
+                       shown.pot_label.find("Side pot") != std::string::npos);
             if (reached) break;
             if (shown.human.open) {
                 host.act(shown.human.call_shown ? Intent::call : Intent::check);

@@ -22,9 +22,9 @@ int chips_for(std::int64_t amount, std::int64_t unit, int most) {
     return std::clamp(1 + static_cast<int>(std::log2(units + 1.0)), 1, most);
 }
 
-// The chips in the middle (this round's bets stay with the seats) as pots: a side pot only
-// where a seat still in is all in, split at what it put in.
-std::vector<Chips> middle_pots(const HandState& hand) {
+// The chips in the middle (the bets in front of the seats stay there until the street is
+// turned up) as pots: a side pot only where a seat still in is all in, split at what it put in.
+std::vector<Chips> middle_pots(const Table& t, const HandState& hand) {
     std::vector<Chips> levels;
     for (int k = 1; k <= seat_count; ++k)
         if (!hand.folded(k) && hand.all_in(k)) levels.push_back(hand.put_in(k));
@@ -36,7 +36,7 @@ std::vector<Chips> middle_pots(const HandState& hand) {
     for (Chips level : levels) {
         Chips pot = 0;
         for (int k = 1; k <= seat_count; ++k) {
-            const Chips middle = hand.put_in(k) - hand.round_bet(k);
+            const Chips middle = hand.put_in(k) - t.seat(k).totalbet;
             pot += std::clamp<Chips>(middle - below, 0, level - below);
         }
         if (pot > 0) pots.push_back(pot);
@@ -176,7 +176,7 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     Chips in_middle = hand ? hand->pot() : 0;
     if (hand && !settled)
         for (int k = 1; k <= seat_count; ++k)
-            in_middle -= hand->round_bet(k);
+            in_middle -= t.seat(k).totalbet;
     if (settled) in_middle = t.pot;
     const int pot_pile = chips_for(in_middle, big_blind, 8) * pot_chips / 8;
     for (int i = 0; i < pot_chips; ++i)
@@ -185,7 +185,7 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     picture.pot_label_shown = in_middle > 0;
     picture.pot_label = "Pot " + std::to_string(in_middle);
     if (hand && !settled) {
-        const std::vector<Chips> pots = middle_pots(*hand);
+        const std::vector<Chips> pots = middle_pots(t, *hand);
         if (pots.size() > 1) {
             picture.pot_label = "Main pot " + std::to_string(pots[0]);
             for (std::size_t i = 1; i < pots.size(); ++i)

@@ -118,7 +118,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
         table->observers.push_back(&*phh);
     }
     if (setup.results) {
-        setup.results->begin_tournament(std::to_string(seed),
+        setup.results->begin_tournament("standard-" + std::to_string(seed),
                                         timestamp_text(setup.history_epoch, false), "standard",
                                         options_words(table->options));
         const std::time_t epoch = setup.history_epoch;

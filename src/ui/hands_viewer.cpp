@@ -99,7 +99,12 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     split->addWidget(middle);
     split->addWidget(log_);
     split->setStretchFactor(1, 1);
-    split->setSizes({300, 640, 260});
+    // The list keeps room for all its columns; the log gives way first.
+    left->setMinimumWidth(340);
+    log_->setMinimumWidth(160);
+    split->setSizes({340, 620, 240});
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(2, 0);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
 

@@ -65,6 +65,7 @@ QChart* line_chart(const QString& title, const QString& x_name, const QString& y
         series->append(static_cast<qreal>(i + 1), static_cast<qreal>(points[i]));
         high = std::max(high, points[i]);
     }
+    series->setPointsVisible(points.size() < 40);  // a single point is seen too
     chart->addSeries(series);
     QValueAxis* x = round_axis(x_name, 1, std::max<double>(2, static_cast<double>(points.size())));
     QValueAxis* y = round_axis(y_name, rank ? 1 : 0, static_cast<double>(high));
