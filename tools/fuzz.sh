@@ -20,7 +20,7 @@ for target in "${targets[@]}"; do
     # An input plays a few hands at most: longer ones only repeat what shorter ones reach.
     # The entropic schedule weighs every feature of every run, which costs more than the run
     # itself for a game with tens of thousands of features: the plain schedule tries more.
-    max_len=210
+    max_len=140
     extra=(-entropic=0)
   fi
   work="$build/corpus-$target"

@@ -93,8 +93,21 @@ void describe_holding(TablePicture& picture, int opponents, Ranking ranking, boo
             if (card.shown && is_card(card.cell)) board.push_back(static_cast<CardCode>(card.cell));
         const std::array<CardCode, 2> hole{static_cast<CardCode>(mine1.cell),
                                            static_cast<CardCode>(mine2.cell)};
-        h.holding =
-            ranking == Ranking::classic ? classic_readout(hole, board) : hand_readout(hole, board);
+        // The picture is filled many times a hand over the same cards: the words are read once.
+        struct Read {
+            std::array<CardCode, 2> hole{};
+            std::vector<CardCode> board;
+            Ranking ranking = Ranking::classic;
+            std::string words;
+        };
+        thread_local Read last;
+        if (last.words.empty() || last.hole != hole || last.board != board ||
+            last.ranking != ranking) {
+            last = {hole, board, ranking,
+                    ranking == Ranking::classic ? classic_readout(hole, board)
+                                                : hand_readout(hole, board)};
+        }
+        h.holding = last.words;
         h.hole = {mine1.cell, mine2.cell};
         h.board.assign(board.begin(), board.end());
         // Once the hand is decided there is nothing left to estimate.
