@@ -1,19 +1,20 @@
-# Fails when an include runs up the layers of src/: model < rules < cycle, report, save < picture
-# < ui, sim < app.
+# Fails when an include runs up the layers of src/: model < rules < tournament < standard,
+# cycle, report, save, results < picture < ui, sim < app.
 # Folders of one layer (the rules' reading, betting and tournament) may include each other;
 # ui and sim are side by side and never include each other. The window's files read no control.
 #   cmake -DSRC=path/to/src -P check_layers.cmake
 set(rank_model 0)
 set(rank_rules 1)
-set(rank_standard 2)
-set(rank_cycle 2)
-set(rank_report 2)
-set(rank_save 2)
-set(rank_results 2)
-set(rank_picture 3)
-set(rank_ui 4)
-set(rank_sim 4)
-set(rank_app 5)
+set(rank_tournament 2)
+set(rank_standard 3)
+set(rank_cycle 3)
+set(rank_report 3)
+set(rank_save 3)
+set(rank_results 3)
+set(rank_picture 4)
+set(rank_ui 5)
+set(rank_sim 5)
+set(rank_app 6)
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(bad "")
 foreach(file ${files})
