@@ -33,7 +33,7 @@ std::unique_ptr<Table> table_between_hands() {
     return t;
 }
 
-const SavedTournament tournament{"20261206134501", 52000, std::nullopt, std::nullopt};
+const SavedTournament tournament{"20261206134501", 52000, std::nullopt, std::nullopt, nullptr};
 
 void BM_SaveSnapshotText(benchmark::State& state) {
     const auto t = table_between_hands();

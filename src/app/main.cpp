@@ -120,7 +120,9 @@ void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
         QFileInfo(saved_game).path() + "/results.db"};
     const bool resume = saved.has_value();
     if (resume) {
-        game.host = std::make_unique<holdem::ui::QtHost>(std::move(saved->table));
+        game.host = std::make_unique<holdem::ui::QtHost>(std::move(saved->table),
+                                                         holdem::ui::QtHost::Clock{}, nullptr,
+                                                         saved->tournament.field);
         setup.resumed = saved->tournament;
     } else {
         // The options choose the rules the host plays by: they are in place before it is made.

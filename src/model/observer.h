@@ -35,6 +35,8 @@ class TableObserver {
     virtual ~TableObserver() = default;
     // The hand is set up and dealt; no blind is posted yet.
     virtual void hand_started(const Table&) {}
+    // Under a structure with antes, the big blind posts the ante (dead money) before its blind.
+    virtual void ante_posted(const Table&, int /*seat*/, Chips /*amount*/) {}
     virtual void blind_posted(const Table&, int /*seat*/, Chips /*amount*/, bool /*big*/) {}
     virtual void action_taken(const Table&, const ActionEvent&) {}
     // A street's cards are turned up for the first time in this hand.

@@ -35,6 +35,12 @@ std::string_view name_of(Difficulty value) {
     return names[static_cast<int>(value)];
 }
 
+std::string_view name_of(StructureKind value) {
+    constexpr std::string_view names[] = {"classic-clock", "regular", "turbo", "hyper-turbo",
+                                          "deep"};
+    return names[static_cast<int>(value)];
+}
+
 std::optional<Pace> pace_named(std::string_view name) {
     return named(name, std::array{Pace::classic, Pace::quick, Pace::fast});
 }
@@ -53,6 +59,16 @@ std::optional<Rules> rules_named(std::string_view name) {
 
 std::optional<Difficulty> difficulty_named(std::string_view name) {
     return named(name, std::array{Difficulty::normal, Difficulty::easy, Difficulty::hard});
+}
+
+std::optional<StructureKind> structure_named(std::string_view name) {
+    return named(
+        name, std::array{StructureKind::classic_clock, StructureKind::regular, StructureKind::turbo,
+                         StructureKind::hyper_turbo, StructureKind::deep});
+}
+
+bool field_played(const Options& o) {
+    return o.rules == Rules::standard && o.structure != StructureKind::classic_clock;
 }
 
 Options in_force(Options chosen) {
@@ -77,6 +93,11 @@ std::string options_words(const Options& o) {
         words += name_of(o.rules);
         words += " difficulty=";
         words += name_of(o.difficulty);
+        if (field_played(o)) {
+            words += " structure=";
+            words += name_of(o.structure);
+            words += " entrants=" + std::to_string(o.entrants);
+        }
     }
     return words;
 }

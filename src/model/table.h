@@ -56,6 +56,7 @@ struct Table {
     std::int16_t level = 1;                         // the blind level, 1 … 13
     std::int16_t tossdone = 0;                      // 1 once the opening toss has been made
     Chips limits = 10;                              // the small blind; the big blind is twice it
+    Chips ante = 0;  // the big blind's ante under a standard structure that has one
     bool postblinds = false;           // the pre-flop round is under way (the blinds are in)
     bool postflop1 = false;            // the flop has been dealt
     bool postflop2 = false;            // the turn has been dealt

@@ -3,6 +3,7 @@
 #include "cycle/events.h"
 #include "picture/classic_picture.h"
 #include "picture/standard_picture.h"
+#include "save/field_snapshot.h"
 #include "standard/table_game.h"
 
 namespace holdem {
@@ -31,10 +32,19 @@ class ClassicRules final : public TableRules {
 
 class StandardRules final : public TableRules {
   public:
-    StandardRules(Table& t, standard::TableGame::ComputerPlayer computer)
+    StandardRules(Table& t, standard::TableGame::ComputerPlayer computer,
+                  std::shared_ptr<const SavedField> field)
         : t_(t), game_(t), intents_(game_, t) {
         if (computer) game_.set_computer_player(std::move(computer));
+        if (field_played(t.options)) {
+            auto play =
+                field ? std::make_unique<standard::FieldPlay>(field->field, field->seed, t.options)
+                      : standard::new_field_play(t);
+            play->set_threaded(true);
+            game_.play_field(std::move(play));
+        }
     }
+    const standard::FieldPlay* field() const override { return game_.field(); }
     void start() override { game_.start(); }
     void resume() override { game_.resume(); }
     void run_until(std::int64_t ms) override { game_.run_until(ms); }
@@ -55,9 +65,16 @@ class StandardRules final : public TableRules {
 
 }  // namespace
 
-std::unique_ptr<TableRules> rules_for(Table& t, standard::TableGame::ComputerPlayer computer) {
+std::shared_ptr<const SavedField> TableRules::field_for_save() const {
+    const standard::FieldPlay* play = field();
+    if (!play) return nullptr;
+    return std::make_shared<SavedField>(SavedField{play->field(), play->seed()});
+}
+
+std::unique_ptr<TableRules> rules_for(Table& t, standard::TableGame::ComputerPlayer computer,
+                                      std::shared_ptr<const SavedField> field) {
     if (t.options.rules == Rules::standard)
-        return std::make_unique<StandardRules>(t, std::move(computer));
+        return std::make_unique<StandardRules>(t, std::move(computer), std::move(field));
     return std::make_unique<ClassicRules>(t);
 }
 

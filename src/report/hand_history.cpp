@@ -74,6 +74,12 @@ void HandHistory::sit_out_charged(const Table&, Chips amount) {
     pending_charge_ = amount;
 }
 
+void HandHistory::ante_posted(const Table& t, int seat, Chips amount) {
+    if (!in_hand_) return;
+    line(t.seat(seat).caption + ": posts the ante " + n(amount) +
+         (t.seat(seat).prize <= 0 ? " and is all-in" : ""));
+}
+
 void HandHistory::blind_posted(const Table& t, int seat, Chips amount, bool big) {
     if (!in_hand_) return;
     street_total_[seat] += amount;

@@ -23,6 +23,7 @@ class HandHistory final : public TableObserver {
     HandHistory(std::string tournament_id, Timestamp timestamp, Sink sink);
 
     void hand_started(const Table& t) override;
+    void ante_posted(const Table& t, int seat, Chips amount) override;
     void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;

@@ -79,6 +79,12 @@ void HandLog::step(std::string line) {
     steps_.push_back(std::move(line));
 }
 
+void HandLog::ante_posted(const Table& t, int seat, Chips amount) {
+    std::string line = says(t, seat, "post") + " the ante " + std::to_string(amount);
+    if (t.seat(seat).prize <= 0) line += " and is all in";
+    line_(line);
+}
+
 void HandLog::blind_posted(const Table& t, int seat, Chips amount, bool big) {
     std::string line = says(t, seat, "post");
     line += big ? " the big blind " : " the small blind ";

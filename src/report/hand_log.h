@@ -17,6 +17,7 @@ class HandLog final : public TableObserver {
 
     void hand_started(const Table& t) override;
     void showdown_started(const Table& t) override;
+    void ante_posted(const Table& t, int seat, Chips amount) override;
     void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;

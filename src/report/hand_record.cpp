@@ -355,6 +355,15 @@ void HandRecorder::hand_started(const Table& t) {
     log_->hand_started(t);
 }
 
+void HandRecorder::ante_posted(const Table& t, int seat, Chips amount) {
+    log_->ante_posted(t, seat, amount);
+    RecordedEvent e;
+    e.kind = RecordedEvent::Kind::ante;
+    e.seat = seat;
+    e.amount = amount;
+    add(std::move(e));
+}
+
 void HandRecorder::blind_posted(const Table& t, int seat, Chips amount, bool big) {
     log_->blind_posted(t, seat, amount, big);
     RecordedEvent e;

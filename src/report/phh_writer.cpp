@@ -75,7 +75,10 @@ void PhhWriter::hand_started(const Table& t) {
         actions_.push_back("d dh p" + number(static_cast<std::int64_t>(i) + 1) + " " +
                            hole(t, seats_[i]));
     header_ = "variant = \"NT\"\n";
-    header_ += "antes = " + toml_array(std::vector<Chips>(seats_.size(), 0), number) + "\n";
+    // The big blind's ante stands where its blind does, heads-up included.
+    std::vector<Chips> antes(seats_.size(), 0);
+    if (seats_.size() >= 2) antes[1] = t.ante;
+    header_ += "antes = " + toml_array(antes, number) + "\n";
     header_ += "blinds_or_straddles = " + toml_array(blinds, number) + "\n";
     header_ += "min_bet = " + number(big) + "\n";
     header_ += "starting_stacks = " + toml_array(starting, number) + "\n";

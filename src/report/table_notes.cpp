@@ -12,6 +12,11 @@ void TableNotes::hand_started(const Table&) {
     side_pots_ = false;
 }
 
+void TableNotes::ante_posted(const Table&, int seat, Chips amount) {
+    badges_[seat] = "Ante " + std::to_string(amount);
+    actions_[seat].reset();
+}
+
 void TableNotes::blind_posted(const Table&, int seat, Chips amount, bool big) {
     badges_[seat] = (big ? "Big blind " : "Small blind ") + std::to_string(amount);
     actions_[seat].reset();

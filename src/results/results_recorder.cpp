@@ -206,8 +206,12 @@ void ResultsRecorder::hand_started(const Table& t) {
         hand_.row.position = place_from_dealer(human_seat, dealer);
 }
 
+void ResultsRecorder::ante_posted(const Table&, int seat, Chips amount) {
+    if (seat == human_seat) hand_.ante = amount;
+}
+
 void ResultsRecorder::blind_posted(const Table& t, int seat, Chips amount, bool) {
-    if (seat == human_seat) hand_.stack_before = t.seat(human_seat).prize + amount;
+    if (seat == human_seat) hand_.stack_before = t.seat(human_seat).prize + amount + hand_.ante;
 }
 
 void ResultsRecorder::action_taken(const Table& t, const ActionEvent& e) {

@@ -43,6 +43,7 @@ class ResultsRecorder final : public TableObserver {
     std::size_t waiting() const;
 
     void hand_started(const Table& t) override;
+    void ante_posted(const Table& t, int seat, Chips amount) override;
     void blind_posted(const Table& t, int seat, Chips amount, bool big) override;
     void action_taken(const Table& t, const ActionEvent& e) override;
     void street_dealt(const Table& t, Street street) override;
@@ -86,6 +87,7 @@ class ResultsRecorder final : public TableObserver {
     struct Hand {
         bool dealt = false;
         Chips stack_before = 0;
+        Chips ante = 0;  // the human's, posted before the big blind
         HandRow row;
     } hand_;
 };

@@ -8,6 +8,7 @@
 
 #include "rules/tournament/field.h"
 #include "rules/tournament/limits_clock.h"
+#include "save/field_snapshot.h"
 
 namespace holdem {
 
@@ -250,11 +251,18 @@ void read_options(const json& o, Options& options) {
     // Saves made before the standard rules existed play the classic game.
     if (o.contains("rules")) options.rules = named(o, "rules", rules_named);
     if (o.contains("difficulty")) options.difficulty = named(o, "difficulty", difficulty_named);
+    // Saves made before the whole field played have the classic clock.
+    if (o.contains("structure")) options.structure = named(o, "structure", structure_named);
+    if (o.contains("entrants"))
+        options.entrants = std::clamp(integer<int>(o, "entrants"), least_entrants, most_entrants);
 }
 
 // The table's own variables, by the names the document gives them: one list for both ways.
 constexpr std::pair<const char*, Chips Table::*> table_chips[] = {
-    {"currentbet", &Table::currentbet}, {"pot", &Table::pot}, {"limits", &Table::limits}};
+    {"currentbet", &Table::currentbet},
+    {"pot", &Table::pot},
+    {"limits", &Table::limits},
+    {"ante", &Table::ante}};
 constexpr std::pair<const char*, std::int16_t Table::*> table_numbers[] = {
     {"backside", &Table::backside},
     {"level", &Table::level},
@@ -299,7 +307,8 @@ json table_json(const Table& t) {
 
 void read_table_variables(const json& v, Table& t) {
     for (const auto& [name, field] : table_chips)
-        t.*field = integer<Chips>(v, name);
+        // Saves made before the antes have none.
+        if (field != &Table::ante || v.contains(name)) t.*field = integer<Chips>(v, name);
     for (const auto& [name, field] : table_numbers)
         t.*field = integer<std::int16_t>(v, name);
     for (const auto& [name, field] : table_flags)
@@ -395,7 +404,9 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
           {"ranking", name_of(o.ranking)},
           {"opponents", name_of(o.opponents)},
           {"rules", name_of(o.rules)},
-          {"difficulty", name_of(o.difficulty)}}},
+          {"difficulty", name_of(o.difficulty)},
+          {"structure", name_of(o.structure)},
+          {"entrants", o.entrants}}},
         {"table", table_json(t)},
         {"field",
          {{"eliminated", t.field.eliminated}, {"eliminated_chips", t.field.eliminated_chips}}},
@@ -405,6 +416,11 @@ std::string save_snapshot(const Table& t, const SavedTournament& tournament) {
         {"random",
          {{"deck", random_json(*t.random)}, {"estimates", random_json(*t.estimate_random)}}},
         {"fair_estimates", fair}};
+    if (tournament.field) {
+        json with_field = document;
+        with_field["whole_field"] = field_json(*tournament.field);
+        return with_field.dump();
+    }
     return document.dump();
 }
 
@@ -454,6 +470,16 @@ std::variant<LoadedGame, std::string> load_snapshot(std::string_view text_in,
         SavedTournament tournament = read_tournament(document.at("tournament"));
 
         if (auto why = impossible(t)) return *why;
+        if (field_played(t.options)) {
+            if (!document.contains("whole_field")) return std::string("its field is missing");
+            auto field = read_field(document.at("whole_field"));
+            if (auto* why = std::get_if<std::string>(&field)) return *why;
+            auto saved = std::make_shared<SavedField>(std::move(std::get<SavedField>(field)));
+            if (auto why = field_and_table_disagree(saved->field, t)) return *why;
+            tournament.field = std::move(saved);
+        } else if (document.contains("whole_field")) {
+            return std::string("it has a field its options do not play");
+        }
         return LoadedGame{std::move(table), std::move(tournament)};
     } catch (const Refused& refused) {
         return refused.why;
@@ -514,6 +540,8 @@ std::optional<std::string> impossible(const Table& t) {
         for (int i = 0; i < 5; ++i)
             if (!board[i]->empty() && *board[i] != card_text(t.deck[deck_pos::board(i + 1)]))
                 return "a seat's board is not the deck's";
+        // An empty seat of the whole field's table has nobody's name.
+        if (field_played(t.options) && !p.Active && p.caption.empty() && p.prize == 0) continue;
         if (!is_player_name(p.caption, human_name) ||
             (k == human_seat) != (p.caption == human_name))
             return "a seat's name is not one the game gives";
@@ -540,8 +568,10 @@ std::optional<std::string> impossible(const Table& t) {
     if (t.dealer_button_seat < 0 || t.dealer_button_seat > seat_count)
         return "the dealer button stands beside no seat";
     if (t.tossdone != 1) return "the opening toss was never made";
-    if (t.level < 1 || t.level > static_cast<int>(limits_schedule.size()) ||
-        limits_schedule[static_cast<std::size_t>(t.level - 1)] != t.limits)
+    // The whole field's levels are the structure's, checked against the field.
+    if (!field_played(t.options) &&
+        (t.level < 1 || t.level > static_cast<int>(limits_schedule.size()) ||
+         limits_schedule[static_cast<std::size_t>(t.level - 1)] != t.limits || t.ante != 0))
         return "the blinds are not a level of the schedule";
     if (t.limittimersetting < 969 || t.limittimersetting > 1000)
         return "the blinds countdown is out of range";

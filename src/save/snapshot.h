@@ -13,10 +13,14 @@
 
 namespace holdem {
 
-// 2: game facts only (version 1 also kept where controls stood and how they looked).
-inline constexpr int snapshot_version = 2;
-// Far above any real save (a few KB), far below what could hurt to read.
-inline constexpr std::size_t max_save_bytes = 1 << 20;
+// 3: the whole field, when a structure of its own plays; 2: game facts only (version 1 also
+// kept where controls stood and how they looked).
+inline constexpr int snapshot_version = 3;
+// Far above any real save (a few KB, some 300 KB with a field of 5,000), far below what could
+// hurt to read.
+inline constexpr std::size_t max_save_bytes = 4 << 20;
+
+struct SavedField;
 
 // What belongs to the tournament beside the table: its name in the hand histories (letters,
 // digits and dashes: it names the history file), and how much of its history file and of its
@@ -27,6 +31,8 @@ struct SavedTournament {
     // Saves from before a file was written do not know its length: it is then left as it is.
     std::optional<std::uint64_t> records_length;  // the PHH file (standard rules)
     std::optional<std::uint64_t> replays_length;  // the hand records the hands viewer replays
+    // The whole field beside the table, when a structure of its own plays.
+    std::shared_ptr<const SavedField> field;
 };
 
 std::string save_snapshot(const Table& t, const SavedTournament& tournament);

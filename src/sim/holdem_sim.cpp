@@ -20,7 +20,8 @@ constexpr const char* usage =
     "                  [--pace classic|quick|fast] [--hurry] [--levels classic|hands]\n"
     "                  [--ranking classic|standard] [--opponents all-seeing|fair]\n"
     "                  [--rules classic|standard] [--phh FILE] [--results FILE]\n"
-    "                  [--reload-each-hand]\n"
+    "                  [--reload-each-hand] [--entrants N] [--structure NAME]\n"
+    "                  [--phh-tables human|all] [--jobs N]\n"
     "                  [--policy caller|raiser|folder|sitout|random|shark]\n"
     "\n"
     "Plays Final Table Hold'em tournaments headless in virtual time, seat 1 played by the\n"
@@ -42,6 +43,14 @@ constexpr const char* usage =
     "               opponents with styles\n"
     "  --difficulty D  the standard opponents: normal (default), easy or hard\n"
     "  --phh F      with the standard rules: every hand to the file F in the PHH format\n"
+    "  --structure S  with the standard rules: classic-clock (default: the classic field\n"
+    "               and clock), or the whole field played under regular, turbo,\n"
+    "               hyper-turbo or deep blinds and antes\n"
+    "  --entrants N  the field a structure plays, 10 … 5000 (default 1000)\n"
+    "  --phh-tables W  human (default): the human's table in the PHH file; all: every\n"
+    "               table of the field\n"
+    "  --jobs N     tournaments played at once, on N threads (with --tournaments and no\n"
+    "               files); the results are those of one\n"
     "  --results F  keep seat 1's results (tournaments, hands) in the SQLite database F\n"
     "  --pace P, --hurry, --levels L, --ranking R, --opponents O\n"
     "               the game's options (default: the classic game); --hurry runs the rest\n"
@@ -57,7 +66,8 @@ constexpr const char* usage =
     "                         stack only when that keeps it in longer than folding would\n"
     "\n"
     "Before its last line it prints how the tournaments ended:\n"
-    "  ends: broke=B won=W exit=E overflow=O limit=L\n"
+    "  ends: broke=B won=W exit=E overflow=O limit=L, and when the whole field plays\n"
+    "        mean_place=P cashes=C prizes=Z buy_ins=B\n"
     "(limit counts the tournament cut short by N). An overflow is a violation.\n"
     "Under the standard rules it also counts the opponents' decisions and prints each\n"
     "style's share of hands played voluntarily and raised before the flop.\n"
@@ -143,6 +153,28 @@ int main(int argc, char** argv) {
             history_path = value;
         } else if (arg == "--phh") {
             phh_path = value;
+        } else if (arg == "--structure") {
+            auto structure = holdem::structure_named(value);
+            if (!structure)
+                return bad_arguments("unknown value '" + std::string(value) + "' for --structure");
+            options.options.structure = *structure;
+        } else if (arg == "--entrants") {
+            std::uint64_t entrants = 0;
+            if (!parse_count(value, entrants) || entrants < holdem::least_entrants ||
+                entrants > holdem::most_entrants)
+                return bad_arguments("--entrants needs a whole number from 10 to 5000, not '" +
+                                     std::string(value) + "'");
+            options.options.entrants = static_cast<int>(entrants);
+        } else if (arg == "--phh-tables") {
+            if (value != "human" && value != "all")
+                return bad_arguments("unknown value '" + std::string(value) + "' for --phh-tables");
+            options.phh_every_table = value == "all";
+        } else if (arg == "--jobs") {
+            std::uint64_t jobs = 0;
+            if (!parse_count(value, jobs) || jobs == 0 || jobs > 64)
+                return bad_arguments("--jobs needs a whole number from 1 to 64, not '" +
+                                     std::string(value) + "'");
+            options.jobs = static_cast<int>(jobs);
         } else if (arg == "--results") {
             results_path = value;
         } else if (arg == "--pace" || arg == "--levels" || arg == "--ranking" ||
@@ -170,6 +202,12 @@ int main(int argc, char** argv) {
 
     if (!options.standard_rules && options.policy == holdem::sim::PolicyKind::tag)
         return bad_arguments("--policy tag is a standard player (--rules standard)");
+    if (!options.standard_rules &&
+        options.options.structure != holdem::StructureKind::classic_clock)
+        return bad_arguments("--structure is for the standard rules (--rules standard)");
+    if (options.jobs > 1 && (options.tournaments == 0 || !history_path.empty() ||
+                             !phh_path.empty() || !results_path.empty()))
+        return bad_arguments("--jobs plays whole tournaments (--tournaments) and writes no files");
     if (!options.standard_rules && !phh_path.empty())
         return bad_arguments("--phh is for the standard rules (--rules standard)");
     std::ofstream history;
@@ -228,6 +266,21 @@ int main(int argc, char** argv) {
     std::printf("ends: broke=%llu won=%llu exit=%llu overflow=%llu limit=%llu\n",
                 count(GameEnd::HumanBroke), count(GameEnd::TournamentWon), count(GameEnd::Exit),
                 count(GameEnd::Overflow), static_cast<unsigned long long>(run.cut_short));
+    if (options.standard_rules && holdem::field_played(holdem::in_force([&] {
+            holdem::Options o = options.options;
+            o.rules = holdem::Rules::standard;
+            return o;
+        }())))
+        std::printf(
+            "field: mean_place=%.1f cashes=%llu prizes=%lld buy_ins=%lld return=%.2f "
+            "field_hands=%llu\n",
+            static_cast<double>(run.place_sum) /
+                static_cast<double>(std::max<std::uint64_t>(1, run.tournaments)),
+            static_cast<unsigned long long>(run.cashes), static_cast<long long>(run.prizes),
+            static_cast<long long>(run.buy_ins),
+            run.buy_ins > 0 ? static_cast<double>(run.prizes) / static_cast<double>(run.buy_ins)
+                            : 0.0,
+            static_cast<unsigned long long>(run.field_hands));
     if (options.standard_rules) {
         const holdem::sim::OpponentCounts& o = run.opponents;
         std::printf(

@@ -2,8 +2,11 @@
 
 #include "sim/standard_runner.h"
 
+#include <atomic>
 #include <memory>
 #include <ostream>
+#include <thread>
+#include <vector>
 
 #include "cycle/events.h"
 #include "cycle/human_actions.h"
@@ -26,11 +29,15 @@ void write_history(std::optional<HandHistory>& writer, const std::unique_ptr<Tab
     table->observers.push_back(&*writer);
 }
 
-std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(const Table& table) {
-    const std::string saved = save_snapshot(table, {"sim", 0, std::nullopt, std::nullopt});
+std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(
+    const Table& table, std::shared_ptr<const SavedField>* field) {
+    SavedTournament tournament{"sim", 0, std::nullopt, std::nullopt, nullptr};
+    if (field) tournament.field = *field;
+    const std::string saved = save_snapshot(table, tournament);
     auto loaded =
         load_snapshot(saved, std::make_unique<SeededRandom>(0), std::make_unique<SeededRandom>(0));
     if (auto* why = std::get_if<std::string>(&loaded)) return *why;
+    if (field) *field = std::get<LoadedGame>(loaded).tournament.field;
     std::unique_ptr<Table> again = std::move(std::get<LoadedGame>(loaded).table);
     again->observers = table.observers;
     return again;
@@ -118,40 +125,84 @@ TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setu
     return result;
 }
 
+namespace {
+
+TournamentSetup setup_of(const RunOptions& options, std::uint64_t n, std::uint64_t max_hands,
+                         std::uint64_t* phh_tables) {
+    TournamentSetup setup;
+    setup.policy = options.policy;
+    setup.max_hands = max_hands;
+    setup.late = options.late;
+    setup.options = options.options;
+    setup.history = options.history;
+    setup.history_epoch = simulated_epoch + static_cast<std::time_t>(n) * 3600;
+    setup.reload_each_hand = options.reload_each_hand;
+    setup.phh = options.phh;
+    setup.phh_tables = phh_tables;
+    setup.phh_every_table = options.phh_every_table;
+    setup.results = options.results;
+    return setup;
+}
+
+TournamentResult play_one(const RunOptions& options, std::uint64_t n, std::uint64_t max_hands,
+                          std::uint64_t* phh_tables) {
+    const std::uint64_t seed = tournament_seed(options.seed, n);
+    const TournamentSetup setup = setup_of(options, n, max_hands, phh_tables);
+    return options.standard_rules ? play_standard_tournament(seed, setup)
+                                  : play_tournament(seed, setup);
+}
+
+// Adds a tournament to the run; false once it broke an invariant.
+bool count_in(RunSummary& run, const RunOptions& options, const TournamentResult& r) {
+    ++run.tournaments;
+    if (r.violation) {
+        run.violation = "tournament " + std::to_string(run.tournaments) + " hand " +
+                        std::to_string(r.hands) + ": " + *r.violation;
+        run.violation_tournament_seed = tournament_seed(options.seed, run.tournaments - 1);
+        return false;
+    }
+    run.hands += r.hands;
+    run.opponents.add(r.opponents);
+    run.rank_sum += static_cast<std::uint64_t>(r.final_rank);
+    run.place_sum += static_cast<std::uint64_t>(r.place);
+    run.cashes += r.prize > 0;
+    run.prizes += r.prize;
+    run.buy_ins += r.buy_in;
+    run.field_hands += r.field_hands;
+    mix(run.signature, r.signature);
+    if (r.end)
+        ++run.ends[static_cast<std::size_t>(*r.end)];
+    else
+        ++run.cut_short;
+    return true;
+}
+
+}  // namespace
+
 RunSummary run_simulation(const RunOptions& options) {
     RunSummary run;
     std::uint64_t phh_tables = 0;
     const bool whole = options.tournaments > 0;
+    if (whole && options.jobs > 1) {
+        // Each thread takes the next tournament not yet begun; they are counted in order.
+        std::vector<TournamentResult> results(options.tournaments);
+        std::atomic<std::uint64_t> next{0};
+        std::vector<std::thread> threads;
+        for (int j = 0; j < options.jobs; ++j)
+            threads.emplace_back([&] {
+                for (std::uint64_t n; (n = next++) < options.tournaments;)
+                    results[n] = play_one(options, n, 1'000'000, nullptr);
+            });
+        for (std::thread& t : threads)
+            t.join();
+        for (const TournamentResult& r : results)
+            if (!count_in(run, options, r)) break;
+        return run;
+    }
     while (whole ? run.tournaments < options.tournaments : run.hands < options.hands) {
-        const std::uint64_t seed = tournament_seed(options.seed, run.tournaments);
-        TournamentSetup setup;
-        setup.policy = options.policy;
-        setup.max_hands = whole ? 1'000'000 : options.hands - run.hands;
-        setup.late = options.late;
-        setup.options = options.options;
-        setup.history = options.history;
-        setup.history_epoch = simulated_epoch + static_cast<std::time_t>(run.tournaments) * 3600;
-        setup.reload_each_hand = options.reload_each_hand;
-        setup.phh = options.phh;
-        setup.phh_tables = &phh_tables;
-        setup.results = options.results;
-        TournamentResult r = options.standard_rules ? play_standard_tournament(seed, setup)
-                                                    : play_tournament(seed, setup);
-        ++run.tournaments;
-        if (r.violation) {
-            run.violation = "tournament " + std::to_string(run.tournaments) + " hand " +
-                            std::to_string(r.hands) + ": " + *r.violation;
-            run.violation_tournament_seed = seed;
-            return run;
-        }
-        run.hands += r.hands;
-        run.opponents.add(r.opponents);
-        run.rank_sum += static_cast<std::uint64_t>(r.final_rank);
-        mix(run.signature, r.signature);
-        if (r.end)
-            ++run.ends[static_cast<std::size_t>(*r.end)];
-        else
-            ++run.cut_short;
+        const TournamentResult r = play_one(
+            options, run.tournaments, whole ? 1'000'000 : options.hands - run.hands, &phh_tables);
+        if (!count_in(run, options, r)) return run;
     }
     return run;
 }

@@ -13,6 +13,7 @@
 
 #include "report/hand_history.h"
 #include "results/results_recorder.h"
+#include "save/snapshot.h"
 #include "sim/policies.h"
 
 namespace holdem::sim {
@@ -46,6 +47,11 @@ struct TournamentResult {
     int seats_closed = 0;
     int final_rank = 0;  // the entrants still in when it ended
     OpponentCounts opponents;
+    // When the whole field plays: the human's finishing place and prize, and the hands every
+    // table of the field dealt.
+    int place = 0;
+    std::int64_t prize = 0, buy_in = 0;
+    std::uint64_t field_hands = 0;
 };
 
 // The entrants a late start may have knocked out already: the table's ten must still be in.
@@ -65,6 +71,7 @@ struct TournamentSetup {
     bool reload_each_hand = false;        // save the game and take it up again before every hand
     std::ostream* phh = nullptr;          // standard rules: every hand in the PHH format
     std::uint64_t* phh_tables = nullptr;  // the hands written to it so far, over the run
+    bool phh_every_table = false;         // the whole field's hands, not the human's table's
     ResultsRecorder* results = nullptr;   // the human's results, when kept
 };
 TournamentResult play_tournament(std::uint64_t seed, const TournamentSetup& setup);
@@ -84,7 +91,9 @@ void write_history(std::optional<HandHistory>& writer, const std::unique_ptr<Tab
 
 // Saves the whole table and takes it up again on a new one with the same watchers, as a restart
 // would; the new table, or why the save was refused.
-std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(const Table& table);
+// With the whole field, `field` is saved with it and the field read back comes out in it.
+std::variant<std::unique_ptr<Table>, std::string> saved_and_taken_up(
+    const Table& table, std::shared_ptr<const SavedField>* field = nullptr);
 
 // The seed of the n-th tournament of a run.
 std::uint64_t tournament_seed(std::uint64_t run_seed, std::uint64_t n);
@@ -103,6 +112,8 @@ struct RunOptions {
     bool standard_rules = false;  // the standard rules' tournament instead of the classic game
     std::ostream* phh = nullptr;  // with the standard rules: every hand in the PHH format
     ResultsRecorder* results = nullptr;  // the classic game's results kept in a database
+    bool phh_every_table = false;        // with the whole field: every table's hands
+    int jobs = 1;  // tournaments played at once, each on a thread; the results do not change
 };
 // The simulated tournaments start at this moment, one an hour, in the hand histories.
 inline constexpr std::time_t simulated_epoch = 1767225600;  // 2026-01-01 00:00:00 UTC
@@ -113,6 +124,9 @@ struct RunSummary {
     std::array<std::uint64_t, 4> ends{};              // by GameEnd
     std::uint64_t cut_short = 0;                      // stopped by the hand limit
     std::uint64_t rank_sum = 0;                       // of the tournaments' final ranks
+    // When the whole field plays: places, cashes, prizes and buy-ins over the run.
+    std::uint64_t place_sum = 0, cashes = 0, field_hands = 0;
+    std::int64_t prizes = 0, buy_ins = 0;
     // The first violation: where it happened and what broke.
     std::optional<std::string> violation;
     std::uint64_t violation_tournament_seed = 0;

@@ -22,6 +22,9 @@ class SignatureWatch final : public TableObserver {
                                        static_cast<std::uint64_t>(t.seat(k).dealer));
         mix(result_.signature, static_cast<std::uint64_t>(t.limits));
     }
+    void ante_posted(const Table&, int seat, Chips amount) override {
+        mix(result_.signature, static_cast<std::uint64_t>(amount) << 8 | seat << 4 | 0xa);
+    }
     void blind_posted(const Table&, int seat, Chips amount, bool big) override {
         mix(result_.signature, static_cast<std::uint64_t>(amount) << 8 | seat << 1 | big);
     }

@@ -8,11 +8,14 @@ using standard::HandState;
 using standard::Move;
 using standard::Round;
 
-void StandardReferee::start(const HandState& hand, Chips big_blind) {
+std::optional<std::string> StandardReferee::start(const HandState& hand, Chips big_blind,
+                                                  Chips ante) {
     seats_ = {};
+    const int ante_seat = hand.big_blind_seat();
     for (int k = 1; k <= 10; ++k) {
         Seat& s = seats_[static_cast<std::size_t>(k)];
-        s.in = hand.put_in(k) > 0 || hand.stack(k) > 0;
+        // A big blind that had only the ante is all in for it, and still in the hand.
+        s.in = hand.put_in(k) > 0 || hand.stack(k) > 0 || (k == ante_seat && hand.ante() > 0);
         // A seat that sits out may have been folded already, at its first turn.
         s.folded = s.in && hand.folded(k);
         s.stack = hand.stack(k);
@@ -24,6 +27,12 @@ void StandardReferee::start(const HandState& hand, Chips big_blind) {
     to_match_ = big_blind;
     full_raise_ = big_blind;
     round_ = Round::preflop;
+    dead_ = hand.ante();
+    const Seat& bb = seats_[static_cast<std::size_t>(ante_seat)];
+    if (dead_ > ante || (dead_ < ante && (bb.stack > 0 || bb.total > 0)))
+        return "the big blind posted an ante of " + std::to_string(dead_) + " for one of " +
+               std::to_string(ante);
+    return std::nullopt;
 }
 
 int StandardReferee::next_to_act(int after) const {
@@ -210,6 +219,16 @@ std::optional<std::string> StandardReferee::paid(
         else
             pots.push_back(pot);
         below = level;
+    }
+    // The ante is dead money for the main pot, which every seat still in may win.
+    if (dead_ > 0) {
+        std::vector<int> in;
+        for (int k = 1; k <= 10; ++k)
+            if (seats_[static_cast<std::size_t>(k)].in &&
+                !seats_[static_cast<std::size_t>(k)].folded)
+                in.push_back(k);
+        if (pots.empty() || pots.front().eligible != in) pots.insert(pots.begin(), OwnPot{0, in});
+        pots.front().amount += dead_;
     }
     for (int k = 1; k <= 10; ++k)  // folded chips above every level still in
         if (!pots.empty())

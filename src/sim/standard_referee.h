@@ -17,8 +17,10 @@ namespace holdem::sim {
 
 class StandardReferee {
   public:
-    // A hand starts: the blinds are in, the engine's button and blinds stand as posted.
-    void start(const standard::HandState& hand, Chips big_blind);
+    // A hand starts: the ante and the blinds are in, the engine's button and blinds stand as
+    // posted. Why the ante is not the structure's `ante`, posted by the big blind, if it is not.
+    std::optional<std::string> start(const standard::HandState& hand, Chips big_blind,
+                                     Chips ante = 0);
     // Before the move of the seat to act: why it is not allowed, if it is not.
     std::optional<std::string> judge(const standard::HandState& hand, standard::Move move,
                                      Chips to) const;
@@ -57,6 +59,7 @@ class StandardReferee {
     std::array<Seat, 11> seats_{};
     int button_ = 0;
     Chips big_blind_ = 0, to_match_ = 0, full_raise_ = 0;
+    Chips dead_ = 0;  // the ante, the main pot's
     standard::Round round_ = standard::Round::preflop;
 };
 

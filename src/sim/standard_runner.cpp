@@ -7,11 +7,13 @@
 #include "report/phh_writer.h"
 #include "rules/reading/standard_hand.h"
 #include "rules/tournament/field.h"
+#include "save/field_snapshot.h"
 #include "sim/invariants.h"
 #include "sim/reference_player.h"
 #include "sim/signature_watch.h"
 #include "sim/standard_referee.h"
 #include "standard/table_game.h"
+#include "tournament/field.h"
 
 namespace holdem::sim {
 
@@ -91,6 +93,90 @@ class DealWatch final : public TableObserver {
     std::function<void()> dealt_;
 };
 
+std::uint64_t strength_at(const Table& t, int seat) {
+    CardMask cards = card_bit(t.deck[deck_pos::first_card(seat)]) |
+                     card_bit(t.deck[deck_pos::second_card(seat)]);
+    for (int i = 1; i <= 5; ++i)
+        cards |= card_bit(t.deck[deck_pos::board(i)]);
+    return std::uint64_t{standard_strength(cards)};
+}
+
+// Judges every hand at the field's other tables as the human's table is judged: each move
+// before and after it is made, the money between moves, the pots once paid.
+class FieldTableWatch final : public TableObserver {
+  public:
+    explicit FieldTableWatch(std::optional<std::string>& violation) : violation_(violation) {}
+
+    void watch(Table& t, TableGame& game, int table) {
+        game_ = &game;
+        table_ = table;
+        t.observers.clear();
+        t.observers.push_back(this);
+        game.watch_moves(
+            [this](const HandState& hand, int, Move move, Chips to) {
+                if (auto wrong = referee_.offered(hand))
+                    fail(*wrong);
+                else if (auto bad = referee_.judge(hand, move, to))
+                    fail(*bad);
+            },
+            [this](const HandState& hand, int seat, Move move, Chips to) {
+                if (auto wrong = referee_.follow(hand, seat, move, to)) fail(*wrong);
+                if (auto bad = money_check(hand)) fail(*bad);
+            });
+    }
+    void hand_started(const Table& t) override {
+        brought_ = 0;
+        for (int k = 1; k <= seat_count; ++k)
+            if (t.seat(k).Active) brought_ += t.seat(k).prize;
+        if (auto wrong = referee_.start(*game_->hand(), 2 * t.limits, t.ante)) fail(*wrong);
+    }
+    void pot_awarded(const Table& t) override {
+        if (auto wrong =
+                referee_.paid(*game_->settled(), [&](int seat) { return strength_at(t, seat); }))
+            fail(*wrong);
+        if (auto wrong = chips_after_pay_out(t)) fail(*wrong);
+        ++hands;
+    }
+    std::uint64_t hands = 0;
+
+  private:
+    std::optional<std::string> money_check(const HandState& hand) const {
+        std::int64_t now = hand.pot();
+        for (int k = 1; k <= seat_count; ++k)
+            now += hand.stack(k);
+        if (now != brought_) return "the hand's chips changed from " + std::to_string(brought_);
+        return std::nullopt;
+    }
+    void fail(const std::string& why) {
+        if (!violation_) violation_ = "table " + std::to_string(table_) + ": " + why;
+    }
+    std::optional<std::string>& violation_;
+    StandardReferee referee_;
+    TableGame* game_ = nullptr;
+    int table_ = 0;
+    std::int64_t brought_ = 0;
+};
+
+// After every hand of the field: its chips what its entrants brought, nobody seated twice, every
+// bust placed once, the tables within one player of each other, and once ten or fewer are left
+// a single table that holds them all.
+std::optional<std::string> field_fault(const tournament::Field& f) {
+    if (auto wrong = f.check()) return wrong;
+    const std::vector<int> open = f.open_tables();
+    if (open.empty()) return "no table is open";
+    int most = 0, least = tournament::table_seats;
+    for (int n : open) {
+        most = std::max(most, f.table(n).players());
+        least = std::min(least, f.table(n).players());
+    }
+    if (most - least > 1) return "the tables differ by more than one player";
+    const int needed = (f.players_left() + tournament::table_seats - 1) / tournament::table_seats;
+    if (static_cast<int>(open.size()) != needed) return "a table that should be broken plays on";
+    if (f.final_table() && (open.size() != 1 || open.front() != 1))
+        return "the last ten are not at the final table";
+    return std::nullopt;
+}
+
 }  // namespace
 
 TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSetup& setup) {
@@ -140,7 +226,8 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     auto follow_deal = [&](const HandState& hand) {
         if (referee_hand == table->hands_started) return;
         referee_hand = table->hands_started;
-        referee.start(hand, 2 * table->limits);
+        if (auto wrong = referee.start(hand, 2 * table->limits, table->ante))
+            result.violation = *wrong;
         style_of.fill(-1);
         voluntary.fill(false);
         raised.fill(false);
@@ -190,7 +277,25 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
                                           static_cast<std::uint64_t>(hand.put_in(seat)));
             });
     };
+    // The whole field, when a structure of its own plays: every other table judged too.
+    std::optional<std::string> field_violation;
+    FieldTableWatch field_watch(field_violation);
+    std::optional<PhhWriter> field_phh;
+    if (setup.phh && setup.phh_every_table)
+        field_phh.emplace(
+            "Final Table Hold'em, simulated tournament " + std::to_string(seed),
+            [out = setup.phh](const std::string& hand) { *out << hand; },
+            [count = setup.phh_tables](const Table&) { return ++*count; });
+    std::unique_ptr<FieldPlay> field;
+    if (field_played(table->options)) {
+        field = new_field_play(*table);
+        field->watch_tables([&](Table& t, TableGame& g, int number) {
+            field_watch.watch(t, g, number);
+            if (field_phh) t.observers.push_back(&*field_phh);
+        });
+    }
     auto game = std::make_unique<TableGame>(*table);
+    if (field) game->play_field(std::move(field));
     watch_game(*game);
     // The referee takes each hand up as it is dealt, before anything in it goes back.
     DealWatch deals([&] {
@@ -198,15 +303,27 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     });
     table->observers.push_back(&deals);
     std::uint64_t settled_hand = 0;
+    int field_left = 0;
     // Saves the whole game and takes it up again on a new table, as a restart would.
     auto reload = [&]() -> bool {
-        auto again = saved_and_taken_up(*table);
+        std::shared_ptr<const SavedField> saved_field;
+        if (const FieldPlay* f = game->field())
+            saved_field = std::make_shared<SavedField>(SavedField{f->field(), f->seed()});
+        auto again = saved_and_taken_up(*table, &saved_field);
         if (auto* why = std::get_if<std::string>(&again)) {
             result.violation = "a saved game was refused: " + *why;
             return false;
         }
         table = std::move(std::get<std::unique_ptr<Table>>(again));
+        std::unique_ptr<FieldPlay> moving = game->take_field();
         game = std::make_unique<TableGame>(*table);
+        if (moving) {
+            // The field read back plays on; what the other tables last did is not saved.
+            auto again_field =
+                std::make_unique<FieldPlay>(saved_field->field, saved_field->seed, table->options);
+            again_field->watch_tables(moving->watcher());
+            game->play_field(std::move(again_field));
+        }
         watch_game(*game);
         game->resume();
         return true;
@@ -222,6 +339,8 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
                 result.violation = "the engine refused a legal move";
         } else if (auto due = t.loop.next_deadline()) {
             if (setup.reload_each_hand && t.loop.next_is(TimerId::Timer1)) {
+                game->finish_field_round();
+                if (t.ended) continue;
                 if (!reload()) break;
             }
             game->run_until(*due);
@@ -229,6 +348,17 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
             result.violation = "the game stalled with nothing due and no turn for the human";
         }
         if (result.violation) break;
+        if (field_violation) {
+            result.violation = field_violation;
+            break;
+        }
+        if (const FieldPlay* f = game->field(); f && f->field().players_left() != field_left) {
+            field_left = f->field().players_left();
+            if (auto wrong = field_fault(f->field())) {
+                result.violation = "the field: " + *wrong;
+                break;
+            }
+        }
         if (money.fault) {
             result.violation = money.fault;
             break;
@@ -258,6 +388,17 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     result.end = t.ended;
     result.virtual_ms = t.loop.now();
     result.final_rank = entrants_left(t);
+    if (const FieldPlay* f = game->field()) {
+        const tournament::Entrant& me = f->field().entrant(f->field().human());
+        result.place =
+            me.place > 0 ? me.place : f->field().standing_of(f->field().human()).chip_rank;
+        result.final_rank = result.place;
+        result.prize = me.prize;
+        result.buy_in = f->field().payouts().buy_in;
+        result.field_hands = field_watch.hands + t.hands_started;
+        mix(result.signature, static_cast<std::uint64_t>(result.place) << 32 ^
+                                  static_cast<std::uint64_t>(result.prize));
+    }
     if (setup.results) setup.results->set_clock({});
     if (t.ended) mix(result.signature, static_cast<std::uint64_t>(*t.ended) + 1000);
     return result;

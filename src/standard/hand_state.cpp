@@ -6,7 +6,8 @@
 
 namespace holdem::standard {
 
-HandState::HandState(std::vector<SeatStart> seats, int button, Chips small_blind, Chips big_blind)
+HandState::HandState(std::vector<SeatStart> seats, int button, Chips small_blind, Chips big_blind,
+                     Chips ante)
     : big_blind_size_(big_blind) {
     std::sort(seats.begin(), seats.end(),
               [](const SeatStart& a, const SeatStart& b) { return a.seat < b.seat; });
@@ -33,6 +34,11 @@ HandState::HandState(std::vector<SeatStart> seats, int button, Chips small_blind
     const int bb = (sb + 1) % n;
     small_blind_ = seats_[static_cast<std::size_t>(sb)].number;
     big_blind_ = seats_[static_cast<std::size_t>(bb)].number;
+    if (ante > 0) {
+        Seat& b = seats_[static_cast<std::size_t>(bb)];
+        ante_ = std::min(ante, b.stack);
+        b.stack -= ante_;
+    }
     // A seat short of its blind posts what it has and is all in; the round's bet is the big
     // blind whatever the big blind could post.
     put(seats_[static_cast<std::size_t>(sb)], small_blind);
@@ -88,7 +94,7 @@ bool HandState::all_in(int seat) const {
 }
 
 Chips HandState::pot() const {
-    Chips total = 0;
+    Chips total = ante_;
     for (const Seat& s : seats_)
         total = checked_add(total, s.put_in);
     return total;
@@ -267,6 +273,18 @@ std::vector<Pot> HandState::pots() const {
                 pots.push_back(std::move(pot));
         }
         below = level;
+    }
+    // The ante is the main pot's: every seat still in may win it, a big blind all in for the
+    // ante alone included.
+    if (ante_ > 0) {
+        const auto still_in = static_cast<std::size_t>(in_hand());
+        if (pots.empty() || pots.front().eligible.size() != still_in) {
+            Pot dead;
+            for (const Seat& s : seats_)
+                if (!s.folded) dead.eligible.push_back(s.number);
+            pots.insert(pots.begin(), std::move(dead));
+        }
+        pots.front().amount += ante_;
     }
     // What folded seats put in above every level still counts in the last pot.
     Chips counted = 0;

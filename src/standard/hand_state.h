@@ -54,7 +54,10 @@ class HandState {
   public:
     // Seats in play in seat order; `button` is one of them. The blinds are posted at once: the
     // small blind left of the button, the big blind next; heads-up the button posts the small.
-    HandState(std::vector<SeatStart> seats, int button, Chips small_blind, Chips big_blind);
+    // A big-blind ante is posted by the big blind before its blind (what it has, when short):
+    // dead money in the main pot, no part of its bet.
+    HandState(std::vector<SeatStart> seats, int button, Chips small_blind, Chips big_blind,
+              Chips ante = 0);
 
     Round round() const { return round_; }
     int to_act() const { return to_act_; }  // 0 when nobody is to act
@@ -68,13 +71,14 @@ class HandState {
     int button() const { return button_; }
     int small_blind_seat() const { return small_blind_; }
     int big_blind_seat() const { return big_blind_; }
+    Chips ante() const { return ante_; }  // what the big blind posted as the ante
     Chips stack(int seat) const;
     Chips round_bet(int seat) const;
-    Chips put_in(int seat) const;  // in the whole hand
+    Chips put_in(int seat) const;  // in the whole hand, the ante not counted
     bool folded(int seat) const;
     bool all_in(int seat) const;
     Chips current_bet() const { return current_bet_; }
-    Chips pot() const;
+    Chips pot() const;  // every chip in the middle, the ante's included
     // The hand's pots as they stand (the uncalled part of a bet not counted).
     std::vector<Pot> pots() const;
 
@@ -125,6 +129,7 @@ class HandState {
     std::array<std::int8_t, 11> index_{};  // seat number to its place in `seats_`, or -1
     int button_ = 0, small_blind_ = 0, big_blind_ = 0;
     Chips big_blind_size_ = 0;
+    Chips ante_ = 0;
     Round round_ = Round::preflop;
     int to_act_ = 0;
     Chips current_bet_ = 0;

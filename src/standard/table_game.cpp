@@ -47,6 +47,20 @@ Strength strength_of(const Table& t, int seat) {
 
 TableGame::TableGame(Table& t) : t_(t), computer_(seat_decision) {}
 
+TableGame::~TableGame() = default;
+
+void TableGame::finish_field_round() {
+    if (field_) ending_on_overflow(t_, [&] { field_->end_round(t_); });
+}
+
+void TableGame::play_hand_at_once() {
+    ending_on_overflow(t_, [&] {
+        deal_hand();
+        while (hand_ && !settled_ && !t_.ended)
+            clock_tick();
+    });
+}
+
 // A new entrant's style is drawn from the opponents' own stream, apart from the deck's.
 void TableGame::draw_style(int seat) {
     t_.seat(seat).style = static_cast<std::int16_t>(
@@ -71,6 +85,10 @@ void TableGame::start_values() {
     for (int k = 2; k <= seat_count; ++k)
         draw_style(k);
     show_limits_at_start(t_);
+    if (field_) {
+        field_->seat_human_table(t_);
+        field_->set_level(t_, 1);
+    }
     // The button's first seat is drawn; from then on it moves a seat each hand.
     t_.random->reseed();
     t_.dealer_button_seat = static_cast<std::int16_t>(
@@ -95,12 +113,14 @@ void TableGame::run_until(std::int64_t ms) {
 }
 
 bool TableGame::human_to_act() const {
-    return !t_.ended && hand_ && shown_ >= streets_due() && hand_->to_act() == human_seat;
+    return human_ && !t_.ended && hand_ && shown_ >= streets_due() && hand_->to_act() == human_seat;
 }
 
 void TableGame::timer_due(TimerId timer) {
-    if (timer == TimerId::Timer1 && !t_.ended)
-        notify(t_, [&](TableObserver& o) { o.hand_due(t_); });
+    if (timer != TimerId::Timer1 || t_.ended) return;
+    // The field finishes its hands and moves its players before the moment a game is saved.
+    if (field_) ending_on_overflow(t_, [&] { field_->end_round(t_); });
+    if (!t_.ended) notify(t_, [&](TableObserver& o) { o.hand_due(t_); });
 }
 
 void TableGame::timer_tick(TimerId timer) {
@@ -110,7 +130,8 @@ void TableGame::timer_tick(TimerId timer) {
             deal_hand();
         } else {
             clock_tick();
-            limits_clock_tick(t_);
+            // A structure's blinds rise by the hands of the human's table, not on the clock.
+            if (!field_) limits_clock_tick(t_);
         }
     });
 }
@@ -118,7 +139,12 @@ void TableGame::timer_tick(TimerId timer) {
 // Between hands the field moves on and the button goes to the next seat with chips; then the
 // deck is shuffled from the table's stream and the blinds go in.
 void TableGame::deal_hand() {
-    if (t_.hands_started > 0) {
+    if (field_) {
+        // A save taken up between hands has nothing waiting; a live table ended its round at
+        // the deal timer, so this finds nothing to do.
+        field_->end_round(t_);
+        if (t_.ended) return;
+    } else if (human_ && t_.hands_started > 0) {
         std::array<std::string, seat_count + 1> before;
         for (int k = 2; k <= seat_count; ++k)
             before[static_cast<std::size_t>(k)] = t_.seat(k).caption;
@@ -163,16 +189,29 @@ void TableGame::deal_hand() {
         if (in_play(k)) starts.push_back({k, p.prize, p.sittingout});
     }
     ++t_.hands_started;
-    if (t_.options.levels == Levels::by_hands) level_by_hands(t_);
+    if (field_)
+        field_->set_level(t_, t_.hands_started);
+    else if (human_ && t_.options.levels == Levels::by_hands)
+        level_by_hands(t_);
     t_.gameover = false;
     t_.postflop1 = t_.postflop2 = t_.postflop3 = false;
     t_.postblinds = true;
     t_.pot = t_.currentbet = 0;
+    const Chips ante = field_ || !human_ ? t_.ante : 0;
     hand_ = std::make_unique<HandState>(starts, t_.dealer_button_seat, t_.limits,
-                                        checked_mul(t_.limits, 2));
+                                        checked_mul(t_.limits, 2), ante);
+    if (field_) field_->begin_round();
     update_pace(t_);
     t_.loop.set_timer_enabled(TimerId::roundtimer, true);
     notify(t_, [&](TableObserver& o) { o.hand_started(t_); });
+    if (hand_->ante() > 0) {
+        const int seat = hand_->big_blind_seat();
+        Player& p = t_.seat(seat);
+        p.prize = hand_->stack(seat) + hand_->put_in(seat);
+        p.allin = p.prize == 0;
+        t_.pot += hand_->ante();
+        notify(t_, [&](TableObserver& o) { o.ante_posted(t_, seat, hand_->ante()); });
+    }
     for (int seat : {hand_->small_blind_seat(), hand_->big_blind_seat()}) {
         Player& p = t_.seat(seat);
         p.bet = hand_->put_in(seat);
@@ -255,7 +294,7 @@ void TableGame::clock_tick() {
         return;
     }
     const int seat = hand_->to_act();
-    if (seat == human_seat) {
+    if (human_ && seat == human_seat) {
         // The clock rests until the human has moved.
         t_.loop.set_timer_enabled(TimerId::roundtimer, false);
         return;

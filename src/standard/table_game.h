@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "model/table.h"
+#include "standard/field_play.h"
 #include "standard/hand_state.h"
 #include "standard/opponents/player.h"
 
@@ -17,6 +18,22 @@ namespace holdem::standard {
 class TableGame final : public EventHandler {
   public:
     explicit TableGame(Table& t);
+    ~TableGame() override;
+
+    // The whole field plays beside this table (a structure of its own): its players come from
+    // the field, its blinds from the structure, and the busts are placed in the field. Without
+    // one the table plays on the classic game's field and clock.
+    void play_field(std::unique_ptr<FieldPlay> field) { field_ = std::move(field); }
+    const FieldPlay* field() const { return field_.get(); }
+    FieldPlay* field() { return field_.get(); }
+    std::unique_ptr<FieldPlay> take_field() { return std::move(field_); }
+    // Every seat is a computer seat: a table of the field the human does not sit at.
+    void play_without_human() { human_ = false; }
+    // Between hands, the field's round is finished now rather than at the deal timer: what a
+    // save taken at this moment must hold. Nothing happens without a field or a round.
+    void finish_field_round();
+    // Deals the next hand and plays it through at once, with no clock (the field's tables).
+    void play_hand_at_once();
 
     // Start values, the button drawn and the first hand dealt.
     void start();
@@ -83,6 +100,8 @@ class TableGame final : public EventHandler {
     HandReads reads_;
     ComputerPlayer computer_;
     MoveWatch before_move_, after_move_;
+    std::unique_ptr<FieldPlay> field_;
+    bool human_ = true;
 };
 
 // The standard player at the seat to act, by its style and the difficulty in force; its

@@ -57,6 +57,14 @@ struct Standing {
     int paid = 0;
 };
 
+// The seat of the human's table a seat of the field's table is shown at, the human's at 1.
+constexpr int table_seat_of(int field_seat, int human_field_seat) {
+    return (field_seat - human_field_seat + table_seats) % table_seats + 1;
+}
+constexpr int field_seat_of(int table_seat, int human_field_seat) {
+    return (table_seat - 1 + human_field_seat - 1) % table_seats + 1;
+}
+
 class Field {
   public:
     // Draws `entrants` players, the human among them, with names and styles from `seed`, gives

@@ -59,23 +59,17 @@ constexpr Level classic_climb[] = {
     {25000, 50000, 0}, {50000, 100000, 0}, {100000, 200000, 0}};
 
 constexpr std::array<Structure, structure_kinds> structures = {{
-    {StructureKind::regular, "regular", "Regular", 20000, 12, climb},
-    {StructureKind::turbo, "turbo", "Turbo", 10000, 7, turbo_climb},
-    {StructureKind::hyper_turbo, "hyper-turbo", "Hyper-turbo", 5000, 4, turbo_climb},
-    {StructureKind::deep, "deep", "Deep", 50000, 15, climb},
-    {StructureKind::classic_clock, "classic-clock", "Classic clock", 1000, 0, classic_climb},
+    {StructureKind::classic_clock, "Classic clock", 1000, 0, classic_climb},
+    {StructureKind::regular, "Regular", 20000, 12, climb},
+    {StructureKind::turbo, "Turbo", 10000, 7, turbo_climb},
+    {StructureKind::hyper_turbo, "Hyper-turbo", 5000, 4, turbo_climb},
+    {StructureKind::deep, "Deep", 50000, 15, climb},
 }};
 
 }  // namespace
 
 const Structure& structure_of(StructureKind kind) {
     return structures[static_cast<std::size_t>(kind)];
-}
-
-std::optional<StructureKind> structure_named(std::string_view key) {
-    for (const Structure& s : structures)
-        if (s.key == key) return s.kind;
-    return std::nullopt;
 }
 
 Level level_at(const Structure& s, int level) {

@@ -10,11 +10,9 @@
 #include <string_view>
 
 #include "model/numbers.h"
+#include "model/options.h"
 
 namespace holdem::tournament {
-
-enum class StructureKind : std::uint8_t { regular, turbo, hyper_turbo, deep, classic_clock };
-inline constexpr int structure_kinds = 5;
 
 struct Level {
     Chips small_blind = 0, big_blind = 0, ante = 0;  // the ante: the big blind's, for the table
@@ -22,7 +20,6 @@ struct Level {
 
 struct Structure {
     StructureKind kind;
-    std::string_view key;   // "regular", as settings and the command line write it
     std::string_view name;  // "Regular", as the window says it
     Chips starting_stack;
     int hands_per_level;  // 0: the blinds rise on the classic clock
@@ -30,7 +27,6 @@ struct Structure {
 };
 
 const Structure& structure_of(StructureKind kind);
-std::optional<StructureKind> structure_named(std::string_view key);
 
 // The level in force at `level` (from 1). Beyond the table the blinds go on rising by half
 // again, the ante with the big blind, so a tournament always ends.

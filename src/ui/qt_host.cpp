@@ -2,11 +2,12 @@
 
 namespace holdem::ui {
 
-QtHost::QtHost(std::unique_ptr<Table> table, Clock clock, QObject* parent)
+QtHost::QtHost(std::unique_ptr<Table> table, Clock clock, QObject* parent,
+               std::shared_ptr<const SavedField> field)
     : QObject(parent),
       table_(std::move(table)),
       clock_(std::move(clock)),
-      rules_(rules_for(*table_)) {
+      rules_(rules_for(*table_, nullptr, std::move(field))) {
     if (!clock_) {
         elapsed_.start();
         clock_ = [this, from = table_->loop.now()] {

@@ -26,7 +26,9 @@ class QtHost : public QObject, public TableIntents {
     // from the table's own time, so a game taken up again goes on from where it was saved.
     using Clock = std::function<std::int64_t()>;
 
-    explicit QtHost(std::unique_ptr<Table> table, Clock clock = {}, QObject* parent = nullptr);
+    // A game taken up again brings its whole `field`, when it plays one.
+    explicit QtHost(std::unique_ptr<Table> table, Clock clock = {}, QObject* parent = nullptr,
+                    std::shared_ptr<const SavedField> field = nullptr);
     ~QtHost() override;
 
     Table& table() { return *table_; }
@@ -34,6 +36,9 @@ class QtHost : public QObject, public TableIntents {
     // What the table shows now, with each seat's last action and the winners.
     const TablePicture& picture() const { return picture_; }
     const TableNotes& notes() const { return notes_; }
+    // The whole field beside the table, if a structure of its own plays, and its copy to save.
+    const standard::FieldPlay* field() const { return rules_->field(); }
+    std::shared_ptr<const SavedField> field_for_save() const { return rules_->field_for_save(); }
 
     // The window's load: start values and the first hand.
     void start();

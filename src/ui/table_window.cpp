@@ -62,7 +62,8 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
             [this] {
                 return SavedTournament{tournament_id_, history_ ? history_->length() : 0,
                                        history_ ? history_->records_length() : 0,
-                                       history_ ? history_->replays_length() : 0};
+                                       history_ ? history_->replays_length() : 0,
+                                       host_.field_for_save()};
             },
             setup.resumed ? hand_to_play(t) : 0);
         // The keeper reports from its own thread; the window reads the news on its own.

@@ -61,7 +61,7 @@ TEST(GameKeeper, AFailedSaveSaysWhyKeepsTheOldSaveAndClearsOnceASaveSucceeds) {
     const auto folder = empty_folder("holdem-keeper");
     const std::string path = (folder / "tournament.json").string();
     auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
-    GameKeeper keeper(path, [] { return SavedTournament{"t1", 0, std::nullopt, std::nullopt}; });
+    GameKeeper keeper(path, [] { return SavedTournament{"t1", 0, std::nullopt, std::nullopt, nullptr}; });
     t->observers.push_back(&keeper);
     start_game(*t);
     play_hands(*t, 2);
@@ -98,7 +98,7 @@ TEST(GameKeeper, AFileWhereTheFolderShouldBeAndASaveThatCannotBeRemovedAreReport
     {
         auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
         GameKeeper keeper((folder / "not-a-folder" / "tournament.json").string(), [] {
-            return SavedTournament{"t1", 0, std::nullopt, std::nullopt};
+            return SavedTournament{"t1", 0, std::nullopt, std::nullopt, nullptr};
         });
         keeper.hand_due(*t);
         keeper.flush();

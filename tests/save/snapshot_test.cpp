@@ -60,7 +60,7 @@ std::variant<LoadedGame, std::string> load(const std::string& text) {
 TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
     auto t = game_between_hands(3);
     const std::string saved =
-        save_snapshot(*t, {"20261206134501", 4096, std::nullopt, std::nullopt});
+        save_snapshot(*t, {"20261206134501", 4096, std::nullopt, std::nullopt, nullptr});
     auto loaded = load(saved);
     ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << std::get<std::string>(loaded);
     const LoadedGame& game = std::get<LoadedGame>(loaded);
@@ -71,7 +71,7 @@ TEST(Snapshot, ASavedGameLoadsAndSavesTheSame) {
 
 TEST(Snapshot, DocumentsThatCannotBeTrustedAreRefused) {
     const std::string saved =
-        save_snapshot(*game_between_hands(3), {"20261206134501", 0, std::nullopt, std::nullopt});
+        save_snapshot(*game_between_hands(3), {"20261206134501", 0, std::nullopt, std::nullopt, nullptr});
     struct Case {
         const char* what;
         std::function<void(json&)> edit;
@@ -118,7 +118,7 @@ TEST(Snapshot, TheFirstHandsSaveResumesEitherRuleSet) {
         struct Keeper final : TableObserver {
             std::string on_disk;
             void hand_due(const Table& t) override {
-                on_disk = save_snapshot(t, {"first", 0, std::nullopt, std::nullopt});
+                on_disk = save_snapshot(t, {"first", 0, std::nullopt, std::nullopt, nullptr});
             }
         } keeper;
         t->observers.push_back(&keeper);
@@ -186,9 +186,9 @@ TEST(SnapshotFile, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
     const std::string path = (folder / "tournament.json").string();
     // Two saved games of different sizes, written in turn as fast as possible.
     const std::string a =
-        save_snapshot(*game_between_hands(3), {"a", 0, std::nullopt, std::nullopt});
+        save_snapshot(*game_between_hands(3), {"a", 0, std::nullopt, std::nullopt, nullptr});
     const std::string b =
-        save_snapshot(*game_between_hands(7), {"b", 0, std::nullopt, std::nullopt});
+        save_snapshot(*game_between_hands(7), {"b", 0, std::nullopt, std::nullopt, nullptr});
     ASSERT_NE(a.size(), b.size());
     ASSERT_TRUE(write_atomically(path, a));
     for (int round = 0; round < 25; ++round) {

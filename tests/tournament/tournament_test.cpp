@@ -17,7 +17,8 @@ TEST(Structures, EachRisesGentlyFromItsStartingStack) {
     for (int k = 0; k < structure_kinds; ++k) {
         const Structure& s = structure_of(static_cast<StructureKind>(k));
         SCOPED_TRACE(std::string(s.name));
-        EXPECT_EQ(structure_named(s.key), s.kind);
+        EXPECT_EQ(structure_named(name_of(s.kind)), s.kind);
+        EXPECT_EQ(s.kind, static_cast<StructureKind>(k));
         Level before = level_at(s, 1);
         int first_ante = 0;
         for (int level = 2; level <= 30; ++level) {

@@ -560,7 +560,7 @@ void TableWindowTest::theLogFollowsAndKeepsTheLastHands() {
     // Resumed during the first hand: the log and the history start with it, once.
     VirtualGame game(false,
                      window_setup(folder.path(), saved,
-                                  SavedTournament{"resumed", 0, std::nullopt, std::nullopt}),
+                                  SavedTournament{"resumed", 0, std::nullopt, std::nullopt, nullptr}),
                      std::move(kept));
     Table& t = game.table();
     game.host.resume();
