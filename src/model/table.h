@@ -12,17 +12,16 @@
 
 #include "model/cards.h"
 #include "model/controls.h"
-#include "model/seats.h"
 #include "model/event_loop.h"
 #include "model/numbers.h"
 #include "model/observer.h"
 #include "model/options.h"
 #include "model/player.h"
 #include "model/random.h"
+#include "model/seats.h"
 #include "model/street.h"
 
 namespace holdem {
-
 
 // The tournament's field outside this table: entrants knocked out elsewhere and their chips.
 struct FieldCounts {
@@ -56,23 +55,23 @@ struct Table {
     std::int16_t level = 1;                         // the blind level, 1 … 13
     std::int16_t tossdone = 0;                      // 1 once the opening toss has been made
     Chips limits = 10;                              // the small blind; the big blind is twice it
-    Chips ante = 0;  // the big blind's ante under a standard structure that has one
-    bool postblinds = false;           // the pre-flop round is under way (the blinds are in)
-    bool postflop1 = false;            // the flop has been dealt
-    bool postflop2 = false;            // the turn has been dealt
-    bool postflop3 = false;            // the river has been dealt
-    bool gameover = false;             // the showdown has begun; nobody acts until the next hand
-    std::int16_t raiservalue = 0;      // raises in this round; from 3 on every seat passes
-    std::int16_t focuser = 0;          // the seat that has just acted and waits for the clock
-    std::int16_t flopshower = 0;       // the seat that closes the pre-flop round (0: none yet)
-    std::int16_t flopshower1 = 0;      // … the flop round
-    std::int16_t flopshower2 = 0;      // … the turn round
-    std::int16_t flopshower3 = 0;      // … the river round
-    std::int16_t sitter = 0;           // 1 while the human has asked to sit out from the next hand
-    std::string flopvalue;             // the board's pairing verdict of the last seat read
-    std::string fl;                    // the last flush verdict of the card reading
-    std::string st;                    // the last straight verdict of the card reading
-    std::int16_t numberofwinners = 0;  // seats sharing the best hand; the pot's divisor
+    Chips ante = 0;                // the big blind's ante under a standard structure that has one
+    bool postblinds = false;       // the pre-flop round is under way (the blinds are in)
+    bool postflop1 = false;        // the flop has been dealt
+    bool postflop2 = false;        // the turn has been dealt
+    bool postflop3 = false;        // the river has been dealt
+    bool gameover = false;         // the showdown has begun; nobody acts until the next hand
+    std::int16_t raiservalue = 0;  // raises in this round; from 3 on every seat passes
+    std::int16_t focuser = 0;      // the seat that has just acted and waits for the clock
+    std::int16_t flopshower = 0;   // the seat that closes the pre-flop round (0: none yet)
+    std::int16_t flopshower1 = 0;  // … the flop round
+    std::int16_t flopshower2 = 0;  // … the turn round
+    std::int16_t flopshower3 = 0;  // … the river round
+    std::int16_t sitter = 0;       // 1 while the human has asked to sit out from the next hand
+    std::string flopvalue;         // the board's pairing verdict of the last seat read
+    std::string fl;                // the last flush verdict of the card reading
+    std::string st;                // the last straight verdict of the card reading
+    std::int16_t numberofwinners = 0;       // seats sharing the best hand; the pot's divisor
     std::int16_t limittimersetting = 1000;  // the blinds countdown, 999 … 969 within a level
     Deck deck{};                            // this hand's 25 cards: hole cards, then the board
     // The deck the seats' readings were assessed from, while nothing else has written them.
@@ -90,7 +89,9 @@ struct Table {
     // Every chip the table was given, less what left it; a split pot's rounding can make or lose
     // a chip, which the award books here too.
     std::int64_t chips_brought = 0;
-    FieldCounts field;                        // the tournament outside this table
+    FieldCounts field;  // the tournament outside this table
+    // Under a structure of its own, the players left in the whole field (0: the classic field).
+    int field_left = 0;
     Controls controls;                        // everything the window shows
     EventLoop loop;                           // virtual time, the two timers and the focus
     std::unique_ptr<Random> random;           // the deck's and the field's draws

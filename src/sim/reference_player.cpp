@@ -1,11 +1,14 @@
 #include "sim/reference_player.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <vector>
 
 #include "rules/tournament/field.h"
 #include "rules/tournament/limits_clock.h"
 #include "standard/opponents/equity.h"
+#include "tournament/structures.h"
 
 namespace holdem::sim {
 
@@ -30,6 +33,11 @@ class Survival {
         }
         seats_ = std::max(2, dealt);
         to_big_blind_ = (place - 1 + seats_) % seats_;
+        if (t.field_left > 0) {
+            structure_ = t.options.structure;
+            next_hand_ = t.hands_started + 1;
+            return;
+        }
         const int left =
             hands_per_level - static_cast<int>((t.hands_started - 1) % hands_per_level);
         small_blind_ = left > 1 ? t.limits : next_limits(t.limits);
@@ -37,12 +45,16 @@ class Survival {
     }
     double operator()(Chips stack) const {
         if (stack <= 0) return 0.0;
+        if (structure_)
+            return 1.5 + hands_folding_lasts(*structure_, next_hand_, stack, to_big_blind_, seats_);
         return 1.5 + hands_folding_lasts(small_blind_, hands_left_, stack, to_big_blind_, seats_);
     }
 
   private:
     Chips small_blind_ = 0;
     int hands_left_ = 0, to_big_blind_ = 0, seats_ = 2;
+    std::optional<StructureKind> structure_;  // the whole field's levels
+    std::uint64_t next_hand_ = 0;
 };
 
 // The tight-aggressive move, unless it puts a third of the stack or more at risk for less
@@ -56,7 +68,7 @@ Decision weighed(const Table& t, const HandState& hand, const HandReads& reads, 
     const Chips risk = d.move == Move::call                           ? l.to_call
                        : d.move == Move::bet || d.move == Move::raise ? d.to - hand.round_bet(me)
                                                                       : 0;
-    if (risk * 3 < stack) return d;
+    if (risk * (t.field_left > 0 ? 1000 : 3) < stack) return d;
     const std::vector<double> ranges = likely_ranges(t, hand, reads, me, Difficulty::normal);
     if (ranges.empty()) return d;
     Chips biggest = 0;
@@ -68,6 +80,15 @@ Decision weighed(const Table& t, const HandState& hand, const HandReads& reads, 
         equity_against_ranges({p.cardone, p.cardtwo}, board_turned_up(t), ranges, 400, draws);
     const Survival lasts(t, hand, me);
     const Chips matched = std::min(risk, biggest - hand.round_bet(me));
+    if (t.field_left > 0) {
+        // In a large field a place is worth about the logarithm of the stack: doubling up is
+        // worth less than going out costs.
+        const double bb = std::max<double>(1.0, 2.0 * t.limits);
+        auto worth = [&](double chips) { return std::log(std::max(chips, 0.0) / bb + 1.0); };
+        const double on = equity * worth(static_cast<double>(stack + hand.pot() + matched)) +
+                          (1.0 - equity) * worth(static_cast<double>(stack - matched));
+        return on >= worth(static_cast<double>(stack)) ? d : check_or_fold(l);
+    }
     const double going_on =
         equity * lasts(stack + hand.pot() + matched) + (1.0 - equity) * lasts(stack - matched);
     return going_on >= lasts(stack) ? d : check_or_fold(l);
@@ -92,6 +113,21 @@ int hands_folding_lasts(Chips small_blind, int hands_left_in_level, Chips stack,
     return 1000;
 }
 
+int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack, int to_big_blind,
+                        int seats) {
+    seats = std::max(2, seats);
+    const tournament::Structure& s = tournament::structure_of(structure);
+    for (int i = 0; i < 1000; ++i) {
+        const tournament::Level l = tournament::level_at(
+            s, tournament::level_after_hands(s, hand + static_cast<unsigned>(i)));
+        const int place = ((i - to_big_blind) % seats + seats) % seats;
+        const Chips blind = place == 0 ? l.big_blind + l.ante : place == 1 ? l.small_blind : 0;
+        if (blind > 0 && blind >= stack) return i;
+        stack -= blind;
+    }
+    return 1000;
+}
+
 Decision reference_decision(const Table& t, const HandState& hand, const HandReads& reads,
                             std::uint64_t seed) {
     Draws draws{seed};
@@ -99,7 +135,7 @@ Decision reference_decision(const Table& t, const HandState& hand, const HandRea
         player_decision(t, hand, reads, Style::tight_aggressive, Difficulty::normal, draws.next());
     // With the field outside the table nearly gone, places come from the other seats going
     // out, and only chips win the tournament.
-    if (entrants_left(t) <= 2 * seat_count) return tag;
+    if ((t.field_left > 0 ? t.field_left : entrants_left(t)) <= 2 * seat_count) return tag;
     return weighed(t, hand, reads, tag, draws);
 }
 

@@ -2,7 +2,7 @@
 // tournament player that knows only what the human at seat 1 could see. While the field
 // outside the table is still large the rank is how long it lasts, so a move that risks much of
 // its stack must keep it in the tournament longer than folding would; at the final table it
-// plays for the chips.
+// plays for the chips. With the whole field playing, the levels are the structure's.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,11 @@ namespace holdem::sim {
 // hand) and the small blind the hand after, once every `seats` hands. A stack goes in the
 // hand whose blind it cannot cover.
 int hands_folding_lasts(Chips small_blind, int hands_left_in_level, Chips stack, int to_big_blind,
+                        int seats);
+
+// The same under a structure's levels, from the human's table's hand `hand` on: the big blind
+// posts its ante with it.
+int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack, int to_big_blind,
                         int seats);
 
 standard::Decision reference_decision(const Table& t, const standard::HandState& hand,

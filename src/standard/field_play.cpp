@@ -26,6 +26,7 @@ void FieldPlay::seat_human_table(Table& t) const {
     const tournament::Entrant& me = field_.entrant(field_.human());
     if (me.table == 0) return;
     const tournament::FieldTable& ft = field_.table(me.table);
+    t.field_left = field_.players_left();
     t.chips_brought = 0;
     for (int s = 1; s <= seat_count; ++s) {
         const int k = table_seat_of(s, me.seat);

@@ -23,7 +23,10 @@ class TableGame final : public EventHandler {
     // The whole field plays beside this table (a structure of its own): its players come from
     // the field, its blinds from the structure, and the busts are placed in the field. Without
     // one the table plays on the classic game's field and clock.
-    void play_field(std::unique_ptr<FieldPlay> field) { field_ = std::move(field); }
+    void play_field(std::unique_ptr<FieldPlay> field) {
+        field_ = std::move(field);
+        if (field_) t_.field_left = field_->field().players_left();
+    }
     const FieldPlay* field() const { return field_.get(); }
     FieldPlay* field() { return field_.get(); }
     std::unique_ptr<FieldPlay> take_field() { return std::move(field_); }

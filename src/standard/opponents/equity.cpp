@@ -56,6 +56,16 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
         known = with_card(known, c);
     std::array<CardCode, 52> live;
     const int live_count = live_cards(dead, live);
+    // Where each live card stands among the live cards, kept with every swap, so that a card
+    // drawn by its class leaves them without a search.
+    std::array<int, 53> where{};
+    for (int i = 0; i < live_count; ++i)
+        where[static_cast<std::size_t>(live[static_cast<std::size_t>(i)])] = i;
+    auto swap_live = [&](int a, int b) {
+        std::swap(live[static_cast<std::size_t>(a)], live[static_cast<std::size_t>(b)]);
+        where[static_cast<std::size_t>(live[static_cast<std::size_t>(a)])] = a;
+        where[static_cast<std::size_t>(live[static_cast<std::size_t>(b)])] = b;
+    };
     const int to_come = 5 - static_cast<int>(board.size());
     double won = 0;
     for (int deal = 0; deal < deals; ++deal) {
@@ -64,7 +74,7 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
         auto take = [&] {
             const int i = draws.below(left);
             --left;
-            std::swap(live[static_cast<std::size_t>(i)], live[static_cast<std::size_t>(left)]);
+            swap_live(i, left);
             return live[static_cast<std::size_t>(left)];
         };
         std::array<std::array<CardCode, 2>, 9> theirs{};
@@ -82,14 +92,10 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
                 }
                 if (!theirs[o][0]) theirs[o] = {take(), take()};
                 // The cards leave the live cards.
-                for (CardCode c : theirs[o])
-                    for (int i = 0; i < left; ++i)
-                        if (live[static_cast<std::size_t>(i)] == c) {
-                            --left;
-                            std::swap(live[static_cast<std::size_t>(i)],
-                                      live[static_cast<std::size_t>(left)]);
-                            break;
-                        }
+                for (CardCode c : theirs[o]) {
+                    const int i = where[static_cast<std::size_t>(c)];
+                    if (i < left && live[static_cast<std::size_t>(i)] == c) swap_live(i, --left);
+                }
             }
             in_use |= bit_of(theirs[o][0]) | bit_of(theirs[o][1]);
         }
