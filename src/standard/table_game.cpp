@@ -50,7 +50,8 @@ TableGame::TableGame(Table& t) : t_(t), computer_(seat_decision) {}
 TableGame::~TableGame() = default;
 
 void TableGame::finish_field_round() {
-    if (field_) ending_on_overflow(t_, [&] { field_->end_round(t_); });
+    // Only between hands: the human's table must have paid its hand.
+    if (field_ && (!hand_ || settled_)) ending_on_overflow(t_, [&] { field_->end_round(t_); });
 }
 
 void TableGame::play_hand_at_once() {

@@ -132,6 +132,36 @@ TEST(PhhReader, SimulatorFilesReplayToTheirFinishingStacks) {
     EXPECT_GE(hands, 4000u);
 }
 
+// Every table of a whole field, antes included, replays to its finishing stacks.
+TEST(PhhReader, EveryTableOfAFieldReplaysWithItsAntes) {
+    std::ostringstream file;
+    sim::RunOptions options;
+    options.tournaments = 1;
+    options.seed = 5;
+    options.policy = sim::PolicyKind::tag;
+    options.standard_rules = true;
+    options.options.structure = StructureKind::turbo;
+    options.options.entrants = 60;
+    options.phh = &file;
+    options.phh_every_table = true;
+    ASSERT_FALSE(sim::run_simulation(options).violation);
+    const PhhRead read = read_phh(file.str());
+    ASSERT_TRUE(read.problems.empty()) << read.problems.front();
+    std::set<std::string> names;
+    std::size_t with_ante = 0;
+    for (const PhhHand& hand : read.hands) {
+        EXPECT_TRUE(names.insert(hand.name).second) << "table [" << hand.name << "] twice";
+        const PhhPlayed played = play_phh(hand);
+        ASSERT_FALSE(played.problem) << "[" << hand.name << "]: " << *played.problem;
+        ASSERT_TRUE(hand.finishing_stacks);
+        EXPECT_EQ(played.finishing, *hand.finishing_stacks) << "[" << hand.name << "]";
+        with_ante +=
+            std::any_of(hand.antes.begin(), hand.antes.end(), [](Chips a) { return a > 0; });
+    }
+    EXPECT_GT(read.hands.size(), 300u);
+    EXPECT_GT(with_ante, 100u);
+}
+
 TEST(PhhReader, MalformedFilesSayWhichHandAndFieldIsWrong) {
     const std::string good = R"(variant = "NT"
 antes = [0, 0]

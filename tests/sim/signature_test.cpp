@@ -93,5 +93,40 @@ TEST(Signature, UnchangedWhenTheGameIsReloadedBeforeEveryHand) {
     }
 }
 
+// The whole field under a structure: whole tournaments pinned, every table judged, the same
+// when saved and taken up before every hand, and the same on two threads as on one.
+TEST(Signature, PinnedForTheWholeField) {
+    struct Field {
+        StructureKind structure;
+        int entrants;
+        PolicyKind policy;
+        std::uint64_t signature;
+    };
+    constexpr Field fields[] = {
+        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0x8869a69aa5318d56},
+        {StructureKind::turbo, 50, PolicyKind::caller, 0xc206958f015d6299},
+    };
+    for (const Field& f : fields) {
+        RunOptions options;
+        options.standard_rules = true;
+        options.tournaments = 2;
+        options.seed = 41;
+        options.policy = f.policy;
+        options.options.structure = f.structure;
+        options.options.entrants = f.entrants;
+        const RunSummary run = run_simulation(options);
+        ASSERT_FALSE(run.violation) << *run.violation;
+        EXPECT_EQ(run.signature, f.signature) << std::hex << run.signature;
+        EXPECT_GT(run.place_sum, 0u);
+        options.reload_each_hand = true;
+        const RunSummary reloaded = run_simulation(options);
+        ASSERT_FALSE(reloaded.violation) << *reloaded.violation;
+        EXPECT_EQ(reloaded.signature, run.signature);
+        options.reload_each_hand = false;
+        options.jobs = 2;
+        EXPECT_EQ(run_simulation(options).signature, run.signature);
+    }
+}
+
 }  // namespace
 }  // namespace holdem::sim

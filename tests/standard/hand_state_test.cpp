@@ -26,6 +26,7 @@ struct Case {
     std::vector<Chips> pots = {};
     std::map<int, Chips> stacks = {};
     Chips uncalled = 0;
+    Chips ante = 0;  // the big blind's
 };
 
 std::vector<SeatStart> stacks(std::initializer_list<std::pair<int, Chips>> seats) {
@@ -168,10 +169,46 @@ TEST(StandardRules, TableOfHands) {
          {{1, 7}, {2, 3}, {3, 7}},
          {123},
          {{1, 120}, {2, 59}, {3, 121}}},
+        {"the big-blind ante is dead money in the main pot, no part of the big blind's bet",
+         stacks({{1, 1000}, {2, 1000}, {3, 1000}}),
+         1,
+         {{R, 60}, {F}, {F}},
+         0,
+         Round::over,
+         {},
+         {{1, 1}},
+         {70},
+         {{1, 1050}, {2, 990}, {3, 960}},
+         40,
+         20},
+        {"a big blind short of chips posts the ante first and is all in for part of its blind",
+         stacks({{1, 1000}, {2, 1000}, {3, 30}}),
+         1,
+         {{C}, {C}, {X}, {X}, {X}, {X}, {X}, {X}},
+         0,
+         Round::showdown,
+         {},
+         {{1, 1}, {2, 1}, {3, 5}},
+         {50, 20},
+         {{1, 990}, {2, 990}, {3, 50}},
+         0,
+         20},
+        {"a big blind with only the ante is all in for it and may win it back",
+         stacks({{1, 1000}, {2, 1000}, {3, 20}}),
+         1,
+         {{C}, {C}, {X}, {X}, {X}, {X}, {X}, {X}},
+         0,
+         Round::showdown,
+         {},
+         {{1, 2}, {2, 1}, {3, 5}},
+         {20, 40},
+         {{1, 1020}, {2, 980}, {3, 20}},
+         0,
+         20},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        HandState hand(c.seats, c.button, 10, 20);
+        HandState hand(c.seats, c.button, 10, 20, c.ante);
         for (const Step& step : c.steps)
             ASSERT_TRUE(hand.act(step.move, step.to));
         EXPECT_EQ(hand.to_act(), c.to_act);

@@ -1,0 +1,132 @@
+// The whole field beside the human's table: the same hands whether the other tables play on a
+// thread or at once, every chip kept through busts, breaking and balancing, the human seated
+// at seat 1 of whatever table it is moved to, and a save of the field read back whole while
+// one that was tampered with is refused.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "save/field_snapshot.h"
+#include "save/snapshot.h"
+#include "standard/table_game.h"
+
+namespace holdem::standard {
+namespace {
+
+std::unique_ptr<Table> field_table(std::uint64_t seed, int entrants) {
+    auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(seed),
+                                     std::make_unique<SeededRandom>(seed ^ 7));
+    t->options.rules = Rules::standard;
+    t->options.structure = StructureKind::hyper_turbo;
+    t->options.entrants = entrants;
+    t->options.pace = Pace::fast;
+    t->options = in_force(t->options);
+    return t;
+}
+
+// The human folds, then sits out; the clock runs until `hands` hands have been played and the
+// next is about to be dealt, or the game ends.
+void play_hands(Table& t, TableGame& game, std::uint64_t hands) {
+    game.ask_sit_out(true);
+    while (!t.ended && !(t.hands_started >= hands && t.loop.next_is(TimerId::Timer1))) {
+        if (game.human_to_act()) {
+            ASSERT_TRUE(game.human_act(game.hand()->legal().can_check ? Move::check : Move::fold));
+            continue;
+        }
+        const auto due = t.loop.next_deadline();
+        ASSERT_TRUE(due) << "the game stalled";
+        game.run_until(*due);
+    }
+}
+
+struct FieldRun {
+    std::vector<Chips> stacks;
+    std::vector<int> places;
+    bool moved = false;
+};
+
+FieldRun run_field(bool threaded, std::uint64_t hands) {
+    auto t = field_table(21, 60);
+    TableGame game(*t);
+    auto play = new_field_play(*t);
+    play->set_threaded(threaded);
+    game.play_field(std::move(play));
+    game.start();
+    FieldRun run;
+    const tournament::Field& f = game.field()->field();
+    while (!t->ended && t->hands_started <= hands) {
+        play_hands(*t, game, t->hands_started + 1);
+        game.finish_field_round();
+        EXPECT_EQ(f.check(), std::nullopt) << "hand " << t->hands_started;
+        if (t->ended) break;
+        run.moved = run.moved || game.field()->human_moved();
+        // The human's table shows the field's players, the human at seat 1.
+        const tournament::Entrant& me = f.entrant(f.human());
+        EXPECT_EQ(t->seat(human_seat).caption, me.name);
+        EXPECT_EQ(f.table(me.table).seats[static_cast<std::size_t>(me.seat)], f.human());
+        EXPECT_EQ(t->field_left, f.players_left());
+    }
+    for (const tournament::Entrant& e : f.all()) {
+        run.stacks.push_back(e.stack);
+        run.places.push_back(e.place);
+    }
+    return run;
+}
+
+TEST(FieldPlay, TheOtherTablesPlayTheSameHandsOnAThreadOrAtOnceAndKeepEveryChip) {
+    const FieldRun at_once = run_field(false, 400);
+    const FieldRun threaded = run_field(true, 400);
+    EXPECT_EQ(at_once.stacks, threaded.stacks);
+    EXPECT_EQ(at_once.places, threaded.places);
+    // Sitting out, the human is blinded off and placed: the field has been through busts,
+    // breaking and balancing on the way.
+    EXPECT_TRUE(
+        std::any_of(at_once.places.begin(), at_once.places.end(), [](int p) { return p > 0; }));
+}
+
+TEST(FieldPlay, AFieldSavedBetweenHandsReadsBackAndATamperedOneIsRefused) {
+    auto t = field_table(5, 40);
+    TableGame game(*t);
+    game.play_field(new_field_play(*t));
+    game.start();
+    play_hands(*t, game, 6);
+    ASSERT_FALSE(t->ended);
+    game.finish_field_round();
+    SavedTournament tournament{
+        "field", 0, std::nullopt, std::nullopt,
+        std::make_shared<SavedField>(SavedField{game.field()->field(), game.field()->seed()})};
+    const std::string saved = save_snapshot(*t, tournament);
+    auto loaded =
+        load_snapshot(saved, std::make_unique<SeededRandom>(0), std::make_unique<SeededRandom>(0));
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(loaded)) << std::get<std::string>(loaded);
+    const LoadedGame& game_back = std::get<LoadedGame>(loaded);
+    ASSERT_TRUE(game_back.tournament.field);
+    EXPECT_EQ(game_back.tournament.field->field.all().size(), 40u);
+    EXPECT_EQ(save_snapshot(*game_back.table, game_back.tournament), saved);
+
+    using nlohmann::json;
+    const json document = json::parse(saved);
+    auto refused = [&](const std::function<void(json&)>& edit) {
+        json changed = document;
+        edit(changed);
+        auto result = load_snapshot(changed.dump(), std::make_unique<SeededRandom>(0),
+                                    std::make_unique<SeededRandom>(0));
+        return std::holds_alternative<std::string>(result) ? std::get<std::string>(result)
+                                                           : std::string();
+    };
+    // Chips made out of nothing, a player seated twice, a name the game never gives, a field
+    // the options do not play, and none at all.
+    EXPECT_NE(refused([](json& d) { d["whole_field"]["entrants"][3][1] = 999999; }), "");
+    EXPECT_NE(refused([](json& d) {
+                  d["whole_field"]["tables"][1][3][0] = d["whole_field"]["tables"][0][3][0];
+              }),
+              "");
+    EXPECT_NE(refused([](json& d) { d["whole_field"]["entrants"][5][0] = "Mallory"; }), "");
+    EXPECT_NE(refused([](json& d) { d["options"]["structure"] = "classic-clock"; }), "");
+    EXPECT_NE(refused([](json& d) { d.erase("whole_field"); }), "");
+    EXPECT_NE(refused([](json& d) { d["whole_field"]["entrants"] = json::array(); }), "");
+    EXPECT_NE(refused([](json& d) { d["table"]["ante"] = 7; }), "");
+}
+
+}  // namespace
+}  // namespace holdem::standard
