@@ -120,9 +120,8 @@ void open_table(Game& game, std::optional<holdem::LoadedGame> saved,
         QFileInfo(saved_game).path() + "/results.db"};
     const bool resume = saved.has_value();
     if (resume) {
-        game.host = std::make_unique<holdem::ui::QtHost>(std::move(saved->table),
-                                                         holdem::ui::QtHost::Clock{}, nullptr,
-                                                         saved->tournament.field);
+        game.host = std::make_unique<holdem::ui::QtHost>(
+            std::move(saved->table), holdem::ui::QtHost::Clock{}, nullptr, saved->tournament.field);
         setup.resumed = saved->tournament;
     } else {
         // The options choose the rules the host plays by: they are in place before it is made.
@@ -203,6 +202,9 @@ int main(int argc, char** argv) {
             holdem::Options chosen = preferences.options();
             chosen.rules =
                 splash->standard_chosen() ? holdem::Rules::standard : holdem::Rules::classic;
+            // The standard tournament chosen for the first time plays the whole field.
+            if (chosen.rules == holdem::Rules::standard && !preferences.structure_chosen())
+                chosen.structure = holdem::StructureKind::regular;
             preferences.set_options(chosen);
         }
         found.game.reset();

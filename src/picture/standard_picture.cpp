@@ -125,6 +125,70 @@ void StandardIntents::amount_key(int key_code, const std::string& text_before) {
     if (key_code == 13) bet_typed(text_before);
 }
 
+namespace {
+
+// "1,000": a count or a stack with its thousands grouped, as the field's lines write them.
+std::string grouped(std::int64_t value) {
+    std::string digits = std::to_string(value < 0 ? -value : value), out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return value < 0 ? "-" + out : out;
+}
+
+// "1st", "2nd", "137th": a finishing place.
+std::string ordinal_text(int place) {
+    const int tens = place % 100, units = place % 10;
+    const char* end = tens >= 11 && tens <= 13 ? "th"
+                      : units == 1             ? "st"
+                      : units == 2             ? "nd"
+                      : units == 3             ? "rd"
+                                               : "th";
+    return grouped(place) + end;
+}
+
+// Under a structure the clock panel tells the level and the next one, and where the human
+// stands in the whole field.
+void fill_field_lines(const Table& t, const standard::FieldPlay& play, TablePicture& picture) {
+    const tournament::Field& f = play.field();
+    const tournament::Structure& s = f.structure();
+    const int level = std::max(1, static_cast<int>(t.level));
+    const tournament::Level now = tournament::level_at(s, level);
+    const tournament::Level next = tournament::level_at(s, level + 1);
+    auto blinds = [](const tournament::Level& l) {
+        std::string words = grouped(l.small_blind) + "/" + grouped(l.big_blind);
+        if (l.ante > 0) words += " ante " + grouped(l.ante);
+        return words;
+    };
+    const auto dealt = std::max<std::uint64_t>(1, t.hands_started);
+    const std::uint64_t until =
+        static_cast<std::uint64_t>(level) * static_cast<std::uint64_t>(s.hands_per_level) - dealt;
+    picture.blinds_shown = true;
+    picture.blinds = "Level " + std::to_string(level) + ": " + blinds(now);
+    picture.countdown_shown = true;
+    picture.countdown = "Next " + blinds(next) + " in " + std::to_string(until + 1) +
+                        (until == 0 ? " hand" : " hands");
+    const tournament::Entrant& me = f.entrant(f.human());
+    picture.rank_shown = true;
+    if (me.place > 0) {
+        picture.rank = "You finished " + ordinal_text(me.place) + " of " + grouped(f.entrants()) +
+                       (me.prize > 0 ? " and won " + grouped(me.prize) : std::string());
+        return;
+    }
+    const tournament::Standing st = f.standing_of(f.human());
+    const Chips stack = t.seat(human_seat).prize;
+    picture.rank = "Rank " + grouped(st.chip_rank) + " of " + grouped(st.players_left) +
+                   " · Average " + grouped(st.average) + " · You " +
+                   std::to_string(stack / std::max<Chips>(1, now.big_blind)) + " BB · " +
+                   grouped(st.paid) + " paid" +
+                   (f.on_bubble()     ? " · hand for hand"
+                    : f.final_table() ? " · final table"
+                                      : std::string());
+}
+
+}  // namespace
+
 void fill_standard_picture(const Table& t, const standard::TableGame& game, const TableNotes& notes,
                            const std::string& amount_text, TablePicture& picture) {
     const HandState* hand = game.hand();
@@ -196,6 +260,7 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     picture.banner = settled ? notes.winners_line() : std::string();
     picture.banner_shown = !picture.banner.empty();
     fill_clock_lines(t, picture);
+    if (const standard::FieldPlay* field = game.field()) fill_field_lines(t, *field, picture);
 
     ActionPanel& h = picture.human;
     const bool turn = game.human_to_act();

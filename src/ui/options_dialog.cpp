@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace holdem::ui {
 
@@ -53,6 +54,25 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
                            "Hard (they read your actions and balance their bluffs)"},
                           static_cast<int>(current.difficulty));
 
+    structure_ = choices(
+        this, "structure",
+        {"Classic clock (the classic field and blinds)",
+         "Regular (20,000 chips, levels of 12 hands, antes)",
+         "Turbo (10,000 chips, levels of 7 hands)", "Hyper-turbo (5,000 chips, levels of 4 hands)",
+         "Deep (50,000 chips, levels of 15 hands)"},
+        // The whole field is the standard game's own until another is chosen.
+        static_cast<int>(current.rules == Rules::classic &&
+                                 current.structure == StructureKind::classic_clock
+                             ? StructureKind::regular
+                             : current.structure));
+    field_ = choices(this, "entrants", {"10 (a sit-and-go)", "100", "1,000", "5,000"},
+                     current.entrants <= 10     ? 0
+                     : current.entrants <= 100  ? 1
+                     : current.entrants <= 1000 ? 2
+                                                : 3);
+
+    initial_structure_ = current.structure;
+    initial_entrants_ = current.entrants;
     odds_helper_ = new QCheckBox("Show my chances, the pot odds and the outs (an estimate)", this);
     odds_helper_->setObjectName("oddsHelper");
 
@@ -69,6 +89,8 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     form->addRow("Hand ranking", ranking_);
     form->addRow("Opponents", opponents_);
     form->addRow("Difficulty", difficulty_);
+    form->addRow("Structure", structure_);
+    form->addRow("Field", field_);
     form->addRow("Odds helper", odds_helper_);
     auto* note = new QLabel(
         "The pace and the odds helper change at once. The table rules, the blind levels, the "
@@ -96,6 +118,8 @@ void OptionsDialog::rules_chosen() {
     ranking_->setEnabled(!standard);
     opponents_->setEnabled(!standard);
     difficulty_->setEnabled(standard);  // the standard rules' players
+    structure_->setEnabled(standard);
+    field_->setEnabled(standard);
 }
 
 Options OptionsDialog::options() const {
@@ -107,6 +131,15 @@ Options OptionsDialog::options() const {
     o.ranking = static_cast<Ranking>(ranking_->currentIndex());
     o.opponents = static_cast<Opponents>(opponents_->currentIndex());
     o.difficulty = static_cast<Difficulty>(difficulty_->currentIndex());
+    // The classic game keeps whatever structure the standard game was last given.
+    if (o.rules == Rules::standard) {
+        o.structure = static_cast<StructureKind>(structure_->currentIndex());
+        constexpr int fields[] = {10, 100, 1000, 5000};
+        o.entrants = fields[std::clamp(field_->currentIndex(), 0, 3)];
+    } else {
+        o.structure = initial_structure_;
+        o.entrants = initial_entrants_;
+    }
     return in_force(o);
 }
 

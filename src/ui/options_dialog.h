@@ -24,6 +24,8 @@ class OptionsDialog : public QDialog {
     QComboBox* ranking() const { return ranking_; }
     QComboBox* opponents() const { return opponents_; }
     QComboBox* difficulty() const { return difficulty_; }
+    QComboBox* structure() const { return structure_; }
+    QComboBox* field() const { return field_; }
     // The odds helper, a tool of the window beside the game's options.
     QCheckBox* odds_helper() const { return odds_helper_; }
 
@@ -37,6 +39,10 @@ class OptionsDialog : public QDialog {
     QComboBox* ranking_;
     QComboBox* opponents_;
     QComboBox* difficulty_;
+    QComboBox* structure_;
+    QComboBox* field_;
+    StructureKind initial_structure_ = StructureKind::classic_clock;
+    int initial_entrants_ = default_entrants;
     QCheckBox* odds_helper_;
     // What the player had chosen for the ranking and opponents before the standard rules took
     // them over, given back when the classic game is chosen again.

@@ -73,6 +73,12 @@ Options Preferences::options() const {
     o.opponents = read(*this, v, "game/opponents", Opponents::all_seeing, opponents_named);
     o.rules = read(*this, v, "game/rules", Rules::classic, rules_named);
     o.difficulty = read(*this, v, "game/difficulty", Difficulty::normal, difficulty_named);
+    // A new standard tournament plays the whole field by default.
+    o.structure = read(*this, v, "game/structure", StructureKind::classic_clock, structure_named);
+    const QString entrants = value("game/entrants");
+    o.entrants = default_entrants;
+    for (int allowed : {10, 100, 1000, 5000})
+        if (entrants == QString::number(allowed)) o.entrants = allowed;
     return in_force(o);
 }
 
@@ -84,6 +90,8 @@ void Preferences::set_options(const Options& o) {
     set_value("game/opponents", text(name_of(o.opponents)));
     set_value("game/rules", text(name_of(o.rules)));
     set_value("game/difficulty", text(name_of(o.difficulty)));
+    set_value("game/structure", text(name_of(o.structure)));
+    set_value("game/entrants", QString::number(o.entrants));
     if (settings_) settings_->sync();
 }
 

@@ -32,6 +32,8 @@ class Preferences {
     const QString& problem() const { return problem_; }
 
     static QString default_file();
+    // Whether a tournament structure was ever chosen.
+    bool structure_chosen() const { return !value("game/structure").isEmpty(); }
 
   private:
     QString value(const char* key) const;
