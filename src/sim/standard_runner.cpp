@@ -373,13 +373,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
         if (game->settled() && settled_hand != table->hands_started) {
             settled_hand = table->hands_started;
             const Table& now = *table;
-            auto strength = [&](int seat) {
-                CardMask cards = card_bit(now.deck[deck_pos::first_card(seat)]) |
-                                 card_bit(now.deck[deck_pos::second_card(seat)]);
-                for (int i = 1; i <= 5; ++i)
-                    cards |= card_bit(now.deck[deck_pos::board(i)]);
-                return std::uint64_t{standard_strength(cards)};
-            };
+            auto strength = [&](int seat) { return strength_at(now, seat); };
             if (auto wrong = referee.paid(*game->settled(), strength)) result.violation = *wrong;
         }
     }
