@@ -8,6 +8,25 @@
 
 namespace holdem {
 
+std::string grouped(std::int64_t value) {
+    std::string digits = std::to_string(value < 0 ? -value : value), out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return value < 0 ? "-" + out : out;
+}
+
+std::string ordinal_text(int place) {
+    const int tens = place % 100, units = place % 10;
+    const char* end = tens >= 11 && tens <= 13 ? "th"
+                      : units == 1             ? "st"
+                      : units == 2             ? "nd"
+                      : units == 3             ? "rd"
+                                               : "th";
+    return grouped(place) + end;
+}
+
 std::string number_text(std::int64_t value) {
     std::string text;
     assign_number_text(text, value);

@@ -25,6 +25,10 @@ void append_number_text(std::string& out, std::int64_t value);
 void assign_number_text(std::string& out, std::int64_t value);
 // Whether the text is exactly number_text(value), without building it.
 bool shows_number(std::string_view text, std::int64_t value);
+// "1,000": a count or a stack with its thousands grouped, as the tournament's lines write them.
+std::string grouped(std::int64_t value);
+// "1st", "2nd", "137th": a finishing place.
+std::string ordinal_text(int place);
 
 // The longest leading part of the text that reads as a decimal number (blanks skipped, an
 // optional sign, digits with at most one decimal point, an optional exponent); 0 when none.

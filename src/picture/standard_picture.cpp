@@ -127,27 +127,6 @@ void StandardIntents::amount_key(int key_code, const std::string& text_before) {
 
 namespace {
 
-// "1,000": a count or a stack with its thousands grouped, as the field's lines write them.
-std::string grouped(std::int64_t value) {
-    std::string digits = std::to_string(value < 0 ? -value : value), out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return value < 0 ? "-" + out : out;
-}
-
-// "1st", "2nd", "137th": a finishing place.
-std::string ordinal_text(int place) {
-    const int tens = place % 100, units = place % 10;
-    const char* end = tens >= 11 && tens <= 13 ? "th"
-                      : units == 1             ? "st"
-                      : units == 2             ? "nd"
-                      : units == 3             ? "rd"
-                                               : "th";
-    return grouped(place) + end;
-}
-
 // Under a structure the clock panel tells the level and the next one, and where the human
 // stands in the whole field.
 void fill_field_lines(const Table& t, const standard::FieldPlay& play, TablePicture& picture) {

@@ -17,6 +17,19 @@ struct TableShape {
     const char* name;
     const char* create;
     std::vector<std::string_view> columns;
+    std::vector<std::string_view> columns_of_2;  // added by schema 2
+};
+
+// What schema 2 added, as it is added to a database of schema 1. The tournaments played before
+// knew one field, the classic counter of 1,000, and paid no prizes.
+constexpr std::array<const char*, 6> schema_2_steps = {
+    "ALTER TABLE tournaments ADD COLUMN field_size INTEGER",
+    "ALTER TABLE tournaments ADD COLUMN structure TEXT",
+    "ALTER TABLE tournaments ADD COLUMN place INTEGER",
+    "ALTER TABLE tournaments ADD COLUMN prize INTEGER",
+    "ALTER TABLE tournaments ADD COLUMN buy_in INTEGER",
+    "UPDATE tournaments SET field_size = 1000, structure = 'classic clock', place = final_rank,"
+    " prize = 0, buy_in = 0",
 };
 
 const std::array<TableShape, 2>& tables() {
@@ -24,16 +37,19 @@ const std::array<TableShape, 2>& tables() {
         {"tournaments",
          "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE, started TEXT,"
          " ended TEXT, rules TEXT, options TEXT, hands INTEGER, final_rank INTEGER, won INTEGER,"
-         " ending TEXT)",
+         " ending TEXT, field_size INTEGER, structure TEXT, place INTEGER, prize INTEGER,"
+         " buy_in INTEGER)",
          {"id", "name", "started", "ended", "rules", "options", "hands", "final_rank", "won",
-          "ending"}},
+          "ending"},
+         {"field_size", "structure", "place", "prize", "buy_in"}},
         {"hands",
          "CREATE TABLE hands (tournament INTEGER REFERENCES tournaments(id), number INTEGER,"
          " position INTEGER, chance INTEGER, vpip INTEGER, pfr INTEGER, saw_flop INTEGER,"
          " showdown INTEGER, won_showdown INTEGER, chips INTEGER, stack INTEGER,"
          " PRIMARY KEY (tournament, number))",
          {"tournament", "number", "position", "chance", "vpip", "pfr", "saw_flop", "showdown",
-          "won_showdown", "chips", "stack"}},
+          "won_showdown", "chips", "stack"},
+         {}},
     }};
     return shapes;
 }
@@ -64,8 +80,9 @@ int user_version(sqlite3* db, int& version) {
     return rc == SQLITE_ROW ? SQLITE_OK : rc;
 }
 
-// What the game's own tables lack in a database of its schema, if anything.
-std::optional<DatabaseProblem> missing_parts(sqlite3* db, const std::set<std::string>& names) {
+// What the game's own tables lack in a database of schema `version`, if anything.
+std::optional<DatabaseProblem> missing_parts(sqlite3* db, const std::set<std::string>& names,
+                                             int version) {
     for (const TableShape& shape : tables()) {
         if (!names.count(shape.name))
             return lasting(std::string("the results database lacks its table of ") + shape.name +
@@ -75,7 +92,10 @@ std::optional<DatabaseProblem> missing_parts(sqlite3* db, const std::set<std::st
             std::string("SELECT name FROM pragma_table_info('") + shape.name + "')";
         if (const int rc = column_texts(db, info.c_str(), columns); rc != SQLITE_OK)
             return problem_of(db, rc);
-        for (std::string_view column : shape.columns)
+        std::vector<std::string_view> wanted = shape.columns;
+        if (version >= 2)
+            wanted.insert(wanted.end(), shape.columns_of_2.begin(), shape.columns_of_2.end());
+        for (std::string_view column : wanted)
             if (!columns.count(std::string(column)))
                 return lasting("the results database's table of " + std::string(shape.name) +
                                " lacks its column " + std::string(column) +
@@ -163,7 +183,7 @@ OpenedDatabase open_results_database(const std::string& path, bool for_writing) 
                     std::to_string(version) + "); it is left as it is"));
     if (version < 0) return refuse(lasting("the results database's version is unknown"));
     if (version > 0)
-        if (auto problem = missing_parts(db, names)) return refuse(std::move(*problem));
+        if (auto problem = missing_parts(db, names, version)) return refuse(std::move(*problem));
     opened.db = db;
     opened.schema = version;
     return opened;
@@ -179,6 +199,36 @@ std::optional<DatabaseProblem> create_results_tables(sqlite3* db) {
     if (rc == SQLITE_OK) rc = exec("COMMIT");
     if (rc == SQLITE_OK) return std::nullopt;
     DatabaseProblem problem = problem_of(db, rc);
+    // A step the database itself refuses (a column of the same name already there) will be
+    // refused again: the database is kept as it is for good.
+    if ((rc & 0xff) == SQLITE_ERROR)
+        problem = lasting(
+            "the results database cannot be brought up to this version of the game"
+            " (" +
+            problem.why + "); it is left as it is");
+    exec("ROLLBACK");
+    return problem;
+}
+
+std::optional<DatabaseProblem> migrate_results_tables(sqlite3* db, int from_schema) {
+    if (from_schema >= results_schema) return std::nullopt;
+    auto exec = [&](const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); };
+    int rc = exec("BEGIN IMMEDIATE");
+    if (from_schema < 2)
+        for (const char* step : schema_2_steps)
+            if (rc == SQLITE_OK) rc = exec(step);
+    if (rc == SQLITE_OK)
+        rc = exec(("PRAGMA user_version = " + std::to_string(results_schema)).c_str());
+    if (rc == SQLITE_OK) rc = exec("COMMIT");
+    if (rc == SQLITE_OK) return std::nullopt;
+    DatabaseProblem problem = problem_of(db, rc);
+    // A step the database itself refuses (a column of the same name already there) will be
+    // refused again: the database is kept as it is for good.
+    if ((rc & 0xff) == SQLITE_ERROR)
+        problem = lasting(
+            "the results database cannot be brought up to this version of the game"
+            " (" +
+            problem.why + "); it is left as it is");
     exec("ROLLBACK");
     return problem;
 }

@@ -10,8 +10,9 @@ struct sqlite3;
 
 namespace holdem {
 
-// The schema this program writes and reads (the database's user_version).
-inline constexpr int results_schema = 1;
+// The schema this program writes and reads (the database's user_version). Version 2 added each
+// tournament's field size, structure, finishing place, prize and buy-in.
+inline constexpr int results_schema = 2;
 
 // Why a database cannot be used, and whether trying again later may help (a full disk, a lock
 // held by another program) or not (another program's database, a newer schema, garbage).
@@ -31,6 +32,10 @@ OpenedDatabase open_results_database(const std::string& path, bool for_writing);
 
 // The game's tables made in an empty database, in one transaction.
 std::optional<DatabaseProblem> create_results_tables(sqlite3* db);
+
+// A database of an older schema brought up to this one in one transaction: nothing changes
+// when it fails.
+std::optional<DatabaseProblem> migrate_results_tables(sqlite3* db, int from_schema);
 
 // SQLite's result code in the player's words: "the disk is full".
 DatabaseProblem problem_of(sqlite3* db, int code);

@@ -52,6 +52,21 @@ ResultsRead read_results(const std::string& path, const std::string& rules) {
         return read;
     }
     ResultsSummary r;
+    // A database of schema 1 is read as it is: its tournaments knew the classic field alone.
+    const bool field_kept = opened.schema >= 2;
+    const std::string prize_sums =
+        field_kept ? "SELECT count(*), count(nullif(prize, 0)), coalesce(sum(prize), 0),"
+                     " coalesce(sum(buy_in), 0) FROM tournaments WHERE (?1 = '' OR rules = ?1)"
+                     " AND ?2 = ?2 AND buy_in > 0 AND coalesce(final_rank, 0) > 0"
+                   : "SELECT 0, 0, 0, 0 WHERE ?1 = ?1 AND ?2 = ?2";
+    const std::string rows =
+        std::string(
+            "SELECT id, name, started, rules, ending, coalesce(final_rank, 0),"
+            " coalesce(hands, 0), ") +
+        (field_kept ? "coalesce(field_size, 1000), coalesce(structure, ''), coalesce(prize, 0),"
+                      " coalesce(buy_in, 0)"
+                    : "1000, 'classic clock', 0, 0") +
+        " FROM tournaments WHERE (?1 = '' OR rules = ?1) AND ?2 = ?2 ORDER BY id";
     int rc = each_row(db.get(),
                       "SELECT count(*), coalesce(sum(won), 0), count(nullif(final_rank, 0)),"
                       " coalesce(min(nullif(final_rank, 0)), 0),"
@@ -85,21 +100,28 @@ ResultsRead read_results(const std::string& path, const std::string& rules) {
                               showdowns > 0 ? sqlite3_column_double(s, 5) / showdowns : 0;
                       });
     if (rc == SQLITE_OK)
-        rc = each_row(db.get(),
-                      "SELECT id, name, started, rules, ending, coalesce(final_rank, 0),"
-                      " coalesce(hands, 0) FROM tournaments"
-                      " WHERE (?1 = '' OR rules = ?1) AND ?2 = ?2 ORDER BY id",
-                      rules, 0, [&](sqlite3_stmt* s) {
-                          TournamentRow row;
-                          row.id = sqlite3_column_int64(s, 0);
-                          row.name = text_column(s, 1);
-                          row.started = text_column(s, 2);
-                          row.rules = text_column(s, 3);
-                          row.ending = text_column(s, 4);
-                          row.final_rank = sqlite3_column_int(s, 5);
-                          row.hands = sqlite3_column_int64(s, 6);
-                          read.tournaments.push_back(std::move(row));
-                      });
+        rc = each_row(db.get(), prize_sums.c_str(), rules, 0, [&](sqlite3_stmt* s) {
+            r.prize_tournaments = sqlite3_column_int(s, 0);
+            r.cashes = sqlite3_column_int(s, 1);
+            r.prizes = sqlite3_column_int64(s, 2);
+            r.buy_ins = sqlite3_column_int64(s, 3);
+        });
+    if (rc == SQLITE_OK)
+        rc = each_row(db.get(), rows.c_str(), rules, 0, [&](sqlite3_stmt* s) {
+            TournamentRow row;
+            row.id = sqlite3_column_int64(s, 0);
+            row.name = text_column(s, 1);
+            row.started = text_column(s, 2);
+            row.rules = text_column(s, 3);
+            row.ending = text_column(s, 4);
+            row.final_rank = sqlite3_column_int(s, 5);
+            row.hands = sqlite3_column_int64(s, 6);
+            row.field_size = sqlite3_column_int(s, 7);
+            row.structure = text_column(s, 8);
+            row.prize = sqlite3_column_int64(s, 9);
+            row.buy_in = sqlite3_column_int64(s, 10);
+            read.tournaments.push_back(std::move(row));
+        });
     if (rc != SQLITE_OK) {
         read.problem = problem_of(db.get(), rc).why;
         read.tournaments.clear();

@@ -20,6 +20,10 @@ struct ResultsSummary {
     double vpip = 0, pfr = 0;  // shares of the hands with a chance to put chips in
     double aggression = 0;     // raises before the flop over calls before the flop
     double showdowns_won = 0;  // share of the showdowns gone to
+    // The tournaments played for prizes and finished: how many, how many paid, what they paid
+    // and what their buy-ins cost.
+    int prize_tournaments = 0, cashes = 0;
+    std::int64_t prizes = 0, buy_ins = 0;
 };
 
 struct TournamentRow {
@@ -27,6 +31,9 @@ struct TournamentRow {
     std::string name, started, rules, ending;
     int final_rank = 0;  // 0 while it goes on
     std::int64_t hands = 0;
+    int field_size = 0;
+    std::string structure;
+    std::int64_t prize = 0, buy_in = 0;
 };
 
 struct ResultsRead {

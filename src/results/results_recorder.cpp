@@ -53,6 +53,18 @@ int exec(sqlite3* db, const char* sql) {
 
 }  // namespace
 
+TournamentEntry entry_for(const Options& options) {
+    if (!field_played(options)) return {};
+    return {options.entrants, std::string(name_of(options.structure)), tournament::default_buy_in};
+}
+
+TournamentFinish finish_in(const tournament::Field& field) {
+    const tournament::Entrant& me = field.entrant(field.human());
+    if (me.place > 0) return {me.place, me.prize};
+    const int last = field.players_left();
+    return {last, field.payouts().prize_for(last)};
+}
+
 ResultsRecorder::ResultsRecorder(std::string path) : path_(std::move(path)) {
     open();
 }
@@ -83,24 +95,31 @@ bool ResultsRecorder::open() {
         return false;
     }
     db_ = opened.db;
+    auto refuse = [&](DatabaseProblem problem) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        fail(std::move(problem));
+        return false;
+    };
+    // An older database is brought up to date before anything else touches it, so that one
+    // that cannot be is left exactly as it was.
+    if (opened.schema > 0)
+        if (auto problem = migrate_results_tables(db_, opened.schema))
+            return refuse(std::move(*problem));
     // A crash of the program loses nothing written; the disk is synced at checkpoints. A disk
     // that cannot take the log's files keeps the database in its own journal.
     exec(db_, "PRAGMA journal_mode = WAL");
     exec(db_, "PRAGMA synchronous = NORMAL");
-    if (opened.schema == 0) {
-        if (auto problem = create_results_tables(db_)) {
-            sqlite3_close(db_);
-            db_ = nullptr;
-            fail(std::move(*problem));
-            return false;
-        }
-    }
+    if (opened.schema == 0)
+        if (auto problem = create_results_tables(db_)) return refuse(std::move(*problem));
     return true;
 }
 
 void ResultsRecorder::begin_tournament(const std::string& name, const std::string& started,
-                                       const std::string& rules, const std::string& options) {
+                                       const std::string& rules, const std::string& options,
+                                       TournamentEntry entry) {
     Work work;
+    work.entry = std::move(entry);
     work.name = name;
     work.started = started;
     work.rules = rules;
@@ -143,12 +162,15 @@ int ResultsRecorder::write(Work& work) {
     if (work.id == 0) {
         // A tournament taken up again goes on in its own row; its replayed hand is written again.
         Statement insert(db_,
-                         "INSERT OR IGNORE INTO tournaments (name, started, rules, options, hands)"
-                         " VALUES (?, ?, ?, ?, 0)");
+                         "INSERT OR IGNORE INTO tournaments (name, started, rules, options, hands,"
+                         " field_size, structure, buy_in) VALUES (?, ?, ?, ?, 0, ?, ?, ?)");
         if (int rc = insert.bind(1, work.name)
                          .bind(2, work.started)
                          .bind(3, work.rules)
                          .bind(4, work.options)
+                         .bind(5, work.entry.field_size)
+                         .bind(6, work.entry.structure)
+                         .bind(7, work.entry.buy_in)
                          .run();
             rc != SQLITE_OK)
             return rc;
@@ -184,13 +206,15 @@ int ResultsRecorder::write(Work& work) {
         const Ending& e = *work.end;
         Statement update(db_,
                          "UPDATE tournaments SET ended = ?, hands = ?, final_rank = ?, won = ?,"
-                         " ending = ? WHERE id = ?");
+                         " ending = ?, place = ?, prize = ? WHERE id = ?");
         return update.bind(1, e.ended)
             .bind(2, static_cast<std::int64_t>(e.hands))
             .bind(3, e.final_rank)
             .bind(4, e.ending == "won")
             .bind(5, e.ending)
-            .bind(6, work.id)
+            .bind(6, e.final_rank)
+            .bind(7, e.prize)
+            .bind(8, work.id)
             .run();
     }
     return SQLITE_OK;
@@ -255,6 +279,11 @@ void ResultsRecorder::game_ended(const Table& t, GameEnd why) {
     e.ending = endings[static_cast<int>(why)];
     e.hands = t.hands_started;
     e.final_rank = field_size - t.field.eliminated;
+    if (finish_)
+        if (const std::optional<TournamentFinish> f = finish_()) {
+            e.final_rank = f->place;
+            e.prize = f->prize;
+        }
     work_.back().end = std::move(e);
     flush();
 }

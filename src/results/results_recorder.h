@@ -15,8 +15,29 @@
 
 #include "model/table.h"
 #include "results/results_database.h"
+#include "tournament/field.h"
 
 namespace holdem {
+
+// What a tournament is played for: the entrants, the structure's name, the buy-in (0: no
+// prizes are paid).
+struct TournamentEntry {
+    int field_size = 1000;
+    std::string structure = "classic clock";
+    std::int64_t buy_in = 0;
+};
+
+// Where the human finished and what it won.
+struct TournamentFinish {
+    int place = 0;
+    std::int64_t prize = 0;
+};
+
+// What a tournament under these options is played for, and where the human stands in a field
+// played whole: its place once out, else the last of the players left (a player who leaves
+// is blinded away), with the prize that place pays.
+TournamentEntry entry_for(const Options& options);
+TournamentFinish finish_in(const tournament::Field& field);
 
 class ResultsRecorder final : public TableObserver {
   public:
@@ -30,7 +51,13 @@ class ResultsRecorder final : public TableObserver {
     // A tournament starts, or is taken up again: `name` is its own (the hand histories'),
     // `started` as "2026-12-06 13:48:16", the rules and options in words.
     void begin_tournament(const std::string& name, const std::string& started,
-                          const std::string& rules, const std::string& options);
+                          const std::string& rules, const std::string& options,
+                          TournamentEntry entry = TournamentEntry());
+    // Where the human finished and what it won, asked as the tournament ends; without it the
+    // place is the classic rank and nothing is won.
+    void set_finish(std::function<std::optional<TournamentFinish>()> finish) {
+        finish_ = std::move(finish);
+    }
     // What time it is, as "2026-12-06 13:48:16", for the moment a tournament ends; without a
     // clock the end is stamped with the start.
     using Clock = std::function<std::string()>;
@@ -64,10 +91,12 @@ class ResultsRecorder final : public TableObserver {
         std::string ended, ending;
         std::uint64_t hands = 0;
         int final_rank = 0;
+        std::int64_t prize = 0;
     };
     // A tournament's rows still to be written.
     struct Work {
         std::string name, started, rules, options;
+        TournamentEntry entry;
         std::int64_t id = 0;  // its row, once it has one
         std::uint64_t hands_dealt = 0;
         std::deque<HandRow> hands;
@@ -84,6 +113,7 @@ class ResultsRecorder final : public TableObserver {
     std::optional<DatabaseProblem> problem_;
     std::deque<Work> work_;  // the last is the tournament under way
     Clock clock_;
+    std::function<std::optional<TournamentFinish>()> finish_;
     struct Hand {
         bool dealt = false;
         Chips stack_before = 0;

@@ -206,7 +206,7 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
     if (setup.results) {
         setup.results->begin_tournament("standard-" + std::to_string(seed),
                                         timestamp_text(setup.history_epoch, false), "standard",
-                                        options_words(table->options));
+                                        options_words(table->options), entry_for(table->options));
         const std::time_t epoch = setup.history_epoch;
         setup.results->set_clock(
             [&table, epoch] { return timestamp_text(epoch + table->loop.now() / 1000, false); });
@@ -295,6 +295,11 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
         });
     }
     auto game = std::make_unique<TableGame>(*table);
+    if (setup.results)
+        setup.results->set_finish([&game]() -> std::optional<TournamentFinish> {
+            if (const FieldPlay* f = game ? game->field() : nullptr) return finish_in(f->field());
+            return std::nullopt;
+        });
     if (field) game->play_field(std::move(field));
     watch_game(*game);
     // The referee takes each hand up as it is dealt, before anything in it goes back.
@@ -393,7 +398,10 @@ TournamentResult play_standard_tournament(std::uint64_t seed, const TournamentSe
         mix(result.signature, static_cast<std::uint64_t>(result.place) << 32 ^
                                   static_cast<std::uint64_t>(result.prize));
     }
-    if (setup.results) setup.results->set_clock({});
+    if (setup.results) {
+        setup.results->set_clock({});
+        setup.results->set_finish({});
+    }
     if (t.ended) mix(result.signature, static_cast<std::uint64_t>(*t.ended) + 1000);
     return result;
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/numbers.h"
 #include "results/results_reader.h"
 
 namespace holdem::ui {
@@ -84,14 +85,20 @@ void replace_chart(QChartView* view, QChart* chart) {
     delete old;
 }
 
-// "2026-12-06 13:48 · standard · 137th" for the list of tournaments.
+// "2026-12-06 13:48 · standard · Regular · 1,000 · finished 137 · won 180" for the list of
+// tournaments.
 QString tournament_line(const TournamentRow& row) {
     QString line = QString::fromStdString(row.started.substr(0, 16));
     if (!row.rules.empty()) line += " · " + QString::fromStdString(row.rules);
+    if (row.buy_in > 0) {
+        if (!row.structure.empty()) line += " · " + QString::fromStdString(row.structure);
+        line += " · " + QString::fromStdString(grouped(row.field_size));
+    }
     if (row.final_rank > 0)
         line += QString(" · finished %1").arg(row.final_rank);
     else if (row.ending.empty())
         line += " · in play";
+    if (row.prize > 0) line += " · won " + QString::fromStdString(grouped(row.prize));
     return line;
 }
 
@@ -189,6 +196,15 @@ void StatisticsDialog::show_results(const ResultsRead& read) {
                    .arg(s->hands)
                    .arg(percent(s->vpip), percent(s->pfr), QString::number(s->aggression, 'f', 2),
                         percent(s->showdowns_won));
+        // Tournaments played for prizes: how often they paid, and what came back per buy-in.
+        if (s->prize_tournaments > 0)
+            text += QString("\nIn the money %1 of %2 (%3) · prizes %4 for buy-ins %5 · return %6")
+                        .arg(s->cashes)
+                        .arg(s->prize_tournaments)
+                        .arg(percent(double(s->cashes) / s->prize_tournaments))
+                        .arg(QString::fromStdString(grouped(s->prizes)),
+                             QString::fromStdString(grouped(s->buy_ins)),
+                             QString::number(double(s->prizes) / double(s->buy_ins), 'f', 2));
     } else if (read.no_results && read.problem.empty()) {
         text = read.summary
                    ? QString("Tournaments 0: none played under these rules yet.")

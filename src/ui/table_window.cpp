@@ -79,7 +79,12 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         results_ =
             std::make_unique<ResultsRecorder>(QFile::encodeName(setup.results).toStdString());
         results_->begin_tournament(tournament_id_, timestamp_text(std::time(nullptr), true),
-                                   std::string(name_of(t.options.rules)), options_words(t.options));
+                                   std::string(name_of(t.options.rules)), options_words(t.options),
+                                   entry_for(t.options));
+        results_->set_finish([this]() -> std::optional<TournamentFinish> {
+            if (const standard::FieldPlay* play = host_.field()) return finish_in(play->field());
+            return std::nullopt;
+        });
         results_->set_clock([] { return timestamp_text(std::time(nullptr), true); });
         t.observers.push_back(results_.get());
     }

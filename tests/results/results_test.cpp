@@ -57,12 +57,24 @@ std::int64_t count(const fs::path& db, const char* query) {
     return n;
 }
 
+// The tables of the first schema, before the field, the structure and the prizes were kept.
+constexpr const char* schema_1_tables =
+    "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE, started TEXT,"
+    " ended TEXT, rules TEXT, options TEXT, hands INTEGER, final_rank INTEGER, won INTEGER,"
+    " ending TEXT);"
+    " CREATE TABLE hands (tournament INTEGER REFERENCES tournaments(id), number INTEGER,"
+    " position INTEGER, chance INTEGER, vpip INTEGER, pfr INTEGER, saw_flop INTEGER,"
+    " showdown INTEGER, won_showdown INTEGER, chips INTEGER, stack INTEGER,"
+    " PRIMARY KEY (tournament, number));";
+
 // A classic table whose human folds, watched by the recorder, played hand by hand.
 struct RecordedGame {
     std::unique_ptr<Table> t = std::make_unique<Table>(std::make_unique<SeededRandom>(4));
     ResultsRecorder recorder;
-    explicit RecordedGame(const fs::path& db) : recorder(db.string()) {
-        recorder.begin_tournament("t1", "2026-12-07 10:00:00", "classic", "");
+    explicit RecordedGame(const fs::path& db, const char* name = "t1",
+                          TournamentEntry entry = TournamentEntry())
+        : recorder(db.string()) {
+        recorder.begin_tournament(name, "2026-12-07 10:00:00", "classic", "", std::move(entry));
         t->observers.push_back(&recorder);
         start_game(*t);
     }
@@ -161,7 +173,7 @@ TEST(ResultsDatabase, DatabasesThatAreNotTheGamesAreLeftUntouched) {
     struct Case {
         const char* what;
         std::function<void(const fs::path&)> make;
-        const char* why;
+        std::string_view why;
     };
     const Case cases[] = {
         {"another program's database",
@@ -172,20 +184,29 @@ TEST(ResultsDatabase, DatabasesThatAreNotTheGamesAreLeftUntouched) {
          "left as it is"},
         {"a table missing",
          [](const fs::path& p) {
-             sql(p, "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE,"
-                    " started TEXT, ended TEXT, rules TEXT, options TEXT, hands INTEGER,"
-                    " final_rank INTEGER, won INTEGER, ending TEXT); PRAGMA user_version = 1");
+             sql(p,
+                 "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE,"
+                 " started TEXT, ended TEXT, rules TEXT, options TEXT, hands INTEGER,"
+                 " final_rank INTEGER, won INTEGER, ending TEXT); PRAGMA user_version = 1");
          },
          "the results database lacks its table of hands; it is left as it is"},
         {"a column missing",
          [](const fs::path& p) {
-             sql(p, "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT);"
-                    " CREATE TABLE hands (tournament INTEGER); PRAGMA user_version = 1");
+             sql(p,
+                 "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT);"
+                 " CREATE TABLE hands (tournament INTEGER); PRAGMA user_version = 1");
          },
          "the results database's table of tournaments lacks its column started; it is left as "
          "it is"},
-        {"garbage",
-         [](const fs::path& p) { std::ofstream(p) << std::string(8192, 'x'); },
+        {"an older database that cannot be brought up to date",
+         [](const fs::path& p) {
+             sql(p, (std::string(schema_1_tables) +
+                     " ALTER TABLE tournaments ADD COLUMN prize TEXT; PRAGMA user_version = 1")
+                        .c_str());
+         },
+         "the results database cannot be brought up to this version of the game (duplicate "
+         "column name: prize); it is left as it is"},
+        {"garbage", [](const fs::path& p) { std::ofstream(p) << std::string(8192, 'x'); },
          "the results file is not a database; it is left as it is"},
     };
     for (const Case& c : cases) {
@@ -203,11 +224,83 @@ TEST(ResultsDatabase, DatabasesThatAreNotTheGamesAreLeftUntouched) {
         }
         EXPECT_EQ(bytes_of(db), before) << c.what;
         EXPECT_FALSE(fs::exists(folder / "results.db-wal")) << c.what;
-        // The statistics say what is wrong instead of "no results yet".
+        // The statistics say what is wrong instead of "no results yet"; an older database
+        // they can still read as it is.
+        if (c.why.find("brought up") != std::string_view::npos) continue;
         const ResultsRead read = read_results(db.string(), "");
         EXPECT_EQ(read.problem, c.why) << c.what;
         EXPECT_FALSE(read.no_results) << c.what;
     }
+    fs::remove_all(folder);
+}
+
+// A database of the first schema keeps every tournament it holds: they are read as played in
+// the classic field of 1,000 for no prize, and the new ones are written beside them.
+TEST(ResultsDatabase, AnOlderDatabaseIsBroughtUpToDateKeepingItsTournaments) {
+    const auto folder = empty_folder("holdem-results-older");
+    const fs::path db = folder / "results.db";
+    sql(db,
+        (std::string(schema_1_tables) +
+         " INSERT INTO tournaments VALUES (1, 'old', '2026-01-02 03:04:05', '2026-01-02 04:00:00',"
+         " 'classic', '', 120, 412, 0, 'broke');"
+         " INSERT INTO hands VALUES (1, 1, 0, 1, 0, 0, 0, 0, 0, -20, 980);"
+         " PRAGMA user_version = 1")
+            .c_str());
+    const ResultsRead before = read_results(db.string(), "");
+    ASSERT_TRUE(before.problem.empty()) << before.problem;
+    ASSERT_EQ(before.tournaments.size(), 1u);
+    EXPECT_EQ(before.tournaments[0].field_size, 1000);
+    EXPECT_EQ(count(db, "PRAGMA user_version"), 1);  // reading changes nothing
+    {
+        RecordedGame game(db);
+        game.play_to(2);
+        EXPECT_FALSE(game.recorder.problem());
+        game.t->observers.clear();
+    }
+    EXPECT_EQ(count(db, "PRAGMA user_version"), 2);
+    EXPECT_EQ(count(db,
+                    "SELECT count(*) FROM tournaments WHERE id = 1 AND field_size = 1000"
+                    " AND structure = 'classic clock' AND place = 412 AND prize = 0"
+                    " AND buy_in = 0 AND hands = 120"),
+              1);
+    EXPECT_EQ(count(db, "SELECT count(*) FROM hands"), 3);
+    const ResultsRead after = read_results(db.string(), "");
+    ASSERT_EQ(after.tournaments.size(), 2u);
+    EXPECT_EQ(after.tournaments[0].final_rank, 412);
+    ASSERT_TRUE(after.summary);
+    EXPECT_EQ(after.summary->prize_tournaments, 0);
+    fs::remove_all(folder);
+}
+
+// A tournament played for prizes keeps its field, structure, buy-in, place and prize, and the
+// statistics count the cashes and what they returned.
+TEST(ResultsDatabase, APrizeTournamentKeepsItsPlaceAndPrize) {
+    const auto folder = empty_folder("holdem-results-prize");
+    const fs::path db = folder / "results.db";
+    for (const auto& [name, place, prize] :
+         {std::tuple{"paid", 137, std::int64_t{180}}, std::tuple{"unpaid", 400, std::int64_t{0}}}) {
+        RecordedGame game(db, name, {1000, "Regular", 100});
+        game.recorder.set_finish([place, prize] {
+            return std::optional<TournamentFinish>({place, prize});
+        });
+        game.play_to(2);
+        end_game(*game.t, GameEnd::HumanBroke);
+        game.t->observers.clear();
+    }
+    const ResultsRead read = read_results(db.string(), "");
+    ASSERT_TRUE(read.problem.empty()) << read.problem;
+    ASSERT_EQ(read.tournaments.size(), 2u);
+    const TournamentRow& paid = read.tournaments[0];
+    EXPECT_EQ(paid.final_rank, 137);
+    EXPECT_EQ(paid.prize, 180);
+    EXPECT_EQ(paid.buy_in, 100);
+    EXPECT_EQ(paid.field_size, 1000);
+    EXPECT_EQ(paid.structure, "Regular");
+    ASSERT_TRUE(read.summary);
+    EXPECT_EQ(read.summary->prize_tournaments, 2);
+    EXPECT_EQ(read.summary->cashes, 1);
+    EXPECT_EQ(read.summary->prizes, 180);
+    EXPECT_EQ(read.summary->buy_ins, 200);
     fs::remove_all(folder);
 }
 
@@ -240,9 +333,10 @@ TEST(ResultsReader, NullColumnsReadAsNothing) {
         game.play_to(2);
         game.t->observers.clear();
     }
-    sql(db, "INSERT INTO tournaments (id) VALUES (77);"
-            " UPDATE tournaments SET name = NULL, started = NULL, rules = NULL, hands = NULL;"
-            " INSERT INTO hands (tournament, number) VALUES (77, 1)");
+    sql(db,
+        "INSERT INTO tournaments (id) VALUES (77);"
+        " UPDATE tournaments SET name = NULL, started = NULL, rules = NULL, hands = NULL;"
+        " INSERT INTO hands (tournament, number) VALUES (77, 1)");
     const ResultsRead read = read_results(db.string(), "");
     EXPECT_TRUE(read.problem.empty()) << read.problem;
     ASSERT_EQ(read.tournaments.size(), 2u);
