@@ -9,7 +9,8 @@
 namespace holdem {
 
 std::string grouped(std::int64_t value) {
-    std::string digits = std::to_string(value < 0 ? -value : value), out;
+    const auto magnitude = static_cast<std::uint64_t>(value);
+    std::string digits = std::to_string(value < 0 ? 0 - magnitude : magnitude), out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
         out += digits[i];
@@ -25,6 +26,12 @@ std::string ordinal_text(int place) {
                       : units == 3             ? "rd"
                                                : "th";
     return grouped(place) + end;
+}
+
+std::string finish_words(int place, int entrants, std::int64_t prize) {
+    std::string words = "You finished " + ordinal_text(place) + " of " + grouped(entrants);
+    if (prize > 0) words += " and won " + grouped(prize);
+    return words;
 }
 
 std::string number_text(std::int64_t value) {

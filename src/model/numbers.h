@@ -29,6 +29,8 @@ bool shows_number(std::string_view text, std::int64_t value);
 std::string grouped(std::int64_t value);
 // "1st", "2nd", "137th": a finishing place.
 std::string ordinal_text(int place);
+// "You finished 137th of 1,000 and won 180", or without the prize when the place paid nothing.
+std::string finish_words(int place, int entrants, std::int64_t prize);
 
 // The longest leading part of the text that reads as a decimal number (blanks skipped, an
 // optional sign, digits with at most one decimal point, an optional exponent); 0 when none.

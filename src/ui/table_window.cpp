@@ -348,7 +348,8 @@ void TableWindow::game_ended(GameEnd why) {
         quit_after_exit();
         return;
     }
-    end_notice_(end_message(host_.table(), why));
+    const standard::FieldPlay* play = host_.field();
+    end_notice_(end_message(host_.table(), why, play ? &play->field() : nullptr));
 }
 
 // Leaving ends the tournament and removes its save; a save that cannot be removed would be
@@ -365,8 +366,16 @@ void TableWindow::quit_after_exit() {
     QApplication::quit();
 }
 
-QString TableWindow::end_message(const Table& t, GameEnd why) {
-    const QString rank = QString::fromStdString("Your Rank is " + number_text(entrants_left(t)));
+QString TableWindow::end_message(const Table& t, GameEnd why, const tournament::Field* field) {
+    QString rank;
+    if (field) {
+        const TournamentFinish finish = why == GameEnd::TournamentWon
+                                            ? TournamentFinish{1, field->payouts().prize_for(1)}
+                                            : finish_in(*field);
+        rank = QString::fromStdString(finish_words(finish.place, field->entrants(), finish.prize));
+    } else {
+        rank = QString::fromStdString("Your Rank is " + number_text(entrants_left(t)));
+    }
     switch (why) {
         case GameEnd::TournamentWon:
             return "You won the tournament!\n" + rank;

@@ -71,7 +71,9 @@ class TableWindow : public QMainWindow {
     void set_end_notice(std::function<void(const QString&)> notice) {
         end_notice_ = std::move(notice);
     }
-    static QString end_message(const Table& t, GameEnd why);
+    // The notice at the end; in a field played whole it gives the place and the prize.
+    static QString end_message(const Table& t, GameEnd why,
+                               const tournament::Field* field = nullptr);
     // What starting a new tournament from the end notice does; none: the choice is not offered.
     void set_new_tournament(std::function<void()> start) { new_tournament_ = std::move(start); }
     // The question "Exit" asks before the tournament is given up; true leaves. By default a

@@ -9,6 +9,24 @@
 namespace holdem {
 namespace {
 
+// Places as the end notice and the standings write them: the teens take "th" whatever their
+// last digit, thousands are grouped, and a place that paid nothing names no prize.
+TEST(NumberText, FinishingPlacesAndPrizes) {
+    EXPECT_EQ(finish_words(137, 1000, 180), "You finished 137th of 1,000 and won 180");
+    EXPECT_EQ(finish_words(1, 5000, 1234567), "You finished 1st of 5,000 and won 1,234,567");
+    EXPECT_EQ(finish_words(400, 1000, 0), "You finished 400th of 1,000");
+    for (const auto& [place, text] : {std::pair{2, "2nd"},
+                                      {3, "3rd"},
+                                      {11, "11th"},
+                                      {12, "12th"},
+                                      {13, "13th"},
+                                      {21, "21st"},
+                                      {112, "112th"},
+                                      {1001, "1,001st"}})
+        EXPECT_EQ(ordinal_text(place), text);
+    EXPECT_EQ(grouped(-1500), "-1,500");
+}
+
 TEST(NumberText, BlankBeforeZeroAndPositiveMinusBeforeNegative) {
     EXPECT_EQ(number_text(0), " 0");
     EXPECT_EQ(number_text(1000), " 1000");
