@@ -212,6 +212,7 @@ int main(int argc, char** argv) {
     });
     splash->set_options([&] {
         holdem::ui::OptionsDialog dialog(preferences.options(), splash);
+        dialog.setWindowTitle(found.game ? "Options" : "New tournament");
         dialog.odds_helper()->setChecked(preferences.odds_helper());
         if (dialog.exec() != QDialog::Accepted) return;
         preferences.set_options(dialog.options());

@@ -89,6 +89,19 @@ bool ask_to_leave(QWidget* parent) {
     return box.clickedButton() == leave;
 }
 
+bool ask_to_abandon(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, "New tournament",
+                    "Start a new tournament? The one in play ends here and your rank in it is "
+                    "final.",
+                    QMessageBox::NoButton, parent);
+    QPushButton* start = box.addButton("Start the new one", QMessageBox::AcceptRole);
+    QPushButton* stay = box.addButton("Keep playing", QMessageBox::RejectRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == start;
+}
+
 EndChoice ask_after_end(QWidget* parent, const QString& message, bool offer_new) {
     QDialog* dialog = notice_dialog(parent, message);
     auto* buttons = new QDialogButtonBox(dialog);

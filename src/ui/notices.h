@@ -10,6 +10,8 @@ namespace holdem::ui {
 
 // "Leave this tournament? Your rank is final." True when the player leaves; Escape stays.
 bool ask_to_leave(QWidget* parent);
+// "Start a new tournament?" before the one in play is abandoned; true when the player agrees.
+bool ask_to_abandon(QWidget* parent);
 
 enum class EndChoice { new_tournament, quit };
 // The end of a tournament in full, under the window's title; a new tournament is offered

@@ -123,6 +123,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
             QApplication::quit();
     };
     exit_question_ = [this] { return ask_to_leave(this); };
+    abandon_question_ = [this] { return ask_to_abandon(this); };
     connect(split_, &QSplitter::splitterMoved, this, [this] { log_width_chosen_ = true; });
     resize(1280, 800);
     view_->setFocus();
@@ -143,6 +144,8 @@ TableWindow::~TableWindow() {
 
 void TableWindow::build_menus() {
     QMenu* game = menuBar()->addMenu("&Game");
+    QAction* fresh = game->addAction("&New tournament…", this, &TableWindow::open_new_tournament);
+    fresh->setShortcut(QKeySequence::New);
     game->addAction("&Options…", this, &TableWindow::open_options);
     QAction* hands = game->addAction("&Hands…", this, &TableWindow::open_hands);
     hands->setEnabled(history_ != nullptr);
@@ -297,6 +300,29 @@ void TableWindow::open_options() {
     if (preferences_) preferences_->set_odds_helper(odds_on_);
 }
 
+void TableWindow::open_new_tournament() {
+    if (!new_tournament_) return;
+    Options shown = preferences_ ? preferences_->options() : host_.table().options;
+    OptionsDialog dialog(shown, this);
+    dialog.setWindowTitle("New tournament");
+    dialog.odds_helper()->setChecked(odds_on_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const bool in_play = !host_.table().ended;
+    if (in_play && !abandon_question_()) return;
+    if (preferences_) {
+        preferences_->set_options(dialog.options());
+        preferences_->set_odds_helper(dialog.odds_helper()->isChecked());
+    }
+    if (!in_play) {
+        new_tournament_();
+        return;
+    }
+    // Leaving ends the tournament as Exit does (its results kept, its save removed); the new
+    // one follows instead of the program's end.
+    starting_new_ = true;
+    host_.act(Intent::exit);
+}
+
 void TableWindow::apply_options(const Options& chosen) {
     if (preferences_) preferences_->set_options(chosen);
     Table& t = host_.table();
@@ -363,7 +389,10 @@ void TableWindow::quit_after_exit() {
                                  save_line_->text() + ".\nIt will be offered at the next start.");
         }
     }
-    QApplication::quit();
+    if (starting_new_ && new_tournament_)
+        new_tournament_();
+    else
+        QApplication::quit();
 }
 
 QString TableWindow::end_message(const Table& t, GameEnd why, const tournament::Field* field) {

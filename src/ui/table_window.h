@@ -49,6 +49,9 @@ class TableWindow : public QMainWindow {
 
     // Opens the Options dialog; what the player accepts is kept, and the pace changes at once.
     void open_options();
+    // Game › New tournament…: the next tournament's options, then, once the player agrees to
+    // abandon the one in play, that tournament started in this window.
+    void open_new_tournament();
     // Opens Game › Statistics… on the results kept so far.
     void open_statistics();
     // Opens Game › Hands… on the hand histories' folder.
@@ -79,6 +82,7 @@ class TableWindow : public QMainWindow {
     // The question "Exit" asks before the tournament is given up; true leaves. By default a
     // dialog whose Escape stays.
     void set_exit_question(std::function<bool()> ask) { exit_question_ = std::move(ask); }
+    void set_abandon_question(std::function<bool()> ask) { abandon_question_ = std::move(ask); }
     // Asks, then leaves the tournament if the player confirms.
     void leave();
     // The lines that say a save, the results or the hand histories failed, each empty while
@@ -125,6 +129,8 @@ class TableWindow : public QMainWindow {
     std::function<void(const QString&)> end_notice_;
     std::function<void()> new_tournament_;
     std::function<bool()> exit_question_;
+    std::function<bool()> abandon_question_;
+    bool starting_new_ = false;  // the tournament left is followed by a new one
     QLabel* save_line_ = nullptr;
     QLabel* results_line_ = nullptr;
     QLabel* history_line_ = nullptr;

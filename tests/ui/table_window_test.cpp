@@ -147,6 +147,7 @@ class TableWindowTest : public QObject {
     void resizeKeepsProportions();
     void followingTheGame();
     void optionsTakeEffectAndAreKept();
+    void aNewTournamentAsksBeforeAbandoningTheOneInPlay();
     void endOfGameShowsTheOutcome();
     void aClosedTournamentIsResumedAndABrokenOneSetAside();
     void theSoundModuleIsFoundWhereAnInstallPutsIt();
@@ -304,6 +305,49 @@ void TableWindowTest::followingTheGame() {
     QFile history(window.history_path());
     QVERIFY(history.open(QIODevice::ReadOnly));
     QVERIFY(history.readAll().startsWith("Final Table Hold'em Hand #1: Tournament #"));
+}
+
+// Game › New tournament: the options chosen are kept for it; the one in play goes on when the
+// player keeps playing, and otherwise ends as leaving ends it, its save removed, the new one
+// started in its place without the program ending.
+void TableWindowTest::aNewTournamentAsksBeforeAbandoningTheOneInPlay() {
+    QTemporaryDir folder;
+    Preferences preferences(folder.filePath("settings.conf"));
+    const QString saved = folder.filePath("tournament.json");
+    WindowSetup setup = window_setup(folder.path(), saved);
+    setup.preferences = &preferences;
+    VirtualGame game(true, std::move(setup));
+    game.play_until([&] { return human_turn_open(game.table()); });
+    int started = 0, asked = 0;
+    bool abandon = false;
+    game.window.set_new_tournament([&] { ++started; });
+    game.window.set_abandon_question([&] {
+        ++asked;
+        return abandon;
+    });
+    auto choose_standard = [] {
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QString("New tournament"));
+            dialog->rules()->setCurrentIndex(1);
+            dialog->accept();
+        });
+    };
+    choose_standard();
+    game.window.open_new_tournament();
+    QCOMPARE(asked, 1);
+    QCOMPARE(started, 0);
+    QVERIFY(!game.table().ended);
+    QVERIFY(preferences.options().rules == Rules::classic);
+    abandon = true;
+    choose_standard();
+    game.window.open_new_tournament();
+    QCOMPARE(asked, 2);
+    QCOMPARE(game.table().ended, std::optional<GameEnd>(GameEnd::Exit));
+    QCOMPARE(started, 1);
+    QVERIFY(preferences.options().rules == Rules::standard);
+    QVERIFY(!QFile::exists(saved));
 }
 
 void TableWindowTest::optionsTakeEffectAndAreKept() {
@@ -558,10 +602,11 @@ void TableWindowTest::theLogFollowsAndKeepsTheLastHands() {
         kept = std::move(found.game->table);
     }
     // Resumed during the first hand: the log and the history start with it, once.
-    VirtualGame game(false,
-                     window_setup(folder.path(), saved,
-                                  SavedTournament{"resumed", 0, std::nullopt, std::nullopt, nullptr}),
-                     std::move(kept));
+    VirtualGame game(
+        false,
+        window_setup(folder.path(), saved,
+                     SavedTournament{"resumed", 0, std::nullopt, std::nullopt, nullptr}),
+        std::move(kept));
     Table& t = game.table();
     game.host.resume();
     QVERIFY(game.window.log().lines().first().startsWith("--- Hand 1 ---"));
