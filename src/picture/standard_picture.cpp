@@ -155,6 +155,8 @@ void fill_field_lines(const Table& t, const standard::FieldPlay& play, TablePict
                        (me.prize > 0 ? " and won " + grouped(me.prize) : std::string());
         return;
     }
+    picture.announcement_shown = !play.news().empty();
+    picture.announcement = play.news();
     const tournament::Standing st = f.standing_of(f.human());
     const Chips stack = t.seat(human_seat).prize;
     picture.rank = "Rank " + grouped(st.chip_rank) + " of " + grouped(st.players_left) +

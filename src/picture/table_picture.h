@@ -92,6 +92,8 @@ struct TablePicture {
     bool showdown = false;         // the hand is being shown down: nobody has the turn
     bool banner_shown = false;
     std::string banner;  // the winner's line
+    bool announcement_shown = false;
+    std::string announcement;  // the tournament director's news: the final table, the bubble
     bool countdown_shown = false, blinds_shown = false, rank_shown = false;
     std::string countdown, blinds, rank;  // the clock panel's lines
     ActionPanel human;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/numbers.h"
 #include "standard/table_game.h"
 
 namespace holdem::standard {
@@ -173,6 +174,27 @@ std::vector<FieldPlay::Done> FieldPlay::play(std::vector<Job> jobs, Table& t,
     return done;
 }
 
+std::string FieldPlay::field_news(bool was_final, bool was_paid, bool was_bubble) const {
+    const int left = field_.players_left();
+    if (left <= 1) return {};
+    std::string news;
+    if (field_.final_table() && !was_final)
+        news = "The final table: the last " + std::to_string(left) + " play on";
+    else if (field_.in_the_money() && !was_paid)
+        news = "The bubble has burst: the last " + grouped(left) + " are in the money";
+    else if (field_.on_bubble() && !was_bubble)
+        news = "The money bubble: " + grouped(left) + " left, " + grouped(field_.payouts().paid()) +
+               " paid. Hand for hand";
+    if (!human_moved_ || field_.final_table()) return news;
+    const auto mine =
+        std::find_if(moves_.begin(), moves_.end(),
+                     [&](const tournament::SeatMove& m) { return m.entrant == field_.human(); });
+    std::string moved = (mine->table_broken ? "Your table is broken: you move to table "
+                                            : "The tables are balanced: you move to table ") +
+                        std::to_string(mine->to_table);
+    return news.empty() ? moved : news + ". " + moved;
+}
+
 bool FieldPlay::end_round(Table& t) {
     if (!pending_) return false;
     pending_ = false;
@@ -198,11 +220,14 @@ bool FieldPlay::end_round(Table& t) {
         const int e = ft.seats[static_cast<std::size_t>(s)];
         if (e >= 0) field_.entrant(e).stack = t.seat(table_seat_of(s, my_seat)).prize;
     }
+    const bool was_final = field_.final_table(), was_paid = field_.in_the_money(),
+               was_bubble = field_.on_bubble();
     busts_ = field_.place_busts();
     moves_ = field_.players_left() > 1 ? field_.rebalance() : std::vector<tournament::SeatMove>{};
     human_moved_ = std::any_of(moves_.begin(), moves_.end(), [&](const tournament::SeatMove& m) {
         return m.entrant == field_.human();
     });
+    news_ = field_news(was_final, was_paid, was_bubble);
     const tournament::Entrant& after = field_.entrant(field_.human());
     if (after.place > 1) {
         end_game(t, GameEnd::HumanBroke);

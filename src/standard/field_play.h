@@ -10,6 +10,7 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/table.h"
@@ -64,6 +65,9 @@ class FieldPlay {
     const std::vector<int>& last_busts() const { return busts_; }
     // The human has just been moved to another table (its own broken, or to balance).
     bool human_moved() const { return human_moved_; }
+    // What the tournament director announced at the last hand's end, or nothing: the final
+    // table, the money reached, the money bubble, the human moved to another table.
+    const std::string& news() const { return news_; }
     // The last hand each table played (indexed by table number - 1).
     const std::vector<FieldHand>& last_hands() const { return last_hands_; }
 
@@ -93,6 +97,8 @@ class FieldPlay {
         FieldHand hand;
     };
     std::vector<Done> play(std::vector<Job> jobs, Table& scratch, TableGame& game) const;
+    // The announcement for what changed at a hand's end, from what held before it.
+    std::string field_news(bool was_final, bool was_paid, bool was_bubble) const;
 
     tournament::Field field_;
     std::uint64_t seed_;
@@ -108,6 +114,7 @@ class FieldPlay {
     std::vector<tournament::SeatMove> moves_;
     std::vector<int> busts_;
     bool human_moved_ = false;
+    std::string news_;
     std::vector<FieldHand> last_hands_;
 };
 

@@ -66,6 +66,8 @@ ChipLook pot_chip_look(int i);
 inline constexpr QRectF felt{1920, 840, 7812, 5292};
 inline constexpr QRectF pot_label{5796, 4044, 192, 120};
 inline constexpr QRectF banner{9396, 72, 2688, 756};
+// The tournament director's news, across the felt above the board.
+inline constexpr QRectF announcement{3720, 2420, 4200, 480};
 inline constexpr QRectF clock_panel{9144, 5568, 3120, 1404};
 inline constexpr QRectF countdown_line{9348, 5820, 744, 240};
 inline constexpr QRectF blinds_line{9336, 6180, 696, 360};

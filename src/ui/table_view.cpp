@@ -108,6 +108,7 @@ void TableView::paintEvent(QPaintEvent*) {
     paint_holding(p);
     paint_dealer_button(p);
     paint_banner(p);
+    paint_announcement(p);
     paint_hint(p);
     paint_sit_out_request(p);
     ++frames_;
@@ -370,6 +371,21 @@ void TableView::paint_banner(QPainter& p) const {
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     p.setFont(fitted(font_px(230, true), line, inside.size(), flags));
     p.setPen(palette::yellow);
+    p.drawText(inside, flags, line);
+}
+
+// The director's news, on a dark strip so that it reads on the felt and over the cards.
+void TableView::paint_announcement(QPainter& p) const {
+    if (!picture_.announcement_shown) return;
+    const QString line = text_of(picture_.announcement);
+    const QRectF box = to_pixels(layout::announcement);
+    p.setPen(QPen(palette::gold, 1.5));
+    p.setBrush(QColor(0x10, 0x20, 0x18, 225));
+    p.drawRoundedRect(box, 6, 6);
+    const QRectF inside = box.adjusted(8, 2, -8, -2);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    p.setFont(fitted(font_px(200, true), line, inside.size(), flags));
+    p.setPen(palette::hint);
     p.drawText(inside, flags, line);
 }
 

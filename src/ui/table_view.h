@@ -66,6 +66,7 @@ class TableView : public QWidget {
     void paint_pot(QPainter& p) const;
     void paint_dealer_button(QPainter& p) const;
     void paint_banner(QPainter& p) const;
+    void paint_announcement(QPainter& p) const;
     void paint_hint(QPainter& p) const;
     void paint_sit_out_request(QPainter& p) const;
     void paint_pot_going(QPainter& p) const;

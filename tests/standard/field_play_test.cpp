@@ -43,10 +43,11 @@ struct FieldRun {
     std::vector<Chips> stacks;
     std::vector<int> places;
     bool moved = false;
+    std::vector<std::string> news;
 };
 
-FieldRun run_field(bool threaded, std::uint64_t hands) {
-    auto t = field_table(21, 60);
+FieldRun run_field(bool threaded, std::uint64_t hands, std::uint64_t seed = 21, int entrants = 60) {
+    auto t = field_table(seed, entrants);
     TableGame game(*t);
     auto play = new_field_play(*t);
     play->set_threaded(threaded);
@@ -60,6 +61,7 @@ FieldRun run_field(bool threaded, std::uint64_t hands) {
         EXPECT_EQ(f.check(), std::nullopt) << "hand " << t->hands_started;
         if (t->ended) break;
         run.moved = run.moved || game.field()->human_moved();
+        if (!game.field()->news().empty()) run.news.push_back(game.field()->news());
         // The human's table shows the field's players, the human at seat 1.
         const tournament::Entrant& me = f.entrant(f.human());
         EXPECT_EQ(t->seat(human_seat).caption, me.name);
@@ -78,10 +80,22 @@ TEST(FieldPlay, TheOtherTablesPlayTheSameHandsOnAThreadOrAtOnceAndKeepEveryChip)
     const FieldRun threaded = run_field(true, 400);
     EXPECT_EQ(at_once.stacks, threaded.stacks);
     EXPECT_EQ(at_once.places, threaded.places);
+    EXPECT_EQ(at_once.news, threaded.news);
     // Sitting out, the human is blinded off and placed: the field has been through busts,
     // breaking and balancing on the way.
     EXPECT_TRUE(
         std::any_of(at_once.places.begin(), at_once.places.end(), [](int p) { return p > 0; }));
+}
+
+// The director announces each turn of the tournament once, as it happens: the human's table
+// broken, the final table, the money bubble, and the bubble burst.
+TEST(FieldPlay, TheTurnsOfTheTournamentAreAnnouncedOnceEach) {
+    const FieldRun run = run_field(false, 400, 2, 30);
+    const std::vector<std::string> expected = {"Your table is broken: you move to table 1",
+                                               "The final table: the last 10 play on",
+                                               "The money bubble: 6 left, 5 paid. Hand for hand",
+                                               "The bubble has burst: the last 5 are in the money"};
+    EXPECT_EQ(run.news, expected);
 }
 
 TEST(FieldPlay, AFieldSavedBetweenHandsReadsBackAndATamperedOneIsRefused) {
