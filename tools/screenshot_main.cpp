@@ -34,11 +34,15 @@ int main(int argc, char** argv) {
          "split pot), end (the end notice) or odds (the human's turn with the odds helper); "
          "under the standard rules also sidepots (a showdown paid in three pots or more), "
          "sidepot (a side pot during a hand), short (the human's call puts all in) and "
-         "raised (the human facing a raise).",
+         "raised (the human facing a raise); with --entrants the whole field: moved (the "
+         "human moved to another table), bubble (the money bubble), final (the final table), "
+         "standings (the Standings window) or prize (the end notice of a paid place).",
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"rules", "classic or standard.", "rules", "classic"});
     parser.addOption({"out", "The PNG to write.", "file", "table.png"});
+    parser.addOption({"entrants", "Under the standard rules: the field played whole.", "n", "0"});
+    parser.addOption({"structure", "With --entrants: the structure.", "name", "hyper-turbo"});
     parser.addOption({"results", "With --moment statistics: the results database.", "file"});
     parser.process(app);
     ui::load_fonts();
@@ -102,8 +106,18 @@ int main(int argc, char** argv) {
     auto table =
         std::make_unique<Table>(std::make_unique<SeededRandom>(parser.value("seed").toULongLong()));
     const bool standard = parser.value("rules") == "standard";
+    const int entrants = parser.value("entrants").toInt();
     if (standard) {
         table->options.rules = Rules::standard;
+        if (entrants > 0) {
+            table->options.entrants = entrants;
+            const auto kind = structure_named(parser.value("structure").toStdString());
+            if (!kind) {
+                std::fprintf(stderr, "holdem-screenshot: no structure of that name\n");
+                return 2;
+            }
+            table->options.structure = *kind;
+        }
         table->options = in_force(table->options);
     }
     ui::QtHost host(std::move(table), [&] { return now; });
@@ -113,14 +127,14 @@ int main(int argc, char** argv) {
     if (moment_name == "replay") setup.history_folder = histories.path();
     ui::TableWindow window(host, setup);
     const QString moment = parser.value("moment");
-    if (moment != "end") window.set_end_notice([](const QString&) {});
+    if (moment != "end" && moment != "prize") window.set_end_notice([](const QString&) {});
     window.set_new_tournament([] {});
     window.resize(size[0].toInt(), size[1].toInt());
     window.show();
     host.start();
 
     Table& t = host.table();
-    if (moment == "end") {
+    if (moment == "end" || moment == "prize") {
         // The end notice is modal: the whole screen is taken while it stands over the table.
         QTimer::singleShot(800, [&] {
             const bool written = QGuiApplication::primaryScreen()->grabWindow(0).save(out_path);
@@ -128,7 +142,7 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
             std::_Exit(written ? 0 : 1);
         });
-        t.seat(1).prize = 0;
+        if (moment == "end") t.seat(1).prize = 0;
     }
     // Counts the winners and the pots of the hand under way, for the split-pot and side-pot
     // moments.
@@ -139,6 +153,54 @@ int main(int argc, char** argv) {
         void pot_share_won(const Table&, int, Chips, int, int all) override { pots = all; }
     } winners;
     t.observers.push_back(&winners);
+    if (standard && entrants > 0) {
+        // Seat 1 goes all in before the flop with a big pair, an ace and a big card or two
+        // big cards, else checks or folds; the field plays on round it until the moment comes.
+        const TablePicture& shown = host.picture();
+        auto strong = [&] {
+            const auto [a, b] = shown.human.hole;
+            if (!is_card(CardCode(a)) || !is_card(CardCode(b)) || !shown.human.board.empty())
+                return false;
+            const int high = std::max(card_rank(CardCode(a)), card_rank(CardCode(b)));
+            const int low = std::min(card_rank(CardCode(a)), card_rank(CardCode(b)));
+            return (high == low && high >= 7) || (high == 14 && low >= 10) || low >= 12;
+        };
+        auto reached = [&] {
+            const std::string& news = shown.announcement;
+            if (moment == "moved") return news.find("you move to table") != std::string::npos;
+            if (moment == "bubble") return news.find("money bubble") != std::string::npos;
+            if (moment == "final") return news.find("final table") != std::string::npos;
+            if (moment == "standings") return t.hands_started > 12 && shown.human.open;
+            return false;
+        };
+        for (int i = 0; i < 2000000 && !t.ended && !(shown.human.open && reached()); ++i) {
+            if (shown.human.open) {
+                if (strong()) {
+                    if (shown.human.quick_shown) {
+                        host.act(Intent::all_in);
+                        host.act(Intent::bet_typed);
+                    }
+                    if (shown.human.open) host.act(Intent::call);
+                } else {
+                    host.act(shown.human.check_shown ? Intent::check : Intent::fold);
+                }
+            } else if (auto due = host.armed_for()) {
+                now = std::max(now, *due);
+                host.pump();
+            }
+        }
+        if (moment == "prize") return 3;  // the end notice writes the picture
+        if (t.ended) {
+            std::fprintf(stderr, "holdem-screenshot: this seed's tournament ended first\n");
+            return 3;
+        }
+        if (moment == "standings") {
+            window.open_standings();
+            QWidget* standings = window.findChild<QWidget*>("standings");
+            return standings ? write_png(*standings) : 3;
+        }
+        return write_png(window);
+    }
     if (standard) {
         // Seat 1 calls and checks everything, so it sees the showdowns.
         const TablePicture& shown = host.picture();

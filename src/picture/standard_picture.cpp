@@ -145,6 +145,8 @@ void fill_field_lines(const Table& t, const standard::FieldPlay& play, TablePict
         static_cast<std::uint64_t>(level) * static_cast<std::uint64_t>(s.hands_per_level) - dealt;
     picture.blinds_shown = true;
     picture.blinds = "Level " + std::to_string(level) + ": " + blinds(now);
+    if (f.entrants() > tournament::table_seats && !f.final_table())
+        picture.blinds += " · Table " + std::to_string(play.human_table());
     picture.countdown_shown = true;
     picture.countdown = "Next " + blinds(next) + " in " + std::to_string(until + 1) +
                         (until == 0 ? " hand" : " hands");

@@ -79,17 +79,26 @@ void HandLog::step(std::string line) {
     steps_.push_back(std::move(line));
 }
 
+namespace {
+// The standard game speaks to the human as "you are"; the classic log keeps its own words.
+const char* all_in_words(const Table& t, int seat) {
+    return seat == human_seat && standard_rules(t) ? " and are all in" : " and is all in";
+}
+}  // namespace
+
 void HandLog::ante_posted(const Table& t, int seat, Chips amount) {
     std::string line = says(t, seat, "post") + " the ante " + std::to_string(amount);
-    if (t.seat(seat).prize <= 0) line += " and is all in";
+    if (t.seat(seat).prize <= 0) line += all_in_words(t, seat);
     line_(line);
 }
 
 void HandLog::blind_posted(const Table& t, int seat, Chips amount, bool big) {
+    // A big blind whose ante took every chip posts nothing more: there is nothing to say.
+    if (amount <= 0 && standard_rules(t)) return;
     std::string line = says(t, seat, "post");
     line += big ? " the big blind " : " the small blind ";
     line += std::to_string(amount);
-    if (t.seat(seat).prize <= 0) line += " and is all in";
+    if (t.seat(seat).prize <= 0) line += all_in_words(t, seat);
     line_(line);
 }
 
@@ -201,7 +210,9 @@ void HandLog::game_ended(const Table& t, GameEnd why) {
     for (const std::string& waiting : steps_)
         line_(waiting);
     steps_.clear();
-    const std::string rank = "your rank is " + std::to_string(field_size - t.field.eliminated);
+    const std::string rank =
+        (finish_ ? finish_() : std::nullopt)
+            .value_or("your rank is " + std::to_string(field_size - t.field.eliminated));
     switch (why) {
         case GameEnd::HumanBroke:
             line_("You are out of chips: " + rank + ".");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,11 @@ class HandLog final : public TableObserver {
   public:
     using Line = std::function<void(const std::string&)>;
     explicit HandLog(Line line) : line_(std::move(line)) {}
+    // Where the human finished, for the last line, in a field played whole: "you finished
+    // 137th of 1,000 and won 180"; without it the line gives the classic rank.
+    void set_finish(std::function<std::optional<std::string>()> finish) {
+        finish_ = std::move(finish);
+    }
 
     void hand_started(const Table& t) override;
     void showdown_started(const Table& t) override;
@@ -39,6 +45,7 @@ class HandLog final : public TableObserver {
     void step(std::string line);
 
     Line line_;
+    std::function<std::optional<std::string>()> finish_;
     std::vector<std::string> steps_;
     bool shown_down_ = false;  // this hand's cards were shown
 };

@@ -20,6 +20,7 @@ class HandLogView : public QPlainTextEdit {
 
     // The watcher to register with the table.
     TableObserver& observer() { return log_; }
+    HandLog& log() { return log_; }
     // The log's lines as plain text, for tests and copying.
     QStringList lines();
 

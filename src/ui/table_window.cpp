@@ -18,6 +18,7 @@
 #include "ui/notices.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
+#include "ui/standings_window.h"
 #include "ui/statistics_module.h"
 
 namespace holdem::ui {
@@ -106,12 +107,22 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     odds_pool_.setMaxThreadCount(1);
     if (preferences_) set_odds_helper(preferences_->odds_helper());
 
+    // In a field played whole the log's last line gives the place and the prize.
+    log_->log().set_finish([this]() -> std::optional<std::string> {
+        const standard::FieldPlay* play = host_.field();
+        if (!play) return std::nullopt;
+        const TournamentFinish f = finish_in(play->field());
+        std::string words = finish_words(f.place, play->field().entrants(), f.prize);
+        words[0] = 'y';
+        return words;
+    });
     connect(view_, &TableView::painted, this, &TableWindow::painted);
     connect(&host_, &QtHost::changed, this, [this] {
         sounds_.table_changed(host_.picture());
         view_->picture_changed();
         update_odds();
         show_problems();
+        update_standings();
         view_->update();
     });
     connect(&host_, &QtHost::gameEnded, this, &TableWindow::game_ended);
@@ -149,6 +160,9 @@ void TableWindow::build_menus() {
     game->addAction("&Options…", this, &TableWindow::open_options);
     QAction* hands = game->addAction("&Hands…", this, &TableWindow::open_hands);
     hands->setEnabled(history_ != nullptr);
+    QAction* standings = game->addAction("Stan&dings…", this, &TableWindow::open_standings);
+    standings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    standings->setEnabled(host_.field() != nullptr);
     QAction* statistics = game->addAction("S&tatistics…", this, &TableWindow::open_statistics);
     statistics->setEnabled(!results_path_.isEmpty());
     QAction* folder = game->addAction("Open the hand histories' folder");
@@ -298,6 +312,26 @@ void TableWindow::open_options() {
     apply_options(dialog.options());
     set_odds_helper(dialog.odds_helper()->isChecked());
     if (preferences_) preferences_->set_odds_helper(odds_on_);
+}
+
+void TableWindow::open_standings() {
+    const standard::FieldPlay* play = host_.field();
+    if (!play) return;
+    if (!standings_) standings_ = new StandingsWindow(this);
+    standings_hand_ = host_.table().hands_started;
+    standings_->show_field(*play);
+    standings_->show();
+    standings_->raise();
+    standings_->activateWindow();
+}
+
+// An open Standings window follows the field from hand to hand.
+void TableWindow::update_standings() {
+    if (!standings_ || !standings_->isVisible()) return;
+    const standard::FieldPlay* play = host_.field();
+    if (!play || host_.table().hands_started == standings_hand_) return;
+    standings_hand_ = host_.table().hands_started;
+    standings_->show_field(*play);
 }
 
 void TableWindow::open_new_tournament() {

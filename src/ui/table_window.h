@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSplitter>
 #include <QThreadPool>
 #include <functional>
@@ -15,6 +16,7 @@
 #include "save/game_keeper.h"
 #include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
+#include "ui/standings_window.h"
 #include "ui/table_sounds.h"
 #include "ui/table_view.h"
 
@@ -52,6 +54,9 @@ class TableWindow : public QMainWindow {
     // Game › New tournament…: the next tournament's options, then, once the player agrees to
     // abandon the one in play, that tournament started in this window.
     void open_new_tournament();
+    // Game › Standings (Ctrl+T), while the whole field plays.
+    void open_standings();
+    StandingsWindow* standings() const { return standings_; }
     // Opens Game › Statistics… on the results kept so far.
     void open_statistics();
     // Opens Game › Hands… on the hand histories' folder.
@@ -131,6 +136,9 @@ class TableWindow : public QMainWindow {
     std::function<bool()> exit_question_;
     std::function<bool()> abandon_question_;
     bool starting_new_ = false;  // the tournament left is followed by a new one
+    QPointer<StandingsWindow> standings_;
+    std::uint64_t standings_hand_ = 0;
+    void update_standings();
     QLabel* save_line_ = nullptr;
     QLabel* results_line_ = nullptr;
     QLabel* history_line_ = nullptr;
