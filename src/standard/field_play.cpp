@@ -72,6 +72,7 @@ void FieldPlay::begin_round() {
     if (pending_) return;
     pending_ = true;
     field_.begin_hand();
+    players_left_ = field_.players_left();
     const int mine = human_table();
     std::vector<Job> jobs;
     for (int number : field_.open_tables()) {
@@ -119,6 +120,7 @@ std::vector<FieldPlay::Done> FieldPlay::play(std::vector<Job> jobs, Table& t,
         t.estimate_random = std::make_unique<SeededRandom>(splitmix64(stream));
         t.ended.reset();
         t.hands_started = job.hands;
+        t.field_left = players_left_;
         t.limits = small_blind_;
         t.ante = ante_;
         t.sitter = 0;

@@ -104,6 +104,7 @@ class FieldPlay {
     std::uint64_t seed_;
     Options options_;
     Chips small_blind_ = 0, ante_ = 0;
+    int players_left_ = 0;  // as the round under way was dealt
     bool threaded_ = false;
     bool pending_ = false;
     std::future<std::vector<Done>> running_;

@@ -13,24 +13,40 @@
 namespace holdem::standard {
 namespace {
 
-std::unique_ptr<Table> field_table(std::uint64_t seed, int entrants) {
+std::unique_ptr<Table> field_table(std::uint64_t seed, int entrants,
+                                   StructureKind structure = StructureKind::hyper_turbo) {
     auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(seed),
                                      std::make_unique<SeededRandom>(seed ^ 7));
     t->options.rules = Rules::standard;
-    t->options.structure = StructureKind::hyper_turbo;
+    t->options.structure = structure;
     t->options.entrants = entrants;
     t->options.pace = Pace::fast;
     t->options = in_force(t->options);
     return t;
 }
 
-// The human folds, then sits out; the clock runs until `hands` hands have been played and the
-// next is about to be dealt, or the game ends.
-void play_hands(Table& t, TableGame& game, std::uint64_t hands) {
-    game.ask_sit_out(true);
+// Two cards a short stack goes all in with before the flop: a pair of sevens or better, an
+// ace with a ten or better, two queens or better.
+bool pushes_with(const Table& t) {
+    const int a = card_rank(t.seat(human_seat).cardone), b = card_rank(t.seat(human_seat).cardtwo);
+    return (a == b && a >= 7) || (std::max(a, b) == 14 && std::min(a, b) >= 10) ||
+           std::min(a, b) >= 12;
+}
+
+// The human folds, then sits out (or, `pushing`, plays and goes all in before the flop with
+// the best hands); the clock runs until `hands` hands have been played and the next is about
+// to be dealt, or the game ends.
+void play_hands(Table& t, TableGame& game, std::uint64_t hands, bool pushing = false) {
+    game.ask_sit_out(!pushing);
     while (!t.ended && !(t.hands_started >= hands && t.loop.next_is(TimerId::Timer1))) {
         if (game.human_to_act()) {
-            ASSERT_TRUE(game.human_act(game.hand()->legal().can_check ? Move::check : Move::fold));
+            const Legal l = game.hand()->legal();
+            if (pushing && game.hand()->round() == Round::preflop && pushes_with(t)) {
+                ASSERT_TRUE(l.can_raise ? game.human_act(Move::raise, l.max_to)
+                                        : game.human_act(Move::call));
+                continue;
+            }
+            ASSERT_TRUE(game.human_act(l.can_check ? Move::check : Move::fold));
             continue;
         }
         const auto due = t.loop.next_deadline();
@@ -46,8 +62,9 @@ struct FieldRun {
     std::vector<std::string> news;
 };
 
-FieldRun run_field(bool threaded, std::uint64_t hands, std::uint64_t seed = 21, int entrants = 60) {
-    auto t = field_table(seed, entrants);
+FieldRun run_field(bool threaded, std::uint64_t hands, std::uint64_t seed = 21, int entrants = 60,
+                   StructureKind structure = StructureKind::hyper_turbo, bool pushing = false) {
+    auto t = field_table(seed, entrants, structure);
     TableGame game(*t);
     auto play = new_field_play(*t);
     play->set_threaded(threaded);
@@ -56,7 +73,7 @@ FieldRun run_field(bool threaded, std::uint64_t hands, std::uint64_t seed = 21, 
     FieldRun run;
     const tournament::Field& f = game.field()->field();
     while (!t->ended && t->hands_started <= hands) {
-        play_hands(*t, game, t->hands_started + 1);
+        play_hands(*t, game, t->hands_started + 1, pushing);
         game.finish_field_round();
         EXPECT_EQ(f.check(), std::nullopt) << "hand " << t->hands_started;
         if (t->ended) break;
@@ -90,8 +107,8 @@ TEST(FieldPlay, TheOtherTablesPlayTheSameHandsOnAThreadOrAtOnceAndKeepEveryChip)
 // The director announces each turn of the tournament once, as it happens: the human's table
 // broken, the final table, the money bubble, and the bubble burst.
 TEST(FieldPlay, TheTurnsOfTheTournamentAreAnnouncedOnceEach) {
-    const FieldRun run = run_field(false, 400, 2, 30);
-    const std::vector<std::string> expected = {"Your table is broken: you move to table 1",
+    const FieldRun run = run_field(false, 2000, 19, 30, StructureKind::hyper_turbo, true);
+    const std::vector<std::string> expected = {"Your table is broken: you move to table 2",
                                                "The final table: the last 10 play on",
                                                "The money bubble: 6 left, 5 paid. Hand for hand",
                                                "The bubble has burst: the last 5 are in the money"};

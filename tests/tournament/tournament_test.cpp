@@ -7,6 +7,7 @@
 #include <map>
 #include <numeric>
 
+#include "standard/opponents/prize_pressure.h"
 #include "tournament/field.h"
 #include "tournament/icm.h"
 
@@ -95,6 +96,25 @@ TEST(ChipModel, HandWorkedValuesForTwoAndThreePlayers) {
         icm_values(std::vector<Chips>{0, 10, 10}, std::vector<double>{60, 40});
     EXPECT_EQ(out[0], 0);
     EXPECT_NEAR(out[1], 50, 1e-9);
+}
+
+// The extra equity a call for the whole stack needs at a final table: none heads-up, where
+// prizes are linear in chips; three equal stacks for 50/30/20, all in against one of the others:
+// winning is worth 2/3·50 + 1/3·30 = 43.33 (the loser takes 20), losing 20, from 33.33 now, so
+// the call needs 13.33 / 23.33 = 4/7 against the chips' 1/2.
+TEST(ChipModel, TheFinalTablePressureOnACallForTheWholeStack) {
+    using standard::final_table_pressure;
+    const std::vector<double> two = {70, 30}, three = {50, 30, 20};
+    EXPECT_NEAR(final_table_pressure(std::vector<Chips>{1000, 1000}, 0, 1000, two), 0, 1e-9);
+    EXPECT_NEAR(final_table_pressure(std::vector<Chips>{1000, 1000, 1000}, 0, 1000, three),
+                4.0 / 7 - 0.5, 1e-9);
+    // A small risk moves prizes almost as chips do; a short stack covered by the rival feels
+    // less than a middle stack that the rival can knock out.
+    EXPECT_LT(final_table_pressure(std::vector<Chips>{1000, 1000, 1000}, 0, 50, three), 0.02);
+    EXPECT_GT(final_table_pressure(std::vector<Chips>{4000, 4000, 500, 500}, 0, 4000,
+                                   std::vector<double>{40, 30, 20, 10}),
+              final_table_pressure(std::vector<Chips>{4000, 4000, 500, 500}, 2, 500,
+                                   std::vector<double>{40, 30, 20, 10}));
 }
 
 // Ten players against every finishing order of the first places worked out one by one.

@@ -7,6 +7,7 @@
 #include "standard/opponents/equity.h"
 #include "standard/opponents/hand_classes.h"
 #include "standard/opponents/preflop_equity.h"
+#include "standard/opponents/prize_pressure.h"
 #include "standard/opponents/push_fold.h"
 
 namespace holdem::standard {
@@ -125,19 +126,23 @@ Decision before_flop(const Table& t, const HandState& hand, const HandReads& rea
     const Chips effective = std::min(hand.stack(me) + hand.round_bet(me), biggest_other);
     const int stack_bb = static_cast<int>(effective / std::max<Chips>(1, bb));
     const bool raised = hand.current_bet() > bb;
+    // Near the money and at the final table a stack risked is worth more than the chips.
+    const double pressure = prize_pressure(t, hand, me, difficulty);
+    const double tighter = std::max(0.3, 1.0 - 3.0 * pressure);
 
     if (stack_bb <= push_fold_stacks) {
         if (!raised) {
             const int behind = std::max(1, seats_behind(t, hand, me));
             const double pushes = push_share(std::max(1, stack_bb), behind) *
-                                  (difficulty == Difficulty::easy ? 1.3 : 1.0);
+                                  (difficulty == Difficulty::easy ? 1.3 : 1.0) *
+                                  std::max(0.5, 1.0 - 2.0 * pressure);
             if (percentile <= pushes && l.can_raise) return bet_to(hand, l, l.max_to);
             return check_or_fold(l);
         }
         // A call that risks most of the stack is a call for the tournament: unless the blinds
         // are about to take the stack anyway, it wants more than the price (not the easy ones).
         const bool for_life = l.to_call * 2 >= hand.stack(me) && stack_bb >= 4;
-        const double risk = for_life && difficulty != Difficulty::easy ? 0.08 : 0.0;
+        const double risk = (for_life && difficulty != Difficulty::easy ? 0.08 : 0.0) + pressure;
         // Several seats in already: the price against the equity with that many hands out,
         // marked down for the raise.
         int in_already = 0;
@@ -165,7 +170,8 @@ Decision before_flop(const Table& t, const HandState& hand, const HandReads& rea
             call_share(std::max(1, from_stack), std::max(1, dealt_behind(t, hand, raiser))) *
             (difficulty == Difficulty::easy ? 1.6
              : for_life                     ? 0.6
-                                            : 1.0);
+                                            : 1.0) *
+            tighter;
         if (percentile <= calls) {
             if (l.can_raise && percentile <= calls * 0.5) return bet_to(hand, l, l.max_to);
             return l.can_call ? Decision{Move::call, 0} : check_or_fold(l);
@@ -191,8 +197,11 @@ Decision before_flop(const Table& t, const HandState& hand, const HandReads& rea
     }
     // Facing a raise: re-raise the best, call with what the price allows, fold the rest.
     const double price = static_cast<double>(l.to_call) / std::max<Chips>(1, hand.stack(me));
-    const double reraises = raises * (reads.raises_now >= 2 ? 0.12 : 0.3);
-    const double calls = plays * (reads.raises_now >= 2 ? 0.2 : 0.45) * (price < 0.04 ? 1.6 : 1.0);
+    // A raise that puts a third of the stack at stake is met more tightly near the prizes.
+    const double staked = l.to_call * 3 >= hand.stack(me) ? tighter : 1.0;
+    const double reraises = raises * (reads.raises_now >= 2 ? 0.12 : 0.3) * staked;
+    const double calls =
+        plays * (reads.raises_now >= 2 ? 0.2 : 0.45) * (price < 0.04 ? 1.6 : 1.0) * staked;
     if (percentile <= reraises && l.can_raise) return bet_to(hand, l, hand.current_bet() * 3);
     if (percentile <= calls && l.can_call) return {Move::call, 0};
     // A bluffing re-raise now and then from the aggressive, late in the order.
@@ -250,7 +259,9 @@ Decision after_flop(const Table& t, const HandState& hand, const HandReads& read
         return bet_to(hand, l, hand.current_bet() * 3);
     // A call for the whole stack, while it is still worth several blinds, wants a margin.
     const bool for_life = l.to_call * 2 >= hand.stack(me) && hand.stack(me) >= 8 * t.limits;
-    const double margin = for_life && difficulty != Difficulty::easy ? 0.05 : 0.0;
+    const double margin =
+        (for_life && difficulty != Difficulty::easy ? 0.05 : 0.0) +
+        (l.to_call * 3 >= hand.stack(me) ? prize_pressure(t, hand, me, difficulty) : 0.0);
     if (equity >= price - discount + margin && l.can_call) return {Move::call, 0};
     return check_or_fold(l);
 }
