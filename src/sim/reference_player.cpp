@@ -8,6 +8,8 @@
 #include "rules/tournament/field.h"
 #include "rules/tournament/limits_clock.h"
 #include "standard/opponents/equity.h"
+#include "standard/opponents/hand_classes.h"
+#include "standard/opponents/push_fold.h"
 #include "tournament/structures.h"
 
 namespace holdem::sim {
@@ -15,6 +17,11 @@ namespace holdem::sim {
 using namespace holdem::standard;
 
 namespace {
+
+// The share of starting hands, the best, that a deep stack plays in a field: queens or better
+// and ace-king.
+constexpr double premium_share = 0.01;
+constexpr double push_narrowing = 0.25;
 
 Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
@@ -128,6 +135,34 @@ int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack
     return 1000;
 }
 
+// In a field played whole, before its last tables, the standard players call a big raise with
+// a share of their hands that hardly shrinks with its size: the best starting hands go all in
+// before the flop and the rest are folded, and a short stack pushes or calls by the
+// push-or-fold ranges.
+std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
+    if (hand.round() != Round::preflop) return std::nullopt;
+    const int me = hand.to_act();
+    const Legal l = hand.legal();
+    const Player& p = t.seat(me);
+    const double percentile = hand_percentile(hand_class(p.cardone, p.cardtwo));
+    const Chips bb = std::max<Chips>(1, 2 * t.limits);
+    const int stack_bb = static_cast<int>((hand.stack(me) + hand.round_bet(me)) / bb);
+    const bool raised = hand.current_bet() > bb;
+    int others = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        if (k != me && t.seat(k).Active && !hand.folded(k) && hand.stack(k) > 0) ++others;
+    double goes_in = premium_share;
+    if (stack_bb <= push_fold_stacks) {
+        const int behind = std::clamp(others, 1, seat_count - 1);
+        goes_in = std::max(goes_in,
+                           push_narrowing * (raised ? call_share(std::max(1, stack_bb), behind)
+                                                    : push_share(std::max(1, stack_bb), behind)));
+    }
+    if (percentile > goes_in) return check_or_fold(l);
+    if (l.can_raise) return Decision{hand.current_bet() > 0 ? Move::raise : Move::bet, l.max_to};
+    return l.can_call ? Decision{Move::call, 0} : check_or_fold(l);
+}
+
 Decision reference_decision(const Table& t, const HandState& hand, const HandReads& reads,
                             std::uint64_t seed) {
     Draws draws{seed};
@@ -136,6 +171,8 @@ Decision reference_decision(const Table& t, const HandState& hand, const HandRea
     // With the field outside the table nearly gone, places come from the other seats going
     // out, and only chips win the tournament.
     if ((t.field_left > 0 ? t.field_left : entrants_left(t)) <= 2 * seat_count) return tag;
+    if (t.field_left > 0)
+        if (const std::optional<Decision> d = field_preflop(t, hand)) return *d;
     return weighed(t, hand, reads, tag, draws);
 }
 

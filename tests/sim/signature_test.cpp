@@ -103,7 +103,7 @@ TEST(Signature, PinnedForTheWholeField) {
         std::uint64_t signature;
     };
     constexpr Field fields[] = {
-        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0x8869a69aa5318d56},
+        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0xddf7b4a2d467d459},
         {StructureKind::turbo, 50, PolicyKind::caller, 0xc206958f015d6299},
     };
     for (const Field& f : fields) {
