@@ -63,6 +63,27 @@ and All in, which put their total into the amount box: type the total to raise t
 Enter.</p>
 <p>The computer players there each have a style (tight or loose, passive or aggressive): point
 at a seat to see it. They know only their own cards, the board and what everybody did.</p>
+<h3>A tournament of the whole field</h3>
+<p>Game › New tournament… (Ctrl+N) sets up the next tournament: rules, difficulty, pace,
+structure and field (10 as a sit-and-go, 100, 1,000 or 5,000 entrants); the tournament in play
+is given up only when you agree, and its place is final. Under a structure every table of the
+field plays a hand for each hand at yours; tables are broken and balanced as tournament
+directors do, and when yours breaks you move with your stack. The news is announced across the
+felt: your move, the money bubble (the field plays hand for hand), the bubble burst and the
+final table of the last ten.</p>
+<table cellpadding="3">
+<tr><td><b>Regular</b></td><td>20,000 chips, 12 hands a level, 50/100 then 75/150, the big-blind ante from 100/200 on</td></tr>
+<tr><td><b>Turbo</b></td><td>10,000 chips, 7 hands a level, the ante from 75/150</td></tr>
+<tr><td><b>Hyper-turbo</b></td><td>5,000 chips, 4 hands a level, as Turbo</td></tr>
+<tr><td><b>Deep</b></td><td>50,000 chips, 15 hands a level, as Regular</td></tr>
+<tr><td><b>Classic clock</b></td><td>the classic game's field counter, refills and blinds</td></tr>
+</table>
+<p>The big blind posts the ante before its blind; the ante is dead money in the main pot. About
+15 % of the field is paid from buy-ins of 100 (play money), every cash at least 150. The panel
+shows the level, the blinds and ante, the next level and the hands until it, your table, your
+chip rank among the players left, the average, your stack in big blinds and the places paid.
+Game › Standings… (Ctrl+T) shows the chip leaders, the payouts with the bubble and every table;
+choose a table to see its last hand.</p>
 <h3>Options (Game › Options…)</h3>
 <table cellpadding="3">
 <tr><td><b>Table rules</b></td><td>the classic game, or the standard rules (with the standard ranking)</td></tr>
