@@ -15,6 +15,7 @@
 #include "ui/fonts.h"
 #include "ui/hands_viewer.h"
 #include "ui/qt_host.h"
+#include "ui/options_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/statistics_dialog.h"
 #include "ui/table_window.h"
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
     parser.addOption({"size", "Window size in logical pixels.", "WxH", "1280x800"});
     parser.addOption(
         {"moment",
-         "splash, aside (the splash with a save set aside), start, hand (a hand in "
+         "splash, aside (the splash with a save set aside), setup (the New tournament "
+         "dialog), start, hand (a hand in "
          "progress), turn (the human to act), showdown, split (a showdown with a "
          "split pot), end (the end notice) or odds (the human's turn with the odds helper); "
          "under the standard rules also sidepots (a showdown paid in three pots or more), "
@@ -63,6 +65,16 @@ int main(int argc, char** argv) {
         ui::StatisticsDialog dialog(parser.value("results"));
         while (dialog.reading())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        dialog.show();
+        return write_png(dialog);
+    }
+    if (parser.value("moment") == "setup") {
+        // Game › New tournament…, set for the standard tournament of the whole field.
+        Options chosen;
+        chosen.rules = Rules::standard;
+        chosen.structure = StructureKind::regular;
+        ui::OptionsDialog dialog(in_force(chosen));
+        dialog.setWindowTitle("New tournament");
         dialog.show();
         return write_png(dialog);
     }

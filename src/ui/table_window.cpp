@@ -317,7 +317,11 @@ void TableWindow::open_options() {
 void TableWindow::open_standings() {
     const standard::FieldPlay* play = host_.field();
     if (!play) return;
-    if (!standings_) standings_ = new StandingsWindow(this);
+    if (!standings_) {
+        standings_ = new StandingsWindow(this);
+        // No larger than the table's own window: it fits wherever the table does.
+        standings_->resize(standings_->size().boundedTo(size()));
+    }
     standings_hand_ = host_.table().hands_started;
     standings_->show_field(*play);
     standings_->show();
