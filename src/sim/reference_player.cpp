@@ -10,6 +10,7 @@
 #include "standard/opponents/equity.h"
 #include "standard/opponents/hand_classes.h"
 #include "standard/opponents/push_fold.h"
+#include "tournament/payouts.h"
 #include "tournament/structures.h"
 
 namespace holdem::sim {
@@ -18,10 +19,11 @@ using namespace holdem::standard;
 
 namespace {
 
-// The share of starting hands, the best, that a deep stack plays in a field: queens or better
-// and ace-king.
-constexpr double premium_share = 0.01;
-constexpr double push_narrowing = 0.25;
+// The share of starting hands, the best, that a deep stack plays in a field (aces, kings and
+// queens), and how much of the push-or-fold ranges a short stack plays, before the money and
+// in it, where only going deeper pays more.
+constexpr double premium_share = 0.015;
+constexpr double push_narrowing = 0.25, paid_push_narrowing = 0.6;
 
 Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
@@ -152,11 +154,14 @@ std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
     for (int k = 1; k <= seat_count; ++k)
         if (k != me && t.seat(k).Active && !hand.folded(k) && hand.stack(k) > 0) ++others;
     double goes_in = premium_share;
+    const double narrowing = t.field_left <= tournament::payouts_for(t.options.entrants).paid()
+                                 ? paid_push_narrowing
+                                 : push_narrowing;
     if (stack_bb <= push_fold_stacks) {
         const int behind = std::clamp(others, 1, seat_count - 1);
-        goes_in = std::max(goes_in,
-                           push_narrowing * (raised ? call_share(std::max(1, stack_bb), behind)
-                                                    : push_share(std::max(1, stack_bb), behind)));
+        goes_in =
+            std::max(goes_in, narrowing * (raised ? call_share(std::max(1, stack_bb), behind)
+                                                  : push_share(std::max(1, stack_bb), behind)));
     }
     if (percentile > goes_in) return check_or_fold(l);
     if (l.can_raise) return Decision{hand.current_bet() > 0 ? Move::raise : Move::bet, l.max_to};
