@@ -25,6 +25,7 @@
 #include "ui/saved_game.h"
 #include "ui/sound_player.h"
 #include "ui/splash_window.h"
+#include "ui/standings_window.h"
 #include "ui/statistics_dialog.h"
 #include "ui/statistics_module.h"
 #include "ui/table_layout.h"
@@ -148,6 +149,7 @@ class TableWindowTest : public QObject {
     void followingTheGame();
     void optionsTakeEffectAndAreKept();
     void aNewTournamentAsksBeforeAbandoningTheOneInPlay();
+    void theStandingsFollowTheWholeField();
     void endOfGameShowsTheOutcome();
     void aClosedTournamentIsResumedAndABrokenOneSetAside();
     void theSoundModuleIsFoundWhereAnInstallPutsIt();
@@ -348,6 +350,38 @@ void TableWindowTest::aNewTournamentAsksBeforeAbandoningTheOneInPlay() {
     QCOMPARE(started, 1);
     QVERIFY(preferences.options().rules == Rules::standard);
     QVERIFY(!QFile::exists(saved));
+}
+
+// Ctrl+T opens the Standings while the whole field plays: every table listed, another table's
+// last hand shown with its own players, and the lists kept up to date from hand to hand.
+void TableWindowTest::theStandingsFollowTheWholeField() {
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5),
+                                         std::make_unique<SeededRandom>(6));
+    table->options.rules = Rules::standard;
+    table->options.structure = StructureKind::regular;
+    table->options.entrants = 100;
+    table->options = in_force(table->options);
+    VirtualGame game(true, {}, std::move(table));
+    QVERIFY(game.host.field());
+    game.play_until([&] { return game.table().hands_started >= 3; });
+    QTest::keyClick(&game.window, Qt::Key_T, Qt::ControlModifier);
+    StandingsWindow* standings = game.window.standings();
+    QVERIFY(standings && standings->isVisible());
+    const tournament::Field& field = game.host.field()->field();
+    QCOMPARE(standings->tables()->rowCount(), static_cast<int>(field.open_tables().size()));
+    QVERIFY(standings->summary().contains("of 100 left"));
+    const TablePicture& last = standings->picture();
+    int seated = 0;
+    for (const SeatPicture& seat : last.seats)
+        if (seat.seated) {
+            ++seated;
+            QVERIFY(!seat.name.empty());
+            QVERIFY(seat.name != game.table().seat(human_seat).caption);
+        }
+    QVERIFY(seated >= 2);
+    const QString before = standings->leaders()->item(0, 2)->text() + standings->summary();
+    game.play_until([&] { return game.table().hands_started >= 12; });
+    QVERIFY(standings->leaders()->item(0, 2)->text() + standings->summary() != before);
 }
 
 void TableWindowTest::optionsTakeEffectAndAreKept() {
