@@ -14,8 +14,8 @@
 #include "model/table.h"
 #include "ui/fonts.h"
 #include "ui/hands_viewer.h"
-#include "ui/qt_host.h"
 #include "ui/options_dialog.h"
+#include "ui/qt_host.h"
 #include "ui/splash_window.h"
 #include "ui/statistics_dialog.h"
 #include "ui/table_window.h"
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         chosen.rules = Rules::standard;
         chosen.structure = StructureKind::regular;
         ui::OptionsDialog dialog(in_force(chosen));
-        dialog.setWindowTitle("New tournament");
+        dialog.set_for_new_tournament();
         dialog.show();
         return write_png(dialog);
     }

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -92,18 +93,26 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     form->addRow("Structure", structure_);
     form->addRow("Field", field_);
     form->addRow("Odds helper", odds_helper_);
-    auto* note = new QLabel(
+    note_ = new QLabel(
         "The pace and the odds helper change at once. The table rules, the blind levels, the "
         "ranking, the opponents and the difficulty apply from the next tournament.",
         this);
-    note->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    note_->setWordWrap(true);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(note);
-    layout->addWidget(buttons);
+    layout->addWidget(note_);
+    layout->addWidget(buttons_);
+}
+
+void OptionsDialog::set_for_new_tournament() {
+    setWindowTitle("New tournament");
+    note_->setText(
+        "The new tournament starts with these choices, and they are kept for the ones "
+        "after it.");
+    buttons_->button(QDialogButtonBox::Ok)->setText("Start");
 }
 
 // The standard rules rank the standard way, and their players know only their own cards.

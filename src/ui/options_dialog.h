@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
 
 #include "model/options.h"
 
@@ -28,6 +30,8 @@ class OptionsDialog : public QDialog {
     QComboBox* field() const { return field_; }
     // The odds helper, a tool of the window beside the game's options.
     QCheckBox* odds_helper() const { return odds_helper_; }
+    // Titled and worded for Game › New tournament: its choices start a tournament at once.
+    void set_for_new_tournament();
 
   private:
     void rules_chosen();
@@ -44,6 +48,8 @@ class OptionsDialog : public QDialog {
     StructureKind initial_structure_ = StructureKind::classic_clock;
     int initial_entrants_ = default_entrants;
     QCheckBox* odds_helper_;
+    QLabel* note_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
     // What the player had chosen for the ranking and opponents before the standard rules took
     // them over, given back when the classic game is chosen again.
     int classic_ranking_ = 0, classic_opponents_ = 0;

@@ -342,7 +342,7 @@ void TableWindow::open_new_tournament() {
     if (!new_tournament_) return;
     Options shown = preferences_ ? preferences_->options() : host_.table().options;
     OptionsDialog dialog(shown, this);
-    dialog.setWindowTitle("New tournament");
+    dialog.set_for_new_tournament();
     dialog.odds_helper()->setChecked(odds_on_);
     if (dialog.exec() != QDialog::Accepted) return;
     const bool in_play = !host_.table().ended;
