@@ -52,7 +52,12 @@ void BM_WholeTournament(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_WholeTournament)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(4);
+BENCHMARK(BM_WholeTournament)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(4)
+    ->UseRealTime();
 
 void BM_ChipModelTen(benchmark::State& state) {
     const std::vector<Chips> stacks = {9000, 8000, 7000, 6000, 5000, 4000, 3000, 2000, 1500, 500};
