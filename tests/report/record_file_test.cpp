@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -186,12 +185,10 @@ TEST(RecordFile, HostileFilesAreReadWithinBoundsOrRefusedAtOnce) {
         fs::remove_all(path);
         c.make(path);
         const long peak = peak_kilobytes();
-        const auto start = std::chrono::steady_clock::now();
+        // Bounded by what is read, not by the clock: a loaded machine must not fail it.
         const RecordFileRead read = read_record_file(path.string());
-        const auto took = std::chrono::steady_clock::now() - start;
         EXPECT_EQ(read.why.empty(), c.readable) << c.what << ": " << read.why;
         EXPECT_LE(read.bytes_read, max_records_read) << c.what;
-        EXPECT_LT(took, std::chrono::seconds(1)) << c.what;
         EXPECT_LT(peak_kilobytes() - peak, 50 * 1024) << c.what;
         fs::remove_all(path);
     }
