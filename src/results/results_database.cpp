@@ -189,48 +189,50 @@ OpenedDatabase open_results_database(const std::string& path, bool for_writing) 
     return opened;
 }
 
-std::optional<DatabaseProblem> create_results_tables(sqlite3* db) {
+namespace {
+
+// The statements run in one transaction, with the schema set at its end. When one fails,
+// everything is rolled back and its code and problem (read before the rollback) come back.
+struct Failed {
+    int code;
+    DatabaseProblem problem;
+};
+std::optional<Failed> run_in_transaction(sqlite3* db, const std::vector<const char*>& statements) {
     auto exec = [&](const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); };
     int rc = exec("BEGIN IMMEDIATE");
-    for (const TableShape& shape : tables())
-        if (rc == SQLITE_OK) rc = exec(shape.create);
+    for (const char* statement : statements)
+        if (rc == SQLITE_OK) rc = exec(statement);
     if (rc == SQLITE_OK)
         rc = exec(("PRAGMA user_version = " + std::to_string(results_schema)).c_str());
     if (rc == SQLITE_OK) rc = exec("COMMIT");
     if (rc == SQLITE_OK) return std::nullopt;
-    DatabaseProblem problem = problem_of(db, rc);
-    // A step the database itself refuses (a column of the same name already there) will be
-    // refused again: the database is kept as it is for good.
-    if ((rc & 0xff) == SQLITE_ERROR)
-        problem = lasting(
-            "the results database cannot be brought up to this version of the game"
-            " (" +
-            problem.why + "); it is left as it is");
+    Failed failed{rc, problem_of(db, rc)};
     exec("ROLLBACK");
-    return problem;
+    return failed;
+}
+
+}  // namespace
+
+std::optional<DatabaseProblem> create_results_tables(sqlite3* db) {
+    std::vector<const char*> creates;
+    for (const TableShape& shape : tables())
+        creates.push_back(shape.create);
+    if (auto failed = run_in_transaction(db, creates)) return failed->problem;
+    return std::nullopt;
 }
 
 std::optional<DatabaseProblem> migrate_results_tables(sqlite3* db, int from_schema) {
     if (from_schema >= results_schema) return std::nullopt;
-    auto exec = [&](const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); };
-    int rc = exec("BEGIN IMMEDIATE");
-    if (from_schema < 2)
-        for (const char* step : schema_2_steps)
-            if (rc == SQLITE_OK) rc = exec(step);
-    if (rc == SQLITE_OK)
-        rc = exec(("PRAGMA user_version = " + std::to_string(results_schema)).c_str());
-    if (rc == SQLITE_OK) rc = exec("COMMIT");
-    if (rc == SQLITE_OK) return std::nullopt;
-    DatabaseProblem problem = problem_of(db, rc);
+    std::vector<const char*> steps;
+    if (from_schema < 2) steps.assign(schema_2_steps.begin(), schema_2_steps.end());
+    const std::optional<Failed> failed = run_in_transaction(db, steps);
+    if (!failed) return std::nullopt;
     // A step the database itself refuses (a column of the same name already there) will be
     // refused again: the database is kept as it is for good.
-    if ((rc & 0xff) == SQLITE_ERROR)
-        problem = lasting(
-            "the results database cannot be brought up to this version of the game"
-            " (" +
-            problem.why + "); it is left as it is");
-    exec("ROLLBACK");
-    return problem;
+    if ((failed->code & 0xff) == SQLITE_ERROR)
+        return lasting("the results database cannot be brought up to this version of the game (" +
+                       failed->problem.why + "); it is left as it is");
+    return failed->problem;
 }
 
 }  // namespace holdem
