@@ -32,4 +32,11 @@ class TableIntents {
     virtual void amount_edited(const std::string& text) = 0;
 };
 
+// The intents of a table only looked at (a replay, another table's last hand): none is acted on.
+struct NoIntents final : TableIntents {
+    void act(Intent) override {}
+    void amount_key(int, const std::string&) override {}
+    void amount_edited(const std::string&) override {}
+};
+
 }  // namespace holdem

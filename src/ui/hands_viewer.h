@@ -48,12 +48,6 @@ class HandsViewer : public QDialog {
   private:
     void show_read(const RecordFileRead& read);
 
-    struct NoIntents final : TableIntents {
-        void act(Intent) override {}
-        void amount_key(int, const std::string&) override {}
-        void amount_edited(const std::string&) override {}
-    };
-
     QString folder_;
     QComboBox* tournaments_ = nullptr;
     QTableWidget* hands_ = nullptr;

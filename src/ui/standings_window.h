@@ -29,12 +29,6 @@ class StandingsWindow : public QDialog {
     QString summary() const { return summary_->text(); }
 
   private:
-    struct NoIntents final : TableIntents {
-        void act(Intent) override {}
-        void amount_key(int, const std::string&) override {}
-        void amount_edited(const std::string&) override {}
-    };
-
     QLabel* summary_ = nullptr;
     QLabel* bubble_ = nullptr;
     QLabel* table_note_ = nullptr;
