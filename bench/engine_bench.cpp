@@ -224,7 +224,7 @@ static void BM_OddsLineAgainstRanges(benchmark::State& state) {
     panel.hole = {card_code(14, 2), card_code(5, 2)};
     panel.board = {card_code(2, 2), card_code(9, 2), card_code(13, 0)};
     panel.opponents = static_cast<int>(state.range(0));
-    panel.ranges.assign(static_cast<std::size_t>(panel.opponents), 0.4);
+    panel.ranges.assign(static_cast<std::size_t>(panel.opponents), standard::LikelyRange{0.4, 1});
     std::uint64_t seed = 1;
     for (auto _ : state) benchmark::DoNotOptimize(odds_line(panel, 300, 20000, seed++));
 }

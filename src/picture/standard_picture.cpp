@@ -280,9 +280,9 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
     if (h.opponents > 0)
         for (int k = 2; k <= seat_count; ++k)
             if (hand && t.seat(k).Active && !hand->folded(k))
-                h.ranges.push_back(
-                    standard::likely_range(game.reads().seats[static_cast<std::size_t>(k)],
-                                           k == hand->big_blind_seat(), Difficulty::normal));
+                h.ranges.push_back(standard::likely_range(
+                    game.reads().seats[static_cast<std::size_t>(k)], k == hand->big_blind_seat(),
+                    hand->round() != standard::Round::preflop, Difficulty::normal));
     picture.ended = t.ended.has_value();
 }
 

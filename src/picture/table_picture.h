@@ -12,6 +12,7 @@
 
 #include "model/observer.h"
 #include "model/options.h"
+#include "standard/opponents/equity.h"
 
 namespace holdem {
 
@@ -76,9 +77,9 @@ struct ActionPanel {
     std::array<int, 2> hole{};
     std::vector<int> board;
     int opponents = 0;
-    // Under the standard rules, the share of starting hands each opponent still in likely holds
-    // after what it did, as the computer players read it; empty: their hands are any hands.
-    std::vector<double> ranges;
+    // Under the standard rules, what each opponent still in likely holds after what it did, as
+    // the computer players read it; empty: their hands are any hands.
+    std::vector<standard::LikelyRange> ranges;
     friend bool operator==(const ActionPanel&, const ActionPanel&) = default;
 };
 

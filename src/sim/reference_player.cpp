@@ -1,6 +1,7 @@
 #include "sim/reference_player.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -24,6 +25,10 @@ namespace {
 // in it, where only going deeper pays more.
 constexpr double premium_share = 0.015;
 constexpr double push_narrowing = 0.25, paid_push_narrowing = 0.6;
+// The share of hands a deep stack opens with a small raise when the seats before it have
+// folded, by the seats left to act (1: the small blind against the big blind): the blinds and
+// antes are won without a fight often enough to pay for the times it folds to a re-raise.
+constexpr std::array<double, 5> steal_shares = {0.45, 0.40, 0.28, 0.20, 0.12};
 
 Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
@@ -77,8 +82,8 @@ Decision weighed(const Table& t, const HandState& hand, const HandReads& reads, 
     const Chips risk = d.move == Move::call                           ? l.to_call
                        : d.move == Move::bet || d.move == Move::raise ? d.to - hand.round_bet(me)
                                                                       : 0;
-    if (risk * (t.field_left > 0 ? 1000 : 3) < stack) return d;
-    const std::vector<double> ranges = likely_ranges(t, hand, reads, me, Difficulty::normal);
+    if (risk * 3 < stack) return d;
+    const std::vector<LikelyRange> ranges = likely_ranges(t, hand, reads, me, Difficulty::normal);
     if (ranges.empty()) return d;
     Chips biggest = 0;
     for (int k = 1; k <= seat_count; ++k)
@@ -137,10 +142,9 @@ int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack
     return 1000;
 }
 
-// In a field played whole, before its last tables, the standard players call a big raise with
-// a share of their hands that hardly shrinks with its size: the best starting hands go all in
-// before the flop and the rest are folded, and a short stack pushes or calls by the
-// push-or-fold ranges.
+// In a field played whole, before its last tables, where lasting is most of a place: a deep
+// stack steals the blinds from the last seats with a small raise and otherwise plays only the
+// best starting hands, all in; a short stack pushes or calls by the push-or-fold ranges.
 std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
     if (hand.round() != Round::preflop) return std::nullopt;
     const int me = hand.to_act();
@@ -162,6 +166,17 @@ std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
         goes_in =
             std::max(goes_in, narrowing * (raised ? call_share(std::max(1, stack_bb), behind)
                                                   : push_share(std::max(1, stack_bb), behind)));
+    } else if (!raised && me != hand.big_blind_seat() && l.can_raise) {
+        int limped = 0, to_act = 0;
+        for (int k = 1; k <= seat_count; ++k)
+            if (k != me && k != hand.big_blind_seat() && hand.round_bet(k) >= bb) ++limped;
+        for (int k = seat_after(me); k != me; k = seat_after(k)) {
+            if (t.seat(k).Active && !hand.folded(k) && hand.stack(k) > 0) ++to_act;
+            if (k == hand.big_blind_seat()) break;
+        }
+        const double steals = steal_shares[static_cast<std::size_t>(std::clamp(to_act, 1, 5) - 1)];
+        if (limped == 0 && percentile <= steals)
+            return Decision{Move::raise, std::clamp<Chips>(bb * 5 / 2, l.min_to, l.max_to)};
     }
     if (percentile > goes_in) return check_or_fold(l);
     if (l.can_raise) return Decision{hand.current_bet() > 0 ? Move::raise : Move::bet, l.max_to};

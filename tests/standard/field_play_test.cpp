@@ -107,7 +107,7 @@ TEST(FieldPlay, TheOtherTablesPlayTheSameHandsOnAThreadOrAtOnceAndKeepEveryChip)
 // The director announces each turn of the tournament once, as it happens: the human's table
 // broken, the final table, the money bubble, and the bubble burst.
 TEST(FieldPlay, TheTurnsOfTheTournamentAreAnnouncedOnceEach) {
-    const FieldRun run = run_field(false, 2000, 19, 30, StructureKind::hyper_turbo, true);
+    const FieldRun run = run_field(false, 2000, 69, 30, StructureKind::hyper_turbo, true);
     const std::vector<std::string> expected = {"Your table is broken: you move to table 2",
                                                "The final table: the last 10 play on",
                                                "The money bubble: 6 left, 5 paid. Hand for hand",

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "rules/reading/fast_hand.h"
 #include "standard/opponents/hand_classes.h"
@@ -45,8 +46,63 @@ std::array<CardCode, 2> cards_of_class(int c, std::uint64_t dead, Draws& draws) 
     return {0, 0};
 }
 
+int board_standing(std::array<CardCode, 2> hole, std::span<const CardCode> board) {
+    std::array<int, 15> ranks{};
+    std::array<int, 4> suits{}, hole_suits{};
+    int top = 0;
+    std::uint32_t seen = 0;
+    for (CardCode c : board) {
+        ++ranks[static_cast<std::size_t>(card_rank(c))];
+        ++suits[static_cast<std::size_t>(card_suit(c))];
+        top = std::max(top, card_rank(c));
+        seen |= 1u << card_rank(c);
+    }
+    for (CardCode c : hole) {
+        ++hole_suits[static_cast<std::size_t>(card_suit(c))];
+        seen |= 1u << card_rank(c);
+    }
+    const int a = card_rank(hole[0]), b = card_rank(hole[1]);
+    const int high = std::max(a, b);
+    // Kinds in steps of 100, the height within.
+    int made = 0;
+    if (a == b) {
+        made = ranks[static_cast<std::size_t>(a)] > 0 ? 700 + a : a > top ? 400 + a : 200 + a;
+    } else {
+        const int hits =
+            (ranks[static_cast<std::size_t>(a)] > 0) + (ranks[static_cast<std::size_t>(b)] > 0);
+        const int hit = ranks[static_cast<std::size_t>(a)] > 0 ? a : b;
+        if (hits == 2)
+            made = 600 + high;
+        else if (hits == 1 && ranks[static_cast<std::size_t>(hit)] >= 2)
+            made = 700 + hit;
+        else if (hits == 1)
+            made = (hit == top ? 300 : 200) + (hit == top ? a + b - hit : hit);
+    }
+    bool flush = false, flush_draw = false;
+    for (int s = 0; s < 4; ++s) {
+        const int n = suits[static_cast<std::size_t>(s)] + hole_suits[static_cast<std::size_t>(s)];
+        if (hole_suits[static_cast<std::size_t>(s)] > 0 && n >= 5) flush = true;
+        if (hole_suits[static_cast<std::size_t>(s)] > 0 && n == 4) flush_draw = true;
+    }
+    if (seen & (1u << 14)) seen |= 1u << 1;  // the ace also below the two
+    bool straight = false, straight_draw = false;
+    for (int low = 1; low <= 10; ++low) {
+        const std::uint32_t five = 0x1Fu << low;
+        const int in = std::popcount(seen & five);
+        // Only a run that uses a hole card counts.
+        const bool uses = ((five >> a) & 1u) || ((five >> b) & 1u) || (a == 14 && low == 1) ||
+                          (b == 14 && low == 1);
+        if (in == 5 && uses) straight = true;
+        if (in == 4 && uses) straight_draw = true;
+    }
+    if (flush) made = std::max(made, 850);
+    if (straight) made = std::max(made, 800);
+    if (made == 0 && (flush_draw || straight_draw)) made = 100 + high;
+    return made == 0 ? high : made;
+}
+
 double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardCode> board,
-                             std::span<const double> ranges, int deals, Draws& draws) {
+                             std::span<const LikelyRange> ranges, int deals, Draws& draws) {
     const fast_hand::Tables& tables = fast_hand::tables();
     std::uint64_t dead = bit_of(hole[0]) | bit_of(hole[1]);
     for (CardCode c : board)
@@ -80,15 +136,29 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
         std::array<std::array<CardCode, 2>, 9> theirs{};
         std::uint64_t in_use = dead;
         for (std::size_t o = 0; o < ranges.size() && o < theirs.size(); ++o) {
-            if (ranges[o] >= 1) {
+            const LikelyRange& range = ranges[o];
+            if (range.share >= 1 && range.strongest_of <= 1) {
                 theirs[o] = {take(), take()};
             } else {
                 // A class drawn by its share of the range's hands, then its suits; a class whose
                 // cards are all taken is drawn again.
-                const int places = std::max(1, static_cast<int>(ranges[o] * 1326));
-                for (int tries = 0; tries < 16; ++tries) {
-                    theirs[o] = cards_of_class(hand_class_at(draws.below(places)), in_use, draws);
-                    if (theirs[o][0]) break;
+                const int places = std::max(1, static_cast<int>(std::min(range.share, 1.0) * 1326));
+                auto one_of_range = [&] {
+                    std::array<CardCode, 2> cards{};
+                    for (int tries = 0; tries < 16 && !cards[0]; ++tries)
+                        cards = cards_of_class(hand_class_at(draws.below(places)), in_use, draws);
+                    return cards;
+                };
+                theirs[o] = one_of_range();
+                int standing =
+                    theirs[o][0] && range.strongest_of > 1 ? board_standing(theirs[o], board) : 0;
+                for (int more = 1; more < range.strongest_of && theirs[o][0]; ++more) {
+                    const auto other = one_of_range();
+                    if (!other[0]) continue;
+                    if (const int s = board_standing(other, board); s > standing) {
+                        theirs[o] = other;
+                        standing = s;
+                    }
                 }
                 if (!theirs[o][0]) theirs[o] = {take(), take()};
                 // The cards leave the live cards.
@@ -124,7 +194,7 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
 
 std::uint16_t work_out_preflop_equity(int c, int opponents, int deals, std::uint64_t seed) {
     Draws draws{seed};
-    const std::vector<double> anyone(static_cast<std::size_t>(opponents), 1.0);
+    const std::vector<LikelyRange> anyone(static_cast<std::size_t>(opponents));
     double total = 0;
     // A new choice of suits every hundred deals keeps the sample's suits even.
     for (int done = 0; done < deals; done += 100) {

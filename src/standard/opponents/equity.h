@@ -21,11 +21,23 @@ struct Draws {
     }
 };
 
+// What a seat still in likely holds: a hand from the strongest `share` of starting hands (1: any
+// hand) and, once it has bet or raised after the flop, the one of `strongest_of` such hands
+// that stands best with the board so far: a bet on the flop is made with what hit it.
+struct LikelyRange {
+    double share = 1.0;
+    int strongest_of = 1;
+    friend bool operator==(const LikelyRange&, const LikelyRange&) = default;
+};
+
+// How well two hole cards stand with a board of three or four cards, higher better: a made
+// hand by its kind and height, a flush or straight draw above nothing.
+int board_standing(std::array<CardCode, 2> hole, std::span<const CardCode> board);
+
 // The share of pots `hole` wins (ties counted as their share) against one hand for each entry
-// of `ranges`, each drawn from the strongest `range` share of starting hands (1: any hand),
-// with the board completed from `board`; `deals` sampled deals.
+// of `ranges`, with the board completed from `board`; `deals` sampled deals.
 double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardCode> board,
-                             std::span<const double> ranges, int deals, Draws& draws);
+                             std::span<const LikelyRange> ranges, int deals, Draws& draws);
 
 // The first class against the second, both dealt at random suits without clashing cards, over
 // `deals` deals from a seeded stream: a share of 1.

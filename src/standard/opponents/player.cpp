@@ -80,14 +80,21 @@ Decision check_or_fold(const Legal& l) {
 
 }  // namespace
 
-double likely_range(const SeatReads& r, bool big_blind, Difficulty difficulty) {
-    if (difficulty == Difficulty::easy) return 1.0;  // an easy player reads nothing
-    double range = r.raised_preflop ? 0.16 : r.called_preflop ? 0.40 : big_blind ? 1.0 : 0.6;
-    const double narrowing = difficulty == Difficulty::hard ? 0.5 : 0.7;
-    for (int i = 0; i < std::min(r.aggressive_after_flop, 2); ++i)
-        range *= narrowing;
-    if (r.aggressive_now) range *= narrowing;
-    return std::max(range, 0.03);
+LikelyRange likely_range(const SeatReads& r, bool big_blind, bool after_flop,
+                         Difficulty difficulty) {
+    if (difficulty == Difficulty::easy) return {};  // an easy player reads nothing
+    LikelyRange range;
+    range.share = r.raised_preflop ? 0.16 : r.called_preflop ? 0.40 : big_blind ? 1.0 : 0.6;
+    // Before the flop a raise narrows the starting hands; after it each bet and raise is made
+    // with what stands up on the board, more so as a hard player reads it.
+    const int acts = std::min(r.aggressive_after_flop, 2) + (r.aggressive_now ? 1 : 0);
+    if (!after_flop) {
+        if (r.aggressive_now) range.share *= difficulty == Difficulty::hard ? 0.5 : 0.7;
+    } else {
+        range.strongest_of = 1 + acts * (difficulty == Difficulty::hard ? 2 : 1);
+    }
+    range.share = std::max(range.share, 0.03);
+    return range;
 }
 
 std::vector<CardCode> board_turned_up(const Table& t) {
@@ -98,13 +105,14 @@ std::vector<CardCode> board_turned_up(const Table& t) {
     return board;
 }
 
-std::vector<double> likely_ranges(const Table& t, const HandState& hand, const HandReads& reads,
-                                  int seat, Difficulty difficulty) {
-    std::vector<double> ranges;
+std::vector<LikelyRange> likely_ranges(const Table& t, const HandState& hand,
+                                       const HandReads& reads, int seat, Difficulty difficulty) {
+    std::vector<LikelyRange> ranges;
     for (int k = 1; k <= seat_count; ++k)
         if (k != seat && t.seat(k).Active && !hand.folded(k))
             ranges.push_back(likely_range(reads.seats[static_cast<std::size_t>(k)],
-                                          k == hand.big_blind_seat(), difficulty));
+                                          k == hand.big_blind_seat(),
+                                          hand.round() != Round::preflop, difficulty));
     return ranges;
 }
 
@@ -199,9 +207,18 @@ Decision before_flop(const Table& t, const HandState& hand, const HandReads& rea
     const double price = static_cast<double>(l.to_call) / std::max<Chips>(1, hand.stack(me));
     // A raise that puts a third of the stack at stake is met more tightly near the prizes.
     const double staked = l.to_call * 3 >= hand.stack(me) ? tighter : 1.0;
-    const double reraises = raises * (reads.raises_now >= 2 ? 0.12 : 0.3) * staked;
-    const double calls =
-        plays * (reads.raises_now >= 2 ? 0.2 : 0.45) * (price < 0.04 ? 1.6 : 1.0) * staked;
+    // The more of the stack a call risks, the fewer hands stand up to the range that raises
+    // so much: beyond a tenth of the stack the calls shrink with the price (an easy player
+    // barely notices), down to the hands a player calls off a stack with.
+    const double by_size =
+        price <= 0.1 ? 1.0 : std::pow(0.1 / price, difficulty == Difficulty::easy ? 0.3 : 1.0);
+    const double calls_off = difficulty == Difficulty::hard ? 0.02 : 0.03;
+    const double reraises =
+        raises * (reads.raises_now >= 2 ? 0.12 : 0.3) * staked * std::sqrt(by_size);
+    const double calls = std::max(plays * (reads.raises_now >= 2 ? 0.2 : 0.45) *
+                                      (price < 0.04 ? 1.6 : 1.0) * by_size,
+                                  calls_off) *
+                         staked;
     if (percentile <= reraises && l.can_raise) return bet_to(hand, l, hand.current_bet() * 3);
     if (percentile <= calls && l.can_call) return {Move::call, 0};
     // A bluffing re-raise now and then from the aggressive, late in the order.
@@ -218,7 +235,7 @@ Decision after_flop(const Table& t, const HandState& hand, const HandReads& read
     const Player& p = t.seat(me);
     const std::vector<CardCode> board = board_turned_up(t);
     const int shown = static_cast<int>(board.size());
-    const std::vector<double> ranges = likely_ranges(t, hand, reads, me, difficulty);
+    const std::vector<LikelyRange> ranges = likely_ranges(t, hand, reads, me, difficulty);
     if (ranges.empty()) return check_or_fold(l);
     const int deals = std::max(80, 480 / static_cast<int>(ranges.size() + 1));
     double equity = equity_against_ranges({p.cardone, p.cardtwo}, board, ranges, deals, draws);

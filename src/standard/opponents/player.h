@@ -14,6 +14,7 @@
 #include "model/options.h"
 #include "model/table.h"
 #include "standard/hand_state.h"
+#include "standard/opponents/equity.h"
 
 namespace holdem::standard {
 
@@ -46,15 +47,16 @@ struct HandReads {
     int raises_now = 0;      // bets and raises on the street under way
 };
 
-// The share of starting hands a seat still likely holds after what it did, as a player of the
-// given difficulty reads it (1: any hand).
-double likely_range(const SeatReads& reads, bool big_blind, Difficulty difficulty);
+// What a seat still likely holds after what it did, as a player of the given difficulty reads
+// it, before the flop or after it.
+LikelyRange likely_range(const SeatReads& reads, bool big_blind, bool after_flop,
+                         Difficulty difficulty);
 
 // The board cards turned up so far.
 std::vector<CardCode> board_turned_up(const Table& t);
 // The likely range of each other seat still in, as a player of the difficulty at `seat` reads it.
-std::vector<double> likely_ranges(const Table& t, const HandState& hand, const HandReads& reads,
-                                  int seat, Difficulty difficulty);
+std::vector<LikelyRange> likely_ranges(const Table& t, const HandState& hand,
+                                       const HandReads& reads, int seat, Difficulty difficulty);
 
 struct Decision {
     Move move = Move::fold;
