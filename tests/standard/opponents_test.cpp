@@ -5,6 +5,7 @@
 
 #include "sim/reference_player.h"
 #include "sim/runner.h"
+#include "standard/opponents/equity.h"
 #include "standard/opponents/hand_classes.h"
 #include "standard/opponents/player.h"
 #include "standard/opponents/preflop_equity.h"
@@ -48,6 +49,29 @@ TEST(Opponents, ThePushFoldTableIsWhatTheToolWorksOut) {
     GTEST_SKIP() << "worked out in the optimised build";
 #endif
     EXPECT_TRUE(work_out_push_fold(push_fold_deals) == push_fold_table);
+}
+
+// A bet after the flop is read as made with what hit the board: the made hands stand in order,
+// and top pair is worth less against a seat that bet twice than against its starting hands.
+TEST(Opponents, ABettorsLikelyHandIsTheBestOnTheBoardOfSeveral) {
+    auto c = [](int rank, int suit) { return card_code(rank, suit); };
+    const std::vector<CardCode> flop{c(13, 0), c(8, 1), c(3, 1)};
+    const std::array<std::array<CardCode, 2>, 7> ordered = {{
+        {c(2, 3), c(5, 3)},    // nothing
+        {c(6, 1), c(4, 1)},    // a flush draw
+        {c(8, 2), c(12, 3)},   // middle pair
+        {c(13, 2), c(12, 3)},  // top pair
+        {c(14, 0), c(14, 1)},  // an overpair
+        {c(13, 3), c(8, 3)},   // two pair
+        {c(3, 0), c(3, 3)},    // a set
+    }};
+    for (std::size_t i = 1; i < ordered.size(); ++i)
+        EXPECT_LT(board_standing(ordered[i - 1], flop), board_standing(ordered[i], flop)) << i;
+    Draws a{7}, b{7};
+    const std::array<CardCode, 2> top_pair = ordered[3];
+    const std::vector<LikelyRange> called{{0.4, 1}}, bet_twice{{0.4, 3}};
+    EXPECT_GT(equity_against_ranges(top_pair, flop, called, 4000, a),
+              equity_against_ranges(top_pair, flop, bet_twice, 4000, b) + 0.1);
 }
 
 TEST(Opponents, TheyPlayOnlyLegalMovesAndEachStyleItsShare) {
