@@ -6,7 +6,7 @@ build=${1:-build/fuzz}
 seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("${@:3}")
-[ ${#targets[@]} -gt 0 ] || targets=(numbers table rules snapshot records phh)
+[ ${#targets[@]} -gt 0 ] || targets=(numbers table rules snapshot records phh ranges)
 for target in "${targets[@]}"; do
   # Saved games are whole JSON documents, larger than the other targets' inputs.
   max_len=4096

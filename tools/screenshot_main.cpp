@@ -12,6 +12,7 @@
 
 #include "cycle/human_actions.h"
 #include "model/table.h"
+#include "ui/equity_calculator_window.h"
 #include "ui/fonts.h"
 #include "ui/hands_viewer.h"
 #include "ui/options_dialog.h"
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
          "sidepot (a side pot during a hand), short (the human's call puts all in) and "
          "raised (the human facing a raise); with --entrants the whole field: moved (the "
          "human moved to another table), bubble (the money bubble), final (the final table), "
-         "standings (the Standings window) or prize (the end notice of a paid place).",
+         "standings (the Standings window) or prize (the end notice of a paid place); "
+         "calculator (the equity calculator).",
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"rules", "classic or standard.", "rules", "classic"});
@@ -77,6 +79,22 @@ int main(int argc, char** argv) {
         dialog.set_for_new_tournament();
         dialog.show();
         return write_png(dialog);
+    }
+    if (parser.value("moment") == "calculator") {
+        // Tools › Equity calculator: a hand against a range and any hand, the range on the grid.
+        ui::EquityCalculatorWindow calculator;
+        const QStringList wh = parser.value("size").split('x');
+        if (wh.size() == 2) calculator.resize(wh[0].toInt(), wh[1].toInt());
+        calculator.set_players(3);
+        calculator.set_hands(0, "AhKh");
+        calculator.set_hands(1, "QQ+, AKs, AJo+, 76s");
+        calculator.set_hands(2, "");
+        calculator.choose(1);
+        calculator.show();
+        calculator.calculate_now();
+        while (calculator.working())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        return write_png(calculator);
     }
     if (parser.value("moment") == "splash" || parser.value("moment") == "aside") {
         ui::SplashWindow splash([] {}, 60000);

@@ -13,6 +13,7 @@
 #include <ctime>
 
 #include "rules/tournament/field.h"
+#include "ui/equity_calculator_window.h"
 #include "ui/hands_viewer.h"
 #include "ui/history_file.h"
 #include "ui/notices.h"
@@ -185,6 +186,9 @@ void TableWindow::build_menus() {
     log_action_->setShortcut(QKeySequence(Qt::Key_L));
     connect(log_action_, &QAction::toggled, this, &TableWindow::set_log_visible);
 
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->addAction("&Equity calculator…", this, &TableWindow::open_calculator);
+
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&How to play", this, [this] { show_how_to_play(this); });
     help->addAction("&About", this, [this] { show_about(this); });
@@ -312,6 +316,13 @@ void TableWindow::open_options() {
     apply_options(dialog.options());
     set_odds_helper(dialog.odds_helper()->isChecked());
     if (preferences_) preferences_->set_odds_helper(odds_on_);
+}
+
+void TableWindow::open_calculator() {
+    if (!calculator_) calculator_ = new EquityCalculatorWindow(this);
+    calculator_->show();
+    calculator_->raise();
+    calculator_->activateWindow();
 }
 
 void TableWindow::open_standings() {

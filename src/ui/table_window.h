@@ -14,6 +14,7 @@
 
 #include "results/results_recorder.h"
 #include "save/game_keeper.h"
+#include "ui/equity_calculator_window.h"
 #include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
 #include "ui/standings_window.h"
@@ -56,6 +57,8 @@ class TableWindow : public QMainWindow {
     void open_new_tournament();
     // Game › Standings (Ctrl+T), while the whole field plays.
     void open_standings();
+    void open_calculator();
+    EquityCalculatorWindow* calculator() const { return calculator_; }
     StandingsWindow* standings() const { return standings_; }
     // Opens Game › Statistics… on the results kept so far.
     void open_statistics();
@@ -137,6 +140,7 @@ class TableWindow : public QMainWindow {
     std::function<bool()> abandon_question_;
     bool starting_new_ = false;  // the tournament left is followed by a new one
     QPointer<StandingsWindow> standings_;
+    QPointer<EquityCalculatorWindow> calculator_;
     std::uint64_t standings_hand_ = 0;
     void update_standings();
     QLabel* save_line_ = nullptr;

@@ -112,8 +112,8 @@ void sweep_keys(const Table& t, const char* state, QWidget* to, const QSet<int>&
         for (Qt::KeyboardModifiers chord : chords) {
             const bool plain = chord == Qt::NoModifier || chord == Qt::ShiftModifier;
             // Alt with a menu's letter opens that menu.
-            const bool menu = chord == Qt::AltModifier &&
-                              (key == Qt::Key_G || key == Qt::Key_V || key == Qt::Key_H);
+            const bool menu = chord == Qt::AltModifier && (key == Qt::Key_G || key == Qt::Key_V ||
+                                                           key == Qt::Key_T || key == Qt::Key_H);
             if (own.contains(key) || (plain && own_plain.contains(key)) || menu) continue;
             const auto before = table_facts(t);
             QWidget* target = to ? to : QApplication::focusWidget();
@@ -150,6 +150,7 @@ class TableWindowTest : public QObject {
     void optionsTakeEffectAndAreKept();
     void aNewTournamentAsksBeforeAbandoningTheOneInPlay();
     void theStandingsFollowTheWholeField();
+    void theEquityCalculatorWorksOutWhatIsTypedOrClicked();
     void endOfGameShowsTheOutcome();
     void aClosedTournamentIsResumedAndABrokenOneSetAside();
     void theSoundModuleIsFoundWhereAnInstallPutsIt();
@@ -354,6 +355,56 @@ void TableWindowTest::aNewTournamentAsksBeforeAbandoningTheOneInPlay() {
 
 // Ctrl+T opens the Standings while the whole field plays: every table listed, another table's
 // last hand shown with its own players, and the lists kept up to date from hand to hand.
+void TableWindowTest::theEquityCalculatorWorksOutWhatIsTypedOrClicked() {
+    VirtualGame game;
+    game.window.open_calculator();
+    EquityCalculatorWindow* calc = game.window.calculator();
+    QVERIFY(calc && calc->isVisible());
+    auto settled = [&] {
+        calc->calculate_now();
+        QTRY_VERIFY_WITH_TIMEOUT(!calc->working(), 20000);
+    };
+    calc->set_hands(0, "KsKh");
+    calc->set_hands(1, "9d9c");
+    settled();
+    QVERIFY2(calc->status().startsWith("Exact: every one of 1,712,304 deals"),
+             qPrintable(calc->status()));
+    using namespace calculator;
+    const Equities exact =
+        enumerate_equities({{read_range("KsKh").range, read_range("9d9c").range}, {}, {}});
+    QCOMPARE(calc->equity_text(0), QString::number(exact.players[0].equity * 100, 'f', 1) + " %");
+    // The grid edits the chosen player's text, and the text the grid.
+    calc->choose(1);
+    calc->grid()->toggle({0, 0});
+    QCOMPARE(calc->grid()->range().size(), 7);
+    calc->set_hands(1, "QQ+");
+    QCOMPARE(calc->grid()->range().cell_share({0, 0}), 1.0);
+    // Three players with any hands: too many deals to visit, sampled to a small error.
+    calc->set_players(3);
+    calc->set_hands(0, "");
+    calc->set_hands(1, "random");
+    calc->set_hands(2, "AA, KK");
+    settled();
+    QVERIFY2(calc->status().contains("deals sampled · standard error"), qPrintable(calc->status()));
+    // What cannot be read is named, and nothing is shown for it.
+    calc->set_hands(2, "AKx");
+    settled();
+    QVERIFY2(calc->status().startsWith("Player 3: Item 1 \"AKx\""), qPrintable(calc->status()));
+    QCOMPARE(calc->equity_text(0), QString());
+    calc->set_hands(2, "AA");
+    calc->set_board("Ks Kh Ks");
+    settled();
+    QCOMPARE(calc->status(), QString("The card Ks is given twice"));
+    // Typing again while the work goes on starts it over: the last input wins.
+    calc->set_board("");
+    calc->set_hands(2, "22");
+    calc->calculate_now();
+    calc->set_hands(2, "AA");
+    settled();
+    QVERIFY(calc->status().contains("sampled"));
+    calc->close();
+}
+
 void TableWindowTest::theStandingsFollowTheWholeField() {
     auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5),
                                          std::make_unique<SeededRandom>(6));
