@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 #include "rules/reading/fast_hand.h"
 #include "standard/opponents/hand_classes.h"
@@ -88,12 +87,12 @@ int board_standing(std::array<CardCode, 2> hole, std::span<const CardCode> board
     bool straight = false, straight_draw = false;
     for (int low = 1; low <= 10; ++low) {
         const std::uint32_t five = 0x1Fu << low;
-        const int in = std::popcount(seen & five);
+        const std::uint32_t missing = five & ~seen;  // one bit short: a draw
         // Only a run that uses a hole card counts.
         const bool uses = ((five >> a) & 1u) || ((five >> b) & 1u) || (a == 14 && low == 1) ||
                           (b == 14 && low == 1);
-        if (in == 5 && uses) straight = true;
-        if (in == 4 && uses) straight_draw = true;
+        if (missing == 0 && uses) straight = true;
+        if (missing != 0 && (missing & (missing - 1)) == 0 && uses) straight_draw = true;
     }
     if (flush) made = std::max(made, 850);
     if (straight) made = std::max(made, 800);
@@ -123,6 +122,19 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
         where[static_cast<std::size_t>(live[static_cast<std::size_t>(b)])] = b;
     };
     const int to_come = 5 - static_cast<int>(board.size());
+    // How each hand stands on the board, worked out the first time it is drawn: the same
+    // hands of a narrow range come up again and again.
+    std::array<std::int16_t, 53 * 53> standings;
+    if (std::any_of(ranges.begin(), ranges.end(),
+                    [](const LikelyRange& r) { return r.strongest_of > 1; }))
+        standings.fill(-1);
+    auto standing_of = [&](std::array<CardCode, 2> cards) {
+        const auto at = static_cast<std::size_t>(std::min(cards[0], cards[1]) * 53 +
+                                                 std::max(cards[0], cards[1]));
+        if (standings[at] < 0)
+            standings[at] = static_cast<std::int16_t>(board_standing(cards, board));
+        return standings[at];
+    };
     double won = 0;
     for (int deal = 0; deal < deals; ++deal) {
         // Draws without putting back: the cards taken go to the end of the live cards.
@@ -150,12 +162,11 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
                     return cards;
                 };
                 theirs[o] = one_of_range();
-                int standing =
-                    theirs[o][0] && range.strongest_of > 1 ? board_standing(theirs[o], board) : 0;
+                int standing = theirs[o][0] && range.strongest_of > 1 ? standing_of(theirs[o]) : 0;
                 for (int more = 1; more < range.strongest_of && theirs[o][0]; ++more) {
                     const auto other = one_of_range();
                     if (!other[0]) continue;
-                    if (const int s = board_standing(other, board); s > standing) {
+                    if (const int s = standing_of(other); s > standing) {
                         theirs[o] = other;
                         standing = s;
                     }
