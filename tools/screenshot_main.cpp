@@ -1,5 +1,6 @@
 // holdem-screenshot: opens the table window at a given size, plays the game in virtual time to
 // a chosen moment and writes the window to a PNG. tools/screenshot runs it under Xvfb.
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
          "raised (the human facing a raise); with --entrants the whole field: moved (the "
          "human moved to another table), bubble (the money bubble), final (the final table), "
          "standings (the Standings window) or prize (the end notice of a paid place); "
-         "calculator (the equity calculator).",
+         "calculator (the equity calculator); under the standard rules figures (the "
+         "opponents' statistics on the table).",
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"rules", "classic or standard.", "rules", "classic"});
@@ -201,6 +203,7 @@ int main(int argc, char** argv) {
             if (moment == "bubble") return news.find("money bubble") != std::string::npos;
             if (moment == "final") return news.find("final table") != std::string::npos;
             if (moment == "standings") return t.hands_started > 12 && shown.human.open;
+            if (moment == "figures") return t.hands_started > 25 && shown.human.open;
             return false;
         };
         for (int i = 0; i < 2000000 && !t.ended && !(shown.human.open && reached()); ++i) {
@@ -229,6 +232,9 @@ int main(int argc, char** argv) {
             QWidget* standings = window.findChild<QWidget*>("standings");
             return standings ? write_png(*standings) : 3;
         }
+        if (moment == "figures")
+            if (auto* figures = window.findChild<QAction*>("statisticsOnTable"))
+                figures->setChecked(true);
         return write_png(window);
     }
     if (standard) {
@@ -242,6 +248,7 @@ int main(int argc, char** argv) {
         bool reached = false;
         for (int i = 0; i < 200000 && !t.ended && !reached; ++i) {
             reached = moment == "start" || (moment == "replay" && t.hands_started > 8) ||
+                      (moment == "figures" && t.hands_started > 20 && shown.human.open) ||
                       ((moment == "turn" || moment == "odds") && shown.human.open && t.postflop1) ||
                       (moment == "raised" && facing_raise()) ||
                       (moment == "hand" && t.postflop2 && !shown.showdown) ||
@@ -252,7 +259,10 @@ int main(int argc, char** argv) {
                       (moment == "sidepot" && !shown.showdown &&
                        shown.pot_label.find("Side pot") != std::string::npos);
             if (reached) break;
-            if (shown.human.open) {
+            if (shown.human.open && moment == "figures") {
+                // Seat 1 only watches: it checks or folds, so that it lasts.
+                host.act(shown.human.check_shown ? Intent::check : Intent::fold);
+            } else if (shown.human.open) {
                 host.act(shown.human.call_shown ? Intent::call : Intent::check);
             } else if (auto due = host.armed_for()) {
                 now = std::max(now, *due);
@@ -264,6 +274,9 @@ int main(int argc, char** argv) {
             return 3;
         }
         if (moment == "odds") window.set_odds_helper(true);
+        if (moment == "figures")
+            if (auto* figures = window.findChild<QAction*>("statisticsOnTable"))
+                figures->setChecked(true);
         if (moment == "replay") return replay_png(window, histories.path());
         return write_png(window);
     }

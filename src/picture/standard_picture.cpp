@@ -212,6 +212,13 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
                       : p.caption + " plays " +
                             std::string(standard::style_name(static_cast<standard::Style>(
                                 std::clamp<int>(p.style, 0, standard::styles - 1))));
+        s.statistics.clear();
+        s.statistics_about.clear();
+        if (const PlayerStatistics* seen = notes.statistics().of(p.caption);
+            seen && k != human_seat && p.Active) {
+            s.statistics = seen->line();
+            s.statistics_about = p.caption + ", " + seen->words();
+        }
     }
     if (settled)
         for (const TableNotes::Award& award : notes.awards())

@@ -48,6 +48,10 @@ struct SeatPicture {
     std::string badge_text;  // "Call 20", "Fold"
     std::int64_t won = -1;   // paid at this showdown, or -1
     std::string about;       // what the player can learn of the seat by pointing at it
+    // What the human has seen the player do this tournament, on one line for the plate and in
+    // words for pointing at it; empty before a first hand seen or for the human.
+    std::string statistics;
+    std::string statistics_about;
     friend bool operator==(const SeatPicture&, const SeatPicture&) = default;
 };
 

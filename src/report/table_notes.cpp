@@ -5,7 +5,8 @@
 
 namespace holdem {
 
-void TableNotes::hand_started(const Table&) {
+void TableNotes::hand_started(const Table& t) {
+    statistics_.hand_started(t);
     badges_.fill({});
     actions_.fill(std::nullopt);
     awards_.clear();
@@ -17,17 +18,20 @@ void TableNotes::ante_posted(const Table&, int seat, Chips amount) {
     actions_[seat].reset();
 }
 
-void TableNotes::blind_posted(const Table&, int seat, Chips amount, bool big) {
+void TableNotes::blind_posted(const Table& t, int seat, Chips amount, bool big) {
+    statistics_.blind_posted(t, seat);
     badges_[seat] = (big ? "Big blind " : "Small blind ") + std::to_string(amount);
     actions_[seat].reset();
 }
 
-void TableNotes::action_taken(const Table&, const ActionEvent& e) {
+void TableNotes::action_taken(const Table& t, const ActionEvent& e) {
+    statistics_.action_taken(t, e);
     badges_[e.seat] = action_badge(e);
     actions_[e.seat] = e.action;
 }
 
-void TableNotes::street_dealt(const Table&, Street) {
+void TableNotes::street_dealt(const Table&, Street street) {
+    statistics_.street_dealt(street);
     // A fold stays in view; the rest belongs to the round that has just closed.
     for (int k = 1; k <= seat_count; ++k)
         if (actions_[k] != Action::fold) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/table.h"
+#include "report/seat_statistics.h"
 
 namespace holdem {
 
@@ -27,6 +28,8 @@ class TableNotes final : public TableObserver {
     const std::vector<Award>& awards() const { return awards_; }
     // The winner's line in players' words: every winner named, the amounts, the hand.
     std::string winners_line() const;
+    // What each opponent has been seen to do, kept for the tournament.
+    const SeatStatistics& statistics() const { return statistics_; }
 
     void hand_started(const Table& t) override;
     void ante_posted(const Table& t, int seat, Chips amount) override;
@@ -37,6 +40,7 @@ class TableNotes final : public TableObserver {
     void pot_share_won(const Table& t, int seat, Chips amount, int pot, int pots) override;
 
   private:
+    SeatStatistics statistics_;
     std::array<std::string, seat_count + 1> badges_;
     std::array<std::optional<Action>, seat_count + 1> actions_;
     std::array<std::string, seat_count + 1> names_;

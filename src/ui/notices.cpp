@@ -83,7 +83,8 @@ final table of the last ten.</p>
 shows the level, the blinds and ante, the next level and the hands until it, your table, your
 chip rank among the players left, the average, your stack in big blinds and the places paid.
 Game › Standings… (Ctrl+T) shows the chip leaders, the payouts with the bubble and every table;
-choose a table to see its last hand. Tools › Equity calculator… works out the equity of hands
+choose a table to see its last hand. View › Statistics on the table shows each opponent's
+VPIP, PFR, 3-bets and aggression from what you have seen. Tools › Equity calculator… works out the equity of hands
 and ranges (typed as "QQ+, AKs, AJo+, 76s" or clicked on the grid) with a board and dead
 cards.</p>
 <h3>Options (Game › Options…)</h3>

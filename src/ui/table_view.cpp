@@ -238,12 +238,18 @@ void TableView::paint_seat_plates(QPainter& p) const {
         QFont name_font = font_px(165), stack_font = font_px(165, true);
         const qreal widest = circle.width() * 1.25;
         name_font = fitted(name_font, name_text, QSizeF(widest, 1000), Qt::TextSingleLine);
-        const QFontMetricsF nm(name_font), sm(stack_font);
-        const qreal w =
-            std::max(nm.horizontalAdvance(name_text), sm.horizontalAdvance(stack_text)) + 12;
-        const qreal h = nm.height() + sm.height() + 4;
+        const QString figures = statistics_shown_ && s.seated ? text_of(s.statistics) : QString();
+        const QFont figures_font = font_px(120);
+        const QFontMetricsF nm(name_font), sm(stack_font), fm(figures_font);
+        const qreal w = std::max({nm.horizontalAdvance(name_text), sm.horizontalAdvance(stack_text),
+                                  figures.isEmpty() ? 0.0 : fm.horizontalAdvance(figures)}) +
+                        12;
+        const qreal h = nm.height() + sm.height() + (figures.isEmpty() ? 0.0 : fm.height()) + 4;
         const QRectF at = plate_rect(seat);
-        const QRectF plate(at.center().x() - w / 2, at.top(), w, h);
+        // Kept inside the table's picture where a wide plate would run over its edge.
+        const qreal left =
+            std::clamp(at.center().x() - w / 2, 2.0, std::max(2.0, width() - w - 2.0));
+        const QRectF plate(left, at.top(), w, h);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 175));
         p.drawRoundedRect(plate, 5, 5);
@@ -258,6 +264,13 @@ void TableView::paint_seat_plates(QPainter& p) const {
             p.setPen(palette::stack_text);
             p.drawText(QRectF(plate.left(), plate.top() + 2 + nm.height(), w, sm.height()),
                        Qt::AlignCenter, stack_text);
+        }
+        if (!figures.isEmpty()) {
+            p.setFont(figures_font);
+            p.setPen(palette::name_text);
+            p.drawText(
+                QRectF(plate.left(), plate.top() + 2 + nm.height() + sm.height(), w, fm.height()),
+                Qt::AlignCenter, figures);
         }
     }
 }
@@ -310,7 +323,10 @@ void TableView::paint_badges(QPainter& p) const {
         const QString text = text_of(s.badge_text);
         const QRectF name = plate_rect(seat);
         const qreal w = m.horizontalAdvance(text) + 12, h = m.height() + 2;
-        const qreal plate_bottom = name.top() + 2 * m.height() + 8;
+        qreal plate_bottom = name.top() + 2 * m.height() + 8;
+        // Below the third line of a plate that shows the player's figures.
+        if (statistics_shown_ && !s.statistics.empty())
+            plate_bottom += QFontMetricsF(font_px(120)).height();
         const QRectF tag(
             name.center().x() - w / 2,
             layout::seat(seat).plate_below_cards ? plate_bottom + 3 : name.top() - h - 3, w, h);
@@ -396,10 +412,14 @@ bool TableView::event(QEvent* event) {
     for (int k = 1; k <= picture_seats; ++k) {
         const SeatPicture& s = picture_.seats[static_cast<std::size_t>(k - 1)];
         const layout::SeatPlaces& places = layout::seat(k);
-        if (s.about.empty()) continue;
+        const bool figures = statistics_shown_ && !s.statistics_about.empty();
+        if (s.about.empty() && !figures) continue;
         if (to_pixels(places.circle).contains(help->pos()) ||
             to_pixels(places.name).contains(help->pos())) {
-            QToolTip::showText(help->globalPos(), QString::fromStdString(s.about), this);
+            QString tip = QString::fromStdString(s.about);
+            if (figures)
+                tip += (tip.isEmpty() ? "" : "\n") + QString::fromStdString(s.statistics_about);
+            QToolTip::showText(help->globalPos(), tip, this);
             return true;
         }
     }

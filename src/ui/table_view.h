@@ -38,6 +38,12 @@ class TableView : public QWidget {
 
     // The odds helper's line, shown under what the human holds; empty for none.
     void set_odds_line(const QString& line) { odds_line_ = line; }
+    // View › Statistics on the table: each opponent's figures as a third line of its plate.
+    void set_statistics_shown(bool on) {
+        statistics_shown_ = on;
+        update();
+    }
+    bool statistics_shown() const { return statistics_shown_; }
     QString odds_line() const { return odds_line_; }
     // Brings the widgets up to date with the picture; the caller repaints.
     void picture_changed();
@@ -83,6 +89,7 @@ class TableView : public QWidget {
     QElapsedTimer pot_going_;
     QTimer animation_;
     QString odds_line_;
+    bool statistics_shown_ = false;
 };
 
 }  // namespace holdem::ui

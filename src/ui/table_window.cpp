@@ -185,6 +185,11 @@ void TableWindow::build_menus() {
     log_action_->setChecked(true);
     log_action_->setShortcut(QKeySequence(Qt::Key_L));
     connect(log_action_, &QAction::toggled, this, &TableWindow::set_log_visible);
+    QAction* figures = view->addAction("&Statistics on the table");
+    figures->setObjectName("statisticsOnTable");
+    figures->setCheckable(true);
+    figures->setChecked(false);
+    connect(figures, &QAction::toggled, this, [this](bool on) { view_->set_statistics_shown(on); });
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("&Equity calculator…", this, &TableWindow::open_calculator);

@@ -433,6 +433,22 @@ void TableWindowTest::theStandingsFollowTheWholeField() {
     const QString before = standings->leaders()->item(0, 2)->text() + standings->summary();
     game.play_until([&] { return game.table().hands_started >= 12; });
     QVERIFY(standings->leaders()->item(0, 2)->text() + standings->summary() != before);
+    // View › Statistics on the table: off at first; each opponent seen has its figures, the
+    // human none.
+    auto* figures = game.window.findChild<QAction*>("statisticsOnTable");
+    QVERIFY(figures && !figures->isChecked() && !game.window.view().statistics_shown());
+    figures->setChecked(true);
+    QVERIFY(game.window.view().statistics_shown());
+    const TablePicture& now = game.host.picture();
+    QVERIFY(now.seats[human_seat - 1].statistics.empty());
+    int with_figures = 0;
+    for (const SeatPicture& seat : now.seats)
+        if (seat.seated && !seat.statistics.empty()) {
+            ++with_figures;
+            QVERIFY(seat.statistics.starts_with("VPIP "));
+            QVERIFY(seat.statistics_about.starts_with(seat.name + ", "));
+        }
+    QVERIFY(with_figures >= 2);
 }
 
 void TableWindowTest::optionsTakeEffectAndAreKept() {
