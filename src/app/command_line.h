@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace holdem::app {
 
@@ -10,6 +11,8 @@ struct CommandLine {
     enum class Action { play, version, help, error };
     Action action = Action::play;
     std::string error;  // for `error`: what was wrong, in one line
+    // Hand histories (`.phh`, `.phhs`) to open in the hands viewer once the table is up.
+    std::vector<std::string> hand_histories;
 };
 
 CommandLine read_command_line(int argc, const char* const* argv);

@@ -209,6 +209,8 @@ int main(int argc, char** argv) {
         }
         found.game.reset();
         open_table(game, std::move(saved), preferences, saved_game, new_tournament);
+        for (const std::string& file : holdem::app::read_command_line(argc, argv).hand_histories)
+            game.window->open_hand_history(QString::fromLocal8Bit(file.c_str()));
     });
     splash->set_options([&] {
         holdem::ui::OptionsDialog dialog(preferences.options(), splash);

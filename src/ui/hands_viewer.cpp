@@ -6,9 +6,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <cstring>
 
+#include "report/phh_play.h"
+#include "report/phh_reader.h"
 #include "report/words.h"
 
 namespace holdem::ui {
@@ -109,8 +113,10 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     layout->addWidget(split);
 
     // The tournaments on disk, the newest first.
-    const QStringList histories =
-        QDir(folder_).entryList({"tournament-*.txt"}, QDir::Files, QDir::Name | QDir::Reversed);
+    const QStringList histories = folder_.isEmpty()
+                                      ? QStringList()
+                                      : QDir(folder_).entryList({"tournament-*.txt"}, QDir::Files,
+                                                                QDir::Name | QDir::Reversed);
     for (const QString& file : histories) {
         const QString id = file.mid(11, file.size() - 15);
         const bool replayable = QFile::exists(folder_ + "/tournament-" + id + ".jsonl");
@@ -135,9 +141,119 @@ QPushButton* HandsViewer::control(const char* name) const {
     return findChild<QPushButton*>(name);
 }
 
+namespace {
+
+constexpr const char* file_mark = "file:";
+
+// The file's text, bounded before it is read.
+std::optional<std::string> read_bounded(const QString& path, QString& why) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = "The file cannot be opened: " + file.errorString() + ".";
+        return std::nullopt;
+    }
+    if (file.size() > static_cast<qint64>(max_phh_bytes)) {
+        why = QString("The file is larger than the %1 MB a hand history may be.")
+                  .arg(max_phh_bytes >> 20);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(static_cast<qint64>(max_phh_bytes) + 1);
+    return bytes.toStdString();
+}
+
+}  // namespace
+
+void HandsViewer::open_file(const QString& path) {
+    const QString key = file_mark + path;
+    int at = tournaments_->findData(key);
+    if (at < 0) {
+        const QSignalBlocker quiet(tournaments_);
+        tournaments_->insertItem(0, QFileInfo(path).fileName(), key);
+        at = 0;
+    }
+    if (tournaments_->currentIndex() == at)
+        show_tournament(at);
+    else
+        tournaments_->setCurrentIndex(at);
+}
+
+void HandsViewer::set_columns(bool file) {
+    const QStringList headers =
+        file ? QStringList{"Hand", "Players", "Variant", "Replay"}
+             : QStringList{"Hand", "Level", "Your cards", "Result", "Won or lost"};
+    hands_->setColumnCount(static_cast<int>(headers.size()));
+    hands_->setHorizontalHeaderLabels(headers);
+}
+
+void HandsViewer::show_file(const QString& path) {
+    reading_->setText("Reading the hands…");
+    reading_now_ = true;
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    const int generation = ++generation_;
+    pool_.start([this, path, cancel = cancel_, generation] {
+        OpenedFile file;
+        QString why;
+        if (const std::optional<std::string> text = read_bounded(path, why)) {
+            const PhhRead read = read_phh(*text);
+            for (std::size_t i = 0; i < read.hands.size() && !cancel->load(); ++i) {
+                const PhhHand& h = read.hands[i];
+                OpenedHand opened;
+                opened.title =
+                    h.name.empty() ? QString::number(i + 1) : QString::fromStdString(h.name);
+                opened.players = QString::number(h.starting_stacks.size());
+                opened.variant = QString::fromStdString(h.variant);
+                if (h.variant != "NT") {
+                    opened.problem = "not supported: only no-limit hold'em (NT) replays";
+                } else if (h.starting_stacks.size() < 2 || h.starting_stacks.size() > 10) {
+                    opened.problem = "not supported: the table seats 2 to 10 players";
+                } else {
+                    PhhPlayed played = play_phh(h);
+                    if (played.problem)
+                        opened.problem = QString::fromStdString(*played.problem);
+                    else
+                        opened.record = std::move(played.record);
+                }
+                file.hands.push_back(std::move(opened));
+            }
+            file.line = file.hands.size() == 1 ? QString("1 hand")
+                                               : QString("%1 hands").arg(file.hands.size());
+            for (const std::string& problem : read.problems)
+                file.line += "; " + QString::fromStdString(problem);
+            if (read.cut_short)
+                file.line += QString("; only the first %1 hands are read").arg(max_phh_hands);
+        } else {
+            file.line = why;
+        }
+        if (cancel->load()) return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, file = std::move(file), generation]() mutable {
+                if (generation != generation_) return;
+                reading_now_ = false;
+                show_opened(std::move(file));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void HandsViewer::show_opened(OpenedFile file) {
+    opened_ = std::move(file.hands);
+    hands_->setRowCount(static_cast<int>(opened_.size()));
+    for (int row = 0; row < static_cast<int>(opened_.size()); ++row) {
+        const OpenedHand& h = opened_[static_cast<std::size_t>(row)];
+        const QString cells[] = {h.title, h.players, h.variant,
+                                 h.record ? QString("yes") : h.problem};
+        for (int column = 0; column < 4; ++column)
+            hands_->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    reading_->setText(file.line);
+    if (!opened_.empty()) hands_->setCurrentCell(0, 0);
+}
+
 void HandsViewer::show_tournament(int index) {
     if (cancel_) cancel_->store(true);
     summaries_.clear();
+    opened_.clear();
     record_.reset();
     hands_->setRowCount(0);
     steps_.clear();
@@ -145,6 +261,12 @@ void HandsViewer::show_tournament(int index) {
     reading_->clear();
     show_step(0);
     if (index < 0) return;
+    const QString key = tournaments_->itemData(index).toString();
+    set_columns(key.startsWith(file_mark));
+    if (key.startsWith(file_mark)) {
+        show_file(key.mid(static_cast<int>(std::strlen(file_mark))));
+        return;
+    }
     records_path_ = QFile::encodeName(folder_ + "/tournament-" +
                                       tournaments_->itemData(index).toString() + ".jsonl")
                         .toStdString();
@@ -202,6 +324,16 @@ void HandsViewer::show_read(const RecordFileRead& read) {
 
 void HandsViewer::show_hand(int row) {
     play_.stop();
+    if (!opened_.empty()) {
+        if (row < 0 || row >= static_cast<int>(opened_.size())) return;
+        hand_ = row;
+        const OpenedHand& h = opened_[static_cast<std::size_t>(row)];
+        record_ = h.record;
+        steps_ = record_ ? replay(*record_) : std::vector<ReplayStep>{};
+        show_step(0);
+        if (!record_) log_->setPlainText("Hand " + h.title + " cannot be replayed: " + h.problem);
+        return;
+    }
     if (row < 0 || row >= static_cast<int>(summaries_.size())) return;
     hand_ = row;
     record_ = read_record_at(records_path_, summaries_[static_cast<std::size_t>(row)]);

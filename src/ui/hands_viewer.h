@@ -3,7 +3,8 @@
 // (first, back, forward, last, play), the log's lines beside it. A hand is replayed from its
 // machine-readable record; histories written without records still list, with no hands to play.
 // A tournament's records are read away from the window's thread, within bounds, and the line
-// under the list says what was read.
+// under the list says what was read. A PHH file from anywhere (Game › Open hand history…) lists
+// its hands the same way: no-limit hold'em hands replay, the others say why they cannot.
 #pragma once
 
 #include <QComboBox>
@@ -42,11 +43,25 @@ class HandsViewer : public QDialog {
     bool reading() const { return reading_now_; }
 
     void show_tournament(int index);
+    // A `.phh` or `.phhs` file, read as untrusted input, listed first and shown.
+    void open_file(const QString& path);
     void show_hand(int row);
     void show_step(int step);
 
   private:
+    // A hand of an opened file: its record when it replays, else why not.
+    struct OpenedHand {
+        QString title, players, variant, problem;
+        std::optional<HandRecord> record;
+    };
+    struct OpenedFile {
+        std::vector<OpenedHand> hands;
+        QString line;  // what was read, for the line under the list
+    };
     void show_read(const RecordFileRead& read);
+    void show_file(const QString& path);
+    void show_opened(OpenedFile file);
+    void set_columns(bool file);
 
     QString folder_;
     QComboBox* tournaments_ = nullptr;
@@ -63,6 +78,7 @@ class HandsViewer : public QDialog {
     int generation_ = 0;
     std::string records_path_;
     std::vector<RecordSummary> summaries_;
+    std::vector<OpenedHand> opened_;    // the hands of the file shown, when one is
     std::optional<HandRecord> record_;  // the hand replayed
     std::vector<ReplayStep> steps_;
     int hand_ = -1;

@@ -3,11 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLibrary>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
 #include <ctime>
@@ -105,6 +109,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     statusBar()->hide();
     show_problems();
     build_menus();
+    setAcceptDrops(true);
     odds_pool_.setMaxThreadCount(1);
     if (preferences_) set_odds_helper(preferences_->odds_helper());
 
@@ -161,6 +166,12 @@ void TableWindow::build_menus() {
     game->addAction("&Options…", this, &TableWindow::open_options);
     QAction* hands = game->addAction("&Hands…", this, &TableWindow::open_hands);
     hands->setEnabled(history_ != nullptr);
+    QAction* open = game->addAction("Open hand &history…", this, [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            this, "Open hand history", history_folder_, "Hand histories (*.phh *.phhs)");
+        if (!path.isEmpty()) open_hand_history(path);
+    });
+    open->setShortcut(QKeySequence::Open);
     QAction* standings = game->addAction("Stan&dings…", this, &TableWindow::open_standings);
     standings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     standings->setEnabled(host_.field() != nullptr);
@@ -258,6 +269,37 @@ void TableWindow::open_hands() {
     if (history_folder_.isEmpty()) return;
     HandsViewer viewer(history_folder_, this);
     viewer.exec();
+}
+
+void TableWindow::open_hand_history(const QString& path) {
+    auto* viewer = new HandsViewer(history_folder_, this);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setObjectName("openedHandHistory");
+    viewer->open_file(path);
+    viewer->show();
+}
+
+// A hand history dropped on the window opens in the hands viewer.
+void TableWindow::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile() && is_hand_history(url.toLocalFile())) {
+            event->acceptProposedAction();
+            return;
+        }
+}
+
+void TableWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile() && is_hand_history(url.toLocalFile())) {
+            open_hand_history(url.toLocalFile());
+            event->acceptProposedAction();
+            return;
+        }
+}
+
+bool is_hand_history(const QString& path) {
+    return path.endsWith(".phh", Qt::CaseInsensitive) ||
+           path.endsWith(".phhs", Qt::CaseInsensitive);
 }
 
 void TableWindow::leave() {

@@ -58,6 +58,8 @@ class TableWindow : public QMainWindow {
     // Game › Standings (Ctrl+T), while the whole field plays.
     void open_standings();
     void open_calculator();
+    // A `.phh` or `.phhs` file from anywhere, in a hands viewer of its own.
+    void open_hand_history(const QString& path);
     EquityCalculatorWindow* calculator() const { return calculator_; }
     StandingsWindow* standings() const { return standings_; }
     // Opens Game › Statistics… on the results kept so far.
@@ -109,6 +111,8 @@ class TableWindow : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void build_menus();
@@ -152,5 +156,8 @@ class TableWindow : public QMainWindow {
     std::string odds_asked_;  // what the line in work or shown was asked for
     int odds_generation_ = 0;
 };
+
+// A file the hands viewer opens as a hand history, by its name.
+bool is_hand_history(const QString& path);
 
 }  // namespace holdem::ui

@@ -114,7 +114,10 @@ void sweep_keys(const Table& t, const char* state, QWidget* to, const QSet<int>&
             // Alt with a menu's letter opens that menu.
             const bool menu = chord == Qt::AltModifier && (key == Qt::Key_G || key == Qt::Key_V ||
                                                            key == Qt::Key_T || key == Qt::Key_H);
-            if (own.contains(key) || (plain && own_plain.contains(key)) || menu) continue;
+            // Ctrl+O asks for a hand history to open in a file dialog of the system's own.
+            const bool opens_file = chord == Qt::ControlModifier && key == Qt::Key_O;
+            if (own.contains(key) || (plain && own_plain.contains(key)) || menu || opens_file)
+                continue;
             const auto before = table_facts(t);
             QWidget* target = to ? to : QApplication::focusWidget();
             if (!target) target = QApplication::activeWindow();
@@ -163,6 +166,7 @@ class TableWindowTest : public QObject {
     void hostileSettingsAreNeverRead();
     void standardRulesAreChosenAndPlayedThroughTheWidgets();
     void theHandsViewerReplaysEveryHandPlayed();
+    void aHandHistoryFromElsewhereOpensInTheHandsViewer();
 };
 
 void TableWindowTest::splashGivesWayOnceWhicheverComesFirst() {
@@ -885,6 +889,70 @@ void TableWindowTest::standardRulesAreChosenAndPlayedThroughTheWidgets() {
 
 // Hands played in the window are listed in Game › Hands… and replay to their end, the log's
 // lines following the steps; a history without records still lists, with nothing to play.
+void TableWindowTest::aHandHistoryFromElsewhereOpensInTheHandsViewer() {
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/famous.phhs";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"([1]
+variant = "NT"
+antes = [500, 500, 500]
+blinds_or_straddles = [1000, 2000, 0]
+min_bet = 2000
+starting_stacks = [1125600, 2000000, 553500]
+players = ["Ann", "Bo", "Cy"]
+actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cbr 23000",
+  "p2 f", "p3 cc", "d db Jc3d5c", "p1 cbr 35000", "p3 cc", "d db 4h", "p1 cbr 90000",
+  "p3 cbr 232600", "p1 cbr 1067100", "p3 cc", "p1 sm Ac2d", "p3 sm 7h6h", "d db Jh"]
+
+[2]
+variant = "FT"
+antes = [0, 0]
+blinds_or_straddles = [1, 2]
+small_bet = 2
+big_bet = 4
+starting_stacks = [100, 100]
+actions = []
+
+[3]
+variant = "NT"
+antes = "none"
+blinds_or_straddles = [1, 2]
+min_bet = 2
+starting_stacks = [100, 100]
+actions = []
+)");
+    file.close();
+    VirtualGame game;
+    game.window.open_hand_history(path);
+    auto* viewer = game.window.findChild<HandsViewer*>("openedHandHistory");
+    QVERIFY(viewer && viewer->isVisible());
+    QTRY_VERIFY(!viewer->reading());
+    QCOMPARE(viewer->tournaments()->currentText(), QString("famous.phhs"));
+    // The malformed hand is named by its header and field and left out.
+    QVERIFY2(viewer->reading_line().startsWith("2 hands; hand [3]: antes"),
+             qPrintable(viewer->reading_line()));
+    QCOMPARE(viewer->hands()->rowCount(), 2);
+    QCOMPARE(viewer->hands()->item(0, 1)->text(), QString("3"));
+    QCOMPARE(viewer->hands()->item(0, 3)->text(), QString("yes"));
+    QVERIFY(viewer->hands()->item(1, 3)->text().startsWith("not supported"));
+    // The no-limit hand replays step by step to the river, the players named.
+    viewer->show_hand(0);
+    QVERIFY(viewer->steps() > 10);
+    viewer->show_step(viewer->steps() - 1);
+    int named = 0;
+    for (const SeatPicture& seat : viewer->picture().seats)
+        named += seat.name == "Ann" || seat.name == "Bo" || seat.name == "Cy";
+    QCOMPARE(named, 3);
+    QVERIFY(viewer->log_text().contains("Cy"));
+    viewer->show_hand(1);
+    QCOMPARE(viewer->steps(), 0);
+    QVERIFY(viewer->log_text().contains("cannot be replayed"));
+    // Files are told apart by name, whatever the case.
+    QVERIFY(is_hand_history("a.PHH") && is_hand_history("b.phhs") && !is_hand_history("c.txt"));
+    viewer->close();
+}
+
 void TableWindowTest::theHandsViewerReplaysEveryHandPlayed() {
     QTemporaryDir folder;
     {
