@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
          "raised (the human facing a raise); with --entrants the whole field: moved (the "
          "human moved to another table), bubble (the money bubble), final (the final table), "
          "standings (the Standings window) or prize (the end notice of a paid place); "
-         "calculator (the equity calculator); under the standard rules figures (the "
+         "calculator (the equity calculator), phh (a hand history opened from elsewhere); under "
+         "the standard rules figures (the "
          "opponents' statistics on the table).",
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
@@ -97,6 +99,33 @@ int main(int argc, char** argv) {
         while (calculator.working())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         return write_png(calculator);
+    }
+    if (parser.value("moment") == "phh") {
+        // Game › Open hand history… on a file from elsewhere: a hand with antes, halfway.
+        QTemporaryDir folder;
+        QFile file(folder.path() + "/famous.phh");
+        if (!file.open(QIODevice::WriteOnly)) return 3;
+        file.write(R"(variant = "NT"
+antes = [500, 500, 500]
+blinds_or_straddles = [1000, 2000, 0]
+min_bet = 2000
+starting_stacks = [1125600, 2000000, 553500]
+players = ["Ann", "Bo", "Cy"]
+actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cbr 23000",
+  "p2 f", "p3 cc", "d db Jc3d5c", "p1 cbr 35000", "p3 cc", "d db 4h", "p1 cbr 90000",
+  "p3 cbr 232600", "p1 cbr 1067100", "p3 cc", "p1 sm Ac2d", "p3 sm 7h6h", "d db Jh"]
+)");
+        file.close();
+        ui::HandsViewer viewer(QString{});
+        const QStringList wh = parser.value("size").split('x');
+        if (wh.size() == 2) viewer.resize(wh[0].toInt(), wh[1].toInt());
+        viewer.open_file(file.fileName());
+        while (viewer.reading())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        viewer.show_hand(0);
+        viewer.show_step(viewer.steps() * 2 / 3);
+        viewer.show();
+        return write_png(viewer);
     }
     if (parser.value("moment") == "splash" || parser.value("moment") == "aside") {
         ui::SplashWindow splash([] {}, 60000);
