@@ -99,6 +99,46 @@ int cards_left(std::uint64_t used, std::array<CardCode, 52>& out) {
     return n;
 }
 
+// A hand of a player's range: its two cards and their bits.
+struct Hand {
+    std::uint64_t mask;
+    std::array<CardCode, 2> cards;
+};
+
+// What enumerating and sampling both start from: each player's hands that miss the board and
+// the dead cards, the board's key so far and the cards left for the rest of it.
+struct Prepared {
+    int players = 0;
+    std::uint64_t known = 0;
+    std::vector<std::vector<Hand>> hands;
+    HandKey board_key;
+    std::array<CardCode, 52> deck{};
+    int deck_size = 0;
+    int to_come = 0;
+};
+
+Prepared prepare(const Spot& spot) {
+    Prepared p;
+    p.players = static_cast<int>(spot.players.size());
+    p.known = mask_of(spot.board) | mask_of(spot.dead);
+    for (const HandRange& r : spot.players) {
+        std::vector<Hand>& list = p.hands.emplace_back();
+        for (int index : r.hands_without(p.known))
+            list.push_back({mask_of_hand(index), hand_cards(index)});
+    }
+    for (CardCode c : spot.board)
+        p.board_key = with_card(p.board_key, c);
+    p.deck_size = cards_left(p.known, p.deck);
+    p.to_come = 5 - static_cast<int>(spot.board.size());
+    return p;
+}
+
+Equities with_problem(std::string problem) {
+    Equities out;
+    out.problem = std::move(problem);
+    return out;
+}
+
 }  // namespace
 
 std::string spot_problem(const Spot& spot) {
@@ -134,25 +174,13 @@ double enumeration_size(const Spot& spot) {
 }
 
 Equities enumerate_equities(const Spot& spot, const std::atomic<bool>* cancel) {
-    if (std::string problem = spot_problem(spot); !problem.empty()) {
-        Equities out;
-        out.problem = std::move(problem);
-        return out;
-    }
+    if (std::string problem = spot_problem(spot); !problem.empty())
+        return with_problem(std::move(problem));
     const fast_hand::Tables& tables = fast_hand::tables();
-    const int players = static_cast<int>(spot.players.size());
-    const std::uint64_t known = mask_of(spot.board) | mask_of(spot.dead);
-    std::vector<std::vector<int>> hands;
-    for (const HandRange& r : spot.players)
-        hands.push_back(r.hands_without(known));
-    HandKey board_key;
-    for (CardCode c : spot.board)
-        board_key = with_card(board_key, c);
-    const int to_come = 5 - static_cast<int>(spot.board.size());
+    const Prepared prepared = prepare(spot);
+    const int players = prepared.players;
     Tally tally;
     tally.players = players;
-    std::array<CardCode, 52> deck{};
-    const int deck_size = cards_left(known, deck);
     bool stopped = false;
     std::uint64_t boards_seen = 0;
     // For each board, every player's hands that miss it, each with its strength worked out once;
@@ -161,15 +189,6 @@ Equities enumerate_equities(const Spot& spot, const std::atomic<bool>* cancel) {
         std::uint64_t mask;
         Strength strength;
     };
-    struct Hand {
-        std::uint64_t mask;
-        std::array<CardCode, 2> cards;
-    };
-    std::vector<std::vector<Hand>> hands_of(static_cast<std::size_t>(players));
-    for (int p = 0; p < players; ++p)
-        for (int index : hands[static_cast<std::size_t>(p)])
-            hands_of[static_cast<std::size_t>(p)].push_back(
-                {mask_of_hand(index), hand_cards(index)});
     std::vector<std::vector<Held>> held(static_cast<std::size_t>(players));
     std::array<Strength, most_players> strength{};
     auto deal = [&](auto&& self, int p, std::uint64_t used) -> void {
@@ -193,7 +212,7 @@ Equities enumerate_equities(const Spot& spot, const std::atomic<bool>* cancel) {
             for (int p = 0; p < players; ++p) {
                 auto& list = held[static_cast<std::size_t>(p)];
                 list.clear();
-                for (const Hand& h : hands_of[static_cast<std::size_t>(p)])
+                for (const Hand& h : prepared.hands[static_cast<std::size_t>(p)])
                     if (!(on & h.mask))
                         list.push_back({h.mask, fast_strength(with_card(with_card(key, h.cards[0]),
                                                                         h.cards[1]),
@@ -202,12 +221,12 @@ Equities enumerate_equities(const Spot& spot, const std::atomic<bool>* cancel) {
             deal(deal, 0, on);
             return;
         }
-        for (int i = from; i <= deck_size - still; ++i) {
-            const CardCode c = deck[static_cast<std::size_t>(i)];
+        for (int i = from; i <= prepared.deck_size - still; ++i) {
+            const CardCode c = prepared.deck[static_cast<std::size_t>(i)];
             self(self, i + 1, still - 1, with_card(key, c), on | bit_of(c));
         }
     };
-    boards(boards, 0, to_come, board_key, known);
+    boards(boards, 0, prepared.to_come, prepared.board_key, prepared.known);
     Equities out = tally.equities(true);
     out.cancelled = stopped;
     if (!stopped && tally.deals == 0)
@@ -217,23 +236,11 @@ Equities enumerate_equities(const Spot& spot, const std::atomic<bool>* cancel) {
 
 Equities sample_equities(const Spot& spot, const Sampling& sampling,
                          const std::atomic<bool>* cancel) {
-    if (std::string problem = spot_problem(spot); !problem.empty()) {
-        Equities out;
-        out.problem = std::move(problem);
-        return out;
-    }
+    if (std::string problem = spot_problem(spot); !problem.empty())
+        return with_problem(std::move(problem));
     const fast_hand::Tables& tables = fast_hand::tables();
-    const int players = static_cast<int>(spot.players.size());
-    const std::uint64_t known = mask_of(spot.board) | mask_of(spot.dead);
-    std::vector<std::vector<int>> hands;
-    for (const HandRange& r : spot.players)
-        hands.push_back(r.hands_without(known));
-    HandKey board_key;
-    for (CardCode c : spot.board)
-        board_key = with_card(board_key, c);
-    std::array<CardCode, 52> deck{};
-    const int deck_size = cards_left(known, deck);
-    const int to_come = 5 - static_cast<int>(spot.board.size());
+    const Prepared prepared = prepare(spot);
+    const int players = prepared.players;
     std::uint64_t state = sampling.seed;
     auto below = [&](std::size_t n) {
         return static_cast<std::size_t>((splitmix64(state) >> 32) * n >> 32);
@@ -251,15 +258,14 @@ Equities sample_equities(const Spot& spot, const Sampling& sampling,
         }
         // Hands drawn at once for every player, the draw thrown back when two share a card:
         // each way of dealing them is as likely as in the enumeration.
-        std::uint64_t used = known;
+        std::uint64_t used = prepared.known;
         bool clash = false;
         for (int p = 0; p < players && !clash; ++p) {
-            const auto& list = hands[static_cast<std::size_t>(p)];
-            const int index = list[below(list.size())];
-            const std::uint64_t m = mask_of_hand(index);
-            clash = (used & m) != 0;
-            used |= m;
-            chosen[static_cast<std::size_t>(p)] = hand_cards(index);
+            const auto& list = prepared.hands[static_cast<std::size_t>(p)];
+            const Hand& h = list[below(list.size())];
+            clash = (used & h.mask) != 0;
+            used |= h.mask;
+            chosen[static_cast<std::size_t>(p)] = h.cards;
         }
         if (clash) {
             // Ranges that nearly always clash leave (almost) no deal to work out.
@@ -270,9 +276,9 @@ Equities sample_equities(const Spot& spot, const Sampling& sampling,
             }
             continue;
         }
-        HandKey key = board_key;
-        for (int i = 0; i < to_come;) {
-            const CardCode c = deck[below(static_cast<std::size_t>(deck_size))];
+        HandKey key = prepared.board_key;
+        for (int i = 0; i < prepared.to_come;) {
+            const CardCode c = prepared.deck[below(static_cast<std::size_t>(prepared.deck_size))];
             if (used & bit_of(c)) continue;
             used |= bit_of(c);
             key = with_card(key, c);
