@@ -9,6 +9,7 @@ install(TARGETS holdem_sound LIBRARY DESTINATION ${HOLDEM_SOUND_MODULE_DESTINATI
 install(TARGETS holdem_statistics LIBRARY DESTINATION ${HOLDEM_STATISTICS_MODULE_DESTINATION})
 install(FILES data/${HOLDEM_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${HOLDEM_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES data/${HOLDEM_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES data/icons/${HOLDEM_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size ${HOLDEM_ICON_SIZES})
@@ -68,6 +69,7 @@ set(HOLDEM_INSTALLED_FILES
     ${HOLDEM_STATISTICS_MODULE_DESTINATION}/libholdem_statistics.so
     ${CMAKE_INSTALL_DATADIR}/applications/${HOLDEM_APP_ID}.desktop
     ${CMAKE_INSTALL_DATADIR}/metainfo/${HOLDEM_APP_ID}.metainfo.xml
+    ${CMAKE_INSTALL_DATADIR}/mime/packages/${HOLDEM_APP_ID}.xml
     ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps/${HOLDEM_APP_ID}.svg
     ${HOLDEM_DOC_DIR}/LICENSE ${HOLDEM_DOC_DIR}/README.md ${HOLDEM_DOC_DIR}/LICENSE.DejaVu
     ${HOLDEM_DOC_DIR}/copyright ${HOLDEM_DOC_DIR}/changelog.gz

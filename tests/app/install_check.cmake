@@ -27,6 +27,18 @@ run(desktop-file-validate ${root}/share/applications/org.finaltableholdem.FinalT
 run(appstreamcli validate --no-net
     ${root}/share/metainfo/org.finaltableholdem.FinalTableHoldem.metainfo.xml)
 
+# The file types: the shared MIME database reads the package's types and gives them to the
+# hand-history files by name.
+file(COPY ${root}/share/mime/packages DESTINATION ${WORK}/mime)
+run(update-mime-database -V ${WORK}/mime)
+file(READ ${WORK}/mime/globs2 globs)
+foreach(pattern "application/x-poker-hand-history:\\*\\.phh\n"
+                "application/x-poker-hand-histories:\\*\\.phhs\n")
+  if(NOT globs MATCHES "${pattern}")
+    message(FATAL_ERROR "the MIME database has no ${pattern}:\n${globs}")
+  endif()
+endforeach()
+
 run(${root}/games/final-table-holdem --version)
 string(STRIP "${run_output}" version_line)
 if(NOT version_line STREQUAL "final-table-holdem ${VERSION}")
