@@ -52,6 +52,11 @@ int main(int argc, char** argv) {
     parser.addOption({"entrants", "Under the standard rules: the field played whole.", "n", "0"});
     parser.addOption({"structure", "With --entrants: the structure.", "name", "hyper-turbo"});
     parser.addOption({"results", "With --moment statistics: the results database.", "file"});
+    parser.addOption({"looks",
+                      "The table's appearance: words among four (the four-colour deck), blue or "
+                      "purple (the felt), ring (the card backs) and large (the plates' text), "
+                      "joined by commas.",
+                      "words", ""});
     parser.process(app);
     ui::load_fonts();
     const QString out_path = parser.value("out");
@@ -187,6 +192,14 @@ actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cb
     ui::WindowSetup setup;
     if (moment_name == "replay") setup.history_folder = histories.path();
     ui::TableWindow window(host, setup);
+    ui::Looks looks;
+    for (const QString& word : parser.value("looks").split(',', Qt::SkipEmptyParts)) {
+        if (word == "four") looks.deck = ui::DeckColours::four;
+        if (word == "blue" || word == "purple") looks.felt = ui::felt_named(word);
+        if (word == "ring") looks.back = ui::CardBack::ring;
+        if (word == "large") looks.large_plates = true;
+    }
+    window.set_looks(looks);
     const QString moment = parser.value("moment");
     if (moment != "end" && moment != "prize") window.set_end_notice([](const QString&) {});
     window.set_new_tournament([] {});

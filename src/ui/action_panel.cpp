@@ -137,12 +137,12 @@ void ActionPanel::show(const holdem::ActionPanel& panel) {
         // The focus ring is dark blue with a white edge: it shows on yellow, orange and red.
         const QString style =
             QString(
-                "QPushButton { background-color: %1; color: #111; border: 1px solid #3a3a3a;"
+                "QPushButton { background-color: %1; color: %3; border: 1px solid #3a3a3a;"
                 " border-radius: 5px; }"
                 "QPushButton:hover { border: 2px solid #000; }"
                 "QPushButton:focus { border: 3px solid #0B3D91; outline: 2px solid white; }"
                 "QPushButton:pressed { background-color: %2; }")
-                .arg(fill.name(), fill.darker(120).name());
+                .arg(fill.name(), fill.darker(120).name(), palette::black.name());
         if (b->styleSheet() != style) b->setStyleSheet(style);
         b->setVisible(shown(look.which, panel));
     }

@@ -11,9 +11,6 @@ namespace holdem::ui {
 
 namespace {
 
-const QColor red_suit(0xC8, 0x10, 0x2E);
-const QColor black_suit(0x1A, 0x1A, 0x1A);
-
 // A suit drawn as a path in a unit box (0 … 1), so no font has to carry the symbols.
 QPainterPath suit_path(int suit) {
     QPainterPath path;
@@ -64,11 +61,11 @@ QPainterPath suit_path(int suit) {
     return path;
 }
 
-void draw_suit(QPainter& p, int suit, const QRectF& box) {
+void draw_suit(QPainter& p, int suit, const QRectF& box, const QColor& ink) {
     QTransform place;
     place.translate(box.left(), box.top());
     place.scale(box.width(), box.height());
-    p.fillPath(place.map(suit_path(suit)), suit == 1 || suit == 2 ? red_suit : black_suit);
+    p.fillPath(place.map(suit_path(suit)), ink);
 }
 
 QColor back_colour(int cell) {
@@ -86,14 +83,14 @@ QColor back_colour(int cell) {
 
 }  // namespace
 
-void CardArt::paint_face(QPainter& p, const QRectF& r, int code) {
+void CardArt::paint_face(QPainter& p, const QRectF& r, int code, DeckColours deck) {
     const qreal radius = r.width() * 0.08;
     p.setPen(QPen(QColor(0x90, 0x90, 0x90), std::max<qreal>(1.0, r.width() * 0.012)));
-    p.setBrush(QColor(0xFD, 0xFD, 0xFA));
+    p.setBrush(card_face);
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 
     const int suit = card_suit(static_cast<CardCode>(code));
-    const QColor ink = suit == 1 || suit == 2 ? red_suit : black_suit;
+    const QColor ink = suit_ink(suit, deck);
     QFont font(ui_font_family);
     font.setBold(true);
     font.setPixelSize(std::max(6, static_cast<int>(r.height() * 0.27)));
@@ -108,18 +105,34 @@ void CardArt::paint_face(QPainter& p, const QRectF& r, int code) {
                    static_cast<int>(rank_texts[rank_index(static_cast<CardCode>(code))].size())));
     const qreal small = r.width() * 0.30;
     draw_suit(p, suit,
-              QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.33, small, small));
+              QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.33, small, small), ink);
     const qreal big = r.width() * 0.52;
     draw_suit(
         p, suit,
-        QRectF(r.right() - big - r.width() * 0.08, r.bottom() - big - r.height() * 0.06, big, big));
+        QRectF(r.right() - big - r.width() * 0.08, r.bottom() - big - r.height() * 0.06, big, big),
+        ink);
 }
 
-void CardArt::paint_back(QPainter& p, const QRectF& r, int cell) {
+void CardArt::paint_back(QPainter& p, const QRectF& r, int cell, CardBack design) {
     const qreal radius = r.width() * 0.08;
     p.setPen(QPen(QColor(0xFF, 0xFF, 0xFF), std::max<qreal>(1.0, r.width() * 0.04)));
     p.setBrush(back_colour(cell));
     p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
+    if (design == CardBack::ring) {
+        // A second frame inside the border and a ring in the middle, on the plain colour.
+        const QColor line = back_colour(cell).darker(140);
+        const qreal pen = std::max<qreal>(1.0, r.width() * 0.035);
+        p.setPen(QPen(line, pen));
+        p.setBrush(Qt::NoBrush);
+        const qreal inset = r.width() * 0.14;
+        p.drawRoundedRect(r.adjusted(inset, inset, -inset, -inset), radius * 0.6, radius * 0.6);
+        const qreal across = r.width() * 0.42;
+        const QRectF ring(r.center().x() - across / 2, r.center().y() - across / 2, across, across);
+        p.setPen(QPen(QColor(0xFF, 0xFF, 0xFF), pen * 1.6));
+        p.setBrush(back_colour(cell).lighter(115));
+        p.drawEllipse(ring);
+        return;
+    }
     // A lattice inside the border.
     const QRectF inner =
         r.adjusted(r.width() * 0.12, r.width() * 0.12, -r.width() * 0.12, -r.width() * 0.12);
@@ -132,6 +145,13 @@ void CardArt::paint_back(QPainter& p, const QRectF& r, int cell) {
         p.drawLine(QPointF(x + inner.height(), inner.top()), QPointF(x, inner.bottom()));
     }
     p.restore();
+}
+
+void CardArt::set_looks(DeckColours deck, CardBack back) {
+    if (deck == deck_ && back == back_) return;
+    deck_ = deck;
+    back_ = back;
+    cells_.assign(cells_.size(), QPixmap());
 }
 
 void CardArt::ensure(QSize cell_px, qreal device_pixel_ratio) {
@@ -155,9 +175,9 @@ const QPixmap& CardArt::cell(int n) const {
     p.setRenderHint(QPainter::TextAntialiasing);
     const QRectF r(0, 0, cell_px_.width(), cell_px_.height());
     if (card_grid::is_face(n))
-        paint_face(p, r, n);
+        paint_face(p, r, n, deck_);
     else
-        paint_back(p, r, n);
+        paint_back(p, r, n, back_);
     p.end();
     pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(ratio_);

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -93,8 +94,25 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     form->addRow("Structure", structure_);
     form->addRow("Field", field_);
     form->addRow("Odds helper", odds_helper_);
+    deck_ = choices(this, "deck",
+                    {"Two colours (hearts and diamonds red)",
+                     "Four colours (spades black, hearts red, diamonds blue, clubs green)"},
+                    0);
+    felt_ = choices(this, "felt", {"Green", "Blue", "Purple"}, 0);
+    back_ = choices(this, "back", {"Lattice", "Ring"}, 0);
+    large_plates_ = new QCheckBox("Larger text on the seat plates", this);
+    large_plates_->setObjectName("largePlates");
+    appearance_ = new QGroupBox("Appearance", this);
+    appearance_->setObjectName("appearance");
+    auto* looks_form = new QFormLayout(appearance_);
+    looks_form->addRow("Deck", deck_);
+    looks_form->addRow("Felt", felt_);
+    looks_form->addRow("Card backs", back_);
+    looks_form->addRow("", large_plates_);
+
     note_ = new QLabel(
-        "The pace and the odds helper change at once. The table rules, the blind levels, the "
+        "The pace, the odds helper and the appearance change at once. The table rules, the blind "
+        "levels, the "
         "ranking, the opponents and the difficulty apply from the next tournament.",
         this);
     note_->setWordWrap(true);
@@ -103,12 +121,31 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(appearance_);
     layout->addWidget(note_);
     layout->addWidget(buttons_);
 }
 
+void OptionsDialog::set_looks(const Looks& looks) {
+    deck_->setCurrentIndex(static_cast<int>(looks.deck));
+    felt_->setCurrentIndex(static_cast<int>(looks.felt));
+    back_->setCurrentIndex(static_cast<int>(looks.back));
+    large_plates_->setChecked(looks.large_plates);
+}
+
+Looks OptionsDialog::looks() const {
+    Looks looks;
+    looks.deck = static_cast<DeckColours>(std::clamp(deck_->currentIndex(), 0, 1));
+    looks.felt = static_cast<Felt>(std::clamp(felt_->currentIndex(), 0, 2));
+    looks.back = static_cast<CardBack>(std::clamp(back_->currentIndex(), 0, 1));
+    looks.large_plates = large_plates_->isChecked();
+    return looks;
+}
+
 void OptionsDialog::set_for_new_tournament() {
     setWindowTitle("New tournament");
+    // A tournament's choices only: the appearance is kept in Options.
+    appearance_->hide();
     note_->setText(
         "The new tournament starts with these choices, and they are kept for the ones "
         "after it.");

@@ -7,9 +7,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 
 #include "model/options.h"
+#include "ui/looks.h"
 
 namespace holdem::ui {
 
@@ -30,6 +32,13 @@ class OptionsDialog : public QDialog {
     QComboBox* field() const { return field_; }
     // The odds helper, a tool of the window beside the game's options.
     QCheckBox* odds_helper() const { return odds_helper_; }
+    // Appearance, changed at once when the dialog is accepted.
+    void set_looks(const Looks& looks);
+    Looks looks() const;
+    QComboBox* deck() const { return deck_; }
+    QComboBox* felt() const { return felt_; }
+    QComboBox* back() const { return back_; }
+    QCheckBox* large_plates() const { return large_plates_; }
     // Titled and worded for Game › New tournament: its choices start a tournament at once.
     void set_for_new_tournament();
 
@@ -48,6 +57,11 @@ class OptionsDialog : public QDialog {
     StructureKind initial_structure_ = StructureKind::classic_clock;
     int initial_entrants_ = default_entrants;
     QCheckBox* odds_helper_;
+    QComboBox* deck_;
+    QComboBox* felt_;
+    QComboBox* back_;
+    QCheckBox* large_plates_;
+    QGroupBox* appearance_ = nullptr;
     QLabel* note_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
     // What the player had chosen for the ranking and opponents before the standard rules took

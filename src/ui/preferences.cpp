@@ -107,6 +107,24 @@ void Preferences::set_odds_helper(bool on) {
     set_value("tools/odds_helper", on ? "true" : "false");
 }
 
+Looks Preferences::looks() const {
+    if (!readable()) return {};
+    Looks looks;
+    looks.deck = deck_named(value("looks/deck"));
+    looks.felt = felt_named(value("looks/felt"));
+    looks.back = back_named(value("looks/back"));
+    looks.large_plates = value("looks/large_plates") == "true";
+    return looks;
+}
+
+void Preferences::set_looks(const Looks& looks) {
+    set_value("looks/deck", name_of(looks.deck));
+    set_value("looks/felt", name_of(looks.felt));
+    set_value("looks/back", name_of(looks.back));
+    set_value("looks/large_plates", looks.large_plates ? "true" : "false");
+    if (settings_) settings_->sync();
+}
+
 bool Preferences::muted() const {
     return readable() && value("sound/muted") == "true";
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "model/options.h"
+#include "ui/looks.h"
 
 namespace holdem::ui {
 
@@ -28,6 +29,9 @@ class Preferences {
     // The odds helper beside the human's cards; off unless the player turned it on.
     bool odds_helper() const;
     void set_odds_helper(bool on);
+    // Options › Appearance; the two-colour deck on green until chosen.
+    Looks looks() const;
+    void set_looks(const Looks& looks);
     // Why the settings file is not used, if it is not.
     const QString& problem() const { return problem_; }
 

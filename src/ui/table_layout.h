@@ -33,6 +33,14 @@ inline const QColor hint{0xFF, 0xF6, 0xD5};
 inline const QColor warning{0xFF, 0xB0, 0xA0};
 inline const QColor badge{0xFF, 0xF3, 0xB0, 235};
 inline const QColor fold_badge{0x55, 0x55, 0x55, 220};
+inline const QColor badge_text{0x22, 0x22, 0x22};
+inline const QColor fold_badge_text{0xEE, 0xEE, 0xEE};
+inline const QColor dark_text{0x1A, 0x1A, 0x1A};
+inline const QColor plate{0, 0, 0, 175};  // under a seat's name and stack
+inline const QColor announcement{0x10, 0x20, 0x18, 225};
+inline const QColor dark_pill{0x10, 0x18, 0x14, 215};  // under the holding and the odds line
+// The dealer button and the winner's line: red, deep enough for their yellow text to read.
+inline const QColor deep_red{0xB0, 0x00, 0x00};
 }  // namespace palette
 
 namespace layout {

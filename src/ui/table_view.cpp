@@ -115,6 +115,12 @@ void TableView::paintEvent(QPaintEvent*) {
     emit painted();
 }
 
+void TableView::set_looks(const Looks& looks) {
+    looks_ = looks;
+    cards_.set_looks(looks.deck, looks.back);
+    update();
+}
+
 void TableView::paint_felt(QPainter& p) const {
     const QRectF felt = to_pixels(layout::felt);
     const qreal rail = 150 * scale_;
@@ -122,8 +128,9 @@ void TableView::paint_felt(QPainter& p) const {
     p.setBrush(palette::rail);
     p.drawEllipse(felt.adjusted(-rail, -rail, rail, rail));
     QRadialGradient cloth(felt.center(), felt.width() / 2);
-    cloth.setColorAt(0.0, palette::felt.lighter(125));
-    cloth.setColorAt(1.0, palette::felt);
+    const QColor felt_colour = ui::felt_colour(looks_.felt);
+    cloth.setColorAt(0.0, felt_colour.lighter(125));
+    cloth.setColorAt(1.0, felt_colour);
     p.setBrush(cloth);
     p.drawEllipse(felt);
 }
@@ -222,7 +229,7 @@ void TableView::paint_winners(QPainter& p) const {
         p.setPen(Qt::NoPen);
         p.setBrush(palette::gold);
         p.drawRoundedRect(tag, 4, 4);
-        p.setPen(QColor(0x1A, 0x1A, 0x1A));
+        p.setPen(palette::dark_text);
         p.drawText(tag, Qt::AlignCenter, text);
     }
 }
@@ -235,11 +242,12 @@ void TableView::paint_seat_plates(QPainter& p) const {
         const QString name_text = text_of(s.name);
         const QString stack_text = text_of(s.stack);
         const QRectF circle = to_pixels(layout::seat(seat).circle);
-        QFont name_font = font_px(165), stack_font = font_px(165, true);
+        const qreal size = looks_.large_plates ? 165 * large_plate_scale : 165;
+        QFont name_font = font_px(size), stack_font = font_px(size, true);
         const qreal widest = circle.width() * 1.25;
         name_font = fitted(name_font, name_text, QSizeF(widest, 1000), Qt::TextSingleLine);
         const QString figures = statistics_shown_ && s.seated ? text_of(s.statistics) : QString();
-        const QFont figures_font = font_px(120);
+        const QFont figures_font = font_px(looks_.large_plates ? 120 * large_plate_scale : 120);
         const QFontMetricsF nm(name_font), sm(stack_font), fm(figures_font);
         const qreal w = std::max({nm.horizontalAdvance(name_text), sm.horizontalAdvance(stack_text),
                                   figures.isEmpty() ? 0.0 : fm.horizontalAdvance(figures)}) +
@@ -251,7 +259,7 @@ void TableView::paint_seat_plates(QPainter& p) const {
             std::clamp(at.center().x() - w / 2, 2.0, std::max(2.0, width() - w - 2.0));
         const QRectF plate(left, at.top(), w, h);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 175));
+        p.setBrush(palette::plate);
         p.drawRoundedRect(plate, 5, 5);
         if (s.seated) {
             p.setFont(name_font);
@@ -323,10 +331,11 @@ void TableView::paint_badges(QPainter& p) const {
         const QString text = text_of(s.badge_text);
         const QRectF name = plate_rect(seat);
         const qreal w = m.horizontalAdvance(text) + 12, h = m.height() + 2;
-        qreal plate_bottom = name.top() + 2 * m.height() + 8;
+        const qreal plate_scale = looks_.large_plates ? large_plate_scale : 1.0;
+        qreal plate_bottom = name.top() + 2 * m.height() * plate_scale + 8;
         // Below the third line of a plate that shows the player's figures.
         if (statistics_shown_ && !s.statistics.empty())
-            plate_bottom += QFontMetricsF(font_px(120)).height();
+            plate_bottom += QFontMetricsF(font_px(120 * plate_scale)).height();
         const QRectF tag(
             name.center().x() - w / 2,
             layout::seat(seat).plate_below_cards ? plate_bottom + 3 : name.top() - h - 3, w, h);
@@ -334,7 +343,7 @@ void TableView::paint_badges(QPainter& p) const {
         p.setPen(Qt::NoPen);
         p.setBrush(fold ? palette::fold_badge : palette::badge);
         p.drawRoundedRect(tag, h / 2, h / 2);
-        p.setPen(fold ? QColor(0xEE, 0xEE, 0xEE) : QColor(0x22, 0x22, 0x22));
+        p.setPen(fold ? palette::fold_badge_text : palette::badge_text);
         p.drawText(tag, Qt::AlignCenter, text);
     }
 }
@@ -352,7 +361,7 @@ void TableView::paint_pot(QPainter& p) const {
     p.setPen(QPen(QColor(0, 0, 0, 120), 1));
     p.setBrush(palette::pot_label);
     p.drawRoundedRect(pill, 3, 3);
-    p.setPen(QColor(0x22, 0x22, 0x22));
+    p.setPen(palette::dark_text);
     p.drawText(pill, Qt::AlignCenter, text);
 }
 
@@ -368,7 +377,7 @@ void TableView::paint_dealer_button(QPainter& p) const {
             std::max({r.width(), r.height(), m.horizontalAdvance("D") + 8, m.height() + 2});
         const QRectF disc(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
         p.setPen(QPen(QColor(0, 0, 0, 160), 1));
-        p.setBrush(palette::red);
+        p.setBrush(palette::deep_red);
         p.drawEllipse(disc);
         p.setPen(palette::yellow);
         p.drawText(disc, Qt::AlignCenter, "D");
@@ -381,7 +390,7 @@ void TableView::paint_banner(QPainter& p) const {
     const QString line = text_of(picture_.banner);
     const QRectF box = to_pixels(layout::banner);
     p.setPen(QPen(QColor(0, 0, 0, 140), 1));
-    p.setBrush(palette::red);
+    p.setBrush(palette::deep_red);
     p.drawRoundedRect(box, 4, 4);
     const QRectF inside = box.adjusted(6, 3, -6, -3);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
@@ -396,7 +405,7 @@ void TableView::paint_announcement(QPainter& p) const {
     const QString line = text_of(picture_.announcement);
     const QRectF box = to_pixels(layout::announcement);
     p.setPen(QPen(palette::gold, 1.5));
-    p.setBrush(QColor(0x10, 0x20, 0x18, 225));
+    p.setBrush(palette::announcement);
     p.drawRoundedRect(box, 6, 6);
     const QRectF inside = box.adjusted(8, 2, -8, -2);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
@@ -503,7 +512,7 @@ void TableView::paint_holding(QPainter& p) const {
         const QRectF used =
             p.fontMetrics().boundingRect(area.adjusted(8, 3, -8, -3).toRect(), flags, odds_line_);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x10, 0x18, 0x14, 215));
+        p.setBrush(palette::dark_pill);
         p.drawRoundedRect(used.adjusted(-8, -3, 8, 3), 8, 8);
         p.setPen(palette::hint);
         p.drawText(used, flags, odds_line_);
@@ -518,7 +527,7 @@ void TableView::paint_holding(QPainter& p) const {
     const qreal w = need.width() + 14, h = need.height() + 4;
     const QRectF pill(cards.center().x() - w / 2, cards.bottom() + 3, w, h);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x10, 0x18, 0x14, 215));
+    p.setBrush(palette::dark_pill);
     p.drawRoundedRect(pill, std::min(h / 2, 10.0), std::min(h / 2, 10.0));
     p.setPen(palette::hint);
     p.drawText(pill, Qt::AlignCenter, text);

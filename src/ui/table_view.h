@@ -13,6 +13,7 @@
 #include "picture/table_picture.h"
 #include "ui/action_panel.h"
 #include "ui/card_art.h"
+#include "ui/looks.h"
 
 namespace holdem::ui {
 
@@ -44,6 +45,9 @@ class TableView : public QWidget {
         update();
     }
     bool statistics_shown() const { return statistics_shown_; }
+    // Options › Appearance: the deck, the felt, the backs and the plates' text size.
+    void set_looks(const Looks& looks);
+    const Looks& looks() const { return looks_; }
     QString odds_line() const { return odds_line_; }
     // Brings the widgets up to date with the picture; the caller repaints.
     void picture_changed();
@@ -90,6 +94,7 @@ class TableView : public QWidget {
     QTimer animation_;
     QString odds_line_;
     bool statistics_shown_ = false;
+    Looks looks_;
 };
 
 }  // namespace holdem::ui

@@ -112,6 +112,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     setAcceptDrops(true);
     odds_pool_.setMaxThreadCount(1);
     if (preferences_) set_odds_helper(preferences_->odds_helper());
+    if (preferences_) set_looks(preferences_->looks());
 
     // In a field played whole the log's last line gives the place and the prize.
     log_->log().set_finish([this]() -> std::optional<std::string> {
@@ -210,6 +211,12 @@ void TableWindow::build_menus() {
     help->addAction("&About", this, [this] { show_about(this); });
 }
 
+void TableWindow::set_looks(const Looks& looks) {
+    looks_ = looks;
+    for (TableView* view : findChildren<TableView*>())
+        view->set_looks(looks);
+}
+
 void TableWindow::set_odds_helper(bool on) {
     odds_on_ = on;
     odds_asked_.clear();
@@ -268,6 +275,7 @@ void TableWindow::open_statistics() {
 void TableWindow::open_hands() {
     if (history_folder_.isEmpty()) return;
     HandsViewer viewer(history_folder_, this);
+    set_looks(looks_);
     viewer.exec();
 }
 
@@ -276,6 +284,7 @@ void TableWindow::open_hand_history(const QString& path) {
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->setObjectName("openedHandHistory");
     viewer->open_file(path);
+    set_looks(looks_);
     viewer->show();
 }
 
@@ -359,10 +368,15 @@ void TableWindow::open_options() {
     shown.hurry_when_out = host_.table().options.hurry_when_out;
     OptionsDialog dialog(shown, this);
     dialog.odds_helper()->setChecked(odds_on_);
+    dialog.set_looks(looks_);
     if (dialog.exec() != QDialog::Accepted) return;
     apply_options(dialog.options());
     set_odds_helper(dialog.odds_helper()->isChecked());
-    if (preferences_) preferences_->set_odds_helper(odds_on_);
+    set_looks(dialog.looks());
+    if (preferences_) {
+        preferences_->set_odds_helper(odds_on_);
+        preferences_->set_looks(looks_);
+    }
 }
 
 void TableWindow::open_calculator() {
@@ -379,6 +393,7 @@ void TableWindow::open_standings() {
         standings_ = new StandingsWindow(this);
         // No larger than the table's own window: it fits wherever the table does.
         standings_->resize(standings_->size().boundedTo(size()));
+        set_looks(looks_);
     }
     standings_hand_ = host_.table().hands_started;
     standings_->show_field(*play);

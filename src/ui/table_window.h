@@ -104,6 +104,9 @@ class TableWindow : public QMainWindow {
     // thread and shown when it is ready.
     void set_odds_helper(bool on);
     bool odds_helper() const { return odds_on_; }
+    // Options › Appearance, for this table and every table picture the window opens.
+    void set_looks(const Looks& looks);
+    const Looks& looks() const { return looks_; }
 
   signals:
     void painted();
@@ -152,6 +155,7 @@ class TableWindow : public QMainWindow {
     QLabel* history_line_ = nullptr;
     bool forwarding_key_ = false;  // a key handed to the table comes back: it stops here
     bool odds_on_ = false;
+    Looks looks_;
     QThreadPool odds_pool_;
     std::string odds_asked_;  // what the line in work or shown was asked for
     int odds_generation_ = 0;

@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QLineEdit>
 #include <QMetaEnum>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -18,7 +19,9 @@
 #include "cycle/human_actions.h"
 #include "model/table.h"
 #include "support/full_disk.h"
+#include "ui/card_art.h"
 #include "ui/hands_viewer.h"
+#include "ui/looks.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
@@ -151,6 +154,7 @@ class TableWindowTest : public QObject {
     void resizeKeepsProportions();
     void followingTheGame();
     void optionsTakeEffectAndAreKept();
+    void everyAppearanceReadsAndIsKept();
     void aNewTournamentAsksBeforeAbandoningTheOneInPlay();
     void theStandingsFollowTheWholeField();
     void theEquityCalculatorWorksOutWhatIsTypedOrClicked();
@@ -501,6 +505,94 @@ void TableWindowTest::optionsTakeEffectAndAreKept() {
     broken.write("[game\npace=\x01\x02 nonsense\n\xff\xfe");
     broken.close();
     QVERIFY(Preferences(file).options() == Options{});
+}
+
+// Every combination of deck, felt, backs and plate size keeps every text of the table at 4.5:1
+// or more; the choice shows at once on the table and is kept for the next start.
+void TableWindowTest::everyAppearanceReadsAndIsKept() {
+    for (const Looks& looks : every_looks())
+        for (const TextOnBack& t : table_texts(looks))
+            if (contrast(t.text, t.back) < 4.5)
+                QFAIL(qPrintable(QString("%1 %2 on %3: %4 with felt %5, %6 deck")
+                                     .arg(t.what, t.text.name(), t.back.name())
+                                     .arg(contrast(t.text, t.back), 0, 'f', 2)
+                                     .arg(name_of(looks.felt), name_of(looks.deck))));
+    // Four inks, one a suit, in the four-colour deck; the two-colour deck has red and black.
+    QSet<QRgb> four, two;
+    for (int suit = 0; suit < 4; ++suit) {
+        four.insert(suit_ink(suit, DeckColours::four).rgb());
+        two.insert(suit_ink(suit, DeckColours::two).rgb());
+    }
+    QCOMPARE(four.size(), 4);
+    QCOMPARE(two.size(), 2);
+    QCOMPARE(contrast(QColor(Qt::black), QColor(Qt::white)), 21.0);
+
+    // The ink a card is drawn in: the colour covering most of a face that is not the card.
+    auto ink_of = [](int code, DeckColours deck) {
+        QImage face(120, 168, QImage::Format_ARGB32);
+        face.fill(Qt::transparent);
+        QPainter p(&face);
+        CardArt::paint_face(p, QRectF(0, 0, 120, 168), code, deck);
+        p.end();
+        QMap<QRgb, int> counts;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x) {
+                const QColor c = face.pixelColor(x, y);
+                if (c.alpha() == 255 && contrast(c, card_face) > 3) ++counts[c.rgb()];
+            }
+        return std::max_element(counts.begin(), counts.end()).key();
+    };
+    const CardCode clubs = card_code(14, 0), diamonds = card_code(14, 1);
+    QCOMPARE(ink_of(clubs, DeckColours::four), suit_ink(0, DeckColours::four).rgb());
+    QCOMPARE(ink_of(diamonds, DeckColours::four), suit_ink(1, DeckColours::four).rgb());
+    QCOMPARE(ink_of(diamonds, DeckColours::two), suit_ink(1, DeckColours::two).rgb());
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath("settings.conf");
+    const Looks chosen{DeckColours::four, Felt::blue, CardBack::ring, true};
+    {
+        Preferences preferences(file);
+        VirtualGame game;
+        WindowSetup setup;
+        setup.preferences = &preferences;
+        TableWindow window(game.host, setup);
+        window.resize(1280, 800);
+        window.show();
+        const QPoint felt_at =
+            window.view().to_pixels(QRectF(2400, 3400, 10, 10)).center().toPoint();
+        // The cloth is lit towards its centre: near its colour, not exactly it.
+        auto felt_is = [&](Felt felt) {
+            const QColor at = window.view().grab().toImage().pixelColor(felt_at);
+            const QColor cloth = felt_colour(felt);
+            return std::abs(at.red() - cloth.red()) + std::abs(at.green() - cloth.green()) +
+                       std::abs(at.blue() - cloth.blue()) <
+                   40;
+        };
+        QVERIFY(felt_is(Felt::green));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->deck()->setCurrentIndex(1);
+            dialog->felt()->setCurrentIndex(1);
+            dialog->back()->setCurrentIndex(1);
+            dialog->large_plates()->setChecked(true);
+            dialog->accept();
+        });
+        window.open_options();
+        QVERIFY(window.view().looks() == chosen);
+        QVERIFY(felt_is(Felt::blue));
+    }
+    QVERIFY(Preferences(file).looks() == chosen);
+    // Words the game never writes read as the first choice of each.
+    {
+        QSettings raw(file, QSettings::IniFormat);
+        raw.setValue("looks/felt", "tartan");
+        raw.setValue("looks/deck", "5");
+    }
+    const Looks odd = Preferences(file).looks();
+    QCOMPARE(odd.felt, Felt::green);
+    QCOMPARE(odd.deck, DeckColours::two);
+    QCOMPARE(odd.back, CardBack::ring);
 }
 
 void TableWindowTest::endOfGameShowsTheOutcome() {
