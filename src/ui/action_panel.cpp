@@ -132,6 +132,8 @@ void ActionPanel::show(const holdem::ActionPanel& panel) {
             captions_changed = true;
         }
         if (b->accessibleName() != caption) b->setAccessibleName(caption);
+        if (look.key && b->accessibleDescription().isEmpty())
+            b->setAccessibleDescription(QString("Key %1").arg(look.key));
         const QColor fill =
             look.which == Intent::sit_out && panel.sit_out_asked ? palette::red : look.colour;
         // The focus ring is dark blue with a white edge: it shows on yellow, orange and red.

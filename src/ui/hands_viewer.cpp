@@ -38,8 +38,10 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     resize(1200, 720);
     tournaments_ = new QComboBox(this);
     tournaments_->setObjectName("tournaments");
+    tournaments_->setAccessibleName("Tournament");
     hands_ = new QTableWidget(0, 5, this);
     hands_->setObjectName("hands");
+    hands_->setAccessibleName("Hands");
     hands_->setHorizontalHeaderLabels({"Hand", "Level", "Your cards", "Result", "Won or lost"});
     hands_->setSelectionBehavior(QAbstractItemView::SelectRows);
     hands_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,6 +53,7 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     reading_->setWordWrap(true);
     log_ = new QPlainTextEdit(this);
     log_->setObjectName("replayLog");
+    log_->setAccessibleName("The hand's log");
     log_->setReadOnly(true);
     view_ = new TableView(picture_, no_intents_, this);
     view_->setMinimumSize(480, 300);

@@ -22,6 +22,12 @@ QComboBox* choices(QWidget* parent, const char* name, std::initializer_list<cons
     return box;
 }
 
+// A row of the form whose field a screen reader names by the row's label.
+void add_row(QFormLayout* form, const char* label, QWidget* field) {
+    if (*label) field->setAccessibleName(label);
+    form->addRow(label, field);
+}
+
 }  // namespace
 
 OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(parent) {
@@ -84,16 +90,16 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     rules_chosen();
 
     auto* form = new QFormLayout;
-    form->addRow("Table rules", rules_);
-    form->addRow("Pace", pace_);
-    form->addRow("", hurry_);
-    form->addRow("Blind levels", levels_);
-    form->addRow("Hand ranking", ranking_);
-    form->addRow("Opponents", opponents_);
-    form->addRow("Difficulty", difficulty_);
-    form->addRow("Structure", structure_);
-    form->addRow("Field", field_);
-    form->addRow("Odds helper", odds_helper_);
+    add_row(form, "Table rules", rules_);
+    add_row(form, "Pace", pace_);
+    add_row(form, "", hurry_);
+    add_row(form, "Blind levels", levels_);
+    add_row(form, "Hand ranking", ranking_);
+    add_row(form, "Opponents", opponents_);
+    add_row(form, "Difficulty", difficulty_);
+    add_row(form, "Structure", structure_);
+    add_row(form, "Field", field_);
+    add_row(form, "Odds helper", odds_helper_);
     deck_ = choices(this, "deck",
                     {"Two colours (hearts and diamonds red)",
                      "Four colours (spades black, hearts red, diamonds blue, clubs green)"},
@@ -105,10 +111,10 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     appearance_ = new QGroupBox("Appearance", this);
     appearance_->setObjectName("appearance");
     auto* looks_form = new QFormLayout(appearance_);
-    looks_form->addRow("Deck", deck_);
-    looks_form->addRow("Felt", felt_);
-    looks_form->addRow("Card backs", back_);
-    looks_form->addRow("", large_plates_);
+    add_row(looks_form, "Deck", deck_);
+    add_row(looks_form, "Felt", felt_);
+    add_row(looks_form, "Card backs", back_);
+    add_row(looks_form, "", large_plates_);
 
     note_ = new QLabel(
         "The pace, the odds helper and the appearance change at once. The table rules, the blind "

@@ -129,10 +129,16 @@ StatisticsDialog::StatisticsDialog(const QString& database, QWidget* parent)
     }
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel("Rules:", this));
+    // Each label names its list for a screen reader too.
+    auto labelled = [this](const char* text, QComboBox* box) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(box);
+        return label;
+    };
+    top->addWidget(labelled("&Rules:", rules_));
     top->addWidget(rules_);
     top->addStretch(1);
-    top->addWidget(new QLabel("Tournament:", this));
+    top->addWidget(labelled("&Tournament:", tournament_));
     top->addWidget(tournament_);
     auto* charts = new QHBoxLayout;
     charts->addWidget(ranks_);

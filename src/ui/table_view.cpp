@@ -1,5 +1,6 @@
 #include "ui/table_view.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QToolTip>
 
@@ -8,8 +9,10 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "picture/spoken.h"
 #include "ui/fit_text.h"
 #include "ui/fonts.h"
+#include "ui/table_accessible.h"
 #include "ui/table_layout.h"
 
 namespace holdem::ui {
@@ -32,6 +35,7 @@ const SeatPicture& seat_of(const TablePicture& picture, int seat) {
 TableView::TableView(const TablePicture& picture, TableIntents& intents, QWidget* parent)
     : QWidget(parent), picture_(picture) {
     setObjectName("tableView");
+    install_table_accessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(320, 240);
@@ -77,12 +81,92 @@ void TableView::picture_changed() {
     if (picture_.showdown)
         for (int seat = 1; seat <= picture_seats; ++seat)
             if (seat_of(picture_, seat).won >= 0) paid.push_back(seat);
+    announce_changes();
     if (paid != paid_seats_) {
         paid_seats_ = std::move(paid);
         if (!paid_seats_.empty()) {
             pot_going_.start();
             animation_.start();
         }
+    }
+}
+
+// The human's turn, each hand's result and the director's news are said as they come.
+void TableView::announce_changes() {
+    const std::string turn = turn_spoken(picture_);
+    if (turn != turn_said_) {
+        turn_said_ = turn;
+        if (!turn.empty()) announce(text_of(turn));
+    }
+    const std::string result = picture_.showdown && picture_.banner_shown ? picture_.banner : "";
+    if (result != result_said_) {
+        result_said_ = result;
+        if (!result.empty()) announce(text_of(result));
+    }
+    const std::string news = picture_.announcement_shown ? picture_.announcement : "";
+    if (news != news_said_) {
+        news_said_ = news;
+        if (!news.empty()) announce(text_of(news));
+    }
+}
+
+void TableView::announce(const QString& words) {
+    spoken_ = words;
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    emit announced(words);
+}
+
+QString TableView::part_words(int part) const {
+    if (part >= 0 && part < picture_seats) return text_of(seat_spoken(seat_of(picture_, part + 1)));
+    switch (part - picture_seats) {
+        case 0:
+            return text_of(board_spoken(picture_));
+        case 1:
+            return picture_.banner_shown ? text_of(picture_.banner) : QString();
+        case 2: {
+            QStringList lines;
+            if (picture_.countdown_shown) lines << text_of(picture_.countdown).simplified();
+            if (picture_.blinds_shown) lines << text_of(picture_.blinds).simplified();
+            if (picture_.rank_shown) lines << text_of(picture_.rank).simplified();
+            return lines.join("; ");
+        }
+        case 3: {
+            if (picture_.human.holding.empty()) return {};
+            QString words = "You hold " + text_of(picture_.human.holding);
+            if (!odds_line_.isEmpty()) words += "; " + odds_line_;
+            return words;
+        }
+        default:
+            return {};
+    }
+}
+
+// A seat's tip: its style and, with the statistics shown, what the human has seen it do.
+QString TableView::part_about(int part) const {
+    if (part < 0 || part >= picture_seats) return {};
+    const SeatPicture& s = seat_of(picture_, part + 1);
+    QString about = text_of(s.about);
+    if (statistics_shown_ && !s.statistics_about.empty())
+        about += (about.isEmpty() ? "" : "; ") + text_of(s.statistics_about);
+    return about;
+}
+
+QRectF TableView::part_rect(int part) const {
+    if (part >= 0 && part < picture_seats) return to_pixels(layout::seat(part + 1).circle);
+    switch (part - picture_seats) {
+        case 0:
+            return to_pixels(layout::board_card(1)).united(to_pixels(layout::board_card(5)));
+        case 1:
+            return to_pixels(layout::banner);
+        case 2:
+            return to_pixels(layout::clock_panel);
+        case 3:
+            return to_pixels(layout::odds_line);
+        default:
+            return {};
     }
 }
 

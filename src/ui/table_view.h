@@ -52,8 +52,20 @@ class TableView : public QWidget {
     // Brings the widgets up to date with the picture; the caller repaints.
     void picture_changed();
 
+    // The painted table's parts for assistive technology: the ten seats, the board, the
+    // winner's line, the clock and the human's holding, each in words and where it is drawn.
+    static constexpr int accessible_parts = 14;
+    QString part_words(int part) const;
+    QString part_about(int part) const;
+    QRectF part_rect(int part) const;
+    // What was last announced to assistive technology: the human's turn, a hand's result or
+    // the director's news.
+    QString spoken() const { return spoken_; }
+
   signals:
     void painted();
+    // Said to assistive technology: the human's turn, a hand's result, the director's news.
+    void announced(const QString& words);
     // "Exit" was pressed: the window asks before the tournament is given up.
     void exitRequested();
 
@@ -81,6 +93,8 @@ class TableView : public QWidget {
     void paint_sit_out_request(QPainter& p) const;
     void paint_pot_going(QPainter& p) const;
     void paint_holding(QPainter& p) const;
+    void announce_changes();
+    void announce(const QString& words);
 
     const TablePicture& picture_;
     ActionPanel* panel_ = nullptr;
@@ -95,6 +109,9 @@ class TableView : public QWidget {
     QString odds_line_;
     bool statistics_shown_ = false;
     Looks looks_;
+    QString spoken_;
+    // What was announced last of each kind: said again only when it changes.
+    std::string turn_said_, result_said_, news_said_;
 };
 
 }  // namespace holdem::ui

@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "picture/spoken.h"
 #include "picture/standard_picture.h"
 #include "report/hand_history.h"
 #include "report/hand_log.h"
@@ -178,6 +179,57 @@ TEST(StandardPicture, ThePanelOffersTheLegalMovesAndTheBoxTakesATotal) {
     EXPECT_FALSE(game.human_to_act());
     EXPECT_EQ(game.hand()->round_bet(human_seat), l.min_to);
     EXPECT_TRUE(intents.amount_text().empty());
+}
+
+// What a screen reader says of the table: each seat from its plate, the human's turn with its
+// choices, and never a card the human cannot see.
+TEST(StandardPicture, TheTableInWordsSaysOnlyWhatIsShown) {
+    SeatPicture rat;
+    rat.seated = rat.stack_shown = true;
+    rat.name = "river rat";
+    rat.stack = "1273";
+    rat.about = "river rat plays tight-aggressive";
+    rat.badge = Badge::fold;
+    rat.badge_text = "Fold";
+    EXPECT_EQ(seat_spoken(rat), "river rat, 1273 chips, plays tight-aggressive, folded");
+    rat.stack = "All in";
+    rat.badge = Badge::raise;
+    rat.badge_text = "Raise to 400";
+    rat.won = 900;
+    EXPECT_EQ(seat_spoken(rat), "river rat, all in, plays tight-aggressive, raise to 400, won 900");
+    EXPECT_EQ(seat_spoken(SeatPicture{}), "");
+
+    auto t = standard_table(5);
+    TableGame game(*t);
+    StandardIntents intents(game, *t);
+    TableNotes notes;
+    t->observers.push_back(&notes);
+    game.start();
+    ASSERT_TRUE(until_human_turn(*t, game));
+    TablePicture picture;
+    fill_standard_picture(*t, game, notes, intents.amount_text(), picture);
+    const std::string turn = turn_spoken(picture);
+    EXPECT_EQ(turn.rfind("Your turn: ", 0), 0u) << turn;
+    EXPECT_NE(turn.find(" or fold; pot " + std::to_string(picture.pot)), std::string::npos) << turn;
+    const Legal l = game.hand()->legal();
+    if (l.can_call) {
+        EXPECT_NE(turn.find("call " + picture.human.call_amount), std::string::npos) << turn;
+    }
+    EXPECT_EQ(board_spoken(picture), "No cards on the board, pot " + std::to_string(picture.pot));
+    const std::string mine = seat_spoken(picture.seats[0]);
+    EXPECT_NE(mine.find("cards " + convert2card(t->seat(1).cardone) + " " +
+                        convert2card(t->seat(1).cardtwo)),
+              std::string::npos)
+        << mine;
+    for (int k = 2; k <= seat_count; ++k) {
+        const std::string words = seat_spoken(picture.seats[static_cast<std::size_t>(k - 1)]);
+        EXPECT_EQ(words.rfind(t->seat(k).caption, 0), 0u) << words;
+        EXPECT_EQ(words.find("cards"), std::string::npos) << words;
+        EXPECT_EQ(words.find(convert2card(t->seat(k).cardone)), std::string::npos) << words;
+    }
+    intents.act(Intent::fold);
+    fill_standard_picture(*t, game, notes, intents.amount_text(), picture);
+    EXPECT_EQ(turn_spoken(picture), "");
 }
 
 }  // namespace

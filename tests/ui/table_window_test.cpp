@@ -1,6 +1,7 @@
 // The window under Qt's offscreen platform: the splash, the table's start state, a hand played
 // through real widget clicks and typing, and resizing.
 #include <sys/stat.h>
+#include <QAccessible>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "model/table.h"
 #include "support/full_disk.h"
 #include "ui/card_art.h"
+#include "ui/equity_calculator_window.h"
 #include "ui/hands_viewer.h"
 #include "ui/looks.h"
 #include "ui/options_dialog.h"
@@ -139,6 +141,40 @@ void sweep_keys(const Table& t, const char* state, QWidget* to, const QSet<int>&
     }
 }
 
+// The controls of a window that a screen reader cannot name, by role and object name.
+QStringList unnamed_controls(QAccessibleInterface* at, int depth = 0) {
+    static const QSet<QAccessible::Role> controls{
+        QAccessible::PushButton,     QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,       QAccessible::EditableText, QAccessible::SpinBox,
+        QAccessible::Slider,         QAccessible::MenuItem,     QAccessible::ButtonMenu,
+        QAccessible::ButtonDropDown, QAccessible::PageTab,      QAccessible::StaticText,
+        QAccessible::Table,          QAccessible::List,         QAccessible::Pane};
+    QStringList unnamed;
+    if (!at || depth > 40 || at->state().invisible) return unnamed;
+    const bool control = controls.contains(at->role());
+    // A pane or a label may go without a name when it only holds others or shows nothing.
+    const bool may_be_bare =
+        (at->role() == QAccessible::Pane || at->role() == QAccessible::StaticText) &&
+        (at->childCount() > 0 || at->text(QAccessible::Value).isEmpty());
+    const QString name = at->text(QAccessible::Name).trimmed();
+    // A list to choose from says what it chooses, by its label, not only the choice it shows.
+    bool labelled = false;
+    for (const auto& [other, how] : at->relations(QAccessible::Label))
+        labelled = labelled || !other->text(QAccessible::Name).trimmed().isEmpty();
+    const bool named =
+        !name.isEmpty() && (labelled || !(at->role() == QAccessible::ComboBox &&
+                                          name == at->text(QAccessible::Value).trimmed()));
+    if (control && !may_be_bare && !named)
+        unnamed << QString("%1 %2")
+                       .arg(int(at->role()))
+                       .arg(at->object() ? at->object()->objectName() + " (" +
+                                               at->object()->metaObject()->className() + ")"
+                                         : QString("(a part)"));
+    for (int i = 0; i < at->childCount(); ++i)
+        unnamed << unnamed_controls(at->child(i), depth + 1);
+    return unnamed;
+}
+
 const QSet<int> enter_keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
 const QSet<int> game_letters{Qt::Key_C, Qt::Key_R, Qt::Key_F, Qt::Key_S,
                              Qt::Key_B, Qt::Key_M, Qt::Key_L};
@@ -169,6 +205,7 @@ class TableWindowTest : public QObject {
     void aFullDiskFromTheStartLosesNothingOnceThereIsRoom();
     void hostileSettingsAreNeverRead();
     void standardRulesAreChosenAndPlayedThroughTheWidgets();
+    void everyControlIsNamedAndTheTurnIsAnnounced();
     void theHandsViewerReplaysEveryHandPlayed();
     void aHandHistoryFromElsewhereOpensInTheHandsViewer();
 };
@@ -931,6 +968,67 @@ void TableWindowTest::resultsAreKeptAndShown() {
 // The Options dialog's table rules, then a standard tournament played by clicks and typing: the
 // raise button names its total, the quick amounts fill the box, a total beyond the stack is
 // refused with its reason, and a typed total is raised to; the hand's PHH record is written.
+// A screen reader can name every control of the table, its dialogs and tools, says each seat
+// as its plate shows it, and is told when the human's turn comes.
+void TableWindowTest::everyControlIsNamedAndTheTurnIsAnnounced() {
+    QTemporaryDir folder;
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
+    table->options.rules = Rules::standard;
+    table->options = in_force(table->options);
+    VirtualGame game(false, window_setup(folder.path()), std::move(table));
+    QSignalSpy announced(&game.window.view(), &TableView::announced);
+    game.host.start();
+    const TablePicture& shown = game.host.picture();
+    for (int step = 0; step < 3000 && !shown.human.open; ++step)
+        game.next();
+    QVERIFY(shown.human.open);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&game.window);
+    const QStringList unnamed = unnamed_controls(window);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
+
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&game.window.view());
+    QCOMPARE(view->text(QAccessible::Name), QString("Table"));
+    QStringList seats;
+    for (int i = 0; i < view->childCount(); ++i)
+        if (view->child(i)->role() == QAccessible::StaticText && !view->child(i)->object())
+            seats << view->child(i)->text(QAccessible::Name);
+    const QString second = QString::fromStdString(game.table().seat(2).caption);
+    QVERIFY2(
+        seats.size() >= 10 && seats[1].startsWith(second + ", ") && seats[1].contains(" plays "),
+        qPrintable(seats.join(" | ")));
+    // A part of the painted table is found where it is drawn.
+    const QRect plate = view->child(view->childCount() - 14 + 1)->rect();
+    QCOMPARE(view->childAt(plate.center().x(), plate.center().y())->text(QAccessible::Name),
+             seats[1]);
+    QVERIFY(game.window.button(Intent::fold)->accessibleName() == "Fold");
+
+    QVERIFY(!announced.isEmpty());
+    const QString turn = announced.last().at(0).toString();
+    QVERIFY2(turn.startsWith("Your turn: ") && turn.contains(" or fold; pot "), qPrintable(turn));
+    QCOMPARE(view->text(QAccessible::Description), turn);
+    QCOMPARE(std::count_if(announced.begin(), announced.end(),
+                           [](const QList<QVariant>& said) {
+                               return said.at(0).toString().startsWith("Your turn");
+                           }),
+             1);
+
+    // The dialogs and tools, as the keyboard opens them.
+    OptionsDialog options(Options{});
+    SplashWindow splash([] {}, 60000);
+    splash.offer_games(true, false);
+    HandsViewer hands(folder.path());
+    StatisticsDialog statistics(folder.filePath("results.sqlite"));
+    EquityCalculatorWindow calculator;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{&options, &splash, &hands, &statistics, &calculator}) {
+        w->show();
+        const QStringList in_it = unnamed_controls(QAccessible::queryAccessibleInterface(w));
+        QVERIFY2(in_it.isEmpty(),
+                 qPrintable(QString(w->metaObject()->className()) + ": " + in_it.join("; ")));
+        w->hide();
+    }
+}
+
 void TableWindowTest::standardRulesAreChosenAndPlayedThroughTheWidgets() {
     {
         OptionsDialog dialog(Options{});
