@@ -167,7 +167,7 @@ void TableWindow::build_menus() {
     game->addAction("&Options…", this, &TableWindow::open_options);
     QAction* hands = game->addAction("&Hands…", this, &TableWindow::open_hands);
     hands->setEnabled(history_ != nullptr);
-    QAction* open = game->addAction("Open hand &history…", this, [this] {
+    QAction* open = game->addAction("Open hand histor&y…", this, [this] {
         const QString path = QFileDialog::getOpenFileName(
             this, "Open hand history", history_folder_, "Hand histories (*.phh *.phhs)");
         if (!path.isEmpty()) open_hand_history(path);
@@ -178,7 +178,7 @@ void TableWindow::build_menus() {
     standings->setEnabled(host_.field() != nullptr);
     QAction* statistics = game->addAction("S&tatistics…", this, &TableWindow::open_statistics);
     statistics->setEnabled(!results_path_.isEmpty());
-    QAction* folder = game->addAction("Open the hand histories' folder");
+    QAction* folder = game->addAction("Open the hand histories' &folder");
     folder->setEnabled(history_ != nullptr);
     connect(folder, &QAction::triggered, this, [this] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(HistoryFile::default_folder()));
