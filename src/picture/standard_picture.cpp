@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "rules/tournament/field.h"
+#include "standard/opponents/prize_pressure.h"
 
 namespace holdem {
 
@@ -290,6 +291,22 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
                 h.ranges.push_back(standard::likely_range(
                     game.reads().seats[static_cast<std::size_t>(k)], k == hand->big_blind_seat(),
                     hand->round() != standard::Round::preflop, Difficulty::normal));
+    h.stack = hand ? hand->stack(human_seat) : 0;
+    h.big_blind = 2 * t.limits;
+    h.current_bet = hand ? hand->current_bet() : 0;
+    h.after_flop = hand && hand->round() != standard::Round::preflop;
+    h.acting_after = 0;
+    h.prize_pressure = 0;
+    if (turn) {
+        // Before the flop the seat left of the big blind acts first and the big blind last;
+        // from the flop on the seat left of the button first and the button last.
+        const int last = h.after_flop ? hand->button() : hand->big_blind_seat();
+        const auto order = [&](int k) { return (k - last - 1 + 2 * seat_count) % seat_count; };
+        for (int k = 2; k <= seat_count; ++k)
+            if (t.seat(k).Active && !hand->folded(k) && order(k) > order(human_seat))
+                ++h.acting_after;
+        h.prize_pressure = standard::prize_pressure(t, *hand, human_seat, Difficulty::normal);
+    }
     picture.ended = t.ended.has_value();
 }
 

@@ -84,6 +84,14 @@ struct ActionPanel {
     // Under the standard rules, what each opponent still in likely holds after what it did, as
     // the computer players read it; empty: their hands are any hands.
     std::vector<standard::LikelyRange> ranges;
+    // What the advisor weighs besides, all of it on the table for the human to see: the chips
+    // behind, the big blind, the bet to match this round, whether the flop is out, the
+    // opponents still in who act after the human in this round's order, and the extra equity
+    // a big risk must carry near the money (0 away from it).
+    std::int64_t stack = 0, big_blind = 0, current_bet = 0;
+    bool after_flop = false;
+    int acting_after = 0;
+    double prize_pressure = 0;
     friend bool operator==(const ActionPanel&, const ActionPanel&) = default;
 };
 

@@ -18,6 +18,7 @@ struct TableShape {
     const char* create;
     std::vector<std::string_view> columns;
     std::vector<std::string_view> columns_of_2;  // added by schema 2
+    int since = 1;                               // the schema that made the table
 };
 
 // What schema 2 added, as it is added to a database of schema 1. The tournaments played before
@@ -32,8 +33,14 @@ constexpr std::array<const char*, 6> schema_2_steps = {
     " prize = 0, buy_in = 0",
 };
 
-const std::array<TableShape, 2>& tables() {
-    static const std::array<TableShape, 2> shapes = {{
+// What schema 3 added: the decisions table, empty for the tournaments played before.
+constexpr const char* create_decisions =
+    "CREATE TABLE decisions (tournament INTEGER REFERENCES tournaments(id), hand INTEGER,"
+    " ordinal INTEGER, street TEXT, position INTEGER, taken TEXT, advised TEXT, equity REAL,"
+    " needed REAL, cost REAL, PRIMARY KEY (tournament, hand, ordinal))";
+
+const std::array<TableShape, 3>& tables() {
+    static const std::array<TableShape, 3> shapes = {{
         {"tournaments",
          "CREATE TABLE tournaments (id INTEGER PRIMARY KEY, name TEXT UNIQUE, started TEXT,"
          " ended TEXT, rules TEXT, options TEXT, hands INTEGER, final_rank INTEGER, won INTEGER,"
@@ -50,6 +57,12 @@ const std::array<TableShape, 2>& tables() {
          {"tournament", "number", "position", "chance", "vpip", "pfr", "saw_flop", "showdown",
           "won_showdown", "chips", "stack"},
          {}},
+        {"decisions",
+         create_decisions,
+         {"tournament", "hand", "ordinal", "street", "position", "taken", "advised", "equity",
+          "needed", "cost"},
+         {},
+         3},
     }};
     return shapes;
 }
@@ -84,6 +97,7 @@ int user_version(sqlite3* db, int& version) {
 std::optional<DatabaseProblem> missing_parts(sqlite3* db, const std::set<std::string>& names,
                                              int version) {
     for (const TableShape& shape : tables()) {
+        if (shape.since > version) continue;
         if (!names.count(shape.name))
             return lasting(std::string("the results database lacks its table of ") + shape.name +
                            "; it is left as it is");
@@ -225,6 +239,7 @@ std::optional<DatabaseProblem> migrate_results_tables(sqlite3* db, int from_sche
     if (from_schema >= results_schema) return std::nullopt;
     std::vector<const char*> steps;
     if (from_schema < 2) steps.assign(schema_2_steps.begin(), schema_2_steps.end());
+    if (from_schema < 3) steps.push_back(create_decisions);
     const std::optional<Failed> failed = run_in_transaction(db, steps);
     if (!failed) return std::nullopt;
     // A step the database itself refuses (a column of the same name already there) will be

@@ -11,8 +11,9 @@ struct sqlite3;
 namespace holdem {
 
 // The schema this program writes and reads (the database's user_version). Version 2 added each
-// tournament's field size, structure, finishing place, prize and buy-in.
-inline constexpr int results_schema = 2;
+// tournament's field size, structure, finishing place, prize and buy-in; version 3 the human's
+// decisions, each graded against the advisor's move.
+inline constexpr int results_schema = 3;
 
 // Why a database cannot be used, and whether trying again later may help (a full disk, a lock
 // held by another program) or not (another program's database, a newer schema, garbage).

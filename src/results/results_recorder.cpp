@@ -22,6 +22,10 @@ class Statement {
         if (rc_ == SQLITE_OK) rc_ = sqlite3_bind_int64(s_, i, v);
         return *this;
     }
+    Statement& bind_real(int i, double v) {
+        if (rc_ == SQLITE_OK) rc_ = sqlite3_bind_double(s_, i, v);
+        return *this;
+    }
     Statement& bind(int i, const std::string& v) {
         if (rc_ == SQLITE_OK)
             rc_ = sqlite3_bind_text(s_, i, v.c_str(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
@@ -150,6 +154,7 @@ void ResultsRecorder::flush() {
             return;
         }
         work.hands.clear();
+        work.decisions.clear();
         if (work.end || work_.size() > 1)
             work_.pop_front();
         else
@@ -195,6 +200,22 @@ int ResultsRecorder::write(Work& work) {
                            .run();
         if (rc != SQLITE_OK) return rc;
     }
+    Statement decision(db_,
+                       "INSERT OR REPLACE INTO decisions VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const DecisionRow& d : work.decisions) {
+        const int rc = decision.bind(1, work.id)
+                           .bind(2, static_cast<std::int64_t>(d.hand))
+                           .bind(3, d.ordinal)
+                           .bind(4, d.street)
+                           .bind(5, d.position)
+                           .bind(6, d.taken)
+                           .bind(7, d.advised)
+                           .bind_real(8, d.equity)
+                           .bind_real(9, d.needed)
+                           .bind_real(10, d.cost)
+                           .run();
+        if (rc != SQLITE_OK) return rc;
+    }
     if (work.hands_dealt > 0) {
         Statement count(db_, "UPDATE tournaments SET hands = ? WHERE id = ?");
         if (int rc =
@@ -218,6 +239,11 @@ int ResultsRecorder::write(Work& work) {
             .run();
     }
     return SQLITE_OK;
+}
+
+void ResultsRecorder::record_decision(DecisionRow row) {
+    if (work_.empty()) return;
+    work_.back().decisions.push_back(std::move(row));
 }
 
 void ResultsRecorder::hand_started(const Table& t) {

@@ -33,6 +33,18 @@ struct TournamentFinish {
     std::int64_t prize = 0;
 };
 
+// One of the human's decisions graded against the advisor's: `ordinal` counts the human's
+// actions in the hand from 1 (the replay finds it by it), `position` as the hands' rows give
+// it, `cost` the chips the decision is expected to give up against the advised move.
+struct DecisionRow {
+    std::uint64_t hand = 0;
+    int ordinal = 0;
+    std::string street;
+    int position = 0;
+    std::string taken, advised;
+    double equity = 0, needed = 0, cost = 0;
+};
+
 // What a tournament under these options is played for, and where the human stands in a field
 // played whole: its place once out, else the last of the players left (a player who leaves
 // is blinded away), with the prize that place pays.
@@ -62,6 +74,11 @@ class ResultsRecorder final : public TableObserver {
     // clock the end is stamped with the start.
     using Clock = std::function<std::string()>;
     void set_clock(Clock clock) { clock_ = std::move(clock); }
+
+    // A decision of the hand under way, written with the hand.
+    void record_decision(DecisionRow row);
+    // The human's place from the dealer in the hand under way (1 the dealer, 2 the small blind).
+    int position() const { return hand_.row.position; }
 
     // Why results are not kept now, if they are not (`lasting`: the database is refused for
     // good); none once everything has gone in.
@@ -100,6 +117,7 @@ class ResultsRecorder final : public TableObserver {
         std::int64_t id = 0;  // its row, once it has one
         std::uint64_t hands_dealt = 0;
         std::deque<HandRow> hands;
+        std::deque<DecisionRow> decisions;
         std::optional<Ending> end;
     };
 

@@ -83,6 +83,9 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     initial_entrants_ = current.entrants;
     odds_helper_ = new QCheckBox("Show my chances, the pot odds and the outs (an estimate)", this);
     odds_helper_->setObjectName("oddsHelper");
+    advisor_ =
+        new QCheckBox("Say what a strong player would do, at every turn (H asks once)", this);
+    advisor_->setObjectName("advisor");
 
     classic_ranking_ = ranking_->currentIndex();
     classic_opponents_ = opponents_->currentIndex();
@@ -100,6 +103,7 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     add_row(form, "Structure", structure_);
     add_row(form, "Field", field_);
     add_row(form, "Odds helper", odds_helper_);
+    add_row(form, "Advisor", advisor_);
     deck_ = choices(this, "deck",
                     {"Two colours (hearts and diamonds red)",
                      "Four colours (spades black, hearts red, diamonds blue, clubs green)"},
@@ -117,7 +121,8 @@ OptionsDialog::OptionsDialog(const Options& current, QWidget* parent) : QDialog(
     add_row(looks_form, "", large_plates_);
 
     note_ = new QLabel(
-        "The pace, the odds helper and the appearance change at once. The table rules, the blind "
+        "The pace, the odds helper, the advisor and the appearance change at once. The table "
+        "rules, the blind "
         "levels, the "
         "ranking, the opponents and the difficulty apply from the next tournament.",
         this);

@@ -32,6 +32,7 @@ class OptionsDialog : public QDialog {
     QComboBox* field() const { return field_; }
     // The odds helper, a tool of the window beside the game's options.
     QCheckBox* odds_helper() const { return odds_helper_; }
+    QCheckBox* advisor() const { return advisor_; }
     // Appearance, changed at once when the dialog is accepted.
     void set_looks(const Looks& looks);
     Looks looks() const;
@@ -57,6 +58,7 @@ class OptionsDialog : public QDialog {
     StructureKind initial_structure_ = StructureKind::classic_clock;
     int initial_entrants_ = default_entrants;
     QCheckBox* odds_helper_;
+    QCheckBox* advisor_;
     QComboBox* deck_;
     QComboBox* felt_;
     QComboBox* back_;

@@ -107,6 +107,15 @@ void Preferences::set_odds_helper(bool on) {
     set_value("tools/odds_helper", on ? "true" : "false");
 }
 
+bool Preferences::advisor() const {
+    return readable() && value("tools/advisor") == "true";
+}
+
+void Preferences::set_advisor(bool on) {
+    set_value("tools/advisor", on ? "true" : "false");
+    if (settings_) settings_->sync();
+}
+
 Looks Preferences::looks() const {
     if (!readable()) return {};
     Looks looks;

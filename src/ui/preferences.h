@@ -29,6 +29,9 @@ class Preferences {
     // The odds helper beside the human's cards; off unless the player turned it on.
     bool odds_helper() const;
     void set_odds_helper(bool on);
+    // The advisor at every turn; off unless the player turned it on.
+    bool advisor() const;
+    void set_advisor(bool on);
     // Options › Appearance; the two-colour deck on green until chosen.
     Looks looks() const;
     void set_looks(const Looks& looks);

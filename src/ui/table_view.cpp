@@ -137,6 +137,7 @@ QString TableView::part_words(int part) const {
             if (picture_.human.holding.empty()) return {};
             QString words = "You hold " + text_of(picture_.human.holding);
             if (!odds_line_.isEmpty()) words += "; " + odds_line_;
+            if (!advice_line_.isEmpty()) words += "; advice: " + advice_line_;
             return words;
         }
         default:
@@ -589,17 +590,21 @@ void TableView::paint_pot_going(QPainter& p) const {
 // What the human holds, on a pill under the human's cards; the odds helper's line in a place of
 // its own, where it covers no seat.
 void TableView::paint_holding(QPainter& p) const {
-    if (!odds_line_.isEmpty() && !picture_.human.holding.empty()) {
+    QStringList lines;
+    if (!odds_line_.isEmpty()) lines << odds_line_;
+    if (!advice_line_.isEmpty()) lines << "Advice: " + advice_line_;
+    const QString helpers = lines.join('\n');
+    if (!helpers.isEmpty() && !picture_.human.holding.empty()) {
         const QRectF area = to_pixels(layout::odds_line);
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-        p.setFont(fitted(font_px(150, true), odds_line_, area.size() - QSizeF(16, 6), flags));
+        p.setFont(fitted(font_px(150, true), helpers, area.size() - QSizeF(16, 6), flags));
         const QRectF used =
-            p.fontMetrics().boundingRect(area.adjusted(8, 3, -8, -3).toRect(), flags, odds_line_);
+            p.fontMetrics().boundingRect(area.adjusted(8, 3, -8, -3).toRect(), flags, helpers);
         p.setPen(Qt::NoPen);
         p.setBrush(palette::dark_pill);
         p.drawRoundedRect(used.adjusted(-8, -3, 8, 3), 8, 8);
         p.setPen(palette::hint);
-        p.drawText(used, flags, odds_line_);
+        p.drawText(used, flags, helpers);
     }
     if (picture_.human.holding.empty()) return;
     const QString text = text_of(picture_.human.holding);

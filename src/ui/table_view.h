@@ -49,6 +49,12 @@ class TableView : public QWidget {
     void set_looks(const Looks& looks);
     const Looks& looks() const { return looks_; }
     QString odds_line() const { return odds_line_; }
+    // The advisor's line at the human's turn, beside the odds helper's; empty for none.
+    void set_advice_line(const QString& line) {
+        advice_line_ = line;
+        update();
+    }
+    QString advice_line() const { return advice_line_; }
     // Brings the widgets up to date with the picture; the caller repaints.
     void picture_changed();
 
@@ -107,6 +113,7 @@ class TableView : public QWidget {
     QElapsedTimer pot_going_;
     QTimer animation_;
     QString odds_line_;
+    QString advice_line_;
     bool statistics_shown_ = false;
     Looks looks_;
     QString spoken_;

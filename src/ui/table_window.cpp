@@ -17,6 +17,7 @@
 #include <ctime>
 
 #include "rules/tournament/field.h"
+#include "trainer/advisor.h"
 #include "ui/equity_calculator_window.h"
 #include "ui/hands_viewer.h"
 #include "ui/history_file.h"
@@ -113,6 +114,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
     odds_pool_.setMaxThreadCount(1);
     if (preferences_) set_odds_helper(preferences_->odds_helper());
     if (preferences_) set_looks(preferences_->looks());
+    if (preferences_) set_advisor(preferences_->advisor());
 
     // In a field played whole the log's last line gives the place and the prize.
     log_->log().set_finish([this]() -> std::optional<std::string> {
@@ -128,6 +130,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         sounds_.table_changed(host_.picture());
         view_->picture_changed();
         update_odds();
+        update_advice();
         show_problems();
         update_standings();
         view_->update();
@@ -205,6 +208,8 @@ void TableWindow::build_menus() {
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("&Equity calculator…", this, &TableWindow::open_calculator);
+    QAction* advice = tools->addAction("&Advise me", this, &TableWindow::ask_advice);
+    advice->setShortcut(QKeySequence(Qt::Key_H));
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&How to play", this, [this] { show_how_to_play(this); });
@@ -215,6 +220,53 @@ void TableWindow::set_looks(const Looks& looks) {
     looks_ = looks;
     for (TableView* view : findChildren<TableView*>())
         view->set_looks(looks);
+}
+
+void TableWindow::set_advisor(bool on) {
+    advisor_on_ = on;
+    advice_spot_.clear();
+    update_advice();
+}
+
+void TableWindow::ask_advice() {
+    advice_asked_ = true;
+    advice_spot_.clear();
+    update_advice();
+}
+
+// Worked out away from the window's thread whenever the spot at the human's turn changes; a
+// line that comes back for an older spot is dropped. The same spot is always advised alike.
+void TableWindow::update_advice() {
+    const TablePicture& picture = host_.picture();
+    const holdem::ActionPanel panel = picture.human;
+    if (!panel.open) {
+        advice_asked_ = false;
+        advice_spot_.clear();
+        ++advice_generation_;
+        if (!view_->advice_line().isEmpty()) view_->set_advice_line({});
+        return;
+    }
+    if (!advisor_on_ && !advice_asked_) return;
+    std::string spot = std::to_string(panel.hole[0]) + "," + std::to_string(panel.hole[1]) + ";" +
+                       std::to_string(panel.to_call) + ";" + std::to_string(panel.current_bet) +
+                       ";" + std::to_string(panel.stack) + ";" + std::to_string(picture.pot);
+    for (int card : panel.board)
+        spot += "," + std::to_string(card);
+    if (spot == advice_spot_) return;
+    advice_spot_ = spot;
+    const int generation = ++advice_generation_;
+    const std::int64_t pot = picture.pot;
+    const std::uint64_t seed = std::hash<std::string>{}(spot);
+    odds_pool_.start([this, panel, pot, seed, generation] {
+        const QString line = QString::fromStdString(trainer::advise(panel, pot, seed).line);
+        QMetaObject::invokeMethod(
+            this,
+            [this, line, generation] {
+                if (generation != advice_generation_) return;
+                view_->set_advice_line(line);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void TableWindow::set_odds_helper(bool on) {
@@ -369,13 +421,16 @@ void TableWindow::open_options() {
     OptionsDialog dialog(shown, this);
     dialog.odds_helper()->setChecked(odds_on_);
     dialog.set_looks(looks_);
+    dialog.advisor()->setChecked(advisor_on_);
     if (dialog.exec() != QDialog::Accepted) return;
     apply_options(dialog.options());
     set_odds_helper(dialog.odds_helper()->isChecked());
     set_looks(dialog.looks());
+    set_advisor(dialog.advisor()->isChecked());
     if (preferences_) {
         preferences_->set_odds_helper(odds_on_);
         preferences_->set_looks(looks_);
+        preferences_->set_advisor(advisor_on_);
     }
 }
 

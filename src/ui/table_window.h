@@ -104,6 +104,10 @@ class TableWindow : public QMainWindow {
     // thread and shown when it is ready.
     void set_odds_helper(bool on);
     bool odds_helper() const { return odds_on_; }
+    // The advisor: at every turn of the human's when on, once when asked (the key H).
+    void set_advisor(bool on);
+    bool advisor() const { return advisor_on_; }
+    void ask_advice();
     // Options › Appearance, for this table and every table picture the window opens.
     void set_looks(const Looks& looks);
     const Looks& looks() const { return looks_; }
@@ -124,6 +128,7 @@ class TableWindow : public QMainWindow {
     void show_problems();
     void show_line(QLabel* line, const QString& text);
     void update_odds();
+    void update_advice();
     void quit_after_exit();
 
     QtHost& host_;
@@ -155,6 +160,10 @@ class TableWindow : public QMainWindow {
     QLabel* history_line_ = nullptr;
     bool forwarding_key_ = false;  // a key handed to the table comes back: it stops here
     bool odds_on_ = false;
+    bool advisor_on_ = false;
+    bool advice_asked_ = false;  // H was pressed: advise at this turn
+    std::string advice_spot_;    // the spot the advice in work or shown is for
+    int advice_generation_ = 0;
     Looks looks_;
     QThreadPool odds_pool_;
     std::string odds_asked_;  // what the line in work or shown was asked for

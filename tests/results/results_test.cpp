@@ -257,7 +257,8 @@ TEST(ResultsDatabase, AnOlderDatabaseIsBroughtUpToDateKeepingItsTournaments) {
         EXPECT_FALSE(game.recorder.problem());
         game.t->observers.clear();
     }
-    EXPECT_EQ(count(db, "PRAGMA user_version"), 2);
+    EXPECT_EQ(count(db, "PRAGMA user_version"), results_schema);
+    EXPECT_EQ(count(db, "SELECT count(*) FROM decisions"), 0);
     EXPECT_EQ(count(db,
                     "SELECT count(*) FROM tournaments WHERE id = 1 AND field_size = 1000"
                     " AND structure = 'classic clock' AND place = 412 AND prize = 0"

@@ -206,6 +206,7 @@ class TableWindowTest : public QObject {
     void hostileSettingsAreNeverRead();
     void standardRulesAreChosenAndPlayedThroughTheWidgets();
     void everyControlIsNamedAndTheTurnIsAnnounced();
+    void theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt();
     void theHandsViewerReplaysEveryHandPlayed();
     void aHandHistoryFromElsewhereOpensInTheHandsViewer();
 };
@@ -1027,6 +1028,44 @@ void TableWindowTest::everyControlIsNamedAndTheTurnIsAnnounced() {
                  qPrintable(QString(w->metaObject()->className()) + ": " + in_it.join("; ")));
         w->hide();
     }
+}
+
+// H asks the advisor once: its line comes at the human's turn, from the window's pool, and
+// goes when the turn is over; the option advises at every turn and is kept.
+void TableWindowTest::theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt() {
+    QTemporaryDir folder;
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
+    table->options.rules = Rules::standard;
+    table->options = in_force(table->options);
+    VirtualGame game(true, window_setup(folder.path()), std::move(table));
+    const TablePicture& shown = game.host.picture();
+    auto to_turn = [&] {
+        for (int step = 0; step < 3000 && !shown.human.open; ++step)
+            game.next();
+        return shown.human.open;
+    };
+    QVERIFY(to_turn());
+    QVERIFY(game.window.view().advice_line().isEmpty());
+    QTest::keyClick(&game.window, Qt::Key_H);
+    QTRY_VERIFY(!game.window.view().advice_line().isEmpty());
+    const QString line = game.window.view().advice_line();
+    QVERIFY2(QRegularExpression("^(Fold|Check|Call \\d+|Bet \\d+|Raise to \\d+|All in \\d+): "
+                                "\\d+ % equity against their likely hands")
+                 .match(line)
+                 .hasMatch(),
+             qPrintable(line));
+    QTest::mouseClick(game.window.button(Intent::fold), Qt::LeftButton);
+    QVERIFY(game.window.view().advice_line().isEmpty());
+    // Asked once: the next turn comes without advice, until the option is on.
+    QVERIFY(to_turn());
+    QTest::qWait(50);
+    QVERIFY(game.window.view().advice_line().isEmpty());
+    game.window.set_advisor(true);
+    QTRY_VERIFY(!game.window.view().advice_line().isEmpty());
+    QTemporaryDir settings;
+    Preferences preferences(settings.filePath("settings.conf"));
+    preferences.set_advisor(true);
+    QVERIFY(Preferences(settings.filePath("settings.conf")).advisor());
 }
 
 void TableWindowTest::standardRulesAreChosenAndPlayedThroughTheWidgets() {
