@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "results/results_database.h"
@@ -34,6 +35,62 @@ int each_row(sqlite3* db, const char* sql, const std::string& text, std::int64_t
 std::string text_column(sqlite3_stmt* s, int i) {
     const unsigned char* text = sqlite3_column_text(s, i);
     return text ? reinterpret_cast<const char*>(text) : std::string();
+}
+
+int read_leaks(sqlite3* db, const std::string& rules, int schema, Leaks& leaks) {
+    int rc = each_row(db,
+                      "SELECT h.position, count(*), coalesce(sum(h.chance), 0),"
+                      " coalesce(sum(h.vpip), 0), coalesce(sum(h.pfr), 0)"
+                      " FROM hands h JOIN tournaments t ON h.tournament = t.id"
+                      " WHERE (?1 = '' OR t.rules = ?1) AND ?2 = ?2 AND h.position > 0"
+                      " GROUP BY h.position ORDER BY h.position",
+                      rules, 0, [&](sqlite3_stmt* s) {
+                          PositionFigures p;
+                          p.position = sqlite3_column_int(s, 0);
+                          p.hands = sqlite3_column_int64(s, 1);
+                          p.chances = sqlite3_column_int64(s, 2);
+                          if (p.chances > 0) {
+                              p.vpip = sqlite3_column_double(s, 3) / static_cast<double>(p.chances);
+                              p.pfr = sqlite3_column_double(s, 4) / static_cast<double>(p.chances);
+                          }
+                          leaks.by_position.push_back(p);
+                      });
+    if (rc != SQLITE_OK || schema < 3) return rc;
+    // A raise before the flop answered by a raise: the human's next decision in the hand.
+    rc = each_row(db,
+                  "SELECT count(*), coalesce(sum(b.taken = 'Fold'), 0) FROM decisions a"
+                  " JOIN decisions b ON b.tournament = a.tournament AND b.hand = a.hand"
+                  " AND b.ordinal = a.ordinal + 1 AND b.street = a.street"
+                  " JOIN tournaments t ON a.tournament = t.id"
+                  " WHERE (?1 = '' OR t.rules = ?1) AND ?2 = ?2 AND a.street = 'preflop'"
+                  " AND (a.taken LIKE 'Raise%' OR a.taken LIKE 'Bet%')",
+                  rules, 0, [&](sqlite3_stmt* s) {
+                      leaks.re_raised = sqlite3_column_int64(s, 0);
+                      leaks.folds_to_re_raise = sqlite3_column_int64(s, 1);
+                  });
+    if (rc == SQLITE_OK)
+        rc = each_row(db,
+                      "SELECT count(*), coalesce(sum(d.equity < d.needed), 0),"
+                      " coalesce(sum(CASE WHEN d.equity < d.needed THEN d.cost ELSE 0 END), 0)"
+                      " FROM decisions d JOIN tournaments t ON d.tournament = t.id"
+                      " WHERE (?1 = '' OR t.rules = ?1) AND ?2 = ?2 AND d.taken LIKE 'Call%'",
+                      rules, 0, [&](sqlite3_stmt* s) {
+                          leaks.calls = sqlite3_column_int64(s, 0);
+                          leaks.unpaid_calls = sqlite3_column_int64(s, 1);
+                          leaks.unpaid_cost = sqlite3_column_double(s, 2);
+                      });
+    if (rc == SQLITE_OK)
+        rc = each_row(db,
+                      "SELECT d.street, count(*), coalesce(sum(d.cost), 0)"
+                      " FROM decisions d JOIN tournaments t ON d.tournament = t.id"
+                      " WHERE (?1 = '' OR t.rules = ?1) AND ?2 = ?2 GROUP BY d.street"
+                      " ORDER BY min(CASE d.street WHEN 'preflop' THEN 0 WHEN 'flop' THEN 1"
+                      " WHEN 'turn' THEN 2 ELSE 3 END)",
+                      rules, 0, [&](sqlite3_stmt* s) {
+                          leaks.by_street.push_back({text_column(s, 0), sqlite3_column_int64(s, 1),
+                                                     sqlite3_column_double(s, 2)});
+                      });
+    return rc;
 }
 
 }  // namespace
@@ -122,6 +179,7 @@ ResultsRead read_results(const std::string& path, const std::string& rules) {
             row.buy_in = sqlite3_column_int64(s, 10);
             read.tournaments.push_back(std::move(row));
         });
+    if (rc == SQLITE_OK) rc = read_leaks(db.get(), rules, opened.schema, read.leaks);
     if (rc != SQLITE_OK) {
         read.problem = problem_of(db.get(), rc).why;
         read.tournaments.clear();
@@ -146,6 +204,36 @@ std::vector<std::int64_t> read_stacks(const std::string& path, std::int64_t tour
              "", tournament,
              [&](sqlite3_stmt* s) { stacks.push_back(sqlite3_column_int64(s, 0)); });
     return stacks;
+}
+
+std::vector<DecisionRead> read_decisions(const std::string& path, std::int64_t tournament,
+                                         int most) {
+    std::vector<DecisionRead> decisions;
+    OpenedDatabase opened = open_results_database(path, false);
+    if (opened.problem || opened.schema < 3) {
+        sqlite3_close(opened.db);
+        return decisions;
+    }
+    Database db(opened.db);
+    const std::string sql =
+        "SELECT hand, ordinal, street, position, taken, advised, equity, needed, cost"
+        " FROM decisions WHERE ?1 = ?1 AND tournament = ?2 AND cost > 0"
+        " ORDER BY cost DESC, hand, ordinal LIMIT " +
+        std::to_string(std::max(0, most));
+    each_row(db.get(), sql.c_str(), "", tournament, [&](sqlite3_stmt* s) {
+        DecisionRead d;
+        d.hand = static_cast<std::uint64_t>(sqlite3_column_int64(s, 0));
+        d.ordinal = sqlite3_column_int(s, 1);
+        d.street = text_column(s, 2);
+        d.position = sqlite3_column_int(s, 3);
+        d.taken = text_column(s, 4);
+        d.advised = text_column(s, 5);
+        d.equity = sqlite3_column_double(s, 6);
+        d.needed = sqlite3_column_double(s, 7);
+        d.cost = sqlite3_column_double(s, 8);
+        decisions.push_back(std::move(d));
+    });
+    return decisions;
 }
 
 }  // namespace holdem

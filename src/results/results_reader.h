@@ -26,6 +26,38 @@ struct ResultsSummary {
     std::int64_t prizes = 0, buy_ins = 0;
 };
 
+// The leaks the statistics show: VPIP and PFR from each position (1 the dealer, 2 the small
+// blind, 3 the big blind, then round the table), how often a raise before the flop met a
+// re-raise and was given up, the calls the price did not pay for, and what the graded
+// decisions cost on each street.
+struct PositionFigures {
+    int position = 0;
+    std::int64_t hands = 0, chances = 0;
+    double vpip = 0, pfr = 0;
+};
+struct StreetCost {
+    std::string street;
+    std::int64_t decisions = 0;
+    double cost = 0;
+};
+struct Leaks {
+    std::vector<PositionFigures> by_position;
+    std::int64_t re_raised = 0, folds_to_re_raise = 0;
+    std::int64_t calls = 0, unpaid_calls = 0;
+    double unpaid_cost = 0;
+    std::vector<StreetCost> by_street;
+};
+
+// One graded decision, as Game › Review lists it.
+struct DecisionRead {
+    std::uint64_t hand = 0;
+    int ordinal = 0;
+    std::string street;
+    int position = 0;
+    std::string taken, advised;
+    double equity = 0, needed = 0, cost = 0;
+};
+
 struct TournamentRow {
     std::int64_t id = 0;
     std::string name, started, rules, ending;
@@ -38,6 +70,7 @@ struct TournamentRow {
 
 struct ResultsRead {
     std::optional<ResultsSummary> summary;  // none: nothing to show
+    Leaks leaks;
     std::vector<TournamentRow> tournaments;
     bool no_results = false;  // no database yet, or one with nothing in it
     std::string problem;      // why the database cannot be read, or cannot take new results
@@ -46,5 +79,9 @@ struct ResultsRead {
 // Reads the database at `path`; `rules` empty for every rule set.
 ResultsRead read_results(const std::string& path, const std::string& rules);
 std::vector<std::int64_t> read_stacks(const std::string& path, std::int64_t tournament);
+// A tournament's graded decisions, the costliest first, at most `most` of them; none from a
+// database older than the decisions.
+std::vector<DecisionRead> read_decisions(const std::string& path, std::int64_t tournament,
+                                         int most);
 
 }  // namespace holdem

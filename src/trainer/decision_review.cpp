@@ -33,6 +33,11 @@ Advised advised_of(Action action) {
 
 }  // namespace
 
+std::string street_word(Street street) {
+    static constexpr const char* words[] = {"preflop", "flop", "turn", "river"};
+    return words[static_cast<int>(street)];
+}
+
 std::string decision_words(Advised taken, std::int64_t amount, double equity, double needed,
                            double cost) {
     std::string words;
@@ -61,6 +66,22 @@ std::string decision_words(Advised taken, std::int64_t amount, double equity, do
     // The minus sign as print has it, for a figure that reads as a loss.
     words += ": about \u2212" + std::to_string(std::lround(std::max(0.0, cost))) + " chips";
     return words;
+}
+
+std::string decision_words(const std::string& taken, double equity, double needed, double cost) {
+    static const std::pair<const char*, Advised> verbs[] = {
+        {"Fold", Advised::fold}, {"Check", Advised::check},     {"Call ", Advised::call},
+        {"Bet ", Advised::bet},  {"Raise to ", Advised::raise}, {"All in ", Advised::all_in}};
+    for (const auto& [verb, move] : verbs) {
+        const std::string_view v(verb);
+        if (taken.rfind(v, 0) != 0) continue;
+        std::int64_t amount = 0;
+        for (char c : taken.substr(v.size()))
+            if (c >= '0' && c <= '9' && amount < (std::int64_t{1} << 50))
+                amount = amount * 10 + (c - '0');
+        return decision_words(move, amount, equity, needed, cost);
+    }
+    return taken;
 }
 
 GradedDecision grade(const ActionPanel& panel, std::int64_t pot, Advised taken, std::int64_t amount,

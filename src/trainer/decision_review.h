@@ -25,9 +25,15 @@ struct GradedDecision {
     double cost = 0;  // chips, 0 when the decision is the advised one or worth as much
 };
 
+// The street as the results keep it: "preflop", "flop", "turn", "river".
+std::string street_word(Street street);
+
 // "called 600 with 18 % equity needing 33 %: about −150 chips"
 std::string decision_words(Advised taken, std::int64_t amount, double equity, double needed,
                            double cost);
+
+// The same from a decision kept in the results, its move as `move_words` wrote it.
+std::string decision_words(const std::string& taken, double equity, double needed, double cost);
 
 // The decision taken, graded: the cost is what the advised move is worth over it, never less
 // than 0.

@@ -323,6 +323,40 @@ void HandsViewer::show_read(const RecordFileRead& read) {
                     .arg(read.left_out == 1 ? "was" : "were");
     reading_->setText(line);
     if (!summaries_.empty()) hands_->setCurrentCell(0, 0);
+    show_pending_decision();
+}
+
+void HandsViewer::show_decision(const QString& id, std::uint64_t hand, int ordinal) {
+    const int at = tournaments_->findData(id);
+    if (at < 0) return;
+    pending_ = Decision{hand, ordinal};
+    if (tournaments_->currentIndex() != at)
+        tournaments_->setCurrentIndex(at);  // read first; shown when read
+    else if (!reading_now_)
+        show_pending_decision();
+}
+
+void HandsViewer::show_pending_decision() {
+    if (!pending_) return;
+    const Decision d = *pending_;
+    pending_.reset();
+    for (int row = 0; row < static_cast<int>(summaries_.size()); ++row) {
+        if (summaries_[static_cast<std::size_t>(row)].hand != d.hand) continue;
+        hands_->setCurrentCell(row, 0);
+        if (!record_) return;
+        // Step 0 is the hand's start and step i + 1 follows its event i: the step before the
+        // action is the table as the human saw it then.
+        int seen = 0;
+        for (std::size_t i = 0; i < record_->events.size(); ++i) {
+            const RecordedEvent& e = record_->events[i];
+            if (e.kind == RecordedEvent::Kind::action && e.seat == human_seat &&
+                ++seen == d.ordinal) {
+                show_step(static_cast<int>(i));
+                return;
+            }
+        }
+        return;
+    }
 }
 
 void HandsViewer::show_hand(int row) {

@@ -47,6 +47,9 @@ class HandsViewer : public QDialog {
     void open_file(const QString& path);
     void show_hand(int row);
     void show_step(int step);
+    // Game › Review: the tournament `id`'s hand `hand`, at the step where the human took its
+    // `ordinal`-th action of the hand, once the tournament's hands are read.
+    void show_decision(const QString& id, std::uint64_t hand, int ordinal);
 
   private:
     // A hand of an opened file: its record when it replays, else why not.
@@ -62,6 +65,12 @@ class HandsViewer : public QDialog {
     void show_file(const QString& path);
     void show_opened(OpenedFile file);
     void set_columns(bool file);
+    void show_pending_decision();
+    struct Decision {
+        std::uint64_t hand = 0;
+        int ordinal = 0;
+    };
+    std::optional<Decision> pending_;
 
     QString folder_;
     QComboBox* tournaments_ = nullptr;

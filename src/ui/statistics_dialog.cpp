@@ -102,6 +102,40 @@ QString tournament_line(const TournamentRow& row) {
     return line;
 }
 
+// The leaks, on lines of their own: VPIP and PFR from each position, the raises given up to
+// a re-raise, the calls the price did not pay for and what the graded decisions cost by street.
+QString leaks_text(const Leaks& leaks) {
+    static const char* const places[] = {"", "button", "small blind", "big blind"};
+    QString text;
+    QStringList by_position;
+    for (const PositionFigures& p : leaks.by_position) {
+        if (p.chances == 0) continue;
+        const QString place = p.position <= 3 ? QString(places[p.position])
+                                              : QString("%1 after the button").arg(p.position - 1);
+        by_position << QString("%1 %2/%3").arg(place, percent(p.vpip), percent(p.pfr));
+    }
+    if (!by_position.isEmpty()) text += "\nVPIP/PFR by position: " + by_position.join(" · ");
+    if (leaks.re_raised > 0)
+        text += QString("\nRaises before the flop given up to a re-raise: %1 of %2 (%3)")
+                    .arg(leaks.folds_to_re_raise)
+                    .arg(leaks.re_raised)
+                    .arg(percent(double(leaks.folds_to_re_raise) / double(leaks.re_raised)));
+    if (leaks.calls > 0)
+        text += QString("\nCalls the price did not pay for: %1 of %2, about %3 chips")
+                    .arg(leaks.unpaid_calls)
+                    .arg(leaks.calls)
+                    .arg(std::lround(leaks.unpaid_cost));
+    QStringList by_street;
+    for (const StreetCost& c : leaks.by_street)
+        by_street << QString("%1 %2 decisions, about %3 chips")
+                         .arg(QString::fromStdString(c.street))
+                         .arg(c.decisions)
+                         .arg(std::lround(c.cost));
+    if (!by_street.isEmpty())
+        text += "\nCost of decisions against the advice: " + by_street.join(" · ");
+    return text;
+}
+
 }  // namespace
 
 StatisticsDialog::StatisticsDialog(const QString& database, QWidget* parent)
@@ -211,6 +245,7 @@ void StatisticsDialog::show_results(const ResultsRead& read) {
                         .arg(QString::fromStdString(grouped(s->prizes)),
                              QString::fromStdString(grouped(s->buy_ins)),
                              QString::number(double(s->prizes) / double(s->buy_ins), 'f', 2));
+        text += leaks_text(read.leaks);
     } else if (read.no_results && read.problem.empty()) {
         text = read.summary
                    ? QString("Tournaments 0: none played under these rules yet.")

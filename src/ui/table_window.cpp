@@ -24,6 +24,7 @@
 #include "ui/notices.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
+#include "ui/review_window.h"
 #include "ui/standings_window.h"
 #include "ui/statistics_module.h"
 
@@ -94,6 +95,25 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         });
         results_->set_clock([] { return timestamp_text(std::time(nullptr), true); });
         t.observers.push_back(results_.get());
+        // Under the standard rules each of the human's decisions is graded and kept with the
+        // hand, for Game › Review and the statistics' leaks.
+        if (t.options.rules == Rules::standard) {
+            review_ =
+                std::make_unique<trainer::DecisionReview>([this](const trainer::GradedDecision& g) {
+                    DecisionRow row;
+                    row.hand = g.hand;
+                    row.ordinal = g.ordinal;
+                    row.street = trainer::street_word(g.street);
+                    row.position = results_->position();
+                    row.taken = trainer::move_words(g.taken, g.taken_amount);
+                    row.advised = trainer::move_words(g.advice.move, g.advice.amount);
+                    row.equity = g.advice.equity;
+                    row.needed = g.advice.needed;
+                    row.cost = g.cost;
+                    results_->record_decision(std::move(row));
+                });
+            t.observers.push_back(review_.get());
+        }
     }
     // One line for each thing that is not kept, shown until it is kept again.
     auto problem_line = [this](const char* name) {
@@ -131,6 +151,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         view_->picture_changed();
         update_odds();
         update_advice();
+        if (review_) review_->human_turn(host_.picture().human, host_.picture().pot);
         show_problems();
         update_standings();
         view_->update();
@@ -157,6 +178,7 @@ TableWindow::~TableWindow() {
     auto& watchers = host_.table().observers;
     std::erase_if(watchers, [this](TableObserver* o) {
         return o == &log_->observer() || o == &sounds_ || o == results_.get() ||
+               o == review_.get() ||
                (history_ && (o == &history_->observer() || o == history_->records() ||
                              o == &history_->replays())) ||
                o == keeper_.get();
@@ -179,6 +201,8 @@ void TableWindow::build_menus() {
     QAction* standings = game->addAction("Stan&dings…", this, &TableWindow::open_standings);
     standings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     standings->setEnabled(host_.field() != nullptr);
+    QAction* review = game->addAction("&Review…", this, &TableWindow::open_review);
+    review->setEnabled(!results_path_.isEmpty());
     QAction* statistics = game->addAction("S&tatistics…", this, &TableWindow::open_statistics);
     statistics->setEnabled(!results_path_.isEmpty());
     QAction* folder = game->addAction("Open the hand histories' &folder");
@@ -432,6 +456,22 @@ void TableWindow::open_options() {
         preferences_->set_looks(looks_);
         preferences_->set_advisor(advisor_on_);
     }
+}
+
+void TableWindow::open_review() {
+    if (results_path_.isEmpty()) return;
+    auto* review = new ReviewWindow(results_path_, QString::fromStdString(tournament_id_), this);
+    review->setAttribute(Qt::WA_DeleteOnClose);
+    connect(review, &ReviewWindow::replay_requested, this,
+            [this](const QString& tournament, quint64 hand, int ordinal) {
+                auto* viewer = new HandsViewer(history_folder_, this);
+                viewer->setAttribute(Qt::WA_DeleteOnClose);
+                viewer->setObjectName("reviewedHand");
+                viewer->show_decision(tournament, hand, ordinal);
+                set_looks(looks_);
+                viewer->show();
+            });
+    review->show();
 }
 
 void TableWindow::open_calculator() {

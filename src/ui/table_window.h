@@ -14,6 +14,7 @@
 
 #include "results/results_recorder.h"
 #include "save/game_keeper.h"
+#include "trainer/decision_review.h"
 #include "ui/equity_calculator_window.h"
 #include "ui/hand_log_view.h"
 #include "ui/qt_host.h"
@@ -58,6 +59,8 @@ class TableWindow : public QMainWindow {
     // Game › Standings (Ctrl+T), while the whole field plays.
     void open_standings();
     void open_calculator();
+    // Game › Review: the costliest decisions of the tournaments played, each opening its replay.
+    void open_review();
     // A `.phh` or `.phhs` file from anywhere, in a hands viewer of its own.
     void open_hand_history(const QString& path);
     EquityCalculatorWindow* calculator() const { return calculator_; }
@@ -137,6 +140,7 @@ class TableWindow : public QMainWindow {
     std::string tournament_id_;
     std::unique_ptr<GameKeeper> keeper_;
     std::unique_ptr<ResultsRecorder> results_;
+    std::unique_ptr<trainer::DecisionReview> review_;
     QString results_path_;
     QString history_folder_;
     Preferences* preferences_ = nullptr;

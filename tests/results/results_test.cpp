@@ -305,6 +305,70 @@ TEST(ResultsDatabase, APrizeTournamentKeepsItsPlaceAndPrize) {
     fs::remove_all(folder);
 }
 
+// Graded decisions go in with their hand and come back the costliest first; the leaks count
+// the raises given up to a re-raise, the calls the price did not pay for and the cost on each
+// street, and VPIP and PFR by position.
+TEST(ResultsDatabase, GradedDecisionsAndTheLeaksTheyShowAreKept) {
+    const auto folder = empty_folder("holdem-results-decisions");
+    const fs::path db = folder / "results.db";
+    {
+        RecordedGame game(db);
+        auto row = [](std::uint64_t hand, int ordinal, const char* street, const char* taken,
+                      double equity, double needed, double cost) {
+            DecisionRow d;
+            d.hand = hand;
+            d.ordinal = ordinal;
+            d.street = street;
+            d.position = 4;
+            d.taken = taken;
+            d.advised = "Fold";
+            d.equity = equity;
+            d.needed = needed;
+            d.cost = cost;
+            return d;
+        };
+        game.recorder.record_decision(row(1, 1, "preflop", "Raise to 60", 0.3, 0, 5));
+        game.recorder.record_decision(row(1, 2, "preflop", "Fold", 0.3, 0.35, 0));
+        game.recorder.record_decision(row(2, 1, "preflop", "Raise to 60", 0.5, 0, 0));
+        game.recorder.record_decision(row(2, 2, "preflop", "Call 140", 0.4, 0.3, 0));
+        game.recorder.record_decision(row(2, 3, "flop", "Call 600", 0.18, 0.33, 150));
+        game.recorder.record_decision(row(2, 4, "river", "Call 900", 0.1, 0.3, 420));
+        game.play_to(3);
+        EXPECT_FALSE(game.recorder.problem());
+        game.t->observers.clear();
+    }
+    const ResultsRead read = read_results(db.string(), "");
+    ASSERT_TRUE(read.problem.empty()) << read.problem;
+    const std::vector<DecisionRead> worst = read_decisions(db.string(), read.tournaments[0].id, 2);
+    ASSERT_EQ(worst.size(), 2u);
+    EXPECT_EQ(worst[0].taken, "Call 900");
+    EXPECT_EQ(worst[0].street, "river");
+    EXPECT_DOUBLE_EQ(worst[0].cost, 420);
+    EXPECT_EQ(worst[1].hand, 2u);
+    EXPECT_EQ(worst[1].ordinal, 3);
+    EXPECT_EQ(read_decisions(db.string(), read.tournaments[0].id, 10).size(), 3u);  // cost > 0
+
+    const Leaks& leaks = read.leaks;
+    EXPECT_EQ(leaks.re_raised, 2);
+    EXPECT_EQ(leaks.folds_to_re_raise, 1);
+    EXPECT_EQ(leaks.calls, 3);
+    EXPECT_EQ(leaks.unpaid_calls, 2);
+    EXPECT_DOUBLE_EQ(leaks.unpaid_cost, 570);
+    ASSERT_EQ(leaks.by_street.size(), 3u);
+    EXPECT_EQ(leaks.by_street[0].street, "preflop");
+    EXPECT_EQ(leaks.by_street[0].decisions, 4);
+    EXPECT_EQ(leaks.by_street[2].street, "river");
+    // The classic human folds every hand: no VPIP from any position it was dealt in.
+    ASSERT_FALSE(leaks.by_position.empty());
+    std::int64_t hands = 0;
+    for (const PositionFigures& p : leaks.by_position) {
+        EXPECT_EQ(p.vpip, 0);
+        hands += p.hands;
+    }
+    EXPECT_EQ(hands, read.summary->hands);
+    fs::remove_all(folder);
+}
+
 TEST(ResultsDatabase, AFolderOrAPipeInTheDatabasesPlaceIsRefusedAtOnce) {
     const auto folder = empty_folder("holdem-results-kinds");
     const fs::path in_the_way = folder / "results.db";

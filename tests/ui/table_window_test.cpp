@@ -27,6 +27,7 @@
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
+#include "ui/review_window.h"
 #include "ui/saved_game.h"
 #include "ui/sound_player.h"
 #include "ui/splash_window.h"
@@ -207,6 +208,7 @@ class TableWindowTest : public QObject {
     void standardRulesAreChosenAndPlayedThroughTheWidgets();
     void everyControlIsNamedAndTheTurnIsAnnounced();
     void theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt();
+    void theReviewListsTheCostliestDecisionsAndReplaysOne();
     void theHandsViewerReplaysEveryHandPlayed();
     void aHandHistoryFromElsewhereOpensInTheHandsViewer();
 };
@@ -966,9 +968,6 @@ void TableWindowTest::resultsAreKeptAndShown() {
     QVERIFY(statistics.figures().startsWith("Tournaments 0"));
 }
 
-// The Options dialog's table rules, then a standard tournament played by clicks and typing: the
-// raise button names its total, the quick amounts fill the box, a total beyond the stack is
-// refused with its reason, and a typed total is raised to; the hand's PHH record is written.
 // A screen reader can name every control of the table, its dialogs and tools, says each seat
 // as its plate shows it, and is told when the human's turn comes.
 void TableWindowTest::everyControlIsNamedAndTheTurnIsAnnounced() {
@@ -1068,6 +1067,62 @@ void TableWindowTest::theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt() {
     QVERIFY(Preferences(settings.filePath("settings.conf")).advisor());
 }
 
+// A player who calls every bet makes costly calls: Game › Review lists them from the results,
+// the costliest first, and choosing one opens its hand's replay at that decision.
+void TableWindowTest::theReviewListsTheCostliestDecisionsAndReplaysOne() {
+    QTemporaryDir folder;
+    WindowSetup setup = window_setup(folder.path());
+    setup.results = folder.filePath("results.db");
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
+    table->options.rules = Rules::standard;
+    table->options = in_force(table->options);
+    VirtualGame game(true, setup, std::move(table));
+    const TablePicture& shown = game.host.picture();
+    for (int step = 0; step < 20000 && !game.table().ended && game.table().hands_started < 25;
+         ++step) {
+        if (!shown.human.open) {
+            game.next();
+            continue;
+        }
+        QPushButton* call = game.window.button(Intent::call);
+        QPushButton* check = game.window.button(Intent::check);
+        QTest::mouseClick(call->isVisible() ? call : check, Qt::LeftButton);
+    }
+    game.window.open_review();
+    auto* review = game.window.findChild<ReviewWindow*>();
+    QVERIFY(review);
+    QTableWidget* list = review->decisions();
+    QVERIFY2(list->rowCount() > 0, "no decision cost chips");
+    const QRegularExpression words(
+        "^(folded|checked|called \\d+|bet \\d+|raised to \\d+|moved all in for \\d+) with "
+        "\\d+ % equity( needing \\d+ %)?: about \u2212\\d+ chips$");
+    double last = 1e18;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        const QString decision = list->item(row, 2)->text();
+        QVERIFY2(words.match(decision).hasMatch(), qPrintable(decision));
+        const double cost = decision.section("\u2212", 1).section(' ', 0, 0).toDouble();
+        QVERIFY(cost <= last);
+        last = cost;
+    }
+    const quint64 hand = list->item(0, 0)->text().toULongLong();
+    emit list->cellActivated(0, 0);
+    auto* viewer = game.window.findChild<HandsViewer*>("reviewedHand");
+    QVERIFY(viewer);
+    QTRY_VERIFY(!viewer->reading() && viewer->step() > 0);
+    QCOMPARE(viewer->hands()->item(viewer->hands()->currentRow(), 0)->text().toULongLong(), hand);
+    // The replay stands at the decision: the next step is the human's action.
+    const int told = viewer->log_text().count('\n');
+    viewer->show_step(viewer->step() + 1);
+    const QStringList lines = viewer->log_text().split('\n');
+    QCOMPARE(lines.size(), told + 2);
+    QVERIFY2(lines.last().startsWith("You "), qPrintable(lines.last()));
+    viewer->close();
+    review->close();
+}
+
+// The Options dialog's table rules, then a standard tournament played by clicks and typing: the
+// raise button names its total, the quick amounts fill the box, a total beyond the stack is
+// refused with its reason, and a typed total is raised to; the hand's PHH record is written.
 void TableWindowTest::standardRulesAreChosenAndPlayedThroughTheWidgets() {
     {
         OptionsDialog dialog(Options{});
