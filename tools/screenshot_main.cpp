@@ -19,6 +19,7 @@
 #include "ui/hands_viewer.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_host.h"
+#include "ui/review_window.h"
 #include "ui/splash_window.h"
 #include "ui/statistics_dialog.h"
 #include "ui/table_window.h"
@@ -43,8 +44,8 @@ int main(int argc, char** argv) {
          "human moved to another table), bubble (the money bubble), final (the final table), "
          "standings (the Standings window) or prize (the end notice of a paid place); "
          "calculator (the equity calculator), phh (a hand history opened from elsewhere); under "
-         "the standard rules figures (the "
-         "opponents' statistics on the table).",
+         "the standard rules figures (the opponents' statistics on the table), advice (the "
+         "advisor's line) and review (Game › Review, and the replay of its costliest decision).",
          "moment", "hand"});
     parser.addOption({"seed", "Seed of the game.", "seed", "4"});
     parser.addOption({"rules", "classic or standard.", "rules", "classic"});
@@ -190,7 +191,8 @@ actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cb
     const QString moment_name = parser.value("moment");
     QTemporaryDir histories;
     ui::WindowSetup setup;
-    if (moment_name == "replay") setup.history_folder = histories.path();
+    if (moment_name == "replay" || moment_name == "review") setup.history_folder = histories.path();
+    if (moment_name == "review") setup.results = histories.filePath("results.db");
     ui::TableWindow window(host, setup);
     ui::Looks looks;
     for (const QString& word : parser.value("looks").split(',', Qt::SkipEmptyParts)) {
@@ -290,6 +292,8 @@ actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cb
         bool reached = false;
         for (int i = 0; i < 200000 && !t.ended && !reached; ++i) {
             reached = moment == "start" || (moment == "replay" && t.hands_started > 8) ||
+                      (moment == "review" && t.hands_started > 10) ||
+                      (moment == "advice" && shown.human.open && t.postflop1) ||
                       (moment == "figures" && t.hands_started > 20 && shown.human.open) ||
                       ((moment == "turn" || moment == "odds") && shown.human.open && t.postflop1) ||
                       (moment == "raised" && facing_raise()) ||
@@ -301,7 +305,14 @@ actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cb
                       (moment == "sidepot" && !shown.showdown &&
                        shown.pot_label.find("Side pot") != std::string::npos);
             if (reached) break;
-            if (shown.human.open && moment == "figures") {
+            if (shown.human.open && moment == "review") {
+                // Seat 1 calls every bet up to a quarter of its stack: some of the calls cost
+                // chips.
+                const bool cheap = shown.human.to_call * 4 <= shown.human.stack;
+                host.act(shown.human.check_shown ? Intent::check
+                         : cheap                 ? Intent::call
+                                                 : Intent::fold);
+            } else if (shown.human.open && moment == "figures") {
                 // Seat 1 only watches: it checks or folds, so that it lasts.
                 host.act(shown.human.check_shown ? Intent::check : Intent::fold);
             } else if (shown.human.open) {
@@ -316,6 +327,30 @@ actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cb
             return 3;
         }
         if (moment == "odds") window.set_odds_helper(true);
+        if (moment == "advice") {
+            window.set_odds_helper(true);
+            window.set_advisor(true);
+            for (int i = 0; i < 200 && window.view().advice_line().isEmpty(); ++i)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        if (moment == "review") {
+            // The list, and beside it (OUT-replay.png) the replay of its costliest decision.
+            window.open_review();
+            auto* review = window.findChild<ui::ReviewWindow*>();
+            if (!review || review->decisions()->rowCount() == 0) return 3;
+            review->resize(window.size().boundedTo(QSize(1000, 560)));
+            emit review->decisions()->cellActivated(0, 0);
+            auto* viewer = window.findChild<ui::HandsViewer*>("reviewedHand");
+            if (!viewer) return 3;
+            viewer->resize(window.size());
+            while (viewer->reading())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            QCoreApplication::processEvents();
+            const QString replay_path = QString(out_path).replace(".png", "-replay.png");
+            if (!viewer->grab().save(replay_path)) return 1;
+            std::printf("%s\n", qPrintable(replay_path));
+            return write_png(*review);
+        }
         if (moment == "figures")
             if (auto* figures = window.findChild<QAction*>("statisticsOnTable"))
                 figures->setChecked(true);
