@@ -87,6 +87,15 @@ choose a table to see its last hand. View › Statistics on the table shows each
 VPIP, PFR, 3-bets and aggression from what you have seen. Tools › Equity calculator… works out the equity of hands
 and ranges (typed as "QQ+, AKs, AJo+, 76s" or clicked on the grid) with a board and dead
 cards.</p>
+<h3>The trainer</h3>
+<p>At your turn the key H (Tools › Advise me) asks the advisor what a strong player would do,
+from what you can see: the move and its size, with the equity against the hands the opponents'
+actions suggest, the price, your stack in big blinds, your position and, near the money, what
+the prizes add to a big risk. Options can have it advise at every turn. Each of your decisions
+under the standard rules is graded against the advice by the chips it is expected to cost.
+Game › Review… lists a tournament's costliest decisions; choose one to replay its hand at that
+moment. Game › Statistics… shows your leaks: VPIP and PFR by position, raises given up to a
+re-raise, calls the price did not pay for and the cost of your decisions street by street.</p>
 <h3>Options (Game › Options…)</h3>
 <table cellpadding="3">
 <tr><td><b>Table rules</b></td><td>the classic game, or the standard rules (with the standard ranking)</td></tr>
@@ -95,8 +104,11 @@ cards.</p>
 <tr><td><b>Blind levels</b></td><td>on the clock, or every 10 hands</td></tr>
 <tr><td><b>Hand ranking</b></td><td>the game's own reading, or the best five of seven cards with kickers</td></tr>
 <tr><td><b>Opponents</b></td><td>all-seeing, or fair: they know only their own cards and the board shown</td></tr>
+<tr><td><b>Advisor</b></td><td>the advisor's line at every turn of yours, beside the odds helper's</td></tr>
+<tr><td><b>Appearance</b></td><td>a two- or four-colour deck (spades black, hearts red, diamonds blue, clubs green), a green, blue or purple felt, lattice or ring card backs, and larger text on the seat plates</td></tr>
 </table>
-<p>The pace changes at once; the other options apply from the next tournament. The tournament
+<p>The pace, the helpers and the appearance change at once; the other options apply from the
+next tournament. The tournament
 is saved at the start of every hand and offered again when the game starts.</p>
 )";
 
