@@ -277,4 +277,11 @@ std::optional<HandRecord> read_record_at(const std::string& path, const RecordSu
     return record;
 }
 
+void each_record(const std::string& path, const std::function<void(const HandRecord&)>& hand,
+                 std::uint64_t limit) {
+    const RecordFileRead read = read_record_file(path, limit);
+    for (const RecordSummary& summary : read.hands)
+        if (const std::optional<HandRecord> record = read_record_at(path, summary)) hand(*record);
+}
+
 }  // namespace holdem

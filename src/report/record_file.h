@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,5 +42,8 @@ RecordFileRead read_record_file(const std::string& path, std::uint64_t limit = m
                                 const std::atomic<bool>* cancel = nullptr);
 // The hand a summary stands for, read again from the file; none if it is no longer there.
 std::optional<HandRecord> read_record_at(const std::string& path, const RecordSummary& summary);
+// Every hand of the file (within `limit` bytes) read whole and handed to `hand`, in order.
+void each_record(const std::string& path, const std::function<void(const HandRecord&)>& hand,
+                 std::uint64_t limit = max_records_read);
 
 }  // namespace holdem

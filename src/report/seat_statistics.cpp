@@ -46,32 +46,60 @@ std::string PlayerStatistics::words() const {
 }
 
 void SeatStatistics::hand_started(const Table& t) {
+    std::array<std::string, seat_count + 1> names;
     for (int k = 1; k <= seat_count; ++k)
-        seats_[static_cast<std::size_t>(k)] = {t.seat(k).caption};
+        names[static_cast<std::size_t>(k)] = t.seat(k).caption;
+    hand_started(names);
+}
+
+void SeatStatistics::hand_started(const std::array<std::string, seat_count + 1>& names) {
+    for (int k = 1; k <= seat_count; ++k)
+        seats_[static_cast<std::size_t>(k)] = {names[static_cast<std::size_t>(k)]};
     street_ = Street::preflop;
     preflop_raises_ = preflop_raiser_ = 0;
     flop_bet_ = cbet_live_ = false;
 }
 
-void SeatStatistics::see(const Table& t, int seat) {
+void SeatStatistics::see(int seat) {
     Seat& s = seats_[static_cast<std::size_t>(seat)];
     if (s.seen) return;
     s.seen = true;
-    if (s.name.empty()) s.name = t.seat(seat).caption;
     ++counts(s).hands;
 }
 
-void SeatStatistics::blind_posted(const Table& t, int seat) {
-    see(t, seat);
+void SeatStatistics::blind_posted(int seat) {
+    if (seat >= 1 && seat <= seat_count) see(seat);
+}
+
+void SeatStatistics::recall(const HandRecord& hand) {
+    std::array<std::string, seat_count + 1> names;
+    for (const RecordedSeat& s : hand.seats)
+        if (s.seat >= 1 && s.seat <= seat_count) names[static_cast<std::size_t>(s.seat)] = s.name;
+    hand_started(names);
+    for (const RecordedEvent& e : hand.events) {
+        switch (e.kind) {
+            case RecordedEvent::Kind::blind:
+                blind_posted(e.seat);
+                break;
+            case RecordedEvent::Kind::street:
+                street_dealt(e.street);
+                break;
+            case RecordedEvent::Kind::action:
+                action_taken({e.seat, e.street, e.action, e.amount, e.total, e.bet_before});
+                break;
+            default:
+                break;
+        }
+    }
 }
 
 void SeatStatistics::street_dealt(Street street) {
     street_ = street;
 }
 
-void SeatStatistics::action_taken(const Table& t, const ActionEvent& e) {
+void SeatStatistics::action_taken(const ActionEvent& e) {
     if (e.seat < 1 || e.seat > seat_count) return;
-    see(t, e.seat);
+    see(e.seat);
     Seat& s = seats_[static_cast<std::size_t>(e.seat)];
     PlayerStatistics& c = counts(s);
     const bool raise = aggressive(e);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/table.h"
+#include "report/hand_record.h"
 
 namespace holdem {
 
@@ -28,11 +29,16 @@ struct PlayerStatistics {
 
 class SeatStatistics {
   public:
-    // The events of the hands at the human's table, as TableNotes receives them.
+    // The events of the hands at the human's table, as TableNotes receives them: the names
+    // of the seats at the hand's start.
     void hand_started(const Table& t);
-    void blind_posted(const Table& t, int seat);
-    void action_taken(const Table& t, const ActionEvent& e);
+    void hand_started(const std::array<std::string, seat_count + 1>& names);
+    void blind_posted(int seat);
+    void action_taken(const ActionEvent& e);
     void street_dealt(Street street);
+    // A hand of the records counted again as it was played: a tournament taken up again
+    // keeps what the human has seen of each player.
+    void recall(const HandRecord& hand);
 
     // The player's figures so far; nothing before a first hand.
     const PlayerStatistics* of(const std::string& name) const;
@@ -43,7 +49,7 @@ class SeatStatistics {
         bool seen = false, voluntary = false, raised = false, chance = false;
     };
     PlayerStatistics& counts(const Seat& seat) { return players_[seat.name]; }
-    void see(const Table& t, int seat);
+    void see(int seat);
 
     std::map<std::string, PlayerStatistics> players_;
     std::array<Seat, seat_count + 1> seats_{};

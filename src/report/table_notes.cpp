@@ -18,14 +18,14 @@ void TableNotes::ante_posted(const Table&, int seat, Chips amount) {
     actions_[seat].reset();
 }
 
-void TableNotes::blind_posted(const Table& t, int seat, Chips amount, bool big) {
-    statistics_.blind_posted(t, seat);
+void TableNotes::blind_posted(const Table&, int seat, Chips amount, bool big) {
+    statistics_.blind_posted(seat);
     badges_[seat] = (big ? "Big blind " : "Small blind ") + std::to_string(amount);
     actions_[seat].reset();
 }
 
-void TableNotes::action_taken(const Table& t, const ActionEvent& e) {
-    statistics_.action_taken(t, e);
+void TableNotes::action_taken(const Table&, const ActionEvent& e) {
+    statistics_.action_taken(e);
     badges_[e.seat] = action_badge(e);
     actions_[e.seat] = e.action;
 }

@@ -30,6 +30,7 @@ class TableNotes final : public TableObserver {
     std::string winners_line() const;
     // What each opponent has been seen to do, kept for the tournament.
     const SeatStatistics& statistics() const { return statistics_; }
+    SeatStatistics& statistics() { return statistics_; }
 
     void hand_started(const Table& t) override;
     void ante_posted(const Table& t, int seat, Chips amount) override;

@@ -36,6 +36,7 @@ class QtHost : public QObject, public TableIntents {
     // What the table shows now, with each seat's last action and the winners.
     const TablePicture& picture() const { return picture_; }
     const TableNotes& notes() const { return notes_; }
+    TableNotes& notes() { return notes_; }
     // The whole field beside the table, if a structure of its own plays, and its copy to save.
     const standard::FieldPlay* field() const { return rules_->field(); }
     std::shared_ptr<const SavedField> field_for_save() const { return rules_->field_for_save(); }

@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <ctime>
 
+#include "report/record_file.h"
 #include "rules/tournament/field.h"
 #include "trainer/advisor.h"
 #include "ui/equity_calculator_window.h"
@@ -59,6 +60,11 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
         t.observers.push_back(&history_->observer());
         if (TableObserver* records = history_->records()) t.observers.push_back(records);
         t.observers.push_back(&history_->replays());
+        // A tournament taken up again keeps what the human had seen of each player.
+        if (setup.resumed)
+            each_record(
+                QFile::encodeName(history_->replays_path()).toStdString(),
+                [this](const HandRecord& hand) { host_.notes().statistics().recall(hand); });
     }
     tournament_id_ = history_        ? history_->id()
                      : setup.resumed ? setup.resumed->id

@@ -2,6 +2,8 @@
 
 #include "model/random.h"
 #include "report/seat_statistics.h"
+#include "report/table_notes.h"
+#include "standard/table_game.h"
 
 namespace holdem {
 namespace {
@@ -15,9 +17,9 @@ class Scripted {
             t.seat(k).caption = "seat " + std::to_string(k);
     }
     void hand() { stats.hand_started(t); }
-    void blind(int seat) { stats.blind_posted(t, seat); }
+    void blind(int seat) { stats.blind_posted(seat); }
     void act(int seat, Action action, Chips amount = 0, Chips bet_before = 0, Chips total = 0) {
-        stats.action_taken(t, {seat, street, action, amount, total, bet_before});
+        stats.action_taken({seat, street, action, amount, total, bet_before});
     }
     void deal(Street s) {
         street = s;
@@ -109,6 +111,43 @@ TEST(SeatStatistics, APlayerIsFollowedByNameWhereverItSits) {
     EXPECT_EQ(s.of(4).hands, 2);
     EXPECT_EQ(s.of(4).voluntary, 2);
     EXPECT_EQ(s.stats.of("newcomer"), nullptr);  // never seen to do anything
+}
+
+// A tournament taken up again counts its recorded hands again: every player's figures come
+// back exactly as they were when the hands were played.
+TEST(SeatStatistics, TheRecordedHandsGiveBackEveryFigure) {
+    auto t = std::make_unique<Table>(std::make_unique<SeededRandom>(12));
+    t->options.rules = Rules::standard;
+    t->options = in_force(t->options);
+    standard::TableGame game(*t);
+    TableNotes notes;
+    std::vector<std::string> lines;
+    HandRecorder recorder([&](const std::string& line) { lines.push_back(line); });
+    t->observers.push_back(&notes);
+    t->observers.push_back(&recorder);
+    game.start();
+    for (int step = 0; step < 200000 && !t->ended && t->hands_started <= 40; ++step) {
+        if (game.human_to_act()) {
+            const standard::Legal l = game.hand()->legal();
+            game.human_act(l.can_check ? standard::Move::check : standard::Move::fold);
+        } else if (auto due = t->loop.next_deadline()) {
+            game.run_until(*due);
+        }
+    }
+    ASSERT_GT(lines.size(), 15u);
+    SeatStatistics recalled;
+    for (const std::string& line : lines) {
+        const std::optional<HandRecord> hand = read_record(line);
+        ASSERT_TRUE(hand);
+        recalled.recall(*hand);
+    }
+    for (int k = 2; k <= seat_count; ++k) {
+        const PlayerStatistics* live = notes.statistics().of(t->seat(k).caption);
+        const PlayerStatistics* again = recalled.of(t->seat(k).caption);
+        ASSERT_TRUE(live && again) << k;
+        EXPECT_EQ(again->line(), live->line());
+        EXPECT_EQ(again->words(), live->words());
+    }
 }
 
 }  // namespace

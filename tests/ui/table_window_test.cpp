@@ -651,11 +651,16 @@ void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
     auto third_hand_turn = [](Table& t) { return t.hands_started == 3 && human_turn_open(t); };
     CardCode first_card = 0;
     QString first_history;
+    const PlayerStatistics* seen_before = nullptr;
+    PlayerStatistics seen_two;
     {
         // Closed by the window's close button in the middle of the third hand.
         VirtualGame game(true, window_setup(folder.path(), saved));
         game.play_until([&] { return third_hand_turn(game.table()); });
         first_card = game.table().seat(1).cardone;
+        seen_before = game.host.notes().statistics().of(game.table().seat(2).caption);
+        QVERIFY(seen_before);
+        seen_two = *seen_before;
         game.window.close();
         game.window.keeper()->flush();
         QFile history(game.window.history_path());
@@ -690,6 +695,13 @@ void TableWindowTest::aClosedTournamentIsResumedAndABrokenOneSetAside() {
     QVERIFY(history.open(QIODevice::ReadOnly));
     QVERIFY(!first_history.isEmpty());
     QVERIFY(first_history.startsWith(QString::fromUtf8(history.readAll())));
+    // What the human had seen of each player is kept: the two hands played before the save
+    // (the third is played again).
+    const PlayerStatistics* seen_after =
+        game.host.notes().statistics().of(game.table().seat(2).caption);
+    QVERIFY(seen_after);
+    QCOMPARE(seen_after->hands, 2);
+    QVERIFY(seen_two.hands >= seen_after->hands);
     game.host.resume();
     game.play_until([&] { return third_hand_turn(game.table()); });
     QCOMPARE(game.table().seat(1).cardone, first_card);
