@@ -240,6 +240,7 @@ class Hand {
     void deal(const std::vector<std::string_view>& w) {
         if (w.size() == 4 && w[1] == "dh") {
             if (!started_) throw Refused{"hole cards after the betting began"};
+            if (holes_dealt_ >= n_) throw Refused{"more hands dealt than there are players"};
             const std::string expected = "p" + std::to_string(holes_dealt_ + 1);
             if (w[2] != expected)
                 throw Refused{"hole cards out of order: " + expected + " is next"};

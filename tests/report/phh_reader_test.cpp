@@ -205,6 +205,8 @@ actions = ["d dh p1 AcAd", "d dh p2 KcKd", "p2 f"]
         {R"("d dh p1 AcAd", "d dh p2 KcKd", "d db 2c3c4c")",
          "action 3 (d db 2c3c4c): the board while the betting goes on"},
         {R"("d dh p1 AcAd", "d dh p2 KcXd")", "action 2 (d dh p2 KcXd): 'Xd' is not a card"},
+        {R"("d dh p1 AcAd", "d dh p2 KcKd", "d dh p3 QcQd")",
+         "action 3 (d dh p3 QcQd): more hands dealt than there are players"},
     };
     for (const auto& [actions, problem] : refused) {
         std::string text = good;
