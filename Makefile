@@ -9,7 +9,7 @@ PREFIX       ?= /usr/local
 PACKAGES      := build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev \
                  qt6-multimedia-dev qt6-qpa-plugins nlohmann-json3-dev fonts-dejavu-core libgl-dev \
                  xvfb xauth desktop-file-utils appstream dpkg-dev file lintian \
-                 libsqlite3-dev sqlite3 qt6-charts-dev shared-mime-info
+                 libsqlite3-dev sqlite3 qt6-charts-dev shared-mime-info qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

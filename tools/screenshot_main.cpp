@@ -17,6 +17,7 @@
 #include "ui/equity_calculator_window.h"
 #include "ui/fonts.h"
 #include "ui/hands_viewer.h"
+#include "ui/language.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_host.h"
 #include "ui/review_window.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     parser.addOption({"entrants", "Under the standard rules: the field played whole.", "n", "0"});
     parser.addOption({"structure", "With --entrants: the structure.", "name", "hyper-turbo"});
     parser.addOption({"results", "With --moment statistics: the results database.", "file"});
+    parser.addOption({"language", "The window's language: en, de, fr or es.", "code", "en"});
     parser.addOption({"looks",
                       "The table's appearance: words among four (the four-colour deck), blue or "
                       "purple (the felt), ring (the card backs) and large (the plates' text), "
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
                       "words", ""});
     parser.process(app);
     ui::load_fonts();
+    ui::install_translation(app, ui::language_for(parser.value("language")));
     const QString out_path = parser.value("out");
     auto write_png = [&](QWidget& widget) {
         QTimer::singleShot(300, &app, [&] {
@@ -77,6 +80,12 @@ int main(int argc, char** argv) {
         ui::StatisticsDialog dialog(parser.value("results"));
         while (dialog.reading())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        dialog.show();
+        return write_png(dialog);
+    }
+    if (parser.value("moment") == "options") {
+        // Game › Options…, as the classic game opens it.
+        ui::OptionsDialog dialog(Options{});
         dialog.show();
         return write_png(dialog);
     }

@@ -22,6 +22,7 @@
 #include "ui/app_identity.h"
 #include "ui/fonts.h"
 #include "ui/history_file.h"
+#include "ui/language.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
@@ -160,6 +161,7 @@ int main(int argc, char** argv) {
     holdem::ui::load_fonts();
 
     holdem::ui::Preferences preferences;
+    holdem::ui::install_translation(app, holdem::ui::language_for(preferences.language()));
     const QString saved_game = holdem::ui::SavedGame::default_path();
     const QString data_folder = QFileInfo(saved_game).path();
     QDir().mkpath(data_folder);

@@ -1,6 +1,7 @@
 #include "ui/action_panel.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
@@ -22,17 +23,36 @@ struct ButtonLook {
     QColor colour;
 };
 const ButtonLook looks[] = {
-    {Intent::call, "Command5", "Call", "C", palette::pale_yellow},
-    {Intent::raise, "Command6", "Raise", "R", palette::pale_yellow},
-    {Intent::check, "Command7", "Check", "C", palette::pale_yellow},
-    {Intent::fold, "Command8", "Fold", "F", palette::pale_yellow},
-    {Intent::bet_typed, "Command11", "Bet It", "B", palette::orange},
-    {Intent::sit_out, "Command3", "Sit Out", "S", palette::pale_yellow},
-    {Intent::exit, "Command2", "Exit", nullptr, palette::yellow},
-    {Intent::half_pot, "HalfPot", "½ Pot", nullptr, palette::pale_yellow},
-    {Intent::pot, "PotSize", "Pot", nullptr, palette::pale_yellow},
-    {Intent::all_in, "AllIn", "All in", nullptr, palette::pale_yellow},
+    {Intent::call, "Command5", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Call"), "C",
+     palette::pale_yellow},
+    {Intent::raise, "Command6", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Raise"), "R",
+     palette::pale_yellow},
+    {Intent::check, "Command7", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Check"), "C",
+     palette::pale_yellow},
+    {Intent::fold, "Command8", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Fold"), "F",
+     palette::pale_yellow},
+    {Intent::bet_typed, "Command11", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Bet It"), "B",
+     palette::orange},
+    {Intent::sit_out, "Command3", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Sit Out"), "S",
+     palette::pale_yellow},
+    {Intent::exit, "Command2", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Exit"), nullptr,
+     palette::yellow},
+    {Intent::half_pot, "HalfPot", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "½ Pot"), nullptr,
+     palette::pale_yellow},
+    {Intent::pot, "PotSize", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Pot"), nullptr,
+     palette::pale_yellow},
+    {Intent::all_in, "AllIn", QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "All in"), nullptr,
+     palette::pale_yellow},
 };
+// The standard rules' words for the raise button.
+[[maybe_unused]] constexpr const char* raise_words[] = {
+    QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Raise to"),
+    QT_TRANSLATE_NOOP("holdem::ui::ActionPanel", "Bet")};
+
+// A word of the panel in the language the window speaks.
+QString panel_word(const char* english) {
+    return QCoreApplication::translate("holdem::ui::ActionPanel", english);
+}
 
 // The smallest caption a button is given: below it the words stop being readable.
 constexpr int least_button_px = 11;
@@ -51,8 +71,8 @@ QString caption_of(const ButtonLook& look, const holdem::ActionPanel& panel) {
                                                   : look.which == Intent::raise ? panel.raise_amount
                                                                                 : std::string());
     const QString word = look.which == Intent::raise && !panel.raise_word.empty()
-                             ? QString::fromStdString(panel.raise_word)
-                             : QString(look.caption);
+                             ? panel_word(panel.raise_word.c_str())
+                             : panel_word(look.caption);
     if (amount.isEmpty() || amount == look.caption) return word;
     return word + " " + amount;
 }

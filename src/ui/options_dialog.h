@@ -40,6 +40,10 @@ class OptionsDialog : public QDialog {
     QComboBox* felt() const { return felt_; }
     QComboBox* back() const { return back_; }
     QCheckBox* large_plates() const { return large_plates_; }
+    // The language the window speaks from the next start: "" the system's, else "en", "de" …
+    void set_language(const QString& code);
+    QString language() const;
+    QComboBox* language_box() const { return language_; }
     // Titled and worded for Game › New tournament: its choices start a tournament at once.
     void set_for_new_tournament();
 
@@ -63,6 +67,7 @@ class OptionsDialog : public QDialog {
     QComboBox* felt_;
     QComboBox* back_;
     QCheckBox* large_plates_;
+    QComboBox* language_;
     QGroupBox* appearance_ = nullptr;
     QLabel* note_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;

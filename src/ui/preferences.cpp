@@ -107,6 +107,15 @@ void Preferences::set_odds_helper(bool on) {
     set_value("tools/odds_helper", on ? "true" : "false");
 }
 
+QString Preferences::language() const {
+    return readable() ? value("display/language") : QString();
+}
+
+void Preferences::set_language(const QString& code) {
+    set_value("display/language", code);
+    if (settings_) settings_->sync();
+}
+
 bool Preferences::advisor() const {
     return readable() && value("tools/advisor") == "true";
 }

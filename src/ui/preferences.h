@@ -29,6 +29,9 @@ class Preferences {
     // The odds helper beside the human's cards; off unless the player turned it on.
     bool odds_helper() const;
     void set_odds_helper(bool on);
+    // The language chosen in Options: "" the system's, else a code ("de").
+    QString language() const;
+    void set_language(const QString& code);
     // The advisor at every turn; off unless the player turned it on.
     bool advisor() const;
     void set_advisor(bool on);

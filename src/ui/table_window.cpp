@@ -192,58 +192,59 @@ TableWindow::~TableWindow() {
 }
 
 void TableWindow::build_menus() {
-    QMenu* game = menuBar()->addMenu("&Game");
-    QAction* fresh = game->addAction("&New tournament…", this, &TableWindow::open_new_tournament);
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    QAction* fresh =
+        game->addAction(tr("&New tournament…"), this, &TableWindow::open_new_tournament);
     fresh->setShortcut(QKeySequence::New);
-    game->addAction("&Options…", this, &TableWindow::open_options);
-    QAction* hands = game->addAction("&Hands…", this, &TableWindow::open_hands);
+    game->addAction(tr("&Options…"), this, &TableWindow::open_options);
+    QAction* hands = game->addAction(tr("&Hands…"), this, &TableWindow::open_hands);
     hands->setEnabled(history_ != nullptr);
-    QAction* open = game->addAction("Open hand histor&y…", this, [this] {
+    QAction* open = game->addAction(tr("Open hand histor&y…"), this, [this] {
         const QString path = QFileDialog::getOpenFileName(
-            this, "Open hand history", history_folder_, "Hand histories (*.phh *.phhs)");
+            this, tr("Open hand history"), history_folder_, tr("Hand histories (*.phh *.phhs)"));
         if (!path.isEmpty()) open_hand_history(path);
     });
     open->setShortcut(QKeySequence::Open);
-    QAction* standings = game->addAction("Stan&dings…", this, &TableWindow::open_standings);
+    QAction* standings = game->addAction(tr("Stan&dings…"), this, &TableWindow::open_standings);
     standings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     standings->setEnabled(host_.field() != nullptr);
-    QAction* review = game->addAction("&Review…", this, &TableWindow::open_review);
+    QAction* review = game->addAction(tr("&Review…"), this, &TableWindow::open_review);
     review->setEnabled(!results_path_.isEmpty());
-    QAction* statistics = game->addAction("S&tatistics…", this, &TableWindow::open_statistics);
+    QAction* statistics = game->addAction(tr("S&tatistics…"), this, &TableWindow::open_statistics);
     statistics->setEnabled(!results_path_.isEmpty());
-    QAction* folder = game->addAction("Open the hand histories' &folder");
+    QAction* folder = game->addAction(tr("Open the hand histories' &folder"));
     folder->setEnabled(history_ != nullptr);
     connect(folder, &QAction::triggered, this, [this] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(HistoryFile::default_folder()));
     });
-    sound_action_ = game->addAction("&Sound");
+    sound_action_ = game->addAction(tr("&Sound"));
     sound_action_->setCheckable(true);
     sound_action_->setChecked(!sounds_.muted());
     sound_action_->setShortcut(QKeySequence(Qt::Key_M));
     connect(sound_action_, &QAction::toggled, this, &TableWindow::set_sound_on);
     game->addSeparator();
-    game->addAction("E&xit", this, &TableWindow::leave);
+    game->addAction(tr("E&xit"), this, &TableWindow::leave);
 
-    QMenu* view = menuBar()->addMenu("&View");
-    log_action_ = view->addAction("Hand &log");
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    log_action_ = view->addAction(tr("Hand &log"));
     log_action_->setCheckable(true);
     log_action_->setChecked(true);
     log_action_->setShortcut(QKeySequence(Qt::Key_L));
     connect(log_action_, &QAction::toggled, this, &TableWindow::set_log_visible);
-    QAction* figures = view->addAction("&Statistics on the table");
+    QAction* figures = view->addAction(tr("&Statistics on the table"));
     figures->setObjectName("statisticsOnTable");
     figures->setCheckable(true);
     figures->setChecked(false);
     connect(figures, &QAction::toggled, this, [this](bool on) { view_->set_statistics_shown(on); });
 
-    QMenu* tools = menuBar()->addMenu("&Tools");
-    tools->addAction("&Equity calculator…", this, &TableWindow::open_calculator);
-    QAction* advice = tools->addAction("&Advise me", this, &TableWindow::ask_advice);
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->addAction(tr("&Equity calculator…"), this, &TableWindow::open_calculator);
+    QAction* advice = tools->addAction(tr("&Advise me"), this, &TableWindow::ask_advice);
     advice->setShortcut(QKeySequence(Qt::Key_H));
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->addAction("&How to play", this, [this] { show_how_to_play(this); });
-    help->addAction("&About", this, [this] { show_about(this); });
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&How to play"), this, [this] { show_how_to_play(this); });
+    help->addAction(tr("&About"), this, [this] { show_about(this); });
 }
 
 void TableWindow::set_looks(const Looks& looks) {
@@ -452,6 +453,7 @@ void TableWindow::open_options() {
     dialog.odds_helper()->setChecked(odds_on_);
     dialog.set_looks(looks_);
     dialog.advisor()->setChecked(advisor_on_);
+    if (preferences_) dialog.set_language(preferences_->language());
     if (dialog.exec() != QDialog::Accepted) return;
     apply_options(dialog.options());
     set_odds_helper(dialog.odds_helper()->isChecked());
@@ -461,6 +463,7 @@ void TableWindow::open_options() {
         preferences_->set_odds_helper(odds_on_);
         preferences_->set_looks(looks_);
         preferences_->set_advisor(advisor_on_);
+        preferences_->set_language(dialog.language());
     }
 }
 

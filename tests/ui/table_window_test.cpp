@@ -1,12 +1,16 @@
 // The window under Qt's offscreen platform: the splash, the table's start state, a hand played
 // through real widget clicks and typing, and resizing.
 #include <sys/stat.h>
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLibrary>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMetaEnum>
 #include <QPainter>
 #include <QPushButton>
@@ -14,6 +18,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
@@ -23,6 +28,7 @@
 #include "ui/card_art.h"
 #include "ui/equity_calculator_window.h"
 #include "ui/hands_viewer.h"
+#include "ui/language.h"
 #include "ui/looks.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
@@ -176,6 +182,36 @@ QStringList unnamed_controls(QAccessibleInterface* at, int depth = 0) {
     return unnamed;
 }
 
+// Every text a person reads in a window, in a fixed order: the menus' items, labels, check
+// boxes, group titles, the lists' choices and the buttons.
+QStringList visible_texts(QWidget* window) {
+    QStringList texts;
+    std::function<void(QMenu*)> menu = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->isSeparator()) continue;
+            texts << a->text();
+            if (a->menu()) menu(a->menu());
+        }
+    };
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        for (QAction* a : bar->actions()) {
+            texts << a->text();
+            if (a->menu()) menu(a->menu());
+        }
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+        // A dialog's standard buttons speak Qt's own words, in Qt's own translation.
+        if (auto* button = qobject_cast<QAbstractButton*>(w);
+            button && !qobject_cast<QDialogButtonBox*>(button->parent()))
+            texts << button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
+        if (auto* box = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+    }
+    return texts;
+}
+
 const QSet<int> enter_keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
 const QSet<int> game_letters{Qt::Key_C, Qt::Key_R, Qt::Key_F, Qt::Key_S,
                              Qt::Key_B, Qt::Key_M, Qt::Key_L};
@@ -208,6 +244,7 @@ class TableWindowTest : public QObject {
     void standardRulesAreChosenAndPlayedThroughTheWidgets();
     void everyControlIsNamedAndTheTurnIsAnnounced();
     void theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt();
+    void theMenusAndOptionsSpeakEachLanguage();
     void theReviewListsTheCostliestDecisionsAndReplaysOne();
     void theHandsViewerReplaysEveryHandPlayed();
     void aHandHistoryFromElsewhereOpensInTheHandsViewer();
@@ -1077,6 +1114,48 @@ void TableWindowTest::theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt() {
     Preferences preferences(settings.filePath("settings.conf"));
     preferences.set_advisor(true);
     QVERIFY(Preferences(settings.filePath("settings.conf")).advisor());
+}
+
+// Under German, French and Spanish every text of the menus and of the Options dialog comes from
+// the translation (a text still the same as in English must be one the translation keeps as it
+// is); English stays the game's own words.
+void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
+    auto texts_now = [] {
+        QtHost host(std::make_unique<Table>(std::make_unique<SeededRandom>(3)), [] { return 0; });
+        TableWindow window(host, {});
+        OptionsDialog options(Options{});
+        return visible_texts(&window) + visible_texts(&options);
+    };
+    const QStringList english = texts_now();
+    QVERIFY(english.contains("&Game"));
+    QVERIFY(english.contains("Table rules"));
+    const char* contexts[] = {"holdem::ui::TableWindow", "holdem::ui::OptionsDialog",
+                              "holdem::ui::ActionPanel"};
+    for (const QString& code : {QString("de"), QString("fr"), QString("es")}) {
+        QVERIFY(install_translation(*qApp, code));
+        const QStringList spoken = texts_now();
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(":/translations/final-table-holdem_" + code + ".qm"));
+        QCOMPARE(spoken.size(), english.size());
+        QStringList untranslated;
+        for (qsizetype i = 0; i < english.size(); ++i) {
+            const QString& text = english[i];
+            if (spoken[i] != text || !text.contains(QRegularExpression("[A-Za-z]"))) continue;
+            // The language names are each language's own; a sample hand is a hand.
+            if (std::any_of(languages().begin(), languages().end(),
+                            [&](const auto& l) { return l.second == text; }))
+                continue;
+            bool kept = false;
+            for (const char* context : contexts)
+                kept = kept || !catalogue.translate(context, text.toUtf8()).isEmpty();
+            if (!kept) untranslated << text;
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(code + ": " + untranslated.join(" | ")));
+    }
+    QVERIFY(install_translation(*qApp, "en"));
+    QCOMPARE(texts_now(), english);
+    QCOMPARE(language_for("fr"), QString("fr"));
+    QVERIFY(!language_for("").isEmpty());
 }
 
 // A player who calls every bet makes costly calls: Game › Review lists them from the results,

@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>holdem::ui::ActionPanel</name>
+    <message>
+        <source>Call</source>
+        <translation>Mitgehen</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Schieben</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Passen</translation>
+    </message>
+    <message>
+        <source>Bet It</source>
+        <translation>Betrag setzen</translation>
+    </message>
+    <message>
+        <source>Sit Out</source>
+        <translation>Aussetzen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Verlassen</translation>
+    </message>
+    <message>
+        <source>½ Pot</source>
+        <translation>½ Pot</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>All in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Raise to</source>
+        <translation>Erhöhen auf</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Setzen</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Classic (the game&apos;s own betting)</source>
+        <translation>Klassisch (die eigenen Setzregeln des Spiels)</translation>
+    </message>
+    <message>
+        <source>Standard (no-limit hold&apos;em: every raise answered, side pots)</source>
+        <translation>Standard (No-Limit Hold&apos;em: jede Erhöhung beantwortet, Nebentöpfe)</translation>
+    </message>
+    <message>
+        <source>Classic (1.5 s a seat, 5 s at the showdown)</source>
+        <translation>Klassisch (1,5 s je Platz, 5 s beim Showdown)</translation>
+    </message>
+    <message>
+        <source>Quick (0.5 s a seat, 2.5 s at the showdown)</source>
+        <translation>Zügig (0,5 s je Platz, 2,5 s beim Showdown)</translation>
+    </message>
+    <message>
+        <source>Fast (0.15 s a seat, 1.5 s at the showdown)</source>
+        <translation>Schnell (0,15 s je Platz, 1,5 s beim Showdown)</translation>
+    </message>
+    <message>
+        <source>Hurry when I&apos;m out of the hand</source>
+        <translation>Beeilen, wenn ich nicht mehr in der Hand bin</translation>
+    </message>
+    <message>
+        <source>Classic (every 31 ticks of the clock)</source>
+        <translation>Klassisch (alle 31 Takte der Uhr)</translation>
+    </message>
+    <message>
+        <source>By hands (every 10 hands)</source>
+        <translation>Nach Händen (alle 10 Hände)</translation>
+    </message>
+    <message>
+        <source>Classic (the game&apos;s own reading)</source>
+        <translation>Klassisch (die eigene Wertung des Spiels)</translation>
+    </message>
+    <message>
+        <source>Standard (best five cards, with kickers)</source>
+        <translation>Standard (die besten fünf Karten, mit Beikarten)</translation>
+    </message>
+    <message>
+        <source>All-seeing (they know every hand and the board)</source>
+        <translation>Allsehend (sie kennen jede Hand und das Board)</translation>
+    </message>
+    <message>
+        <source>Fair (they know their own cards and the board shown)</source>
+        <translation>Fair (sie kennen ihre eigenen Karten und das offene Board)</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Easy (they make real mistakes)</source>
+        <translation>Leicht (sie machen echte Fehler)</translation>
+    </message>
+    <message>
+        <source>Hard (they read your actions and balance their bluffs)</source>
+        <translation>Schwer (sie lesen Ihre Aktionen und dosieren ihre Bluffs)</translation>
+    </message>
+    <message>
+        <source>Classic clock (the classic field and blinds)</source>
+        <translation>Klassische Uhr (das klassische Feld und die Blinds)</translation>
+    </message>
+    <message>
+        <source>Regular (20,000 chips, levels of 12 hands, antes)</source>
+        <translation>Regulär (20.000 Chips, Stufen zu 12 Händen, Antes)</translation>
+    </message>
+    <message>
+        <source>Turbo (10,000 chips, levels of 7 hands)</source>
+        <translation>Turbo (10.000 Chips, Stufen zu 7 Händen)</translation>
+    </message>
+    <message>
+        <source>Hyper-turbo (5,000 chips, levels of 4 hands)</source>
+        <translation>Hyper-Turbo (5.000 Chips, Stufen zu 4 Händen)</translation>
+    </message>
+    <message>
+        <source>Deep (50,000 chips, levels of 15 hands)</source>
+        <translation>Deep (50.000 Chips, Stufen zu 15 Händen)</translation>
+    </message>
+    <message>
+        <source>10 (a sit-and-go)</source>
+        <translation>10 (ein Sit-and-Go)</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>1,000</source>
+        <translation>1.000</translation>
+    </message>
+    <message>
+        <source>5,000</source>
+        <translation>5.000</translation>
+    </message>
+    <message>
+        <source>Show my chances, the pot odds and the outs (an estimate)</source>
+        <translation>Meine Chancen, die Pot Odds und die Outs zeigen (geschätzt)</translation>
+    </message>
+    <message>
+        <source>Say what a strong player would do, at every turn (H asks once)</source>
+        <translation>Bei jedem Zug sagen, was ein starker Spieler täte (H fragt einmal)</translation>
+    </message>
+    <message>
+        <source>Table rules</source>
+        <translation>Tischregeln</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Blind levels</source>
+        <translation>Blindstufen</translation>
+    </message>
+    <message>
+        <source>Hand ranking</source>
+        <translation>Handwertung</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Struktur</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Odds helper</source>
+        <translation>Chancenhilfe</translation>
+    </message>
+    <message>
+        <source>Advisor</source>
+        <translation>Berater</translation>
+    </message>
+    <message>
+        <source>Two colours (hearts and diamonds red)</source>
+        <translation>Zwei Farben (Herz und Karo rot)</translation>
+    </message>
+    <message>
+        <source>Four colours (spades black, hearts red, diamonds blue, clubs green)</source>
+        <translation>Vier Farben (Pik schwarz, Herz rot, Karo blau, Kreuz grün)</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Lattice</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Larger text on the seat plates</source>
+        <translation>Größere Schrift auf den Platzschildern</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aussehen</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Kartenspiel</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Filz</translation>
+    </message>
+    <message>
+        <source>Card backs</source>
+        <translation>Kartenrücken</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Die Sprache des Systems</translation>
+    </message>
+    <message>
+        <source>Language (from the next start)</source>
+        <translation>Sprache (ab dem nächsten Start)</translation>
+    </message>
+    <message>
+        <source>The pace, the odds helper, the advisor and the appearance change at once. The table rules, the blind levels, the ranking, the opponents and the difficulty apply from the next tournament.</source>
+        <translation>Tempo, Chancenhilfe, Berater und Aussehen ändern sich sofort. Tischregeln, Blindstufen, Wertung, Gegner und Schwierigkeit gelten ab dem nächsten Turnier.</translation>
+    </message>
+    <message>
+        <source>New tournament</source>
+        <translation>Neues Turnier</translation>
+    </message>
+    <message>
+        <source>The new tournament starts with these choices, and they are kept for the ones after it.</source>
+        <translation>Das neue Turnier beginnt mit diesen Einstellungen; sie bleiben für die folgenden erhalten.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::TableWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New tournament…</source>
+        <translation>&amp;Neues Turnier…</translation>
+    </message>
+    <message>
+        <source>&amp;Options…</source>
+        <translation>&amp;Optionen…</translation>
+    </message>
+    <message>
+        <source>&amp;Hands…</source>
+        <translation>&amp;Hände…</translation>
+    </message>
+    <message>
+        <source>Open hand histor&amp;y…</source>
+        <translation>Hand&amp;verlauf öffnen…</translation>
+    </message>
+    <message>
+        <source>Open hand history</source>
+        <translation>Handverlauf öffnen</translation>
+    </message>
+    <message>
+        <source>Hand histories (*.phh *.phhs)</source>
+        <translation>Handverläufe (*.phh *.phhs)</translation>
+    </message>
+    <message>
+        <source>Stan&amp;dings…</source>
+        <translation>R&amp;angliste…</translation>
+    </message>
+    <message>
+        <source>&amp;Review…</source>
+        <translation>&amp;Rückblick…</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistik…</translation>
+    </message>
+    <message>
+        <source>Open the hand histories&apos; &amp;folder</source>
+        <translation>&amp;Ordner der Handverläufe öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Klang</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Hand &amp;log</source>
+        <translation>Hand&amp;protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics on the table</source>
+        <translation>&amp;Statistik am Tisch</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Equity calculator…</source>
+        <translation>&amp;Equity-Rechner…</translation>
+    </message>
+    <message>
+        <source>&amp;Advise me</source>
+        <translation>&amp;Rat geben</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+</context>
+</TS>

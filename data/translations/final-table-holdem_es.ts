@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>holdem::ui::ActionPanel</name>
+    <message>
+        <source>Call</source>
+        <translation>Igualar</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Pasar</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Retirarse</translation>
+    </message>
+    <message>
+        <source>Bet It</source>
+        <translation>Apostar esto</translation>
+    </message>
+    <message>
+        <source>Sit Out</source>
+        <translation>Ausentarse</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>½ Pot</source>
+        <translation>½ bote</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>All in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Raise to</source>
+        <translation>Subir a</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apostar</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Classic (the game&apos;s own betting)</source>
+        <translation>Clásico (las apuestas propias del juego)</translation>
+    </message>
+    <message>
+        <source>Standard (no-limit hold&apos;em: every raise answered, side pots)</source>
+        <translation>Estándar (hold&apos;em sin límite: cada subida se responde, botes secundarios)</translation>
+    </message>
+    <message>
+        <source>Classic (1.5 s a seat, 5 s at the showdown)</source>
+        <translation>Clásico (1,5 s por asiento, 5 s en el enfrentamiento)</translation>
+    </message>
+    <message>
+        <source>Quick (0.5 s a seat, 2.5 s at the showdown)</source>
+        <translation>Rápido (0,5 s por asiento, 2,5 s en el enfrentamiento)</translation>
+    </message>
+    <message>
+        <source>Fast (0.15 s a seat, 1.5 s at the showdown)</source>
+        <translation>Muy rápido (0,15 s por asiento, 1,5 s en el enfrentamiento)</translation>
+    </message>
+    <message>
+        <source>Hurry when I&apos;m out of the hand</source>
+        <translation>Acelerar cuando estoy fuera de la mano</translation>
+    </message>
+    <message>
+        <source>Classic (every 31 ticks of the clock)</source>
+        <translation>Clásico (cada 31 pulsos del reloj)</translation>
+    </message>
+    <message>
+        <source>By hands (every 10 hands)</source>
+        <translation>Por manos (cada 10 manos)</translation>
+    </message>
+    <message>
+        <source>Classic (the game&apos;s own reading)</source>
+        <translation>Clásico (la lectura propia del juego)</translation>
+    </message>
+    <message>
+        <source>Standard (best five cards, with kickers)</source>
+        <translation>Estándar (las cinco mejores cartas, con kickers)</translation>
+    </message>
+    <message>
+        <source>All-seeing (they know every hand and the board)</source>
+        <translation>Omniscientes (conocen cada mano y la mesa)</translation>
+    </message>
+    <message>
+        <source>Fair (they know their own cards and the board shown)</source>
+        <translation>Justos (conocen sus cartas y la mesa descubierta)</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Easy (they make real mistakes)</source>
+        <translation>Fácil (cometen errores de verdad)</translation>
+    </message>
+    <message>
+        <source>Hard (they read your actions and balance their bluffs)</source>
+        <translation>Difícil (leen sus acciones y equilibran sus faroles)</translation>
+    </message>
+    <message>
+        <source>Classic clock (the classic field and blinds)</source>
+        <translation>Reloj clásico (el campo y las ciegas clásicos)</translation>
+    </message>
+    <message>
+        <source>Regular (20,000 chips, levels of 12 hands, antes)</source>
+        <translation>Normal (20.000 fichas, niveles de 12 manos, antes)</translation>
+    </message>
+    <message>
+        <source>Turbo (10,000 chips, levels of 7 hands)</source>
+        <translation>Turbo (10.000 fichas, niveles de 7 manos)</translation>
+    </message>
+    <message>
+        <source>Hyper-turbo (5,000 chips, levels of 4 hands)</source>
+        <translation>Hiperturbo (5.000 fichas, niveles de 4 manos)</translation>
+    </message>
+    <message>
+        <source>Deep (50,000 chips, levels of 15 hands)</source>
+        <translation>Profundo (50.000 fichas, niveles de 15 manos)</translation>
+    </message>
+    <message>
+        <source>10 (a sit-and-go)</source>
+        <translation>10 (un sit-and-go)</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>1,000</source>
+        <translation>1.000</translation>
+    </message>
+    <message>
+        <source>5,000</source>
+        <translation>5.000</translation>
+    </message>
+    <message>
+        <source>Show my chances, the pot odds and the outs (an estimate)</source>
+        <translation>Mostrar mis opciones, las probabilidades del bote y los outs (una estimación)</translation>
+    </message>
+    <message>
+        <source>Say what a strong player would do, at every turn (H asks once)</source>
+        <translation>Decir en cada turno lo que haría un jugador fuerte (H lo pide una vez)</translation>
+    </message>
+    <message>
+        <source>Table rules</source>
+        <translation>Reglas de la mesa</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Blind levels</source>
+        <translation>Niveles de ciegas</translation>
+    </message>
+    <message>
+        <source>Hand ranking</source>
+        <translation>Clasificación de manos</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Rivales</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Estructura</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Odds helper</source>
+        <translation>Ayuda de probabilidades</translation>
+    </message>
+    <message>
+        <source>Advisor</source>
+        <translation>Consejero</translation>
+    </message>
+    <message>
+        <source>Two colours (hearts and diamonds red)</source>
+        <translation>Dos colores (corazones y diamantes rojos)</translation>
+    </message>
+    <message>
+        <source>Four colours (spades black, hearts red, diamonds blue, clubs green)</source>
+        <translation>Cuatro colores (picas negras, corazones rojos, diamantes azules, tréboles verdes)</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Lattice</source>
+        <translation>Celosía</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anillo</translation>
+    </message>
+    <message>
+        <source>Larger text on the seat plates</source>
+        <translation>Texto más grande en las placas de los asientos</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Baraja</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Tapete</translation>
+    </message>
+    <message>
+        <source>Card backs</source>
+        <translation>Reversos</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>El idioma del sistema</translation>
+    </message>
+    <message>
+        <source>Language (from the next start)</source>
+        <translation>Idioma (desde el próximo inicio)</translation>
+    </message>
+    <message>
+        <source>The pace, the odds helper, the advisor and the appearance change at once. The table rules, the blind levels, the ranking, the opponents and the difficulty apply from the next tournament.</source>
+        <translation>El ritmo, la ayuda de probabilidades, el consejero y la apariencia cambian al momento. Las reglas de la mesa, los niveles de ciegas, la clasificación, los rivales y la dificultad valen desde el próximo torneo.</translation>
+    </message>
+    <message>
+        <source>New tournament</source>
+        <translation>Nuevo torneo</translation>
+    </message>
+    <message>
+        <source>The new tournament starts with these choices, and they are kept for the ones after it.</source>
+        <translation>El nuevo torneo empieza con estas opciones, que se guardan para los siguientes.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::TableWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;New tournament…</source>
+        <translation>&amp;Nuevo torneo…</translation>
+    </message>
+    <message>
+        <source>&amp;Options…</source>
+        <translation>&amp;Opciones…</translation>
+    </message>
+    <message>
+        <source>&amp;Hands…</source>
+        <translation>&amp;Manos…</translation>
+    </message>
+    <message>
+        <source>Open hand histor&amp;y…</source>
+        <translation>Abrir &amp;historial…</translation>
+    </message>
+    <message>
+        <source>Open hand history</source>
+        <translation>Abrir historial de manos</translation>
+    </message>
+    <message>
+        <source>Hand histories (*.phh *.phhs)</source>
+        <translation>Historiales de manos (*.phh *.phhs)</translation>
+    </message>
+    <message>
+        <source>Stan&amp;dings…</source>
+        <translation>&amp;Clasificación…</translation>
+    </message>
+    <message>
+        <source>&amp;Review…</source>
+        <translation>&amp;Revisión…</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>Es&amp;tadísticas…</translation>
+    </message>
+    <message>
+        <source>Open the hand histories&apos; &amp;folder</source>
+        <translation>Abrir la car&amp;peta de historiales</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Hand &amp;log</source>
+        <translation>&amp;Registro de manos</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics on the table</source>
+        <translation>&amp;Estadísticas en la mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Equity calculator…</source>
+        <translation>Calculadora de &amp;equidad…</translation>
+    </message>
+    <message>
+        <source>&amp;Advise me</source>
+        <translation>&amp;Aconsejarme</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+</context>
+</TS>

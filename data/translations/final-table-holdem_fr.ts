@@ -1,0 +1,369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>holdem::ui::ActionPanel</name>
+    <message>
+        <source>Call</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Parole</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Se coucher</translation>
+    </message>
+    <message>
+        <source>Bet It</source>
+        <translation>Miser ça</translation>
+    </message>
+    <message>
+        <source>Sit Out</source>
+        <translation>S&apos;absenter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>½ Pot</source>
+        <translation>½ pot</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>All in</source>
+        <translation>Tapis</translation>
+    </message>
+    <message>
+        <source>Raise to</source>
+        <translation>Relancer à</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Miser</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Classic (the game&apos;s own betting)</source>
+        <translation>Classique (les enchères propres au jeu)</translation>
+    </message>
+    <message>
+        <source>Standard (no-limit hold&apos;em: every raise answered, side pots)</source>
+        <translation>Standard (hold&apos;em no-limit : chaque relance a sa réponse, pots annexes)</translation>
+    </message>
+    <message>
+        <source>Classic (1.5 s a seat, 5 s at the showdown)</source>
+        <translation>Classique (1,5 s par siège, 5 s à l&apos;abattage)</translation>
+    </message>
+    <message>
+        <source>Quick (0.5 s a seat, 2.5 s at the showdown)</source>
+        <translation>Rapide (0,5 s par siège, 2,5 s à l&apos;abattage)</translation>
+    </message>
+    <message>
+        <source>Fast (0.15 s a seat, 1.5 s at the showdown)</source>
+        <translation>Très rapide (0,15 s par siège, 1,5 s à l&apos;abattage)</translation>
+    </message>
+    <message>
+        <source>Hurry when I&apos;m out of the hand</source>
+        <translation>Accélérer quand je suis hors du coup</translation>
+    </message>
+    <message>
+        <source>Classic (every 31 ticks of the clock)</source>
+        <translation>Classique (tous les 31 tops de l&apos;horloge)</translation>
+    </message>
+    <message>
+        <source>By hands (every 10 hands)</source>
+        <translation>Par mains (toutes les 10 mains)</translation>
+    </message>
+    <message>
+        <source>Classic (the game&apos;s own reading)</source>
+        <translation>Classique (la lecture propre au jeu)</translation>
+    </message>
+    <message>
+        <source>Standard (best five cards, with kickers)</source>
+        <translation>Standard (les cinq meilleures cartes, avec kickers)</translation>
+    </message>
+    <message>
+        <source>All-seeing (they know every hand and the board)</source>
+        <translation>Omniscients (ils connaissent chaque main et le tableau)</translation>
+    </message>
+    <message>
+        <source>Fair (they know their own cards and the board shown)</source>
+        <translation>Loyaux (ils connaissent leurs cartes et le tableau visible)</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Easy (they make real mistakes)</source>
+        <translation>Facile (ils font de vraies erreurs)</translation>
+    </message>
+    <message>
+        <source>Hard (they read your actions and balance their bluffs)</source>
+        <translation>Difficile (ils lisent vos actions et dosent leurs bluffs)</translation>
+    </message>
+    <message>
+        <source>Classic clock (the classic field and blinds)</source>
+        <translation>Horloge classique (le champ et les blinds classiques)</translation>
+    </message>
+    <message>
+        <source>Regular (20,000 chips, levels of 12 hands, antes)</source>
+        <translation>Normal (20 000 jetons, niveaux de 12 mains, antes)</translation>
+    </message>
+    <message>
+        <source>Turbo (10,000 chips, levels of 7 hands)</source>
+        <translation>Turbo (10 000 jetons, niveaux de 7 mains)</translation>
+    </message>
+    <message>
+        <source>Hyper-turbo (5,000 chips, levels of 4 hands)</source>
+        <translation>Hyper-turbo (5 000 jetons, niveaux de 4 mains)</translation>
+    </message>
+    <message>
+        <source>Deep (50,000 chips, levels of 15 hands)</source>
+        <translation>Deep (50 000 jetons, niveaux de 15 mains)</translation>
+    </message>
+    <message>
+        <source>10 (a sit-and-go)</source>
+        <translation>10 (un sit-and-go)</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>1,000</source>
+        <translation>1 000</translation>
+    </message>
+    <message>
+        <source>5,000</source>
+        <translation>5 000</translation>
+    </message>
+    <message>
+        <source>Show my chances, the pot odds and the outs (an estimate)</source>
+        <translation>Montrer mes chances, la cote du pot et les outs (une estimation)</translation>
+    </message>
+    <message>
+        <source>Say what a strong player would do, at every turn (H asks once)</source>
+        <translation>Dire à chaque tour ce que ferait un bon joueur (H le demande une fois)</translation>
+    </message>
+    <message>
+        <source>Table rules</source>
+        <translation>Règles de la table</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Rythme</translation>
+    </message>
+    <message>
+        <source>Blind levels</source>
+        <translation>Niveaux de blinds</translation>
+    </message>
+    <message>
+        <source>Hand ranking</source>
+        <translation>Classement des mains</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Adversaires</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Structure</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Odds helper</source>
+        <translation>Aide aux cotes</translation>
+    </message>
+    <message>
+        <source>Advisor</source>
+        <translation>Conseiller</translation>
+    </message>
+    <message>
+        <source>Two colours (hearts and diamonds red)</source>
+        <translation>Deux couleurs (cœurs et carreaux rouges)</translation>
+    </message>
+    <message>
+        <source>Four colours (spades black, hearts red, diamonds blue, clubs green)</source>
+        <translation>Quatre couleurs (piques noirs, cœurs rouges, carreaux bleus, trèfles verts)</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Lattice</source>
+        <translation>Treillis</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anneau</translation>
+    </message>
+    <message>
+        <source>Larger text on the seat plates</source>
+        <translation>Texte plus grand sur les plaques des sièges</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Jeu de cartes</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <translation>Tapis</translation>
+    </message>
+    <message>
+        <source>Card backs</source>
+        <translation>Dos des cartes</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>La langue du système</translation>
+    </message>
+    <message>
+        <source>Language (from the next start)</source>
+        <translation>Langue (au prochain démarrage)</translation>
+    </message>
+    <message>
+        <source>The pace, the odds helper, the advisor and the appearance change at once. The table rules, the blind levels, the ranking, the opponents and the difficulty apply from the next tournament.</source>
+        <translation>Le rythme, l&apos;aide aux cotes, le conseiller et l&apos;apparence changent aussitôt. Les règles de la table, les niveaux de blinds, le classement, les adversaires et la difficulté valent à partir du prochain tournoi.</translation>
+    </message>
+    <message>
+        <source>New tournament</source>
+        <translation>Nouveau tournoi</translation>
+    </message>
+    <message>
+        <source>The new tournament starts with these choices, and they are kept for the ones after it.</source>
+        <translation>Le nouveau tournoi commence avec ces choix, gardés pour les suivants.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::TableWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New tournament…</source>
+        <translation>&amp;Nouveau tournoi…</translation>
+    </message>
+    <message>
+        <source>&amp;Options…</source>
+        <translation>&amp;Options…</translation>
+    </message>
+    <message>
+        <source>&amp;Hands…</source>
+        <translation>&amp;Mains…</translation>
+    </message>
+    <message>
+        <source>Open hand histor&amp;y…</source>
+        <translation>Ouvrir un &amp;historique…</translation>
+    </message>
+    <message>
+        <source>Open hand history</source>
+        <translation>Ouvrir un historique de mains</translation>
+    </message>
+    <message>
+        <source>Hand histories (*.phh *.phhs)</source>
+        <translation>Historiques de mains (*.phh *.phhs)</translation>
+    </message>
+    <message>
+        <source>Stan&amp;dings…</source>
+        <translation>C&amp;lassement…</translation>
+    </message>
+    <message>
+        <source>&amp;Review…</source>
+        <translation>&amp;Revue…</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistiques…</translation>
+    </message>
+    <message>
+        <source>Open the hand histories&apos; &amp;folder</source>
+        <translation>Ouvrir le &amp;dossier des historiques</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Hand &amp;log</source>
+        <translation>&amp;Journal des mains</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics on the table</source>
+        <translation>&amp;Statistiques sur la table</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Equity calculator…</source>
+        <translation>Calculateur d&apos;&amp;équité…</translation>
+    </message>
+    <message>
+        <source>&amp;Advise me</source>
+        <translation>&amp;Conseil</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+</TS>
