@@ -53,6 +53,81 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::HandsViewer</name>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Turnier</translation>
+    </message>
+    <message>
+        <source>The hand&apos;s log</source>
+        <translation>Das Protokoll der Hand</translation>
+    </message>
+    <message>
+        <source>« First</source>
+        <translation>« Anfang</translation>
+    </message>
+    <message>
+        <source>‹ Back</source>
+        <translation>‹ Zurück</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Forward ›</source>
+        <translation>Weiter ›</translation>
+    </message>
+    <message>
+        <source>Last »</source>
+        <translation>Ende »</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Your cards</source>
+        <translation>Ihre Karten</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Won or lost</source>
+        <translation>Gewonnen oder verloren</translation>
+    </message>
+    <message>
+        <source>Reading the hands…</source>
+        <translation>Die Hände werden gelesen…</translation>
+    </message>
+    <message>
+        <source>This tournament&apos;s hands were kept as a history only.</source>
+        <translation>Die Hände dieses Turniers sind nur als Verlauf erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::OptionsDialog</name>
     <message>
         <source>Options</source>
@@ -273,6 +348,116 @@
     <message>
         <source>Start</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::ReviewWindow</name>
+    <message>
+        <source>Review</source>
+        <translation>Rückblick</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Turnier</translation>
+    </message>
+    <message>
+        <source>The costliest decisions</source>
+        <translation>Die teuersten Entscheidungen</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Entscheidung</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <source>&amp;Tournament</source>
+        <translation>&amp;Turnier</translation>
+    </message>
+    <message>
+        <source>No decisions yet: they are graded in tournaments under the standard rules.</source>
+        <translation>Noch keine Entscheidungen: Sie werden in Turnieren nach den Standardregeln bewertet.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>Die Ergebnisse können nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>No decision of this tournament cost chips against the advice, up to its last hand played.</source>
+        <translation>Keine Entscheidung dieses Turniers hat gegenüber dem Rat Chips gekostet, bis zu seiner letzten gespielten Hand.</translation>
+    </message>
+    <message>
+        <source>The %1 costliest decisions; choose one to replay its hand there.</source>
+        <translation>Die %1 teuersten Entscheidungen; eine wählen, um ihre Hand dort wiederzugeben.</translation>
+    </message>
+    <message>
+        <source> · finished %1</source>
+        <translation> · beendet auf Platz %1</translation>
+    </message>
+    <message>
+        <source> · in play</source>
+        <translation> · läuft</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::StandingsWindow</name>
+    <message>
+        <source>Standings</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Biggest stack</source>
+        <translation>Größter Stapel</translation>
+    </message>
+    <message>
+        <source>Chip leaders</source>
+        <translation>Chipführende</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Auszahlungen</translation>
+    </message>
+    <message>
+        <source>Tables: choose one to see its last hand</source>
+        <translation>Tische: einen wählen, um seine letzte Hand zu sehen</translation>
     </message>
 </context>
 <context>

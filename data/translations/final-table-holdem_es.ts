@@ -53,6 +53,81 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::HandsViewer</name>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Torneo</translation>
+    </message>
+    <message>
+        <source>The hand&apos;s log</source>
+        <translation>El registro de la mano</translation>
+    </message>
+    <message>
+        <source>« First</source>
+        <translation>« Inicio</translation>
+    </message>
+    <message>
+        <source>‹ Back</source>
+        <translation>‹ Atrás</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Forward ›</source>
+        <translation>Adelante ›</translation>
+    </message>
+    <message>
+        <source>Last »</source>
+        <translation>Final »</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Your cards</source>
+        <translation>Sus cartas</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Won or lost</source>
+        <translation>Ganado o perdido</translation>
+    </message>
+    <message>
+        <source>Reading the hands…</source>
+        <translation>Leyendo las manos…</translation>
+    </message>
+    <message>
+        <source>This tournament&apos;s hands were kept as a history only.</source>
+        <translation>Las manos de este torneo solo se guardaron como historial.</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::OptionsDialog</name>
     <message>
         <source>Options</source>
@@ -273,6 +348,116 @@
     <message>
         <source>Start</source>
         <translation>Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::ReviewWindow</name>
+    <message>
+        <source>Review</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Torneo</translation>
+    </message>
+    <message>
+        <source>The costliest decisions</source>
+        <translation>Las decisiones más costosas</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Decisión</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>&amp;Tournament</source>
+        <translation>&amp;Torneo</translation>
+    </message>
+    <message>
+        <source>No decisions yet: they are graded in tournaments under the standard rules.</source>
+        <translation>Aún no hay decisiones: se califican en los torneos con las reglas estándar.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>Los resultados no se pueden leer: %1.</translation>
+    </message>
+    <message>
+        <source>No decision of this tournament cost chips against the advice, up to its last hand played.</source>
+        <translation>Ninguna decisión de este torneo costó fichas frente al consejo, hasta su última mano jugada.</translation>
+    </message>
+    <message>
+        <source>The %1 costliest decisions; choose one to replay its hand there.</source>
+        <translation>Las %1 decisiones más costosas; elija una para repetir su mano en ese punto.</translation>
+    </message>
+    <message>
+        <source> · finished %1</source>
+        <translation> · terminado en el puesto %1</translation>
+    </message>
+    <message>
+        <source> · in play</source>
+        <translation> · en juego</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::StandingsWindow</name>
+    <message>
+        <source>Standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Fichas</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Puestos</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Premio</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Biggest stack</source>
+        <translation>Mayor pila</translation>
+    </message>
+    <message>
+        <source>Chip leaders</source>
+        <translation>Líderes en fichas</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Pagos</translation>
+    </message>
+    <message>
+        <source>Tables: choose one to see its last hand</source>
+        <translation>Mesas: elija una para ver su última mano</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,81 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::HandsViewer</name>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Tournoi</translation>
+    </message>
+    <message>
+        <source>The hand&apos;s log</source>
+        <translation>Le journal de la main</translation>
+    </message>
+    <message>
+        <source>« First</source>
+        <translation>« Début</translation>
+    </message>
+    <message>
+        <source>‹ Back</source>
+        <translation>‹ Retour</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Forward ›</source>
+        <translation>Suivant ›</translation>
+    </message>
+    <message>
+        <source>Last »</source>
+        <translation>Fin »</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rejouable</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Your cards</source>
+        <translation>Vos cartes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Won or lost</source>
+        <translation>Gagné ou perdu</translation>
+    </message>
+    <message>
+        <source>Reading the hands…</source>
+        <translation>Lecture des mains…</translation>
+    </message>
+    <message>
+        <source>This tournament&apos;s hands were kept as a history only.</source>
+        <translation>Les mains de ce tournoi ne sont gardées que dans un historique.</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::OptionsDialog</name>
     <message>
         <source>Options</source>
@@ -273,6 +348,116 @@
     <message>
         <source>Start</source>
         <translation>Commencer</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::ReviewWindow</name>
+    <message>
+        <source>Review</source>
+        <translation>Revue</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Tournoi</translation>
+    </message>
+    <message>
+        <source>The costliest decisions</source>
+        <translation>Les décisions les plus coûteuses</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Tour d&apos;enchères</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Décision</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>&amp;Tournament</source>
+        <translation>&amp;Tournoi</translation>
+    </message>
+    <message>
+        <source>No decisions yet: they are graded in tournaments under the standard rules.</source>
+        <translation>Aucune décision encore : elles sont notées dans les tournois aux règles standard.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>Les résultats ne peuvent pas être lus : %1.</translation>
+    </message>
+    <message>
+        <source>No decision of this tournament cost chips against the advice, up to its last hand played.</source>
+        <translation>Aucune décision de ce tournoi n&apos;a coûté de jetons face au conseil, jusqu&apos;à sa dernière main jouée.</translation>
+    </message>
+    <message>
+        <source>The %1 costliest decisions; choose one to replay its hand there.</source>
+        <translation>Les %1 décisions les plus coûteuses ; en choisir une pour rejouer sa main à ce moment.</translation>
+    </message>
+    <message>
+        <source> · finished %1</source>
+        <translation> · terminé %1e</translation>
+    </message>
+    <message>
+        <source> · in play</source>
+        <translation> · en cours</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::StandingsWindow</name>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Jetons</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Places</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Biggest stack</source>
+        <translation>Plus gros tapis</translation>
+    </message>
+    <message>
+        <source>Chip leaders</source>
+        <translation>Meneurs aux jetons</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Gains</translation>
+    </message>
+    <message>
+        <source>Tables: choose one to see its last hand</source>
+        <translation>Tables : en choisir une pour voir sa dernière main</translation>
     </message>
 </context>
 <context>

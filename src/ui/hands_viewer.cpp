@@ -34,15 +34,15 @@ QString tournament_title(const QString& id, bool replayable) {
 HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     : QDialog(parent), folder_(folder) {
     setObjectName("handsViewer");
-    setWindowTitle("Hands");
+    setWindowTitle(tr("Hands"));
     resize(1200, 720);
     tournaments_ = new QComboBox(this);
     tournaments_->setObjectName("tournaments");
-    tournaments_->setAccessibleName("Tournament");
+    tournaments_->setAccessibleName(tr("Tournament"));
     hands_ = new QTableWidget(0, 5, this);
     hands_->setObjectName("hands");
-    hands_->setAccessibleName("Hands");
-    hands_->setHorizontalHeaderLabels({"Hand", "Level", "Your cards", "Result", "Won or lost"});
+    hands_->setAccessibleName(tr("Hands"));
+    set_columns(false);
     hands_->setSelectionBehavior(QAbstractItemView::SelectRows);
     hands_->setSelectionMode(QAbstractItemView::SingleSelection);
     hands_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -53,17 +53,17 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     reading_->setWordWrap(true);
     log_ = new QPlainTextEdit(this);
     log_->setObjectName("replayLog");
-    log_->setAccessibleName("The hand's log");
+    log_->setAccessibleName(tr("The hand's log"));
     log_->setReadOnly(true);
     view_ = new TableView(picture_, no_intents_, this);
     view_->setMinimumSize(480, 300);
 
     auto* buttons = new QHBoxLayout;
-    const std::pair<const char*, const char*> stepping[] = {{"first", "« First"},
-                                                            {"back", "‹ Back"},
-                                                            {"play", "Play"},
-                                                            {"forward", "Forward ›"},
-                                                            {"last", "Last »"}};
+    const std::pair<const char*, QString> stepping[] = {{"first", tr("« First")},
+                                                        {"back", tr("‹ Back")},
+                                                        {"play", tr("Play")},
+                                                        {"forward", tr("Forward ›")},
+                                                        {"last", tr("Last »")}};
     for (const auto& [name, text] : stepping) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);
@@ -92,7 +92,7 @@ HandsViewer::HandsViewer(const QString& folder, QWidget* parent)
     auto* left = new QWidget(this);
     auto* left_layout = new QVBoxLayout(left);
     left_layout->setContentsMargins(0, 0, 0, 0);
-    left_layout->addWidget(new QLabel("Tournament", left));
+    left_layout->addWidget(new QLabel(tr("Tournament"), left));
     left_layout->addWidget(tournaments_);
     left_layout->addWidget(hands_, 1);
     left_layout->addWidget(reading_);
@@ -182,14 +182,15 @@ void HandsViewer::open_file(const QString& path) {
 
 void HandsViewer::set_columns(bool file) {
     const QStringList headers =
-        file ? QStringList{"Hand", "Players", "Variant", "Replay"}
-             : QStringList{"Hand", "Level", "Your cards", "Result", "Won or lost"};
+        file ? QStringList{tr("Hand"), tr("Players"), tr("Variant"), tr("Replay")}
+             : QStringList{tr("Hand"), tr("Level"), tr("Your cards"), tr("Result"),
+                           tr("Won or lost")};
     hands_->setColumnCount(static_cast<int>(headers.size()));
     hands_->setHorizontalHeaderLabels(headers);
 }
 
 void HandsViewer::show_file(const QString& path) {
-    reading_->setText("Reading the hands…");
+    reading_->setText(tr("Reading the hands…"));
     reading_now_ = true;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const int generation = ++generation_;
@@ -275,10 +276,10 @@ void HandsViewer::show_tournament(int index) {
                         .toStdString();
     if (!QFileInfo::exists(folder_ + "/tournament-" + tournaments_->itemData(index).toString() +
                            ".jsonl")) {
-        reading_->setText("This tournament's hands were kept as a history only.");
+        reading_->setText(tr("This tournament's hands were kept as a history only."));
         return;
     }
-    reading_->setText("Reading the hands…");
+    reading_->setText(tr("Reading the hands…"));
     reading_now_ = true;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const int generation = ++generation_;

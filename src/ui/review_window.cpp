@@ -12,15 +12,15 @@ namespace holdem::ui {
 ReviewWindow::ReviewWindow(const QString& database, const QString& current, QWidget* parent)
     : QDialog(parent), database_(database) {
     setObjectName("review");
-    setWindowTitle("Review");
+    setWindowTitle(tr("Review"));
     resize(900, 520);
     tournaments_ = new QComboBox(this);
     tournaments_->setObjectName("tournaments");
-    tournaments_->setAccessibleName("Tournament");
+    tournaments_->setAccessibleName(tr("Tournament"));
     decisions_ = new QTableWidget(0, 4, this);
     decisions_->setObjectName("decisions");
-    decisions_->setAccessibleName("The costliest decisions");
-    decisions_->setHorizontalHeaderLabels({"Hand", "Street", "Decision", "Advice"});
+    decisions_->setAccessibleName(tr("The costliest decisions"));
+    decisions_->setHorizontalHeaderLabels({tr("Hand"), tr("Street"), tr("Decision"), tr("Advice")});
     decisions_->setSelectionBehavior(QAbstractItemView::SelectRows);
     decisions_->setSelectionMode(QAbstractItemView::SingleSelection);
     decisions_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -32,7 +32,7 @@ ReviewWindow::ReviewWindow(const QString& database, const QString& current, QWid
     line_->setWordWrap(true);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* label = new QLabel("&Tournament", this);
+    auto* label = new QLabel(tr("&Tournament"), this);
     label->setBuddy(tournaments_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
@@ -50,17 +50,16 @@ ReviewWindow::ReviewWindow(const QString& database, const QString& current, QWid
         const TournamentRow& row = rows_[i];
         tournaments_->addItem(
             QString::fromStdString(row.started.substr(0, 16)) +
-                (row.final_rank > 0 ? QString(" · finished %1").arg(row.final_rank)
-                                    : QString(" · in play")),
+                (row.final_rank > 0 ? tr(" · finished %1").arg(row.final_rank) : tr(" · in play")),
             QString::fromStdString(row.name));
         if (QString::fromStdString(row.name) == current) first = static_cast<int>(i);
     }
     if (rows_.empty())
-        line_->setText(read.problem.empty()
-                           ? "No decisions yet: they are graded in tournaments under the standard "
-                             "rules."
-                           : "The results cannot be read: " + QString::fromStdString(read.problem) +
-                                 ".");
+        line_->setText(
+            read.problem.empty()
+                ? tr("No decisions yet: they are graded in tournaments under the "
+                     "standard rules.")
+                : tr("The results cannot be read: %1.").arg(QString::fromStdString(read.problem)));
     connect(tournaments_, &QComboBox::currentIndexChanged, this, &ReviewWindow::show_tournament);
     connect(decisions_, &QTableWidget::cellActivated, this, [this](int row, int) {
         if (row < 0 || row >= static_cast<int>(shown_.size())) return;
@@ -88,9 +87,9 @@ void ReviewWindow::show_tournament(int index) {
             decisions_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     line_->setText(shown_.empty()
-                       ? QString("No decision of this tournament cost chips against the advice, "
-                                 "up to its last hand played.")
-                       : QString("The %1 costliest decisions; choose one to replay its hand there.")
+                       ? tr("No decision of this tournament cost chips against the advice, up "
+                            "to its last hand played.")
+                       : tr("The %1 costliest decisions; choose one to replay its hand there.")
                              .arg(shown_.size()));
     if (!shown_.empty()) decisions_->setCurrentCell(0, 0);
 }

@@ -53,7 +53,7 @@ QString number(std::int64_t value) {
 
 StandingsWindow::StandingsWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("standings");
-    setWindowTitle("Standings");
+    setWindowTitle(tr("Standings"));
     resize(1180, 720);
     summary_ = new QLabel(this);
     summary_->setObjectName("standingsSummary");
@@ -64,24 +64,25 @@ StandingsWindow::StandingsWindow(QWidget* parent) : QDialog(parent) {
     table_note_ = new QLabel(this);
     table_note_->setObjectName("tableNote");
     table_note_->setWordWrap(true);
-    leaders_ = list(this, "leaders", {"Rank", "Player", "Chips", "Table"}, 1);
-    payouts_ = list(this, "payouts", {"Places", "Prize"}, 0);
-    tables_ = list(this, "tables", {"Table", "Players", "Chips", "Biggest stack"}, 0);
+    leaders_ = list(this, "leaders", {tr("Rank"), tr("Player"), tr("Chips"), tr("Table")}, 1);
+    payouts_ = list(this, "payouts", {tr("Places"), tr("Prize")}, 0);
+    tables_ =
+        list(this, "tables", {tr("Table"), tr("Players"), tr("Chips"), tr("Biggest stack")}, 0);
     view_ = new TableView(picture_, no_intents_, this);
     view_->setMinimumSize(420, 280);
 
     auto* left = new QWidget(this);
     auto* left_layout = new QVBoxLayout(left);
     left_layout->setContentsMargins(0, 0, 0, 0);
-    left_layout->addWidget(new QLabel("Chip leaders", left));
+    left_layout->addWidget(new QLabel(tr("Chip leaders"), left));
     left_layout->addWidget(leaders_, 3);
-    left_layout->addWidget(new QLabel("Payouts", left));
+    left_layout->addWidget(new QLabel(tr("Payouts"), left));
     left_layout->addWidget(payouts_, 2);
     left_layout->addWidget(bubble_);
     auto* right = new QWidget(this);
     auto* right_layout = new QVBoxLayout(right);
     right_layout->setContentsMargins(0, 0, 0, 0);
-    right_layout->addWidget(new QLabel("Tables: choose one to see its last hand", right));
+    right_layout->addWidget(new QLabel(tr("Tables: choose one to see its last hand"), right));
     right_layout->addWidget(tables_, 2);
     right_layout->addWidget(table_note_);
     right_layout->addWidget(view_, 5);

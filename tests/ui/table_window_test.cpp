@@ -1124,13 +1124,18 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
         QtHost host(std::make_unique<Table>(std::make_unique<SeededRandom>(3)), [] { return 0; });
         TableWindow window(host, {});
         OptionsDialog options(Options{});
-        return visible_texts(&window) + visible_texts(&options);
+        HandsViewer hands{QString()};
+        StandingsWindow standings;
+        ReviewWindow review{QString(), QString()};
+        return visible_texts(&window) + visible_texts(&options) + visible_texts(&hands) +
+               visible_texts(&standings) + visible_texts(&review);
     };
     const QStringList english = texts_now();
     QVERIFY(english.contains("&Game"));
     QVERIFY(english.contains("Table rules"));
-    const char* contexts[] = {"holdem::ui::TableWindow", "holdem::ui::OptionsDialog",
-                              "holdem::ui::ActionPanel"};
+    const char* contexts[] = {"holdem::ui::TableWindow",     "holdem::ui::OptionsDialog",
+                              "holdem::ui::ActionPanel",     "holdem::ui::HandsViewer",
+                              "holdem::ui::StandingsWindow", "holdem::ui::ReviewWindow"};
     for (const QString& code : {QString("de"), QString("fr"), QString("es")}) {
         QVERIFY(install_translation(*qApp, code));
         const QStringList spoken = texts_now();
