@@ -461,6 +461,17 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::TableView</name>
+    <message>
+        <source>You sit out from the next hand; this cannot be undone before then</source>
+        <translation>Sie setzen ab der nächsten Hand aus; das lässt sich bis dahin nicht zurücknehmen</translation>
+    </message>
+    <message>
+        <source>You play again from the next hand; this cannot be undone before then</source>
+        <translation>Sie spielen ab der nächsten Hand wieder; das lässt sich bis dahin nicht zurücknehmen</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::TableWindow</name>
     <message>
         <source>&amp;Game</source>
@@ -549,6 +560,137 @@
     <message>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::TableWords</name>
+    <message>
+        <source>Fold</source>
+        <translation>Passen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Schieben</translation>
+    </message>
+    <message>
+        <source>Call %1</source>
+        <translation>Mitgehen %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Setzen %1</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Erhöhen %1</translation>
+    </message>
+    <message>
+        <source>All in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Small blind %1</source>
+        <translation>Small Blind %1</translation>
+    </message>
+    <message>
+        <source>Big blind %1</source>
+        <translation>Big Blind %1</translation>
+    </message>
+    <message>
+        <source>Ante %1</source>
+        <translation>Ante %1</translation>
+    </message>
+    <message>
+        <source>Pot %1</source>
+        <translation>Pot %1</translation>
+    </message>
+    <message>
+        <source>Main pot %1</source>
+        <translation>Hauptpot %1</translation>
+    </message>
+    <message>
+        <source>Side pot %1</source>
+        <translation>Nebentopf %1</translation>
+    </message>
+    <message>
+        <source>bet %1 … %2, then Enter</source>
+        <translation>%1 … %2 setzen, dann Enter</translation>
+    </message>
+    <message>
+        <source>raise to %1 … %2, then Enter</source>
+        <translation>auf %1 … %2 erhöhen, dann Enter</translation>
+    </message>
+    <message>
+        <source>bet %1, then Enter</source>
+        <translation>%1 setzen, dann Enter</translation>
+    </message>
+    <message>
+        <source>raise to %1, then Enter</source>
+        <translation>auf %1 erhöhen, dann Enter</translation>
+    </message>
+    <message>
+        <source>no raise: you may call or fold</source>
+        <translation>keine Erhöhung: mitgehen oder passen</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 ante %3</source>
+        <translation>Stufe %1: %2 Ante %3</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Stufe %1: %2</translation>
+    </message>
+    <message>
+        <source>Table %1</source>
+        <translation>Tisch %1</translation>
+    </message>
+    <message>
+        <source>Next %1 ante %2 in %3 hands</source>
+        <translation>Als Nächstes %1 Ante %2 in %3 Händen</translation>
+    </message>
+    <message>
+        <source>Next %1 in %2 hands</source>
+        <translation>Als Nächstes %1 in %2 Händen</translation>
+    </message>
+    <message>
+        <source>Rank %1 of %2</source>
+        <translation>Rang %1 von %2</translation>
+    </message>
+    <message>
+        <source>Average %1</source>
+        <translation>Durchschnitt %1</translation>
+    </message>
+    <message>
+        <source>You %1 BB</source>
+        <translation>Sie %1 BB</translation>
+    </message>
+    <message>
+        <source>%1 paid</source>
+        <translation>%1 bezahlt</translation>
+    </message>
+    <message>
+        <source>hand for hand</source>
+        <translation>Hand für Hand</translation>
+    </message>
+    <message>
+        <source>final table</source>
+        <translation>Finaltisch</translation>
+    </message>
+    <message>
+        <source>Limits Go Up in mins %1 : %2 sec</source>
+        <translation>Limits steigen in min %1 : %2 s</translation>
+    </message>
+    <message>
+        <source>Limits %1 - %2</source>
+        <translation>Limits %1 - %2</translation>
+    </message>
+    <message>
+        <source>Limits go up in %1 hands</source>
+        <translation>Limits steigen in %1 Händen</translation>
+    </message>
+    <message>
+        <source>Your Rank is %1</source>
+        <translation>Ihr Rang ist %1</translation>
     </message>
 </context>
 </TS>

@@ -461,6 +461,17 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::TableView</name>
+    <message>
+        <source>You sit out from the next hand; this cannot be undone before then</source>
+        <translation>Se ausenta desde la próxima mano; no se puede deshacer hasta entonces</translation>
+    </message>
+    <message>
+        <source>You play again from the next hand; this cannot be undone before then</source>
+        <translation>Vuelve a jugar desde la próxima mano; no se puede deshacer hasta entonces</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::TableWindow</name>
     <message>
         <source>&amp;Game</source>
@@ -549,6 +560,137 @@
     <message>
         <source>&amp;About</source>
         <translation>Acerca &amp;de</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::TableWords</name>
+    <message>
+        <source>Fold</source>
+        <translation>Retirarse</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Pasar</translation>
+    </message>
+    <message>
+        <source>Call %1</source>
+        <translation>Igualar %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Apuesta %1</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Subida %1</translation>
+    </message>
+    <message>
+        <source>All in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Small blind %1</source>
+        <translation>Ciega pequeña %1</translation>
+    </message>
+    <message>
+        <source>Big blind %1</source>
+        <translation>Ciega grande %1</translation>
+    </message>
+    <message>
+        <source>Ante %1</source>
+        <translation>Ante %1</translation>
+    </message>
+    <message>
+        <source>Pot %1</source>
+        <translation>Bote %1</translation>
+    </message>
+    <message>
+        <source>Main pot %1</source>
+        <translation>Bote principal %1</translation>
+    </message>
+    <message>
+        <source>Side pot %1</source>
+        <translation>Bote secundario %1</translation>
+    </message>
+    <message>
+        <source>bet %1 … %2, then Enter</source>
+        <translation>apostar %1 … %2, luego Intro</translation>
+    </message>
+    <message>
+        <source>raise to %1 … %2, then Enter</source>
+        <translation>subir a %1 … %2, luego Intro</translation>
+    </message>
+    <message>
+        <source>bet %1, then Enter</source>
+        <translation>apostar %1, luego Intro</translation>
+    </message>
+    <message>
+        <source>raise to %1, then Enter</source>
+        <translation>subir a %1, luego Intro</translation>
+    </message>
+    <message>
+        <source>no raise: you may call or fold</source>
+        <translation>sin subida: igualar o retirarse</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 ante %3</source>
+        <translation>Nivel %1: %2 ante %3</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Nivel %1: %2</translation>
+    </message>
+    <message>
+        <source>Table %1</source>
+        <translation>Mesa %1</translation>
+    </message>
+    <message>
+        <source>Next %1 ante %2 in %3 hands</source>
+        <translation>Después %1 ante %2 en %3 manos</translation>
+    </message>
+    <message>
+        <source>Next %1 in %2 hands</source>
+        <translation>Después %1 en %2 manos</translation>
+    </message>
+    <message>
+        <source>Rank %1 of %2</source>
+        <translation>Puesto %1 de %2</translation>
+    </message>
+    <message>
+        <source>Average %1</source>
+        <translation>Media %1</translation>
+    </message>
+    <message>
+        <source>You %1 BB</source>
+        <translation>Usted %1 BB</translation>
+    </message>
+    <message>
+        <source>%1 paid</source>
+        <translation>%1 pagados</translation>
+    </message>
+    <message>
+        <source>hand for hand</source>
+        <translation>mano a mano</translation>
+    </message>
+    <message>
+        <source>final table</source>
+        <translation>mesa final</translation>
+    </message>
+    <message>
+        <source>Limits Go Up in mins %1 : %2 sec</source>
+        <translation>Los límites suben en %1 min : %2 s</translation>
+    </message>
+    <message>
+        <source>Limits %1 - %2</source>
+        <translation>Límites %1 - %2</translation>
+    </message>
+    <message>
+        <source>Limits go up in %1 hands</source>
+        <translation>Los límites suben en %1 manos</translation>
+    </message>
+    <message>
+        <source>Your Rank is %1</source>
+        <translation>Su puesto es %1</translation>
     </message>
 </context>
 </TS>

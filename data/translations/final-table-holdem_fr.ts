@@ -461,6 +461,17 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::TableView</name>
+    <message>
+        <source>You sit out from the next hand; this cannot be undone before then</source>
+        <translation>Vous vous absentez dès la prochaine main ; ce n&apos;est pas annulable d&apos;ici là</translation>
+    </message>
+    <message>
+        <source>You play again from the next hand; this cannot be undone before then</source>
+        <translation>Vous rejouez dès la prochaine main ; ce n&apos;est pas annulable d&apos;ici là</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::TableWindow</name>
     <message>
         <source>&amp;Game</source>
@@ -549,6 +560,137 @@
     <message>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::TableWords</name>
+    <message>
+        <source>Fold</source>
+        <translation>Se coucher</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Parole</translation>
+    </message>
+    <message>
+        <source>Call %1</source>
+        <translation>Suivre %1</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Mise %1</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Relance %1</translation>
+    </message>
+    <message>
+        <source>All in</source>
+        <translation>Tapis</translation>
+    </message>
+    <message>
+        <source>Small blind %1</source>
+        <translation>Petite blind %1</translation>
+    </message>
+    <message>
+        <source>Big blind %1</source>
+        <translation>Grosse blind %1</translation>
+    </message>
+    <message>
+        <source>Ante %1</source>
+        <translation>Ante %1</translation>
+    </message>
+    <message>
+        <source>Pot %1</source>
+        <translation>Pot %1</translation>
+    </message>
+    <message>
+        <source>Main pot %1</source>
+        <translation>Pot principal %1</translation>
+    </message>
+    <message>
+        <source>Side pot %1</source>
+        <translation>Pot annexe %1</translation>
+    </message>
+    <message>
+        <source>bet %1 … %2, then Enter</source>
+        <translation>miser %1 … %2, puis Entrée</translation>
+    </message>
+    <message>
+        <source>raise to %1 … %2, then Enter</source>
+        <translation>relancer à %1 … %2, puis Entrée</translation>
+    </message>
+    <message>
+        <source>bet %1, then Enter</source>
+        <translation>miser %1, puis Entrée</translation>
+    </message>
+    <message>
+        <source>raise to %1, then Enter</source>
+        <translation>relancer à %1, puis Entrée</translation>
+    </message>
+    <message>
+        <source>no raise: you may call or fold</source>
+        <translation>pas de relance : suivre ou se coucher</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 ante %3</source>
+        <translation>Niveau %1 : %2 ante %3</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Niveau %1 : %2</translation>
+    </message>
+    <message>
+        <source>Table %1</source>
+        <translation>Table %1</translation>
+    </message>
+    <message>
+        <source>Next %1 ante %2 in %3 hands</source>
+        <translation>Ensuite %1 ante %2 dans %3 mains</translation>
+    </message>
+    <message>
+        <source>Next %1 in %2 hands</source>
+        <translation>Ensuite %1 dans %2 mains</translation>
+    </message>
+    <message>
+        <source>Rank %1 of %2</source>
+        <translation>Rang %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Average %1</source>
+        <translation>Moyenne %1</translation>
+    </message>
+    <message>
+        <source>You %1 BB</source>
+        <translation>Vous %1 BB</translation>
+    </message>
+    <message>
+        <source>%1 paid</source>
+        <translation>%1 payés</translation>
+    </message>
+    <message>
+        <source>hand for hand</source>
+        <translation>main par main</translation>
+    </message>
+    <message>
+        <source>final table</source>
+        <translation>table finale</translation>
+    </message>
+    <message>
+        <source>Limits Go Up in mins %1 : %2 sec</source>
+        <translation>Les limites montent dans %1 min : %2 s</translation>
+    </message>
+    <message>
+        <source>Limits %1 - %2</source>
+        <translation>Limites %1 - %2</translation>
+    </message>
+    <message>
+        <source>Limits go up in %1 hands</source>
+        <translation>Les limites montent dans %1 mains</translation>
+    </message>
+    <message>
+        <source>Your Rank is %1</source>
+        <translation>Votre rang est %1</translation>
     </message>
 </context>
 </TS>

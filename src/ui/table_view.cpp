@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/table_accessible.h"
 #include "ui/table_layout.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
@@ -325,7 +326,7 @@ void TableView::paint_seat_plates(QPainter& p) const {
         const SeatPicture& s = seat_of(picture_, seat);
         if (!s.seated && !s.stack_shown) continue;
         const QString name_text = text_of(s.name);
-        const QString stack_text = text_of(s.stack);
+        const QString stack_text = in_language(s.stack);
         const QRectF circle = to_pixels(layout::seat(seat).circle);
         const qreal size = looks_.large_plates ? 165 * large_plate_scale : 165;
         QFont name_font = font_px(size), stack_font = font_px(size, true);
@@ -388,7 +389,7 @@ void TableView::paint_labels(QPainter& p) const {
         if (s.bet_shown) boxed(layout::seat(seat).bet, text_of(s.bet), palette::bet_label);
     }
     if (picture_.pot_label_shown)
-        boxed(layout::pot_label, text_of(picture_.pot_label), palette::pot_label);
+        boxed(layout::pot_label, in_language(picture_.pot_label), palette::pot_label);
 
     // The blinds clock and the rank line, sized to the panel they sit in.
     const QRectF panel = to_pixels(layout::clock_panel).adjusted(8, 4, -8, -4);
@@ -396,7 +397,7 @@ void TableView::paint_labels(QPainter& p) const {
         if (!shown) return;
         const QRectF r = to_pixels(twips);
         const QRectF line(panel.left(), r.top(), panel.right() - panel.left(), r.height() + 6);
-        const QString text = text_of(caption).simplified();
+        const QString text = in_language(text_of(caption).simplified().toStdString());
         p.setFont(fitted(font_px(170), text, line.size(), Qt::TextSingleLine));
         p.setPen(palette::white);
         p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -413,7 +414,7 @@ void TableView::paint_badges(QPainter& p) const {
     for (int seat = 1; seat <= picture_seats; ++seat) {
         const SeatPicture& s = seat_of(picture_, seat);
         if (s.badge == Badge::none || !s.seated) continue;
-        const QString text = text_of(s.badge_text);
+        const QString text = in_language(s.badge_text);
         const QRectF name = plate_rect(seat);
         const qreal w = m.horizontalAdvance(text) + 12, h = m.height() + 2;
         const qreal plate_scale = looks_.large_plates ? large_plate_scale : 1.0;
@@ -438,7 +439,7 @@ void TableView::paint_badges(QPainter& p) const {
 void TableView::paint_pot(QPainter& p) const {
     if (picture_.showdown || picture_.pot <= 0 || picture_.pot_label_shown) return;
     const QRectF at = to_pixels(layout::pot_label);
-    const QString text = "Pot " + QString::number(picture_.pot);
+    const QString text = in_language("Pot " + std::to_string(picture_.pot));
     p.setFont(font_px(150));
     const QFontMetricsF m(p.font());
     const qreal w = m.horizontalAdvance(text) + 12, h = m.height() + 2;
@@ -525,7 +526,7 @@ bool TableView::event(QEvent* event) {
 // What the amount box accepts now, or why it refused, in the free corner of the action frame.
 void TableView::paint_hint(QPainter& p) const {
     if (!picture_.human.open) return;
-    const QString text = panel_->hint();
+    const QString text = in_language(panel_->hint().toStdString());
     // Left of the quick amounts and the Call and Raise buttons, wherever a small window has
     // put them, above the row of Fold.
     const QRectF frame = to_pixels(layout::action_frame);
@@ -543,9 +544,9 @@ void TableView::paint_hint(QPainter& p) const {
 QString TableView::sit_out_request() const {
     switch (picture_.human.request) {
         case holdem::ActionPanel::Request::sit_out:
-            return "You sit out from the next hand; this cannot be undone before then";
+            return tr("You sit out from the next hand; this cannot be undone before then");
         case holdem::ActionPanel::Request::play_again:
-            return "You play again from the next hand; this cannot be undone before then";
+            return tr("You play again from the next hand; this cannot be undone before then");
         case holdem::ActionPanel::Request::none:
             break;
     }

@@ -42,6 +42,7 @@
 #include "ui/statistics_module.h"
 #include "ui/table_layout.h"
 #include "ui/table_window.h"
+#include "ui/table_words.h"
 
 using namespace holdem;
 using namespace holdem::ui;
@@ -1135,7 +1136,8 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
     QVERIFY(english.contains("Table rules"));
     const char* contexts[] = {"holdem::ui::TableWindow",     "holdem::ui::OptionsDialog",
                               "holdem::ui::ActionPanel",     "holdem::ui::HandsViewer",
-                              "holdem::ui::StandingsWindow", "holdem::ui::ReviewWindow"};
+                              "holdem::ui::StandingsWindow", "holdem::ui::ReviewWindow",
+                              "holdem::ui::TableView"};
     for (const QString& code : {QString("de"), QString("fr"), QString("es")}) {
         QVERIFY(install_translation(*qApp, code));
         const QStringList spoken = texts_now();
@@ -1157,7 +1159,18 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(code + ": " + untranslated.join(" | ")));
     }
+    // The table's own words: each form in the language, its numbers and names kept.
+    QVERIFY(install_translation(*qApp, "de"));
+    QCOMPARE(in_language("Call 20"), QString("Mitgehen 20"));
+    QCOMPARE(in_language("Main pot 300 · Side pot 180"), QString("Hauptpot 300 · Nebentopf 180"));
+    QCOMPARE(in_language("Level 3: 100/200 ante 200 · Table 69"),
+             QString("Stufe 3: 100/200 Ante 200 · Tisch 69"));
+    QCOMPARE(in_language("raise to 40 … 960, then Enter"),
+             QString("auf 40 … 960 erhöhen, dann Enter"));
+    QCOMPARE(in_language("zub zub kid"), QString("zub zub kid"));
     QVERIFY(install_translation(*qApp, "en"));
+    QCOMPARE(in_language("Limits Go Up in mins 9 : 88 sec"),
+             QString("Limits Go Up in mins 9 : 88 sec"));
     QCOMPARE(texts_now(), english);
     QCOMPARE(language_for("fr"), QString("fr"));
     QVERIFY(!language_for("").isEmpty());
