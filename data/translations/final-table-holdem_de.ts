@@ -692,5 +692,157 @@
         <source>Your Rank is %1</source>
         <translation>Ihr Rang ist %1</translation>
     </message>
+    <message>
+        <source>You fold</source>
+        <translation>Sie passen</translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation>%1 passt</translation>
+    </message>
+    <message>
+        <source>You check</source>
+        <translation>Sie schieben</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 schiebt</translation>
+    </message>
+    <message>
+        <source>You call %1</source>
+        <translation>Sie gehen mit %1</translation>
+    </message>
+    <message>
+        <source>%1 calls %2</source>
+        <translation>%1 geht mit %2</translation>
+    </message>
+    <message>
+        <source>You bet %1</source>
+        <translation>Sie setzen %1</translation>
+    </message>
+    <message>
+        <source>%1 bets %2</source>
+        <translation>%1 setzt %2</translation>
+    </message>
+    <message>
+        <source>You raise to %1</source>
+        <translation>Sie erhöhen auf %1</translation>
+    </message>
+    <message>
+        <source>%1 raises to %2</source>
+        <translation>%1 erhöht auf %2</translation>
+    </message>
+    <message>
+        <source>You raise %1 to %2</source>
+        <translation>Sie erhöhen um %1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 raises %2 to %3</source>
+        <translation>%1 erhöht um %2 auf %3</translation>
+    </message>
+    <message>
+        <source>You go all in with %1</source>
+        <translation>Sie gehen all-in mit %1</translation>
+    </message>
+    <message>
+        <source>%1 goes all in with %2</source>
+        <translation>%1 geht all-in mit %2</translation>
+    </message>
+    <message>
+        <source>You post the ante %1</source>
+        <translation>Sie zahlen die Ante %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the ante %2</source>
+        <translation>%1 zahlt die Ante %2</translation>
+    </message>
+    <message>
+        <source>You post the small blind %1</source>
+        <translation>Sie zahlen den Small Blind %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the small blind %2</source>
+        <translation>%1 zahlt den Small Blind %2</translation>
+    </message>
+    <message>
+        <source>You post the big blind %1</source>
+        <translation>Sie zahlen den Big Blind %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the big blind %2</source>
+        <translation>%1 zahlt den Big Blind %2</translation>
+    </message>
+    <message>
+        <source>You muck</source>
+        <translation>Sie werfen weg</translation>
+    </message>
+    <message>
+        <source>%1 mucks</source>
+        <translation>%1 wirft weg</translation>
+    </message>
+    <message>
+        <source>You show %1 (%2)</source>
+        <translation>Sie zeigen %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 shows %2 (%3)</source>
+        <translation>%1 zeigt %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from pot with %3</source>
+        <translation>%1 gewinnt %2 aus dem Pot mit %3</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from pot</source>
+        <translation>%1 gewinnt %2 aus dem Pot</translation>
+    </message>
+    <message>
+        <source>Uncalled bet (%1) returned to %2</source>
+        <translation>Nicht gehaltener Einsatz (%1) zurück an %2</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2, You deal</source>
+        <translation>--- Hand %1 --- Blinds %2, Sie geben</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2, %3 deals</source>
+        <translation>--- Hand %1 --- Blinds %2, %3 gibt</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2</source>
+        <translation>--- Hand %1 --- Blinds %2</translation>
+    </message>
+    <message>
+        <source>*** FLOP *** %1</source>
+        <translation>*** FLOP *** %1</translation>
+    </message>
+    <message>
+        <source>*** TURN *** %1</source>
+        <translation>*** TURN *** %1</translation>
+    </message>
+    <message>
+        <source>*** RIVER *** %1</source>
+        <translation>*** RIVER *** %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source> and is all in</source>
+        <translation> und ist all-in</translation>
+    </message>
+    <message>
+        <source> and are all in</source>
+        <translation> und sind all-in</translation>
+    </message>
+    <message>
+        <source>You collected %1 from pot with %2</source>
+        <translation>Sie gewinnen %1 aus dem Pot mit %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from pot</source>
+        <translation>Sie gewinnen %1 aus dem Pot</translation>
+    </message>
 </context>
 </TS>

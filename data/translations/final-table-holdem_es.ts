@@ -692,5 +692,157 @@
         <source>Your Rank is %1</source>
         <translation>Su puesto es %1</translation>
     </message>
+    <message>
+        <source>You fold</source>
+        <translation>Usted se retira</translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation>%1 se retira</translation>
+    </message>
+    <message>
+        <source>You check</source>
+        <translation>Usted pasa</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 pasa</translation>
+    </message>
+    <message>
+        <source>You call %1</source>
+        <translation>Usted iguala %1</translation>
+    </message>
+    <message>
+        <source>%1 calls %2</source>
+        <translation>%1 iguala %2</translation>
+    </message>
+    <message>
+        <source>You bet %1</source>
+        <translation>Usted apuesta %1</translation>
+    </message>
+    <message>
+        <source>%1 bets %2</source>
+        <translation>%1 apuesta %2</translation>
+    </message>
+    <message>
+        <source>You raise to %1</source>
+        <translation>Usted sube a %1</translation>
+    </message>
+    <message>
+        <source>%1 raises to %2</source>
+        <translation>%1 sube a %2</translation>
+    </message>
+    <message>
+        <source>You raise %1 to %2</source>
+        <translation>Usted sube %1 hasta %2</translation>
+    </message>
+    <message>
+        <source>%1 raises %2 to %3</source>
+        <translation>%1 sube %2 hasta %3</translation>
+    </message>
+    <message>
+        <source>You go all in with %1</source>
+        <translation>Usted va all-in con %1</translation>
+    </message>
+    <message>
+        <source>%1 goes all in with %2</source>
+        <translation>%1 va all-in con %2</translation>
+    </message>
+    <message>
+        <source>You post the ante %1</source>
+        <translation>Usted paga el ante %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the ante %2</source>
+        <translation>%1 paga el ante %2</translation>
+    </message>
+    <message>
+        <source>You post the small blind %1</source>
+        <translation>Usted paga la ciega pequeña %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the small blind %2</source>
+        <translation>%1 paga la ciega pequeña %2</translation>
+    </message>
+    <message>
+        <source>You post the big blind %1</source>
+        <translation>Usted paga la ciega grande %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the big blind %2</source>
+        <translation>%1 paga la ciega grande %2</translation>
+    </message>
+    <message>
+        <source>You muck</source>
+        <translation>Usted tira sus cartas</translation>
+    </message>
+    <message>
+        <source>%1 mucks</source>
+        <translation>%1 tira sus cartas</translation>
+    </message>
+    <message>
+        <source>You show %1 (%2)</source>
+        <translation>Usted muestra %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 shows %2 (%3)</source>
+        <translation>%1 muestra %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from pot with %3</source>
+        <translation>%1 se lleva %2 del bote con %3</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from pot</source>
+        <translation>%1 se lleva %2 del bote</translation>
+    </message>
+    <message>
+        <source>Uncalled bet (%1) returned to %2</source>
+        <translation>Apuesta no igualada (%1) devuelta a %2</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2, You deal</source>
+        <translation>--- Mano %1 --- ciegas %2, usted reparte</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2, %3 deals</source>
+        <translation>--- Mano %1 --- ciegas %2, reparte %3</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2</source>
+        <translation>--- Mano %1 --- ciegas %2</translation>
+    </message>
+    <message>
+        <source>*** FLOP *** %1</source>
+        <translation>*** FLOP *** %1</translation>
+    </message>
+    <message>
+        <source>*** TURN *** %1</source>
+        <translation>*** TURN *** %1</translation>
+    </message>
+    <message>
+        <source>*** RIVER *** %1</source>
+        <translation>*** RIVER *** %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Usted</translation>
+    </message>
+    <message>
+        <source> and is all in</source>
+        <translation> y va all-in</translation>
+    </message>
+    <message>
+        <source> and are all in</source>
+        <translation> y va all-in</translation>
+    </message>
+    <message>
+        <source>You collected %1 from pot with %2</source>
+        <translation>Usted se lleva %1 del bote con %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from pot</source>
+        <translation>Usted se lleva %1 del bote</translation>
+    </message>
 </context>
 </TS>

@@ -692,5 +692,157 @@
         <source>Your Rank is %1</source>
         <translation>Votre rang est %1</translation>
     </message>
+    <message>
+        <source>You fold</source>
+        <translation>Vous vous couchez</translation>
+    </message>
+    <message>
+        <source>%1 folds</source>
+        <translation>%1 se couche</translation>
+    </message>
+    <message>
+        <source>You check</source>
+        <translation>Vous dites parole</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 dit parole</translation>
+    </message>
+    <message>
+        <source>You call %1</source>
+        <translation>Vous suivez %1</translation>
+    </message>
+    <message>
+        <source>%1 calls %2</source>
+        <translation>%1 suit %2</translation>
+    </message>
+    <message>
+        <source>You bet %1</source>
+        <translation>Vous misez %1</translation>
+    </message>
+    <message>
+        <source>%1 bets %2</source>
+        <translation>%1 mise %2</translation>
+    </message>
+    <message>
+        <source>You raise to %1</source>
+        <translation>Vous relancez à %1</translation>
+    </message>
+    <message>
+        <source>%1 raises to %2</source>
+        <translation>%1 relance à %2</translation>
+    </message>
+    <message>
+        <source>You raise %1 to %2</source>
+        <translation>Vous relancez de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 raises %2 to %3</source>
+        <translation>%1 relance de %2 à %3</translation>
+    </message>
+    <message>
+        <source>You go all in with %1</source>
+        <translation>Vous faites tapis avec %1</translation>
+    </message>
+    <message>
+        <source>%1 goes all in with %2</source>
+        <translation>%1 fait tapis avec %2</translation>
+    </message>
+    <message>
+        <source>You post the ante %1</source>
+        <translation>Vous payez l&apos;ante %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the ante %2</source>
+        <translation>%1 paie l&apos;ante %2</translation>
+    </message>
+    <message>
+        <source>You post the small blind %1</source>
+        <translation>Vous payez la petite blind %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the small blind %2</source>
+        <translation>%1 paie la petite blind %2</translation>
+    </message>
+    <message>
+        <source>You post the big blind %1</source>
+        <translation>Vous payez la grosse blind %1</translation>
+    </message>
+    <message>
+        <source>%1 posts the big blind %2</source>
+        <translation>%1 paie la grosse blind %2</translation>
+    </message>
+    <message>
+        <source>You muck</source>
+        <translation>Vous jetez vos cartes</translation>
+    </message>
+    <message>
+        <source>%1 mucks</source>
+        <translation>%1 jette ses cartes</translation>
+    </message>
+    <message>
+        <source>You show %1 (%2)</source>
+        <translation>Vous montrez %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 shows %2 (%3)</source>
+        <translation>%1 montre %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from pot with %3</source>
+        <translation>%1 remporte %2 du pot avec %3</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from pot</source>
+        <translation>%1 remporte %2 du pot</translation>
+    </message>
+    <message>
+        <source>Uncalled bet (%1) returned to %2</source>
+        <translation>Mise non suivie (%1) rendue à %2</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2, You deal</source>
+        <translation>--- Main %1 --- blinds %2, vous donnez</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2, %3 deals</source>
+        <translation>--- Main %1 --- blinds %2, %3 donne</translation>
+    </message>
+    <message>
+        <source>--- Hand %1 --- blinds %2</source>
+        <translation>--- Main %1 --- blinds %2</translation>
+    </message>
+    <message>
+        <source>*** FLOP *** %1</source>
+        <translation>*** FLOP *** %1</translation>
+    </message>
+    <message>
+        <source>*** TURN *** %1</source>
+        <translation>*** TURN *** %1</translation>
+    </message>
+    <message>
+        <source>*** RIVER *** %1</source>
+        <translation>*** RIVER *** %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source> and is all in</source>
+        <translation> et fait tapis</translation>
+    </message>
+    <message>
+        <source> and are all in</source>
+        <translation> et faites tapis</translation>
+    </message>
+    <message>
+        <source>You collected %1 from pot with %2</source>
+        <translation>Vous remportez %1 du pot avec %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from pot</source>
+        <translation>Vous remportez %1 du pot</translation>
+    </message>
 </context>
 </TS>

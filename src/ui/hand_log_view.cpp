@@ -5,6 +5,7 @@
 #include <QTextCursor>
 
 #include "ui/fonts.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
@@ -45,7 +46,7 @@ HandLogView::HandLogView(QWidget* parent)
 
 void HandLogView::add(const std::string& line) {
     if (!flush_timer_.isActive()) flush_timer_.start();
-    pending_.append(QString::fromStdString(line));
+    pending_.append(in_language(line));
 }
 
 void HandLogView::flush() {

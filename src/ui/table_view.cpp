@@ -325,7 +325,7 @@ void TableView::paint_seat_plates(QPainter& p) const {
     for (int seat = 1; seat <= picture_seats; ++seat) {
         const SeatPicture& s = seat_of(picture_, seat);
         if (!s.seated && !s.stack_shown) continue;
-        const QString name_text = text_of(s.name);
+        const QString name_text = in_language(s.name);
         const QString stack_text = in_language(s.stack);
         const QRectF circle = to_pixels(layout::seat(seat).circle);
         const qreal size = looks_.large_plates ? 165 * large_plate_scale : 165;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
+#include <cstring>
 #include <vector>
 
 namespace holdem::ui {
@@ -65,6 +66,66 @@ const std::vector<Form>& forms() {
             {"Limits go up in (\\d+) hands?",
              QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Limits go up in %1 hands")},
             {"Your Rank is (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Your Rank is %1")},
+            // The hand log's lines; a hand's name stays as the rules wrote it.
+            {"You fold", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You fold")},
+            {"(.+) folds", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 folds")},
+            {"You check", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You check")},
+            {"(.+) checks", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 checks")},
+            {"You call (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You call %1")},
+            {"(.+) calls (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 calls %2")},
+            {"You bet (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You bet %1")},
+            {"(.+) bets (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 bets %2")},
+            {"You raise to (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You raise to %1")},
+            {"(.+) raises to (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 raises to %2")},
+            {"You raise (\\d+) to (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You raise %1 to %2")},
+            {"(.+) raises (\\d+) to (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 raises %2 to %3")},
+            {"You go all in with (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You go all in with %1")},
+            {"(.+) goes all in with (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 goes all in with %2")},
+            {"You post the ante (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You post the ante %1")},
+            {"(.+) posts the ante (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 posts the ante %2")},
+            {"You post the small blind (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You post the small blind %1")},
+            {"(.+) posts the small blind (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 posts the small blind %2")},
+            {"You post the big blind (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You post the big blind %1")},
+            {"(.+) posts the big blind (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 posts the big blind %2")},
+            {"You muck", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You muck")},
+            {"(.+) mucks", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 mucks")},
+            {"You show (\\S+ \\S+) \\((.+)\\)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You show %1 (%2)")},
+            {"(.+) shows (\\S+ \\S+) \\((.+)\\)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 shows %2 (%3)")},
+            {"You collected (\\d+) from pot with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You collected %1 from pot with %2")},
+            {"You collected (\\d+) from pot",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You collected %1 from pot")},
+            {"(.+) collected (\\d+) from pot with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 collected %2 from pot with %3")},
+            {"(.+) collected (\\d+) from pot",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 collected %2 from pot")},
+            {"Uncalled bet \\((\\d+)\\) returned to (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Uncalled bet (%1) returned to %2")},
+            {"--- Hand (\\d+) --- blinds ([\\d/]+), You deal",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "--- Hand %1 --- blinds %2, You deal")},
+            {"--- Hand (\\d+) --- blinds ([\\d/]+), (.+) deals",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "--- Hand %1 --- blinds %2, %3 deals")},
+            {"--- Hand (\\d+) --- blinds ([\\d/]+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "--- Hand %1 --- blinds %2")},
+            {"\\*\\*\\* FLOP \\*\\*\\* (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "*** FLOP *** %1")},
+            {"\\*\\*\\* TURN \\*\\*\\* (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "*** TURN *** %1")},
+            {"\\*\\*\\* RIVER \\*\\*\\* (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "*** RIVER *** %1")},
         };
         std::vector<Form> made;
         for (const auto& [english, words] : table)
@@ -74,15 +135,21 @@ const std::vector<Form>& forms() {
     return all;
 }
 
+QString you() {
+    return QCoreApplication::translate(context, QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You"));
+}
+
 QString part_in_language(const QString& part) {
+    if (part == "You") return you();
     for (const Form& form : forms()) {
         const QRegularExpressionMatch m = form.english.match(part);
         if (!m.hasMatch()) continue;
         QString words = QCoreApplication::translate(context, form.words);
         // Without a translation the English form is given back exactly as the rules wrote it.
         if (words == form.words) return part;
+        // The human is "You" in the rules' words, in any part of a line.
         for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            words = words.arg(m.captured(i));
+            words = words.arg(m.captured(i) == "You" ? you() : m.captured(i));
         return words;
     }
     return part;
@@ -91,7 +158,14 @@ QString part_in_language(const QString& part) {
 }  // namespace
 
 QString in_language(const std::string& english) {
-    const QString text = QString::fromStdString(english);
+    QString text = QString::fromStdString(english);
+    // "… and is all in" ends a line of any form: the form is given, then the ending.
+    for (const char* ending : {QT_TRANSLATE_NOOP("holdem::ui::TableWords", " and is all in"),
+                               QT_TRANSLATE_NOOP("holdem::ui::TableWords", " and are all in")})
+        if (text.endsWith(QLatin1String(ending)) && text.size() > int(std::strlen(ending))) {
+            text.chop(static_cast<int>(std::strlen(ending)));
+            return in_language(text.toStdString()) + QCoreApplication::translate(context, ending);
+        }
     QStringList parts = text.split(" · ");
     for (QString& part : parts)
         part = part_in_language(part);

@@ -1168,6 +1168,11 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
     QCOMPARE(in_language("raise to 40 … 960, then Enter"),
              QString("auf 40 … 960 erhöhen, dann Enter"));
     QCOMPARE(in_language("zub zub kid"), QString("zub zub kid"));
+    QCOMPARE(in_language("river rat raises to 100 and is all in"),
+             QString("river rat erhöht auf 100 und ist all-in"));
+    QCOMPARE(in_language("You collected 60 from pot"), QString("Sie gewinnen 60 aus dem Pot"));
+    QCOMPARE(in_language("--- Hand 3 --- blinds 10/20, You deal"),
+             QString("--- Hand 3 --- Blinds 10/20, Sie geben"));
     QVERIFY(install_translation(*qApp, "en"));
     QCOMPARE(in_language("Limits Go Up in mins 9 : 88 sec"),
              QString("Limits Go Up in mins 9 : 88 sec"));
