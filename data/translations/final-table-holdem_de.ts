@@ -53,6 +53,89 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::EquityCalculatorWindow</name>
+    <message>
+        <source>Equity calculator</source>
+        <translation>Equity-Rechner</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Tie</source>
+        <translation>Teilung</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>random, a hand (AhKh) or a range (QQ+, AKs, AJo+)</source>
+        <translation>random, eine Hand (AhKh) oder ein Bereich (QQ+, AKs, AJo+)</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s hands</source>
+        <translation>Hände von Spieler %1</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s range on the grid</source>
+        <translation>Bereich von Spieler %1 im Raster</translation>
+    </message>
+    <message>
+        <source>none, or three to five cards: Kc 8h 3d</source>
+        <translation>keine, oder drei bis fünf Karten: Kc 8h 3d</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>cards out of the deck: 2s 7c</source>
+        <translation>Karten aus dem Spiel: 2s 7c</translation>
+    </message>
+    <message>
+        <source>Dead cards</source>
+        <translation>Tote Karten</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Spieler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove a player</source>
+        <translation>Spieler entfernen</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s range</source>
+        <translation>Bereich von Spieler %1</translation>
+    </message>
+    <message>
+        <source>Player %1 has no hands</source>
+        <translation>Spieler %1 hat keine Hände</translation>
+    </message>
+    <message>
+        <source>Working it out…</source>
+        <translation>Wird berechnet…</translation>
+    </message>
+    <message>
+        <source>Exact: every one of %1 deals</source>
+        <translation>Exakt: alle %1 Verteilungen</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::HandsViewer</name>
     <message>
         <source>Hands</source>
@@ -348,6 +431,17 @@
     <message>
         <source>Start</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::RangeGrid</name>
+    <message>
+        <source>Range of starting hands</source>
+        <translation>Bereich der Starthände</translation>
+    </message>
+    <message>
+        <source>Click a kind of hand to take it in or out of the range</source>
+        <translation>Eine Handart anklicken, um sie in den Bereich aufzunehmen oder herauszunehmen</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,89 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::EquityCalculatorWindow</name>
+    <message>
+        <source>Equity calculator</source>
+        <translation>Calculadora de equidad</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gana</translation>
+    </message>
+    <message>
+        <source>Tie</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equidad</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>random, a hand (AhKh) or a range (QQ+, AKs, AJo+)</source>
+        <translation>random, una mano (AhKh) o un rango (QQ+, AKs, AJo+)</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s hands</source>
+        <translation>Manos del jugador %1</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Cuadrícula</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s range on the grid</source>
+        <translation>Rango del jugador %1 en la cuadrícula</translation>
+    </message>
+    <message>
+        <source>none, or three to five cards: Kc 8h 3d</source>
+        <translation>ninguna, o de tres a cinco cartas: Kc 8h 3d</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>cards out of the deck: 2s 7c</source>
+        <translation>cartas fuera de la baraja: 2s 7c</translation>
+    </message>
+    <message>
+        <source>Dead cards</source>
+        <translation>Cartas muertas</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Añadir un jugador</translation>
+    </message>
+    <message>
+        <source>Remove a player</source>
+        <translation>Quitar un jugador</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s range</source>
+        <translation>Rango del jugador %1</translation>
+    </message>
+    <message>
+        <source>Player %1 has no hands</source>
+        <translation>El jugador %1 no tiene manos</translation>
+    </message>
+    <message>
+        <source>Working it out…</source>
+        <translation>Calculando…</translation>
+    </message>
+    <message>
+        <source>Exact: every one of %1 deals</source>
+        <translation>Exacto: cada uno de los %1 repartos</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::HandsViewer</name>
     <message>
         <source>Hands</source>
@@ -348,6 +431,17 @@
     <message>
         <source>Start</source>
         <translation>Empezar</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::RangeGrid</name>
+    <message>
+        <source>Range of starting hands</source>
+        <translation>Rango de manos iniciales</translation>
+    </message>
+    <message>
+        <source>Click a kind of hand to take it in or out of the range</source>
+        <translation>Pulse un tipo de mano para incluirlo en el rango o quitarlo</translation>
     </message>
 </context>
 <context>

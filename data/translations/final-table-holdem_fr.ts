@@ -53,6 +53,89 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::EquityCalculatorWindow</name>
+    <message>
+        <source>Equity calculator</source>
+        <translation>Calculateur d&apos;équité</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Victoire</translation>
+    </message>
+    <message>
+        <source>Tie</source>
+        <translation>Partage</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Équité</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>random, a hand (AhKh) or a range (QQ+, AKs, AJo+)</source>
+        <translation>random, une main (AhKh) ou un éventail (QQ+, AKs, AJo+)</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s hands</source>
+        <translation>Mains du joueur %1</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s range on the grid</source>
+        <translation>Éventail du joueur %1 sur la grille</translation>
+    </message>
+    <message>
+        <source>none, or three to five cards: Kc 8h 3d</source>
+        <translation>aucune, ou trois à cinq cartes : Kc 8h 3d</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>cards out of the deck: 2s 7c</source>
+        <translation>cartes hors du paquet : 2s 7c</translation>
+    </message>
+    <message>
+        <source>Dead cards</source>
+        <translation>Cartes mortes</translation>
+    </message>
+    <message>
+        <source>Add a player</source>
+        <translation>Ajouter un joueur</translation>
+    </message>
+    <message>
+        <source>Remove a player</source>
+        <translation>Retirer un joueur</translation>
+    </message>
+    <message>
+        <source>Player %1&apos;s range</source>
+        <translation>Éventail du joueur %1</translation>
+    </message>
+    <message>
+        <source>Player %1 has no hands</source>
+        <translation>Le joueur %1 n&apos;a aucune main</translation>
+    </message>
+    <message>
+        <source>Working it out…</source>
+        <translation>Calcul en cours…</translation>
+    </message>
+    <message>
+        <source>Exact: every one of %1 deals</source>
+        <translation>Exact : chacune des %1 donnes</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::HandsViewer</name>
     <message>
         <source>Hands</source>
@@ -348,6 +431,17 @@
     <message>
         <source>Start</source>
         <translation>Commencer</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::RangeGrid</name>
+    <message>
+        <source>Range of starting hands</source>
+        <translation>Éventail de mains de départ</translation>
+    </message>
+    <message>
+        <source>Click a kind of hand to take it in or out of the range</source>
+        <translation>Cliquer sur un type de main pour l&apos;ajouter à l&apos;éventail ou l&apos;en retirer</translation>
     </message>
 </context>
 <context>

@@ -31,8 +31,8 @@ RangeGrid::RangeGrid(QWidget* parent) : QWidget(parent) {
     setObjectName("rangeGrid");
     setMinimumSize(13 * 28, 13 * 28);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    setAccessibleName("Range of starting hands");
-    setToolTip("Click a kind of hand to take it in or out of the range");
+    setAccessibleName(tr("Range of starting hands"));
+    setToolTip(tr("Click a kind of hand to take it in or out of the range"));
 }
 
 void RangeGrid::set_range(const HandRange& range) {
@@ -89,21 +89,22 @@ void RangeGrid::mousePressEvent(QMouseEvent* event) {
 
 EquityCalculatorWindow::EquityCalculatorWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("equityCalculator");
-    setWindowTitle("Equity calculator");
+    setWindowTitle(tr("Equity calculator"));
     auto* players = new QGridLayout;
     int column = 0;
-    for (const char* header : {"", "Hands", "", "Win", "Tie", "Equity"})
+    for (const QString& header :
+         {QString(), tr("Hands"), QString(), tr("Win"), tr("Tie"), tr("Equity")})
         players->addWidget(new QLabel(header, this), 0, column++);
     for (int p = 0; p < most_players; ++p) {
         Row row;
-        row.name = new QLabel(QString("Player %1").arg(p + 1), this);
+        row.name = new QLabel(tr("Player %1").arg(p + 1), this);
         row.hands = new QLineEdit(this);
         row.hands->setObjectName(QString("hands%1").arg(p + 1));
-        row.hands->setPlaceholderText("random, a hand (AhKh) or a range (QQ+, AKs, AJo+)");
-        row.hands->setAccessibleName(QString("Player %1's hands").arg(p + 1));
+        row.hands->setPlaceholderText(tr("random, a hand (AhKh) or a range (QQ+, AKs, AJo+)"));
+        row.hands->setAccessibleName(tr("Player %1's hands").arg(p + 1));
         row.hands->setMinimumWidth(300);
-        row.pick = new QPushButton("Grid", this);
-        row.pick->setAccessibleName(QString("Player %1's range on the grid").arg(p + 1));
+        row.pick = new QPushButton(tr("Grid"), this);
+        row.pick->setAccessibleName(tr("Player %1's range on the grid").arg(p + 1));
         row.win = new QLabel(this);
         row.tie = new QLabel(this);
         row.equity = new QLabel(this);
@@ -130,21 +131,21 @@ EquityCalculatorWindow::EquityCalculatorWindow(QWidget* parent) : QDialog(parent
     players->setColumnStretch(1, 1);
     board_ = new QLineEdit(this);
     board_->setObjectName("board");
-    board_->setPlaceholderText("none, or three to five cards: Kc 8h 3d");
-    board_->setAccessibleName("Board");
+    board_->setPlaceholderText(tr("none, or three to five cards: Kc 8h 3d"));
+    board_->setAccessibleName(tr("Board"));
     dead_ = new QLineEdit(this);
     dead_->setObjectName("dead");
-    dead_->setPlaceholderText("cards out of the deck: 2s 7c");
-    dead_->setAccessibleName("Dead cards");
+    dead_->setPlaceholderText(tr("cards out of the deck: 2s 7c"));
+    dead_->setAccessibleName(tr("Dead cards"));
     auto* cards = new QGridLayout;
-    cards->addWidget(new QLabel("Board", this), 0, 0);
+    cards->addWidget(new QLabel(tr("Board"), this), 0, 0);
     cards->addWidget(board_, 0, 1);
-    cards->addWidget(new QLabel("Dead cards", this), 1, 0);
+    cards->addWidget(new QLabel(tr("Dead cards"), this), 1, 0);
     cards->addWidget(dead_, 1, 1);
     for (QLineEdit* e : {board_, dead_})
         connect(e, &QLineEdit::textChanged, this, &EquityCalculatorWindow::restart);
-    add_ = new QPushButton("Add a player", this);
-    remove_ = new QPushButton("Remove a player", this);
+    add_ = new QPushButton(tr("Add a player"), this);
+    remove_ = new QPushButton(tr("Remove a player"), this);
     connect(add_, &QPushButton::clicked, this, [this] { set_players(players_ + 1); });
     connect(remove_, &QPushButton::clicked, this, [this] { set_players(players_ - 1); });
     auto* buttons = new QHBoxLayout;
@@ -212,7 +213,7 @@ void EquityCalculatorWindow::set_hands(int player, const QString& text) {
 
 void EquityCalculatorWindow::choose(int player) {
     chosen_ = std::clamp(player, 0, players_ - 1);
-    grid_title_->setText(QString("Player %1's range").arg(chosen_ + 1));
+    grid_title_->setText(tr("Player %1's range").arg(chosen_ + 1));
     grid_->set_range(hands_of(rows_[static_cast<std::size_t>(chosen_)].hands->text()).range);
 }
 
@@ -243,7 +244,7 @@ void EquityCalculatorWindow::calculate_now() {
         if (!r.problem.empty())
             problem = QString("Player %1: %2").arg(p + 1).arg(QString::fromStdString(r.problem));
         else if (r.range.empty())
-            problem = QString("Player %1 has no hands").arg(p + 1);
+            problem = tr("Player %1 has no hands").arg(p + 1);
         spot.players.push_back(r.range);
     }
     for (auto [edit, into, what] : {std::tuple{board_, &spot.board, "The board"},
@@ -262,7 +263,7 @@ void EquityCalculatorWindow::calculate_now() {
         working_ = false;
         return;
     }
-    status_->setText("Working it out…");
+    status_->setText(tr("Working it out…"));
     working_ = true;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const std::uint64_t generation = generation_;
@@ -300,7 +301,7 @@ void EquityCalculatorWindow::show_result(std::uint64_t generation, const Equitie
     }
     const QString deals = QString::fromStdString(grouped(static_cast<std::int64_t>(e.deals)));
     if (e.exact)
-        status_->setText(QString("Exact: every one of %1 deals").arg(deals));
+        status_->setText(tr("Exact: every one of %1 deals").arg(deals));
     else
         status_->setText(QString("%1 %2 deals sampled · standard error ±%3 points")
                              .arg(done ? "" : "Working: ")

@@ -1128,8 +1128,9 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
         HandsViewer hands{QString()};
         StandingsWindow standings;
         ReviewWindow review{QString(), QString()};
+        EquityCalculatorWindow calculator;
         return visible_texts(&window) + visible_texts(&options) + visible_texts(&hands) +
-               visible_texts(&standings) + visible_texts(&review);
+               visible_texts(&standings) + visible_texts(&review) + visible_texts(&calculator);
     };
     const QStringList english = texts_now();
     QVERIFY(english.contains("&Game"));
@@ -1137,7 +1138,7 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
     const char* contexts[] = {"holdem::ui::TableWindow",     "holdem::ui::OptionsDialog",
                               "holdem::ui::ActionPanel",     "holdem::ui::HandsViewer",
                               "holdem::ui::StandingsWindow", "holdem::ui::ReviewWindow",
-                              "holdem::ui::TableView"};
+                              "holdem::ui::TableView",       "holdem::ui::EquityCalculatorWindow"};
     for (const QString& code : {QString("de"), QString("fr"), QString("es")}) {
         QVERIFY(install_translation(*qApp, code));
         const QStringList spoken = texts_now();
