@@ -12,10 +12,6 @@ namespace holdem::trainer {
 
 namespace {
 
-std::string percent(double share) {
-    return std::to_string(std::lround(std::clamp(share, 0.0, 1.0) * 100)) + " %";
-}
-
 // The strongest share of hands worth opening with when `behind` players are still to act:
 // wide from the blinds and the button, tight far from it.
 double open_share(int behind) {
@@ -60,6 +56,10 @@ Advice passive(const Spot& s, bool call) {
 }
 
 }  // namespace
+
+std::string percent_words(double share) {
+    return std::to_string(std::lround(std::clamp(share, 0.0, 1.0) * 100)) + " %";
+}
 
 std::string move_words(Advised move, std::int64_t amount) {
     switch (move) {
@@ -150,7 +150,7 @@ Advice advise(const ActionPanel& panel, std::int64_t pot, std::uint64_t seed, in
             } else {
                 a = passive(s, false);
             }
-            why = "a top " + percent(strength) + " hand";
+            why = "a top " + percent_words(strength) + " hand";
         } else if (strength <= 0.035 || s.equity >= 0.6) {
             a = sized(panel, s,
                       panel.current_bet * (panel.acting_after == 0 ? 3 : 7) /
@@ -170,9 +170,9 @@ Advice advise(const ActionPanel& panel, std::int64_t pot, std::uint64_t seed, in
     }
     a.equity = s.equity;
     a.needed = needed;
-    a.line = move_words(a.move, a.amount) + ": " + percent(s.equity) +
+    a.line = move_words(a.move, a.amount) + ": " + percent_words(s.equity) +
              " equity against their likely hands";
-    if (s.to_call > 0) a.line += ", " + percent(needed) + " needed at this price";
+    if (s.to_call > 0) a.line += ", " + percent_words(needed) + " needed at this price";
     if (!why.empty()) a.line += ", " + why;
     a.line += " · " + std::to_string(std::lround(stack_bb)) + " big blinds";
     if (panel.after_flop)

@@ -26,6 +26,9 @@ struct Advice {
 // advice.
 Advice advise(const ActionPanel& panel, std::int64_t pot, std::uint64_t seed, int deals = 3000);
 
+// A share as the trainer writes it: "41 %".
+std::string percent_words(double share);
+
 // A move as the table says it: "Fold", "Call 60", "Raise to 240", "All in 1500".
 std::string move_words(Advised move, std::int64_t amount);
 

@@ -9,10 +9,6 @@ namespace holdem::trainer {
 
 namespace {
 
-std::string percent(double share) {
-    return std::to_string(std::lround(std::clamp(share, 0.0, 1.0) * 100)) + " %";
-}
-
 Advised advised_of(Action action) {
     switch (action) {
         case Action::fold:
@@ -61,8 +57,8 @@ std::string decision_words(Advised taken, std::int64_t amount, double equity, do
             words = "moved all in for " + std::to_string(amount);
             break;
     }
-    words += " with " + percent(equity) + " equity";
-    if (needed > 0) words += " needing " + percent(needed);
+    words += " with " + percent_words(equity) + " equity";
+    if (needed > 0) words += " needing " + percent_words(needed);
     // The minus sign as print has it, for a figure that reads as a loss.
     words += ": about \u2212" + std::to_string(std::lround(std::max(0.0, cost))) + " chips";
     return words;
