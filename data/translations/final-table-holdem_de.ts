@@ -134,6 +134,33 @@
         <source>Exact: every one of %1 deals</source>
         <translation>Exakt: alle %1 Verteilungen</translation>
     </message>
+    <message>
+        <source>Player %1: %2</source>
+        <translation>Spieler %1: %2</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>Das Board</translation>
+    </message>
+    <message>
+        <source>The dead cards</source>
+        <translation>Die toten Karten</translation>
+    </message>
+    <message>
+        <source>Working: </source>
+        <translation>In Arbeit: </translation>
+    </message>
+    <message>
+        <source>%1 deals sampled · standard error ±%2 points</source>
+        <translation>%1 Deals gezogen · Standardfehler ±%2 Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::HandLogView</name>
+    <message>
+        <source>Hand log</source>
+        <translation>Handprotokoll</translation>
+    </message>
 </context>
 <context>
     <name>holdem::ui::HandsViewer</name>
@@ -208,6 +235,294 @@
     <message>
         <source>This tournament&apos;s hands were kept as a history only.</source>
         <translation>Die Hände dieses Turniers sind nur als Verlauf erhalten.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Die Datei lässt sich nicht öffnen: %1.</translation>
+    </message>
+    <message>
+        <source>The file is larger than the %1 MB a hand history may be.</source>
+        <translation>Die Datei ist größer als die %1 MB, die ein Handverlauf haben darf.</translation>
+    </message>
+    <message>
+        <source>1 hand</source>
+        <translation>1 Hand</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>; only the first %1 hands are read</source>
+        <translation>; nur die ersten %1 Hände werden gelesen</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>ausgeglichen</translation>
+    </message>
+    <message>
+        <source>The hands cannot be read: %1.</source>
+        <translation>Die Hände lassen sich nicht lesen: %1.</translation>
+    </message>
+    <message>
+        <source>, from the first %1 MB of the file; the rest is not read</source>
+        <translation>, aus den ersten %1 MB der Datei; der Rest wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>; 1 line is no hand record and was left out</source>
+        <translation>; 1 Zeile ist kein Handdatensatz und wurde ausgelassen</translation>
+    </message>
+    <message>
+        <source>; %1 lines are no hand record and were left out</source>
+        <translation>; %1 Zeilen sind keine Handdatensätze und wurden ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::HistoryFile</name>
+    <message>
+        <source>Hand history not written (%1): %2</source>
+        <translation>Handverlauf nicht geschrieben (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::Notices</name>
+    <message>
+        <source>&lt;h2&gt;How to play&lt;/h2&gt;
+&lt;p&gt;You sit at the bottom of a ten-seat table against nine computer players, in a tournament of
+1000 entrants. When the turn comes to you the action panel opens and the clock waits for you.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Spielanleitung&lt;/h2&gt;
+&lt;p&gt;Sie sitzen unten an einem Tisch mit zehn Plätzen gegen neun Computerspieler, in einem Turnier mit
+1000 Teilnehmern. Sind Sie an der Reihe, öffnet sich das Aktionsfeld, und die Uhr wartet auf Sie.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Buttons and keys&lt;/h3&gt;
+&lt;table cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Call&lt;/b&gt; / &lt;b&gt;Check&lt;/b&gt; &amp;nbsp; C&lt;/td&gt;&lt;td&gt;match the bet, or pass when there is nothing to call&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Raise&lt;/b&gt; &amp;nbsp; R&lt;/td&gt;&lt;td&gt;the amount to call plus two blind units (the button shows the total)&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Fold&lt;/b&gt; &amp;nbsp; F&lt;/td&gt;&lt;td&gt;give up the hand&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Bet It&lt;/b&gt; &amp;nbsp; B, then Enter&lt;/td&gt;&lt;td&gt;the amount to call plus the amount typed in the box; the typed amount must be at least a standard raise&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Sit Out&lt;/b&gt; &amp;nbsp; S&lt;/td&gt;&lt;td&gt;sit out from the next hand (red while asked); a request holds until that hand&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Exit&lt;/b&gt;&lt;/td&gt;&lt;td&gt;leave the tournament; your rank is final&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;When your turn opens, Return or Space calls (or checks). Escape leaves the amount box.
+M turns the sound on or off, L shows or hides the hand log. Any other key does nothing.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Knöpfe und Tasten&lt;/h3&gt;
+&lt;table cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Mitgehen&lt;/b&gt; / &lt;b&gt;Schieben&lt;/b&gt; &amp;nbsp; C&lt;/td&gt;&lt;td&gt;den Einsatz bringen, oder schieben, wenn nichts zu bringen ist&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Erhöhen&lt;/b&gt; &amp;nbsp; R&lt;/td&gt;&lt;td&gt;der Betrag zum Mitgehen plus zwei Blind-Einheiten (der Knopf zeigt die Summe)&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Passen&lt;/b&gt; &amp;nbsp; F&lt;/td&gt;&lt;td&gt;die Hand aufgeben&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Betrag setzen&lt;/b&gt; &amp;nbsp; B, dann Enter&lt;/td&gt;&lt;td&gt;der Betrag zum Mitgehen plus der im Feld eingegebene Betrag; der eingegebene Betrag muss mindestens eine Standarderhöhung sein&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Aussetzen&lt;/b&gt; &amp;nbsp; S&lt;/td&gt;&lt;td&gt;ab der nächsten Hand aussetzen (rot, solange gewünscht); ein Wunsch gilt bis zu dieser Hand&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Verlassen&lt;/b&gt;&lt;/td&gt;&lt;td&gt;das Turnier verlassen; Ihr Rang ist endgültig&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Wenn Sie an der Reihe sind, geht Return oder die Leertaste mit (oder schiebt). Escape verlässt das
+Betragsfeld. M schaltet den Ton ein oder aus, L zeigt oder verbirgt das Handprotokoll. Jede andere
+Taste tut nichts.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The classic game&lt;/h3&gt;
+&lt;p&gt;Every seat posts its blinds in turn from the dealer button; the betting goes round the table
+seat by seat, and the flop, the turn and the river are shown when the round reaches its closing
+seat. At the showdown the best hand at the table takes the pot, shared when hands tie. The
+blinds rise on the clock shown at the right; broke computer seats are refilled from the field
+until it runs out. The tournament ends when you have no chips left, or when you are the last
+entrant standing.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Das klassische Spiel&lt;/h3&gt;
+&lt;p&gt;Jeder Platz bringt seine Blinds der Reihe nach vom Dealer-Button aus; die Setzrunde geht Platz für
+Platz um den Tisch, und Flop, Turn und River werden aufgedeckt, wenn die Runde ihren letzten Platz
+erreicht. Im Showdown nimmt die beste Hand am Tisch den Pot, geteilt bei gleichen Händen. Die Blinds
+steigen nach der Uhr rechts; pleite Computerplätze werden aus dem Feld neu besetzt, bis es erschöpft
+ist. Das Turnier endet, wenn Sie keine Chips mehr haben oder als letzter Teilnehmer übrig sind.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The standard rules&lt;/h3&gt;
+&lt;p&gt;No-limit hold&apos;em as poker rooms play it. The button moves one seat a hand; the small blind
+sits left of it and the big blind next (heads-up the button posts the small blind). Before the
+flop the seat left of the big blind acts first, and the big blind may still raise a called pot;
+after the flop the first seat left of the button. Raise at least by the last full raise, any
+amount up to all in; a short all-in does not reopen the betting. A bet nobody called goes back,
+and each main and side pot goes to the best hand that put in for it. Your panel offers Fold,
+Check or Call, &lt;b&gt;Raise to&lt;/b&gt; the least raise (&lt;b&gt;Bet&lt;/b&gt; when nothing is bet), and ½ Pot, Pot
+and All in, which put their total into the amount box: type the total to raise to and press
+Enter.&lt;/p&gt;
+&lt;p&gt;The computer players there each have a style (tight or loose, passive or aggressive): point
+at a seat to see it. They know only their own cards, the board and what everybody did.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Die Standardregeln&lt;/h3&gt;
+&lt;p&gt;No-Limit Hold&apos;em, wie es Pokerräume spielen. Der Button rückt jede Hand einen Platz weiter; die
+Small Blind sitzt links von ihm und die Big Blind daneben (zu zweit bringt der Button die Small
+Blind). Vor dem Flop handelt der Platz links der Big Blind zuerst, und die Big Blind darf einen
+mitgegangenen Pot noch erhöhen; nach dem Flop der erste Platz links vom Button. Erhöht wird
+mindestens um die letzte volle Erhöhung, um jeden Betrag bis All-in; ein kurzes All-in öffnet die
+Setzrunde nicht wieder. Ein Einsatz, den niemand hält, geht zurück, und jeder Haupt- und Nebenpot
+geht an die beste Hand, die in ihn eingezahlt hat. Ihr Feld bietet Passen, Schieben oder Mitgehen,
+&lt;b&gt;Erhöhen auf&lt;/b&gt; die kleinste Erhöhung (&lt;b&gt;Setzen&lt;/b&gt;, wenn nichts gesetzt ist), sowie ½ Pot, Pot
+und All-in, die ihre Summe ins Betragsfeld schreiben: geben Sie die Summe ein, auf die Sie erhöhen,
+und drücken Sie Enter.&lt;/p&gt;
+&lt;p&gt;Die Computerspieler dort haben jeder einen Stil (tight oder loose, passiv oder aggressiv): zeigen
+Sie auf einen Platz, um ihn zu sehen. Sie kennen nur ihre eigenen Karten, das Board und was jeder
+getan hat.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A tournament of the whole field&lt;/h3&gt;
+&lt;p&gt;Game › New tournament… (Ctrl+N) sets up the next tournament: rules, difficulty, pace,
+structure and field (10 as a sit-and-go, 100, 1,000 or 5,000 entrants); the tournament in play
+is given up only when you agree, and its place is final. Under a structure every table of the
+field plays a hand for each hand at yours; tables are broken and balanced as tournament
+directors do, and when yours breaks you move with your stack. The news is announced across the
+felt: your move, the money bubble (the field plays hand for hand), the bubble burst and the
+final table of the last ten.&lt;/p&gt;
+&lt;table cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Regular&lt;/b&gt;&lt;/td&gt;&lt;td&gt;20,000 chips, 12 hands a level, 50/100 then 75/150, the big-blind ante from 100/200 on&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Turbo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;10,000 chips, 7 hands a level, the ante from 75/150&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Hyper-turbo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;5,000 chips, 4 hands a level, as Turbo&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Deep&lt;/b&gt;&lt;/td&gt;&lt;td&gt;50,000 chips, 15 hands a level, as Regular&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Classic clock&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the classic game&apos;s field counter, refills and blinds&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;The big blind posts the ante before its blind; the ante is dead money in the main pot. About
+15 % of the field is paid from buy-ins of 100 (play money), every cash at least 150. The panel
+shows the level, the blinds and ante, the next level and the hands until it, your table, your
+chip rank among the players left, the average, your stack in big blinds and the places paid.
+Game › Standings… (Ctrl+T) shows the chip leaders, the payouts with the bubble and every table;
+choose a table to see its last hand. View › Statistics on the table shows each opponent&apos;s
+VPIP, PFR, 3-bets and aggression from what you have seen. Tools › Equity calculator… works out the equity of hands
+and ranges (typed as &quot;QQ+, AKs, AJo+, 76s&quot; or clicked on the grid) with a board and dead
+cards.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Ein Turnier des ganzen Feldes&lt;/h3&gt;
+&lt;p&gt;Spiel › Neues Turnier… (Strg+N) richtet das nächste Turnier ein: Regeln, Schwierigkeit, Tempo,
+Struktur und Feld (10 als Sit-and-go, 100, 1.000 oder 5.000 Teilnehmer); das laufende Turnier wird
+nur aufgegeben, wenn Sie zustimmen, und sein Platz ist endgültig. Unter einer Struktur spielt jeder
+Tisch des Feldes eine Hand für jede Hand an Ihrem; Tische werden aufgelöst und ausgeglichen, wie es
+Turnierleiter tun, und wird Ihrer aufgelöst, ziehen Sie mit Ihrem Stack um. Die Neuigkeiten stehen
+quer über dem Filz: Ihr Umzug, die Bubble (das Feld spielt Hand für Hand), die geplatzte Bubble und
+der Finaltisch der letzten zehn.&lt;/p&gt;
+&lt;table cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Regulär&lt;/b&gt;&lt;/td&gt;&lt;td&gt;20.000 Chips, 12 Hände je Stufe, 50/100, dann 75/150, die Big-Blind-Ante ab 100/200&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Turbo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;10.000 Chips, 7 Hände je Stufe, die Ante ab 75/150&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Hyper-Turbo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;5.000 Chips, 4 Hände je Stufe, wie Turbo&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tief&lt;/b&gt;&lt;/td&gt;&lt;td&gt;50.000 Chips, 15 Hände je Stufe, wie Regulär&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Klassische Uhr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;der Feldzähler, die Nachbesetzungen und die Blinds des klassischen Spiels&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Die Big Blind bringt die Ante vor ihrer Blind; die Ante ist totes Geld im Hauptpot. Etwa 15 % des
+Feldes werden aus Buy-ins von 100 (Spielgeld) bezahlt, jeder Preis mindestens 150. Das Feld zeigt die
+Stufe, die Blinds und die Ante, die nächste Stufe und die Hände bis dahin, Ihren Tisch, Ihren
+Chip-Rang unter den verbliebenen Spielern, den Durchschnitt, Ihren Stack in Big Blinds und die
+bezahlten Plätze. Spiel › Rangliste… (Strg+T) zeigt die Chip-Führenden, die Auszahlungen mit der
+Bubble und jeden Tisch; wählen Sie einen Tisch, um seine letzte Hand zu sehen. Ansicht › Statistik
+am Tisch zeigt VPIP, PFR, 3-Bets und Aggression jedes Gegners, soweit Sie sie gesehen haben.
+Werkzeuge › Equity-Rechner… berechnet die Equity von Händen und Ranges (eingegeben als
+„QQ+, AKs, AJo+, 76s“ oder im Raster angeklickt) mit Board und toten Karten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The trainer&lt;/h3&gt;
+&lt;p&gt;At your turn the key H (Tools › Advise me) asks the advisor what a strong player would do,
+from what you can see: the move and its size, with the equity against the hands the opponents&apos;
+actions suggest, the price, your stack in big blinds, your position and, near the money, what
+the prizes add to a big risk. Options can have it advise at every turn. Each of your decisions
+under the standard rules is graded against the advice by the chips it is expected to cost.
+Game › Review… lists a tournament&apos;s costliest decisions; choose one to replay its hand at that
+moment. Game › Statistics… shows your leaks: VPIP and PFR by position, raises given up to a
+re-raise, calls the price did not pay for and the cost of your decisions street by street.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Der Trainer&lt;/h3&gt;
+&lt;p&gt;Wenn Sie an der Reihe sind, fragt die Taste H (Werkzeuge › Rat geben) den Berater, was ein
+starker Spieler täte, nach dem, was Sie sehen können: den Zug und seine Höhe, mit der Equity gegen
+die Hände, die die Aktionen der Gegner nahelegen, dem Preis, Ihrem Stack in Big Blinds, Ihrer
+Position und, nahe den Preisrängen, was die Preise einem großen Risiko hinzufügen. In den Optionen
+kann er bei jedem Zug raten. Jede Ihrer Entscheidungen unter den Standardregeln wird am Rat gemessen,
+nach den Chips, die sie voraussichtlich kostet. Spiel › Rückblick… listet die teuersten
+Entscheidungen eines Turniers; wählen Sie eine, um ihre Hand an dieser Stelle nachzuspielen.
+Spiel › Statistik… zeigt Ihre Lecks: VPIP und PFR nach Position, gegen eine Re-Raise aufgegebene
+Erhöhungen, Calls, die der Preis nicht rechtfertigte, und die Kosten Ihrer Entscheidungen Straße
+für Straße.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Options (Game › Options…)&lt;/h3&gt;
+&lt;table cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Table rules&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the classic game, or the standard rules (with the standard ranking)&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Difficulty&lt;/b&gt;&lt;/td&gt;&lt;td&gt;under the standard rules: Normal, Easy (the players make real mistakes) or Hard (they read your actions and balance their bluffs)&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pace&lt;/b&gt;&lt;/td&gt;&lt;td&gt;how long each seat and the showdown take; &quot;Hurry when I&apos;m out of the hand&quot; plays the rest of a folded hand fast&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Blind levels&lt;/b&gt;&lt;/td&gt;&lt;td&gt;on the clock, or every 10 hands&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Hand ranking&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the game&apos;s own reading, or the best five of seven cards with kickers&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Opponents&lt;/b&gt;&lt;/td&gt;&lt;td&gt;all-seeing, or fair: they know only their own cards and the board shown&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Advisor&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the advisor&apos;s line at every turn of yours, beside the odds helper&apos;s&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Appearance&lt;/b&gt;&lt;/td&gt;&lt;td&gt;a two- or four-colour deck (spades black, hearts red, diamonds blue, clubs green), a green, blue or purple felt, lattice or ring card backs, and larger text on the seat plates&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;The pace, the helpers and the appearance change at once; the other options apply from the
+next tournament. The tournament
+is saved at the start of every hand and offered again when the game starts.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Optionen (Spiel › Optionen…)&lt;/h3&gt;
+&lt;table cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tischregeln&lt;/b&gt;&lt;/td&gt;&lt;td&gt;das klassische Spiel oder die Standardregeln (mit der Standardwertung)&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Schwierigkeit&lt;/b&gt;&lt;/td&gt;&lt;td&gt;unter den Standardregeln: Normal, Leicht (die Spieler machen echte Fehler) oder Schwer (sie lesen Ihre Aktionen und gleichen ihre Bluffs aus)&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tempo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wie lange jeder Platz und der Showdown dauern; „Beeilen, wenn ich nicht mehr in der Hand bin“ spielt den Rest einer gepassten Hand schnell&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Blindstufen&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nach der Uhr oder alle 10 Hände&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Handwertung&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die eigene Lesart des Spiels oder die besten fünf von sieben Karten mit Kickern&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Gegner&lt;/b&gt;&lt;/td&gt;&lt;td&gt;allsehend oder fair: sie kennen nur ihre eigenen Karten und das aufgedeckte Board&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Berater&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Zeile des Beraters bei jedem Ihrer Züge, neben der des Odds-Helfers&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Aussehen&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ein Deck mit zwei oder vier Farben (Pik schwarz, Herz rot, Karo blau, Kreuz grün), ein grüner, blauer oder violetter Filz, Kartenrücken mit Gitter oder Ring und größere Schrift auf den Platzschildern&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Tempo, Helfer und Aussehen ändern sich sofort; die anderen Optionen gelten ab dem nächsten
+Turnier. Das Turnier wird zu Beginn jeder Hand gespeichert und beim Start des Spiels wieder
+angeboten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Leave this tournament? Your rank is final.</source>
+        <translation>Dieses Turnier verlassen? Ihr Rang ist endgültig.</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Verlassen</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Bleiben</translation>
+    </message>
+    <message>
+        <source>New tournament</source>
+        <translation>Neues Turnier</translation>
+    </message>
+    <message>
+        <source>Start a new tournament? The one in play ends here and your rank in it is final.</source>
+        <translation>Ein neues Turnier beginnen? Das laufende endet hier, und Ihr Rang darin ist endgültig.</translation>
+    </message>
+    <message>
+        <source>Start the new one</source>
+        <translation>Das neue beginnen</translation>
+    </message>
+    <message>
+        <source>Keep playing</source>
+        <translation>Weiterspielen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>About Final Table Hold&apos;em</source>
+        <translation>Über Final Table Hold&apos;em</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Final Table Hold&apos;em&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A single-player Texas hold&apos;em tournament.&lt;/p&gt;&lt;p&gt;Copyright © 2026 The Final Table Hold&apos;em developers, under the MIT License.&lt;/p&gt;&lt;p&gt;The text is set in DejaVu Sans, by the DejaVu fonts team, whose licence follows.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Final Table Hold&apos;em&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein Texas-Hold&apos;em-Turnier für einen Spieler.&lt;/p&gt;&lt;p&gt;Copyright © 2026 Die Entwickler von Final Table Hold&apos;em, unter der MIT-Lizenz.&lt;/p&gt;&lt;p&gt;Die Schrift ist DejaVu Sans vom DejaVu-Schriftenteam; ihre Lizenz folgt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The font&apos;s licence is installed with the game.</source>
+        <translation>Die Lizenz der Schrift wird mit dem Spiel installiert.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +819,56 @@
     </message>
 </context>
 <context>
+    <name>holdem::ui::SavedGame</name>
+    <message>
+        <source>The saved tournament could not be resumed: %1. It was put aside as %2 and a new tournament starts.</source>
+        <translation>Das gespeicherte Turnier ließ sich nicht fortsetzen: %1. Es wurde als %2 beiseitegelegt, und ein neues Turnier beginnt.</translation>
+    </message>
+    <message>
+        <source>The saved tournament could not be resumed: %1. It could not be put aside either (%2); the new tournament&apos;s first save will replace it.</source>
+        <translation>Das gespeicherte Turnier ließ sich nicht fortsetzen: %1. Es ließ sich auch nicht beiseitelegen (%2); die erste Speicherung des neuen Turniers ersetzt es.</translation>
+    </message>
+    <message>
+        <source>Saved tournament: hand %1, %2 players left, your stack %3</source>
+        <translation>Gespeichertes Turnier: Hand %1, noch %2 Spieler, Ihr Stack %3</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::SplashWindow</name>
+    <message>
+        <source>Multi Table Tournament Software</source>
+        <translation>Software für Turniere an vielen Tischen</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>Optionen…</translation>
+    </message>
+    <message>
+        <source>Resume tournament</source>
+        <translation>Turnier fortsetzen</translation>
+    </message>
+    <message>
+        <source>New tournament</source>
+        <translation>Neues Turnier</translation>
+    </message>
+    <message>
+        <source>Classic game</source>
+        <translation>Klassisches Spiel</translation>
+    </message>
+    <message>
+        <source>Standard tournament</source>
+        <translation>Standardturnier</translation>
+    </message>
+    <message>
+        <source>Choose the game: the classic game, or a standard no-limit tournament.</source>
+        <translation>Wählen Sie das Spiel: das klassische Spiel oder ein No-Limit-Standardturnier.</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::StandingsWindow</name>
     <message>
         <source>Standings</source>
@@ -553,6 +918,159 @@
         <source>Tables: choose one to see its last hand</source>
         <translation>Tische: einen wählen, um seine letzte Hand zu sehen</translation>
     </message>
+    <message>
+        <source> (yours)</source>
+        <translation> (Ihrer)</translation>
+    </message>
+    <message>
+        <source>Your own table: its hands are in the log and the Hands window.</source>
+        <translation>Ihr eigener Tisch: seine Hände stehen im Protokoll und im Fenster Hände.</translation>
+    </message>
+    <message>
+        <source>This table has not played a hand yet.</source>
+        <translation>An diesem Tisch wurde noch keine Hand gespielt.</translation>
+    </message>
+    <message>
+        <source>Table %1&apos;s last hand: the stacks after it and the cards shown down.</source>
+        <translation>Die letzte Hand an Tisch %1: die Stacks danach und die aufgedeckten Karten.</translation>
+    </message>
+</context>
+<context>
+    <name>holdem::ui::StatisticsDialog</name>
+    <message>
+        <source> · finished %1</source>
+        <translation> · beendet als %1.</translation>
+    </message>
+    <message>
+        <source> · in play</source>
+        <translation> · läuft</translation>
+    </message>
+    <message>
+        <source> · won %1</source>
+        <translation> · gewonnen %1</translation>
+    </message>
+    <message>
+        <source>button</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>small blind</source>
+        <translation>Small Blind</translation>
+    </message>
+    <message>
+        <source>big blind</source>
+        <translation>Big Blind</translation>
+    </message>
+    <message>
+        <source>%1 after the button</source>
+        <translation>%1 nach dem Button</translation>
+    </message>
+    <message>
+        <source>VPIP/PFR by position: %1</source>
+        <translation>VPIP/PFR nach Position: %1</translation>
+    </message>
+    <message>
+        <source>Raises before the flop given up to a re-raise: %1 of %2 (%3)</source>
+        <translation>Erhöhungen vor dem Flop, gegen eine Re-Raise aufgegeben: %1 von %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Calls the price did not pay for: %1 of %2, about %3 chips</source>
+        <translation>Calls, die der Preis nicht rechtfertigte: %1 von %2, etwa %3 Chips</translation>
+    </message>
+    <message>
+        <source>%1 %2 decisions, about %3 chips</source>
+        <translation>%1 %2 Entscheidungen, etwa %3 Chips</translation>
+    </message>
+    <message>
+        <source>Cost of decisions against the advice: %1</source>
+        <translation>Kosten der Entscheidungen gegen den Rat: %1</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>All rules</source>
+        <translation>Alle Regeln</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Rules:</source>
+        <translation>&amp;Regeln:</translation>
+    </message>
+    <message>
+        <source>&amp;Tournament:</source>
+        <translation>&amp;Turnier:</translation>
+    </message>
+    <message>
+        <source>Reading the results…</source>
+        <translation>Die Ergebnisse werden gelesen…</translation>
+    </message>
+    <message>
+        <source> (%1 finished)</source>
+        <translation> (%1 beendet)</translation>
+    </message>
+    <message>
+        <source>Tournaments %1%2 · wins %3 · best finish %4 · mean finish %5
+Hands %6 · VPIP %7 · PFR %8 · aggression %9 · showdowns won %10</source>
+        <translation>Turniere %1%2 · Siege %3 · bester Platz %4 · mittlerer Platz %5
+Hände %6 · VPIP %7 · PFR %8 · Aggression %9 · gewonnene Showdowns %10</translation>
+    </message>
+    <message>
+        <source>In the money %1 of %2 (%3) · prizes %4 for buy-ins %5 · return %6</source>
+        <translation>In den Preisrängen %1 von %2 (%3) · Preise %4 für Buy-ins %5 · Rendite %6</translation>
+    </message>
+    <message>
+        <source>Tournaments 0: none played under these rules yet.</source>
+        <translation>Turniere 0: unter diesen Regeln noch keines gespielt.</translation>
+    </message>
+    <message>
+        <source>No results yet: they are kept from the first hand you play.</source>
+        <translation>Noch keine Ergebnisse: sie werden ab der ersten gespielten Hand festgehalten.</translation>
+    </message>
+    <message>
+        <source>The results cannot be shown: %1</source>
+        <translation>Die Ergebnisse lassen sich nicht zeigen: %1</translation>
+    </message>
+    <message>
+        <source>Final rank, tournament by tournament</source>
+        <translation>Endplatz, Turnier für Turnier</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Turnier</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>No tournament has finished yet.</source>
+        <translation>Noch kein Turnier ist beendet.</translation>
+    </message>
+    <message>
+        <source>Your stack, hand by hand</source>
+        <translation>Ihr Stack, Hand für Hand</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>No hand of this tournament is kept yet.</source>
+        <translation>Von diesem Turnier ist noch keine Hand festgehalten.</translation>
+    </message>
 </context>
 <context>
     <name>holdem::ui::TableView</name>
@@ -563,6 +1081,18 @@
     <message>
         <source>You play again from the next hand; this cannot be undone before then</source>
         <translation>Sie spielen ab der nächsten Hand wieder; das lässt sich bis dahin nicht zurücknehmen</translation>
+    </message>
+    <message>
+        <source>You hold %1</source>
+        <translation>Sie halten %1</translation>
+    </message>
+    <message>
+        <source>advice: %1</source>
+        <translation>Rat: %1</translation>
+    </message>
+    <message>
+        <source>Advice: %1</source>
+        <translation>Rat: %1</translation>
     </message>
 </context>
 <context>
@@ -654,6 +1184,46 @@
     <message>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Tournament Area</source>
+        <translation>Turnierbereich</translation>
+    </message>
+    <message>
+        <source>The statistics are not installed with this copy of the game.</source>
+        <translation>Die Statistik ist mit dieser Kopie des Spiels nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Results not kept: %1</source>
+        <translation>Ergebnisse nicht festgehalten: %1</translation>
+    </message>
+    <message>
+        <source>The saved tournament could not be removed: %1</source>
+        <translation>Das gespeicherte Turnier ließ sich nicht entfernen: %1</translation>
+    </message>
+    <message>
+        <source>Not saved: %1; the save from hand %2 is kept</source>
+        <translation>Nicht gespeichert: %1; der Spielstand von Hand %2 bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>Not saved: %1; no earlier save is kept</source>
+        <translation>Nicht gespeichert: %1; kein früherer Spielstand ist erhalten</translation>
+    </message>
+    <message>
+        <source>It will be offered at the next start.</source>
+        <translation>Es wird beim nächsten Start angeboten.</translation>
+    </message>
+    <message>
+        <source>You won the tournament!</source>
+        <translation>Sie haben das Turnier gewonnen!</translation>
+    </message>
+    <message>
+        <source>You are out of chips.</source>
+        <translation>Sie haben keine Chips mehr.</translation>
+    </message>
+    <message>
+        <source>The game had to stop: a chip count grew beyond what it can hold.</source>
+        <translation>Das Spiel musste anhalten: eine Chipzahl wuchs über das hinaus, was es fassen kann.</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1507,430 @@
     <message>
         <source>You collected %1 from pot</source>
         <translation>Sie gewinnen %1 aus dem Pot</translation>
+    </message>
+    <message>
+        <source>Raise to %1</source>
+        <translation>Erhöhen auf %1</translation>
+    </message>
+    <message>
+        <source>All in %1</source>
+        <translation>All-in %1</translation>
+    </message>
+    <message>
+        <source>You finished %1 of %2 and won %3</source>
+        <translation>Sie belegen Platz %1 von %2 und gewinnen %3</translation>
+    </message>
+    <message>
+        <source>You finished %1 of %2</source>
+        <translation>Sie belegen Platz %1 von %2</translation>
+    </message>
+    <message>
+        <source>The final table: the last %1 play on</source>
+        <translation>Der Finaltisch: die letzten %1 spielen weiter</translation>
+    </message>
+    <message>
+        <source>The bubble has burst: the last %1 are in the money</source>
+        <translation>Die Bubble ist geplatzt: die letzten %1 sind in den Preisrängen</translation>
+    </message>
+    <message>
+        <source>The money bubble: %1 left, %2 paid</source>
+        <translation>Die Bubble: noch %1, %2 bezahlt</translation>
+    </message>
+    <message>
+        <source>Hand for hand</source>
+        <translation>Hand für Hand</translation>
+    </message>
+    <message>
+        <source>Your table is broken: you move to table %1</source>
+        <translation>Ihr Tisch wird aufgelöst: Sie wechseln an Tisch %1</translation>
+    </message>
+    <message>
+        <source>The tables are balanced: you move to table %1</source>
+        <translation>Die Tische werden ausgeglichen: Sie wechseln an Tisch %1</translation>
+    </message>
+    <message>
+        <source>You win %1 with %2</source>
+        <translation>Sie gewinnen %1 mit %2</translation>
+    </message>
+    <message>
+        <source>You win %1</source>
+        <translation>Sie gewinnen %1</translation>
+    </message>
+    <message>
+        <source>%1 wins %2 with %3</source>
+        <translation>%1 gewinnt %2 mit %3</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 gewinnt %2</translation>
+    </message>
+    <message>
+        <source>Split pot: %1 and %2 win %3 each with %4</source>
+        <translation>Geteilter Pot: %1 und %2 gewinnen je %3 mit %4</translation>
+    </message>
+    <message>
+        <source>Split pot: %1 and %2 win %3 each</source>
+        <translation>Geteilter Pot: %1 und %2 gewinnen je %3</translation>
+    </message>
+    <message>
+        <source>Split pot: %1 and %2 with %3</source>
+        <translation>Geteilter Pot: %1 und %2 mit %3</translation>
+    </message>
+    <message>
+        <source>Split pot: %1 and %2</source>
+        <translation>Geteilter Pot: %1 und %2</translation>
+    </message>
+    <message>
+        <source>Estimate: win %1%, tie %2%</source>
+        <translation>Schätzung: Sieg %1 %, Unentschieden %2 %</translation>
+    </message>
+    <message>
+        <source>Estimate: equity %1% against their likely hands</source>
+        <translation>Schätzung: Equity %1 % gegen ihre wahrscheinlichen Hände</translation>
+    </message>
+    <message>
+        <source>pot odds %1%</source>
+        <translation>Pot Odds %1 %</translation>
+    </message>
+    <message>
+        <source>%1 outs</source>
+        <translation>%1 Outs</translation>
+    </message>
+    <message>
+        <source>%1: %2 % equity against their likely hands, %3 % needed at this price, %4</source>
+        <translation>%1: %2 % Equity gegen ihre wahrscheinlichen Hände, %3 % nötig bei diesem Preis, %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 % equity against their likely hands, %3 % needed at this price</source>
+        <translation>%1: %2 % Equity gegen ihre wahrscheinlichen Hände, %3 % nötig bei diesem Preis</translation>
+    </message>
+    <message>
+        <source>%1: %2 % equity against their likely hands, %3</source>
+        <translation>%1: %2 % Equity gegen ihre wahrscheinlichen Hände, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 % equity against their likely hands</source>
+        <translation>%1: %2 % Equity gegen ihre wahrscheinlichen Hände</translation>
+    </message>
+    <message>
+        <source>short, all in or fold</source>
+        <translation>kurz: All-in oder passen</translation>
+    </message>
+    <message>
+        <source>a top %1 % hand</source>
+        <translation>eine Hand der besten %1 %</translation>
+    </message>
+    <message>
+        <source>%1 big blinds</source>
+        <translation>%1 Big Blinds</translation>
+    </message>
+    <message>
+        <source>last to act</source>
+        <translation>handelt als Letzter</translation>
+    </message>
+    <message>
+        <source>%1 to act after you</source>
+        <translation>%1 handeln nach Ihnen</translation>
+    </message>
+    <message>
+        <source>%1 still to act</source>
+        <translation>%1 müssen noch handeln</translation>
+    </message>
+    <message>
+        <source>near the money a call must carry %1 points more</source>
+        <translation>nahe den Preisrängen braucht ein Call %1 Punkte mehr</translation>
+    </message>
+    <message>
+        <source>%1 of %2 left</source>
+        <translation>noch %1 von %2</translation>
+    </message>
+    <message>
+        <source>average %1</source>
+        <translation>Durchschnitt %1</translation>
+    </message>
+    <message>
+        <source>prize pool %1</source>
+        <translation>Preisgeld %1</translation>
+    </message>
+    <message>
+        <source>You: rank %1 of %2 with %3 at table %4</source>
+        <translation>Sie: Rang %1 von %2 mit %3 an Tisch %4</translation>
+    </message>
+    <message>
+        <source>In the money: every player left is paid</source>
+        <translation>In den Preisrängen: jeder verbliebene Spieler wird bezahlt</translation>
+    </message>
+    <message>
+        <source>On the bubble: the next player out finishes %1 and is paid nothing</source>
+        <translation>Auf der Bubble: der Nächste, der ausscheidet, wird %1 und erhält nichts</translation>
+    </message>
+    <message>
+        <source>The bubble: %1 is paid nothing</source>
+        <translation>Die Bubble: Platz %1 erhält nichts</translation>
+    </message>
+    <message>
+        <source>%1 more players out and the rest are paid</source>
+        <translation>noch %1 Spieler raus, und der Rest wird bezahlt</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>%1 with %2 % equity needing %3 %: about −%4 chips</source>
+        <translation>%1 mit %2 % Equity bei %3 % nötig: etwa −%4 Chips</translation>
+    </message>
+    <message>
+        <source>%1 with %2 % equity: about −%3 chips</source>
+        <translation>%1 mit %2 % Equity: etwa −%3 Chips</translation>
+    </message>
+    <message>
+        <source>called %1</source>
+        <translation>%1 mitgegangen</translation>
+    </message>
+    <message>
+        <source>bet %1</source>
+        <translation>%1 gesetzt</translation>
+    </message>
+    <message>
+        <source>raised to %1</source>
+        <translation>auf %1 erhöht</translation>
+    </message>
+    <message>
+        <source>moved all in for %1</source>
+        <translation>All-in für %1</translation>
+    </message>
+    <message>
+        <source>Royal flush</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>High card, %1</source>
+        <translation>Höchste Karte, %1</translation>
+    </message>
+    <message>
+        <source>Pair of %1</source>
+        <translation>Paar %1</translation>
+    </message>
+    <message>
+        <source>Two pair, %1 and %2</source>
+        <translation>Zwei Paare, %1 und %2</translation>
+    </message>
+    <message>
+        <source>Two pair, %1 high</source>
+        <translation>Zwei Paare, %1 hoch</translation>
+    </message>
+    <message>
+        <source>Three of a kind, %1</source>
+        <translation>Drilling, %1</translation>
+    </message>
+    <message>
+        <source>Straight, %1 high</source>
+        <translation>Straße bis %1</translation>
+    </message>
+    <message>
+        <source>Flush, %1-%2 high</source>
+        <translation>Flush, %1-%2 hoch</translation>
+    </message>
+    <message>
+        <source>Flush, %1</source>
+        <translation>Flush in %1</translation>
+    </message>
+    <message>
+        <source>Full house, %1 full of %2</source>
+        <translation>Full House, %1 über %2</translation>
+    </message>
+    <message>
+        <source>Full house, %1 full</source>
+        <translation>Full House, %1</translation>
+    </message>
+    <message>
+        <source>Four of a kind, %1</source>
+        <translation>Vierling, %1</translation>
+    </message>
+    <message>
+        <source>Straight flush, %1 high</source>
+        <translation>Straight Flush bis %1</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>king</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>sevens</source>
+        <translation>Siebenen</translation>
+    </message>
+    <message>
+        <source>eights</source>
+        <translation>Achten</translation>
+    </message>
+    <message>
+        <source>nines</source>
+        <translation>Neunen</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>Zehnen</translation>
+    </message>
+    <message>
+        <source>jacks</source>
+        <translation>Buben</translation>
+    </message>
+    <message>
+        <source>queens</source>
+        <translation>Damen</translation>
+    </message>
+    <message>
+        <source>kings</source>
+        <translation>Könige</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>river</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>folded</source>
+        <translation>gepasst</translation>
+    </message>
+    <message>
+        <source>checked</source>
+        <translation>geschoben</translation>
+    </message>
+    <message>
+        <source>, flush draw</source>
+        <translation>, Flush-Draw</translation>
+    </message>
+    <message>
+        <source>, open-ended straight draw</source>
+        <translation>, beidseitiger Straßen-Draw</translation>
+    </message>
+    <message>
+        <source>, gutshot straight draw</source>
+        <translation>, Gutshot-Straßen-Draw</translation>
+    </message>
+    <message>
+        <source>Pair of aces</source>
+        <translation>Paar Asse</translation>
+    </message>
+    <message>
+        <source>Three of a kind, aces</source>
+        <translation>Drilling, Asse</translation>
+    </message>
+    <message>
+        <source>Four of a kind, aces</source>
+        <translation>Vierling, Asse</translation>
+    </message>
+    <message>
+        <source>all in</source>
+        <translation>all-in</translation>
     </message>
 </context>
 </TS>

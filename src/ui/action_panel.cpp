@@ -10,6 +10,7 @@
 #include "ui/fit_text.h"
 #include "ui/fonts.h"
 #include "ui/table_layout.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
@@ -67,9 +68,9 @@ QRect snapped(const QRectF& r) {
 
 // "Call 20", "Raise 40": the button names the action beside the amount.
 QString caption_of(const ButtonLook& look, const holdem::ActionPanel& panel) {
-    const QString amount = QString::fromStdString(look.which == Intent::call    ? panel.call_amount
-                                                  : look.which == Intent::raise ? panel.raise_amount
-                                                                                : std::string());
+    const QString amount = in_language(look.which == Intent::call    ? panel.call_amount
+                                       : look.which == Intent::raise ? panel.raise_amount
+                                                                     : std::string());
     const QString word = look.which == Intent::raise && !panel.raise_word.empty()
                              ? panel_word(panel.raise_word.c_str())
                              : panel_word(look.caption);

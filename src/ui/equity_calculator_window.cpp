@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/numbers.h"
+#include "ui/language.h"
 
 namespace holdem::ui {
 
@@ -242,13 +243,13 @@ void EquityCalculatorWindow::calculate_now() {
     for (int p = 0; p < players_ && problem.isEmpty(); ++p) {
         const RangeReading r = hands_of(rows_[static_cast<std::size_t>(p)].hands->text());
         if (!r.problem.empty())
-            problem = QString("Player %1: %2").arg(p + 1).arg(QString::fromStdString(r.problem));
+            problem = tr("Player %1: %2").arg(p + 1).arg(QString::fromStdString(r.problem));
         else if (r.range.empty())
             problem = tr("Player %1 has no hands").arg(p + 1);
         spot.players.push_back(r.range);
     }
-    for (auto [edit, into, what] : {std::tuple{board_, &spot.board, "The board"},
-                                    std::tuple{dead_, &spot.dead, "The dead cards"}}) {
+    for (auto [edit, into, what] : {std::tuple{board_, &spot.board, tr("The board")},
+                                    std::tuple{dead_, &spot.dead, tr("The dead cards")}}) {
         const CardsReading c = read_cards(edit->text().toStdString());
         if (!c.problem.empty() && problem.isEmpty())
             problem = QString("%1: %2").arg(what).arg(QString::fromStdString(c.problem));
@@ -299,15 +300,14 @@ void EquityCalculatorWindow::show_result(std::uint64_t generation, const Equitie
         rows_[p].equity->setText(percent(pe.equity));
         worst = std::max(worst, pe.standard_error);
     }
-    const QString deals = QString::fromStdString(grouped(static_cast<std::int64_t>(e.deals)));
+    const QString deals = grouped_words(static_cast<std::int64_t>(e.deals));
     if (e.exact)
         status_->setText(tr("Exact: every one of %1 deals").arg(deals));
     else
-        status_->setText(QString("%1 %2 deals sampled · standard error ±%3 points")
-                             .arg(done ? "" : "Working: ")
+        status_->setText((done ? QString() : tr("Working: ")) +
+                         tr("%1 deals sampled · standard error ±%2 points")
                              .arg(deals)
-                             .arg(worst * 100, 0, 'f', 2)
-                             .trimmed());
+                             .arg(decimal_words(worst * 100, 2)));
 }
 
 }  // namespace holdem::ui

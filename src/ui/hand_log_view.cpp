@@ -25,7 +25,7 @@ HandLogView::HandLogView(QWidget* parent)
     setReadOnly(true);
     // A log is never edited: an undo history would only grow with every line.
     document()->setUndoRedoEnabled(false);
-    setAccessibleName("Hand log");
+    setAccessibleName(tr("Hand log"));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setFocusPolicy(Qt::ClickFocus);
     QFont font(ui_font_family);

@@ -152,11 +152,11 @@ constexpr const char* file_mark = "file:";
 std::optional<std::string> read_bounded(const QString& path, QString& why) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        why = "The file cannot be opened: " + file.errorString() + ".";
+        why = HandsViewer::tr("The file cannot be opened: %1.").arg(file.errorString());
         return std::nullopt;
     }
     if (file.size() > static_cast<qint64>(max_phh_bytes)) {
-        why = QString("The file is larger than the %1 MB a hand history may be.")
+        why = HandsViewer::tr("The file is larger than the %1 MB a hand history may be.")
                   .arg(max_phh_bytes >> 20);
         return std::nullopt;
     }
@@ -219,12 +219,12 @@ void HandsViewer::show_file(const QString& path) {
                 }
                 file.hands.push_back(std::move(opened));
             }
-            file.line = file.hands.size() == 1 ? QString("1 hand")
-                                               : QString("%1 hands").arg(file.hands.size());
+            file.line =
+                file.hands.size() == 1 ? tr("1 hand") : tr("%1 hands").arg(file.hands.size());
             for (const std::string& problem : read.problems)
                 file.line += "; " + QString::fromStdString(problem);
             if (read.cut_short)
-                file.line += QString("; only the first %1 hands are read").arg(max_phh_hands);
+                file.line += tr("; only the first %1 hands are read").arg(max_phh_hands);
         } else {
             file.line = why;
         }
@@ -245,8 +245,7 @@ void HandsViewer::show_opened(OpenedFile file) {
     hands_->setRowCount(static_cast<int>(opened_.size()));
     for (int row = 0; row < static_cast<int>(opened_.size()); ++row) {
         const OpenedHand& h = opened_[static_cast<std::size_t>(row)];
-        const QString cells[] = {h.title, h.players, h.variant,
-                                 h.record ? QString("yes") : h.problem};
+        const QString cells[] = {h.title, h.players, h.variant, h.record ? tr("yes") : h.problem};
         for (int column = 0; column < 4; ++column)
             hands_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -304,24 +303,23 @@ void HandsViewer::show_read(const RecordFileRead& read) {
         const RecordSummary& r = summaries_[static_cast<std::size_t>(row)];
         const QString cards =
             r.cards[0] ? QString::fromStdString(card_list({r.cards[0], r.cards[1]}, true)) : "—";
-        const QString result = r.result > 0 ? "won" : r.result < 0 ? "lost" : "even";
+        const QString result = r.result > 0 ? tr("won") : r.result < 0 ? tr("lost") : tr("even");
         const QString cells[] = {QString::number(r.hand), QString::number(r.level), cards, result,
                                  QString::number(r.result)};
         for (int column = 0; column < 5; ++column)
             hands_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
-    QString line = QString("%1 hands").arg(summaries_.size());
-    if (summaries_.size() == 1) line = "1 hand";
+    QString line = tr("%1 hands").arg(summaries_.size());
+    if (summaries_.size() == 1) line = tr("1 hand");
     if (!read.why.empty() && summaries_.empty())
-        line = "The hands cannot be read: " + QString::fromStdString(read.why) + ".";
+        line = tr("The hands cannot be read: %1.").arg(QString::fromStdString(read.why));
     if (read.beyond_limit)
-        line += QString(", from the first %1 MB of the file; the rest is not read")
+        line += tr(", from the first %1 MB of the file; the rest is not read")
                     .arg(read.bytes_read >> 20);
     if (read.left_out > 0)
-        line += QString("; %1 %2 no hand record and %3 left out")
-                    .arg(read.left_out)
-                    .arg(read.left_out == 1 ? "line is" : "lines are")
-                    .arg(read.left_out == 1 ? "was" : "were");
+        line += read.left_out == 1
+                    ? tr("; 1 line is no hand record and was left out")
+                    : tr("; %1 lines are no hand record and were left out").arg(read.left_out);
     reading_->setText(line);
     if (!summaries_.empty()) hands_->setCurrentCell(0, 0);
     show_pending_decision();

@@ -1,5 +1,6 @@
 #include "ui/history_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,7 +83,8 @@ std::uint64_t HistoryFile::replays_length() const {
 QString HistoryFile::problem() const {
     for (const HandAppender* file : {&text_, &phh_, &records_file_})
         if (file->problem())
-            return QString("Hand history not written (%1): %2")
+            return QCoreApplication::translate("holdem::ui::HistoryFile",
+                                               "Hand history not written (%1): %2")
                 .arg(QFileInfo(QString::fromStdString(file->path())).fileName(),
                      QString::fromStdString(*file->problem()));
     return cut_problem_;

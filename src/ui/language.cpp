@@ -1,9 +1,12 @@
 #include "ui/language.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include "model/numbers.h"
 
 namespace holdem::ui {
 
@@ -25,17 +28,56 @@ QString language_for(const QString& chosen) {
     return "en";
 }
 
+namespace {
+QString& spoken() {
+    static QString code = "en";
+    return code;
+}
+}  // namespace
+
+QString spoken_language() {
+    return spoken();
+}
+
 bool install_translation(QCoreApplication& app, const QString& code) {
     // Kept for the program's life, as the application holds them by pointer.
     static QTranslator game, qt;
     QCoreApplication::removeTranslator(&game);
     QCoreApplication::removeTranslator(&qt);
+    // Numbers and dates follow the language spoken; English keeps the game's own forms.
+    QLocale::setDefault(QLocale::system());
+    spoken() = "en";
     if (code == "en") return true;
     if (!game.load(":/translations/final-table-holdem_" + code + ".qm")) return false;
+    QLocale::setDefault(QLocale(code));
+    spoken() = code;
     // Qt's own words (the dialogs' buttons) where the system has them.
     if (qt.load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qt);
     return app.installTranslator(&game);
+}
+
+QString grouped_words(std::int64_t value) {
+    if (spoken() == "en") return QString::fromStdString(grouped(value));
+    return QLocale().toString(static_cast<qlonglong>(value));
+}
+
+QString number_words(std::int64_t value) {
+    if (spoken() == "en") return QString::number(value);
+    return QLocale().toString(static_cast<qlonglong>(value));
+}
+
+QString decimal_words(double value, int decimals) {
+    if (spoken() == "en") return QString::number(value, 'f', decimals);
+    return QLocale().toString(value, 'f', decimals);
+}
+
+QString started_words(const std::string& started) {
+    const QString minute = QString::fromStdString(started.substr(0, 16));
+    if (spoken() == "en") return minute;
+    const QDateTime when =
+        QDateTime::fromString(QString(minute).replace('T', ' '), "yyyy-MM-dd HH:mm");
+    return when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : minute;
 }
 
 }  // namespace holdem::ui

@@ -1,5 +1,6 @@
 #include "ui/notices.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -29,11 +30,12 @@ QDialog* notice_dialog(QWidget* parent, const QString& text) {
     return dialog;
 }
 
-const char* how_to_play_html = R"(
-<h2>How to play</h2>
+// How to play, a section at a time, each translated whole.
+constexpr const char* how_to_play_sections[] = {
+    QT_TRANSLATE_NOOP("holdem::ui::Notices", R"(<h2>How to play</h2>
 <p>You sit at the bottom of a ten-seat table against nine computer players, in a tournament of
-1000 entrants. When the turn comes to you the action panel opens and the clock waits for you.</p>
-<h3>Buttons and keys</h3>
+1000 entrants. When the turn comes to you the action panel opens and the clock waits for you.</p>)"),
+    QT_TRANSLATE_NOOP("holdem::ui::Notices", R"(<h3>Buttons and keys</h3>
 <table cellpadding="3">
 <tr><td><b>Call</b> / <b>Check</b> &nbsp; C</td><td>match the bet, or pass when there is nothing to call</td></tr>
 <tr><td><b>Raise</b> &nbsp; R</td><td>the amount to call plus two blind units (the button shows the total)</td></tr>
@@ -43,15 +45,15 @@ const char* how_to_play_html = R"(
 <tr><td><b>Exit</b></td><td>leave the tournament; your rank is final</td></tr>
 </table>
 <p>When your turn opens, Return or Space calls (or checks). Escape leaves the amount box.
-M turns the sound on or off, L shows or hides the hand log. Any other key does nothing.</p>
-<h3>The classic game</h3>
+M turns the sound on or off, L shows or hides the hand log. Any other key does nothing.</p>)"),
+    QT_TRANSLATE_NOOP("holdem::ui::Notices", R"(<h3>The classic game</h3>
 <p>Every seat posts its blinds in turn from the dealer button; the betting goes round the table
 seat by seat, and the flop, the turn and the river are shown when the round reaches its closing
 seat. At the showdown the best hand at the table takes the pot, shared when hands tie. The
 blinds rise on the clock shown at the right; broke computer seats are refilled from the field
 until it runs out. The tournament ends when you have no chips left, or when you are the last
-entrant standing.</p>
-<h3>The standard rules</h3>
+entrant standing.</p>)"),
+    QT_TRANSLATE_NOOP("holdem::ui::Notices", R"(<h3>The standard rules</h3>
 <p>No-limit hold'em as poker rooms play it. The button moves one seat a hand; the small blind
 sits left of it and the big blind next (heads-up the button posts the small blind). Before the
 flop the seat left of the big blind acts first, and the big blind may still raise a called pot;
@@ -62,8 +64,8 @@ Check or Call, <b>Raise to</b> the least raise (<b>Bet</b> when nothing is bet),
 and All in, which put their total into the amount box: type the total to raise to and press
 Enter.</p>
 <p>The computer players there each have a style (tight or loose, passive or aggressive): point
-at a seat to see it. They know only their own cards, the board and what everybody did.</p>
-<h3>A tournament of the whole field</h3>
+at a seat to see it. They know only their own cards, the board and what everybody did.</p>)"),
+    QT_TRANSLATE_NOOP("holdem::ui::Notices", R"(<h3>A tournament of the whole field</h3>
 <p>Game › New tournament… (Ctrl+N) sets up the next tournament: rules, difficulty, pace,
 structure and field (10 as a sit-and-go, 100, 1,000 or 5,000 entrants); the tournament in play
 is given up only when you agree, and its place is final. Under a structure every table of the
@@ -86,8 +88,8 @@ Game › Standings… (Ctrl+T) shows the chip leaders, the payouts with the bubb
 choose a table to see its last hand. View › Statistics on the table shows each opponent's
 VPIP, PFR, 3-bets and aggression from what you have seen. Tools › Equity calculator… works out the equity of hands
 and ranges (typed as "QQ+, AKs, AJo+, 76s" or clicked on the grid) with a board and dead
-cards.</p>
-<h3>The trainer</h3>
+cards.</p>)"),
+    QT_TRANSLATE_NOOP("holdem::ui::Notices", R"(<h3>The trainer</h3>
 <p>At your turn the key H (Tools › Advise me) asks the advisor what a strong player would do,
 from what you can see: the move and its size, with the equity against the hands the opponents'
 actions suggest, the price, your stack in big blinds, your position and, near the money, what
@@ -95,8 +97,8 @@ the prizes add to a big risk. Options can have it advise at every turn. Each of 
 under the standard rules is graded against the advice by the chips it is expected to cost.
 Game › Review… lists a tournament's costliest decisions; choose one to replay its hand at that
 moment. Game › Statistics… shows your leaks: VPIP and PFR by position, raises given up to a
-re-raise, calls the price did not pay for and the cost of your decisions street by street.</p>
-<h3>Options (Game › Options…)</h3>
+re-raise, calls the price did not pay for and the cost of your decisions street by street.</p>)"),
+    QT_TRANSLATE_NOOP("holdem::ui::Notices", R"(<h3>Options (Game › Options…)</h3>
 <table cellpadding="3">
 <tr><td><b>Table rules</b></td><td>the classic game, or the standard rules (with the standard ranking)</td></tr>
 <tr><td><b>Difficulty</b></td><td>under the standard rules: Normal, Easy (the players make real mistakes) or Hard (they read your actions and balance their bluffs)</td></tr>
@@ -109,16 +111,20 @@ re-raise, calls the price did not pay for and the cost of your decisions street 
 </table>
 <p>The pace, the helpers and the appearance change at once; the other options apply from the
 next tournament. The tournament
-is saved at the start of every hand and offered again when the game starts.</p>
-)";
+is saved at the start of every hand and offered again when the game starts.</p>)"),
+};
 
 }  // namespace
 
 bool ask_to_leave(QWidget* parent) {
     QMessageBox box(QMessageBox::Question, parent ? parent->window()->windowTitle() : QString(),
-                    "Leave this tournament? Your rank is final.", QMessageBox::NoButton, parent);
-    QPushButton* leave = box.addButton("Leave", QMessageBox::AcceptRole);
-    QPushButton* stay = box.addButton("Stay", QMessageBox::RejectRole);
+                    QCoreApplication::translate("holdem::ui::Notices",
+                                                "Leave this tournament? Your rank is final."),
+                    QMessageBox::NoButton, parent);
+    QPushButton* leave = box.addButton(QCoreApplication::translate("holdem::ui::Notices", "Leave"),
+                                       QMessageBox::AcceptRole);
+    QPushButton* stay = box.addButton(QCoreApplication::translate("holdem::ui::Notices", "Stay"),
+                                      QMessageBox::RejectRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);
     box.exec();
@@ -126,12 +132,19 @@ bool ask_to_leave(QWidget* parent) {
 }
 
 bool ask_to_abandon(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, "New tournament",
-                    "Start a new tournament? The one in play ends here and your rank in it is "
-                    "final.",
+    QMessageBox box(QMessageBox::Question,
+                    QCoreApplication::translate("holdem::ui::Notices", "New tournament"),
+                    QCoreApplication::translate(
+                        "holdem::ui::Notices",
+                        "Start a new tournament? The one in play ends here and your rank in it "
+                        "is final."),
                     QMessageBox::NoButton, parent);
-    QPushButton* start = box.addButton("Start the new one", QMessageBox::AcceptRole);
-    QPushButton* stay = box.addButton("Keep playing", QMessageBox::RejectRole);
+    QPushButton* start =
+        box.addButton(QCoreApplication::translate("holdem::ui::Notices", "Start the new one"),
+                      QMessageBox::AcceptRole);
+    QPushButton* stay =
+        box.addButton(QCoreApplication::translate("holdem::ui::Notices", "Keep playing"),
+                      QMessageBox::RejectRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);
     box.exec();
@@ -142,8 +155,12 @@ EndChoice ask_after_end(QWidget* parent, const QString& message, bool offer_new)
     QDialog* dialog = notice_dialog(parent, message);
     auto* buttons = new QDialogButtonBox(dialog);
     QPushButton* again =
-        offer_new ? buttons->addButton("New tournament", QDialogButtonBox::AcceptRole) : nullptr;
-    buttons->addButton("Quit", QDialogButtonBox::RejectRole);
+        offer_new ? buttons->addButton(
+                        QCoreApplication::translate("holdem::ui::Notices", "New tournament"),
+                        QDialogButtonBox::AcceptRole)
+                  : nullptr;
+    buttons->addButton(QCoreApplication::translate("holdem::ui::Notices", "Quit"),
+                       QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     dialog->layout()->addWidget(buttons);
@@ -153,13 +170,20 @@ EndChoice ask_after_end(QWidget* parent, const QString& message, bool offer_new)
     return start_again ? EndChoice::new_tournament : EndChoice::quit;
 }
 
+QString how_to_play_text() {
+    QString html;
+    for (const char* section : how_to_play_sections)
+        html += QCoreApplication::translate("holdem::ui::Notices", section) + "\n";
+    return html;
+}
+
 void show_how_to_play(QWidget* parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle("How to play");
+    dialog.setWindowTitle(QCoreApplication::translate("holdem::ui::Notices", "How to play"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* text = new QTextBrowser(&dialog);
     text->setObjectName("howToPlay");
-    text->setHtml(how_to_play_html);
+    text->setHtml(how_to_play_text());
     layout->addWidget(text);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(close, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -173,20 +197,27 @@ void show_about(QWidget* parent) {
     QFile licence(":/fonts/DejaVu-LICENSE");
     if (licence.open(QIODevice::ReadOnly)) font_licence = QString::fromUtf8(licence.readAll());
     QDialog dialog(parent);
-    dialog.setWindowTitle("About Final Table Hold'em");
+    dialog.setWindowTitle(
+        QCoreApplication::translate("holdem::ui::Notices", "About Final Table Hold'em"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* heading = new QLabel(
-        "<h2>Final Table Hold'em</h2><p>Version " HOLDEM_VERSION
-        "</p><p>A single-player Texas hold'em tournament.</p>"
-        "<p>Copyright © 2026 The Final Table Hold'em developers, under the MIT License.</p>"
-        "<p>The text is set in DejaVu Sans, by the DejaVu fonts team, whose licence follows.</p>",
+        QCoreApplication::translate(
+            "holdem::ui::Notices",
+            "<h2>Final Table Hold'em</h2><p>Version %1</p><p>A single-player Texas hold'em "
+            "tournament.</p><p>Copyright © 2026 The Final Table Hold'em developers, under the "
+            "MIT License.</p><p>The text is set in DejaVu Sans, by the DejaVu fonts team, whose "
+            "licence follows.</p>")
+            .arg(HOLDEM_VERSION),
         &dialog);
     heading->setWordWrap(true);
     layout->addWidget(heading);
     auto* text = new QTextBrowser(&dialog);
     text->setObjectName("licences");
-    text->setPlainText(font_licence.isEmpty() ? "The font's licence is installed with the game."
-                                              : font_licence);
+    text->setPlainText(
+        font_licence.isEmpty()
+            ? QCoreApplication::translate("holdem::ui::Notices",
+                                          "The font's licence is installed with the game.")
+            : font_licence);
     layout->addWidget(text);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(close, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

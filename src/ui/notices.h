@@ -20,6 +20,8 @@ EndChoice ask_after_end(QWidget* parent, const QString& message, bool offer_new)
 
 // Help › How to play: the buttons, the keys, the game and what each option changes.
 void show_how_to_play(QWidget* parent);
+// Its text, as HTML in the language spoken.
+QString how_to_play_text();
 // Help › About: the version, the licences and the font's credit.
 void show_about(QWidget* parent);
 

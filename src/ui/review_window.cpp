@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "trainer/decision_review.h"
+#include "ui/language.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
@@ -49,8 +51,9 @@ ReviewWindow::ReviewWindow(const QString& database, const QString& current, QWid
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const TournamentRow& row = rows_[i];
         tournaments_->addItem(
-            QString::fromStdString(row.started.substr(0, 16)) +
-                (row.final_rank > 0 ? tr(" · finished %1").arg(row.final_rank) : tr(" · in play")),
+            started_words(row.started) +
+                (row.final_rank > 0 ? tr(" · finished %1").arg(number_words(row.final_rank))
+                                    : tr(" · in play")),
             QString::fromStdString(row.name));
         if (QString::fromStdString(row.name) == current) first = static_cast<int>(i);
     }
@@ -80,9 +83,9 @@ void ReviewWindow::show_tournament(int index) {
     for (int row = 0; row < static_cast<int>(shown_.size()); ++row) {
         const DecisionRead& d = shown_[static_cast<std::size_t>(row)];
         const QString cells[] = {
-            QString::number(d.hand), QString::fromStdString(d.street),
-            QString::fromStdString(trainer::decision_words(d.taken, d.equity, d.needed, d.cost)),
-            QString::fromStdString(d.advised)};
+            QString::number(d.hand), in_language(d.street),
+            in_language(trainer::decision_words(d.taken, d.equity, d.needed, d.cost)),
+            in_language(d.advised)};
         for (int column = 0; column < 4; ++column)
             decisions_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

@@ -1,5 +1,6 @@
 #include "ui/saved_game.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include "rules/tournament/field.h"
 #include "save/game_keeper.h"
 #include "save/snapshot_file.h"
+#include "ui/language.h"
 
 namespace holdem::ui {
 
@@ -35,22 +37,27 @@ SavedGameFound SavedGame::look(const QString& path) {
     const SetAside aside = set_aside(where, std::time(nullptr));
     const QString reason = QString::fromStdString(why);
     if (aside.path)
-        found.notice = "The saved tournament could not be resumed: " + reason +
-                       ". It was put aside as " +
-                       QFileInfo(QFile::decodeName(aside.path->c_str())).fileName() +
-                       " and a new tournament starts.";
+        found.notice =
+            QCoreApplication::translate(
+                "holdem::ui::SavedGame",
+                "The saved tournament could not be resumed: %1. It was put aside as "
+                "%2 and a new tournament starts.")
+                .arg(reason, QFileInfo(QFile::decodeName(aside.path->c_str())).fileName());
     else
-        found.notice = "The saved tournament could not be resumed: " + reason +
-                       ". It could not be put aside either (" + QString::fromStdString(aside.why) +
-                       "); the new tournament's first save will replace it.";
+        found.notice = QCoreApplication::translate(
+                           "holdem::ui::SavedGame",
+                           "The saved tournament could not be resumed: %1. It could not be put "
+                           "aside either (%2); the new tournament's first save will replace it.")
+                           .arg(reason, QString::fromStdString(aside.why));
     return found;
 }
 
 QString SavedGame::summary(const Table& t) {
-    return QString("Saved tournament: hand %1, %2 players left, your stack %3")
+    return QCoreApplication::translate("holdem::ui::SavedGame",
+                                       "Saved tournament: hand %1, %2 players left, your stack %3")
         .arg(hand_to_play(t))
-        .arg(entrants_left(t))
-        .arg(QString::fromStdString(number_text(t.seat(1).prize)).trimmed());
+        .arg(number_words(entrants_left(t)))
+        .arg(number_words(t.seat(1).prize));
 }
 
 }  // namespace holdem::ui

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace holdem::ui {
 
@@ -17,9 +18,9 @@ QString text_of(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
-QLabel* splash_label(QWidget* parent, const char* name, std::string_view text, int pixel_size,
+QLabel* splash_label(QWidget* parent, const char* name, const QString& text, int pixel_size,
                      bool bold) {
-    auto* label = new QLabel(text_of(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     QFont font("Arial");
     font.setPixelSize(pixel_size);
@@ -47,10 +48,13 @@ SplashWindow::SplashWindow(std::function<void()> open_table, int interval_ms, QW
     frame_->installEventFilter(this);
     auto* layout = new QVBoxLayout(frame_);
     layout->addStretch(2);
-    layout->addWidget(splash_label(frame_, "lblProductName", Splash::lblProductName, 40, true));
-    layout->addWidget(splash_label(frame_, "Label1", Splash::Label1, 18, false));
+    layout->addWidget(
+        splash_label(frame_, "lblProductName", text_of(Splash::lblProductName), 40, true));
+    layout->addWidget(
+        splash_label(frame_, "Label1", tr("Multi Table Tournament Software"), 18, false));
     layout->addStretch(1);
-    layout->addWidget(splash_label(frame_, "lblVersion", Splash::lblVersion, 14, false));
+    layout->addWidget(
+        splash_label(frame_, "lblVersion", tr("Version %1").arg(HOLDEM_VERSION), 14, false));
     layout->addStretch(1);
     for (QObject* child : frame_->children())
         if (auto* w = qobject_cast<QWidget*>(child))
@@ -75,6 +79,8 @@ void SplashWindow::close_splash() {
 QPushButton* SplashWindow::add_button(const QString& text, const char* name, int x, int width) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
+    // Wide enough for its words in any language.
+    width = std::max(width, button->fontMetrics().horizontalAdvance(text) + 24);
     button->setGeometry(x, 340 - 52, width, 26);
     button->setStyleSheet(
         "QPushButton { background: #F2C14E; color: #111; border-radius: 4px; }"
@@ -85,7 +91,7 @@ QPushButton* SplashWindow::add_button(const QString& text, const char* name, int
 
 void SplashWindow::set_options(std::function<void()> options) {
     if (!options_button_)
-        options_button_ = add_button("Options…", "splashOptions", width() - 130, 100);
+        options_button_ = add_button(tr("Options…"), "splashOptions", width() - 130, 100);
     disconnect(options_button_, nullptr, this, nullptr);
     connect(options_button_, &QPushButton::clicked, this, [this, options = std::move(options)] {
         timer_.stop();
@@ -98,8 +104,9 @@ void SplashWindow::set_options(std::function<void()> options) {
 void SplashWindow::offer_resume(const QString& summary) {
     timer_.stop();
     if (!resume_button_) {
-        resume_button_ = add_button("Resume tournament", "splashResume", 30, 150);
-        new_button_ = add_button("New tournament", "splashNew", 190, 130);
+        resume_button_ = add_button(tr("Resume tournament"), "splashResume", 30, 150);
+        new_button_ = add_button(tr("New tournament"), "splashNew",
+                                 resume_button_->geometry().right() + 11, 130);
         connect(resume_button_, &QPushButton::clicked, this, [this] {
             resume_chosen_ = true;
             close_splash();
@@ -117,8 +124,9 @@ void SplashWindow::offer_resume(const QString& summary) {
 
 void SplashWindow::offer_games(bool standard, bool chosen_before) {
     if (!classic_button_) {
-        classic_button_ = add_button("Classic game", "splashClassic", 30, 130);
-        standard_button_ = add_button("Standard tournament", "splashStandard", 170, 170);
+        classic_button_ = add_button(tr("Classic game"), "splashClassic", 30, 130);
+        standard_button_ = add_button(tr("Standard tournament"), "splashStandard",
+                                      classic_button_->geometry().right() + 11, 170);
         connect(classic_button_, &QPushButton::clicked, this, [this] {
             standard_chosen_ = false;
             close_splash();
@@ -134,7 +142,7 @@ void SplashWindow::offer_games(bool standard, bool chosen_before) {
     preferred->setFocus();
     if (!chosen_before) {
         timer_.stop();
-        show_notice("Choose the game: the classic game, or a standard no-limit tournament.");
+        show_notice(tr("Choose the game: the classic game, or a standard no-limit tournament."));
     }
 }
 

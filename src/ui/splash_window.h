@@ -17,10 +17,8 @@
 
 namespace holdem::ui {
 
-// The splash's texts and how long it stands.
+// The splash's name and how long it stands; its other lines are the window's translated texts.
 struct Splash {
-    static constexpr std::string_view Label1 = "Multi Table Tournament Software";
-    static constexpr std::string_view lblVersion = "Version " HOLDEM_VERSION;
     static constexpr std::string_view lblProductName = "Final Table Hold'em";
     static constexpr int timer_interval_ms = 2500;
 };

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "model/numbers.h"
+#include "ui/language.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
@@ -46,7 +48,7 @@ TablePicture blank_table() {
 }
 
 QString number(std::int64_t value) {
-    return QString::fromStdString(grouped(value));
+    return grouped_words(value);
 }
 
 }  // namespace
@@ -101,8 +103,8 @@ StandingsWindow::StandingsWindow(QWidget* parent) : QDialog(parent) {
 void StandingsWindow::show_field(const standard::FieldPlay& play) {
     play_ = &play;
     standings_ = standings_of(play.field());
-    summary_->setText(QString::fromStdString(standings_.summary + "\n" + standings_.human));
-    bubble_->setText(QString::fromStdString(standings_.bubble));
+    summary_->setText(in_language(standings_.summary) + "\n" + in_language(standings_.human));
+    bubble_->setText(in_language(standings_.bubble));
 
     leaders_->setRowCount(static_cast<int>(standings_.leaders.size()));
     for (int r = 0; r < leaders_->rowCount(); ++r) {
@@ -115,7 +117,7 @@ void StandingsWindow::show_field(const standard::FieldPlay& play) {
     payouts_->setRowCount(static_cast<int>(standings_.payouts.size()));
     for (int r = 0; r < payouts_->rowCount(); ++r) {
         const PayoutRow& row = standings_.payouts[static_cast<std::size_t>(r)];
-        payouts_->setItem(r, 0, cell(QString::fromStdString(row.places), row.reached));
+        payouts_->setItem(r, 0, cell(in_language(row.places), row.reached));
         payouts_->setItem(r, 1, cell(number(row.prize), row.reached, true));
     }
     const QSignalBlocker quiet(tables_);
@@ -123,7 +125,7 @@ void StandingsWindow::show_field(const standard::FieldPlay& play) {
     int chosen_row = -1;
     for (int r = 0; r < tables_->rowCount(); ++r) {
         const TableRow& row = standings_.tables[static_cast<std::size_t>(r)];
-        const QString name = QString::number(row.number) + (row.human ? " (yours)" : "");
+        const QString name = QString::number(row.number) + (row.human ? tr(" (yours)") : QString());
         tables_->setItem(r, 0, cell(name, row.human));
         tables_->setItem(r, 1, cell(QString::number(row.players), row.human, true));
         tables_->setItem(r, 2, cell(number(row.chips), row.human, true));
@@ -154,13 +156,14 @@ void StandingsWindow::show_table(int row) {
         const auto index = static_cast<std::size_t>(chosen.number - 1);
         picture_ = blank_table();
         if (chosen.human) {
-            table_note_->setText("Your own table: its hands are in the log and the Hands window.");
+            table_note_->setText(
+                tr("Your own table: its hands are in the log and the Hands window."));
         } else if (index >= hands.size() || hands[index].number == 0) {
-            table_note_->setText("This table has not played a hand yet.");
+            table_note_->setText(tr("This table has not played a hand yet."));
         } else {
             picture_ = last_hand_picture(play_->field(), hands[index], chosen.number);
-            table_note_->setText(QString("Table %1's last hand: the stacks after it and the cards "
-                                         "shown down.")
+            table_note_->setText(tr("Table %1's last hand: the stacks after it and the cards "
+                                    "shown down.")
                                      .arg(chosen.number));
         }
     }

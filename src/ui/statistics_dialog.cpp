@@ -16,13 +16,15 @@
 
 #include "model/numbers.h"
 #include "results/results_reader.h"
+#include "ui/language.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
 namespace {
 
 QString percent(double share) {
-    return QString::number(share * 100, 'f', 1) + " %";
+    return decimal_words(share * 100, 1) + " %";
 }
 
 // A step of 1, 2, 2.5 or 5 times a power of ten that splits `span` into at most five parts.
@@ -88,51 +90,60 @@ void replace_chart(QChartView* view, QChart* chart) {
 // "2026-12-06 13:48 · standard · Regular · 1,000 · finished 137 · won 180" for the list of
 // tournaments.
 QString tournament_line(const TournamentRow& row) {
-    QString line = QString::fromStdString(row.started.substr(0, 16));
+    QString line = started_words(row.started);
     if (!row.rules.empty()) line += " · " + QString::fromStdString(row.rules);
     if (row.buy_in > 0) {
         if (!row.structure.empty()) line += " · " + QString::fromStdString(row.structure);
-        line += " · " + QString::fromStdString(grouped(row.field_size));
+        line += " · " + grouped_words(row.field_size);
     }
     if (row.final_rank > 0)
-        line += QString(" · finished %1").arg(row.final_rank);
+        line += StatisticsDialog::tr(" · finished %1").arg(number_words(row.final_rank));
     else if (row.ending.empty())
-        line += " · in play";
-    if (row.prize > 0) line += " · won " + QString::fromStdString(grouped(row.prize));
+        line += StatisticsDialog::tr(" · in play");
+    if (row.prize > 0) line += StatisticsDialog::tr(" · won %1").arg(grouped_words(row.prize));
     return line;
 }
 
 // The leaks, on lines of their own: VPIP and PFR from each position, the raises given up to
 // a re-raise, the calls the price did not pay for and what the graded decisions cost by street.
 QString leaks_text(const Leaks& leaks) {
-    static const char* const places[] = {"", "button", "small blind", "big blind"};
+    static const char* const places[] = {
+        "", QT_TRANSLATE_NOOP("holdem::ui::StatisticsDialog", "button"),
+        QT_TRANSLATE_NOOP("holdem::ui::StatisticsDialog", "small blind"),
+        QT_TRANSLATE_NOOP("holdem::ui::StatisticsDialog", "big blind")};
     QString text;
     QStringList by_position;
     for (const PositionFigures& p : leaks.by_position) {
         if (p.chances == 0) continue;
-        const QString place = p.position <= 3 ? QString(places[p.position])
-                                              : QString("%1 after the button").arg(p.position - 1);
+        const QString place = p.position <= 3
+                                  ? StatisticsDialog::tr(places[p.position])
+                                  : StatisticsDialog::tr("%1 after the button").arg(p.position - 1);
         by_position << QString("%1 %2/%3").arg(place, percent(p.vpip), percent(p.pfr));
     }
-    if (!by_position.isEmpty()) text += "\nVPIP/PFR by position: " + by_position.join(" · ");
+    if (!by_position.isEmpty())
+        text +=
+            "\n" + StatisticsDialog::tr("VPIP/PFR by position: %1").arg(by_position.join(" · "));
     if (leaks.re_raised > 0)
-        text += QString("\nRaises before the flop given up to a re-raise: %1 of %2 (%3)")
+        text += "\n" +
+                StatisticsDialog::tr("Raises before the flop given up to a re-raise: %1 of %2 (%3)")
                     .arg(leaks.folds_to_re_raise)
                     .arg(leaks.re_raised)
                     .arg(percent(double(leaks.folds_to_re_raise) / double(leaks.re_raised)));
     if (leaks.calls > 0)
-        text += QString("\nCalls the price did not pay for: %1 of %2, about %3 chips")
-                    .arg(leaks.unpaid_calls)
-                    .arg(leaks.calls)
-                    .arg(std::lround(leaks.unpaid_cost));
+        text +=
+            "\n" + StatisticsDialog::tr("Calls the price did not pay for: %1 of %2, about %3 chips")
+                       .arg(leaks.unpaid_calls)
+                       .arg(leaks.calls)
+                       .arg(number_words(std::lround(leaks.unpaid_cost)));
     QStringList by_street;
     for (const StreetCost& c : leaks.by_street)
-        by_street << QString("%1 %2 decisions, about %3 chips")
-                         .arg(QString::fromStdString(c.street))
+        by_street << StatisticsDialog::tr("%1 %2 decisions, about %3 chips")
+                         .arg(in_language(c.street))
                          .arg(c.decisions)
-                         .arg(std::lround(c.cost));
+                         .arg(number_words(std::lround(c.cost)));
     if (!by_street.isEmpty())
-        text += "\nCost of decisions against the advice: " + by_street.join(" · ");
+        text += "\n" + StatisticsDialog::tr("Cost of decisions against the advice: %1")
+                           .arg(by_street.join(" · "));
     return text;
 }
 
@@ -141,13 +152,13 @@ QString leaks_text(const Leaks& leaks) {
 StatisticsDialog::StatisticsDialog(const QString& database, QWidget* parent)
     : QDialog(parent), database_(database) {
     setObjectName("statistics");
-    setWindowTitle("Statistics");
+    setWindowTitle(tr("Statistics"));
     pool_.setMaxThreadCount(1);
     rules_ = new QComboBox(this);
     rules_->setObjectName("rules");
-    rules_->addItem("All rules", QString());
-    rules_->addItem("Classic", QString("classic"));
-    rules_->addItem("Standard", QString("standard"));
+    rules_->addItem(tr("All rules"), QString());
+    rules_->addItem(tr("Classic"), QString("classic"));
+    rules_->addItem(tr("Standard"), QString("standard"));
     tournament_ = new QComboBox(this);
     tournament_->setObjectName("tournament");
     tournament_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -164,15 +175,15 @@ StatisticsDialog::StatisticsDialog(const QString& database, QWidget* parent)
 
     auto* top = new QHBoxLayout;
     // Each label names its list for a screen reader too.
-    auto labelled = [this](const char* text, QComboBox* box) {
+    auto labelled = [this](const QString& text, QComboBox* box) {
         auto* label = new QLabel(text, this);
         label->setBuddy(box);
         return label;
     };
-    top->addWidget(labelled("&Rules:", rules_));
+    top->addWidget(labelled(tr("&Rules:"), rules_));
     top->addWidget(rules_);
     top->addStretch(1);
-    top->addWidget(labelled("&Tournament:", tournament_));
+    top->addWidget(labelled(tr("&Tournament:"), tournament_));
     top->addWidget(tournament_);
     auto* charts = new QHBoxLayout;
     charts->addWidget(ranks_);
@@ -206,7 +217,7 @@ void StatisticsDialog::refresh() {
     const std::string path = QFile::encodeName(database_).toStdString();
     const std::string rules = rules_->currentData().toString().toStdString();
     const int generation = ++generation_;
-    figures_->setText("Reading the results…");
+    figures_->setText(tr("Reading the results…"));
     ++reads_under_way_;
     pool_.start([this, path, rules, generation] {
         ResultsRead read = read_results(path, rules);
@@ -224,37 +235,34 @@ void StatisticsDialog::show_results(const ResultsRead& read) {
     QString text;
     if (const auto& s = read.summary; s && !read.no_results) {
         const QString finished =
-            s->finished == s->tournaments ? QString() : QString(" (%1 finished)").arg(s->finished);
-        text = QString(
-                   "Tournaments %1%2 · wins %3 · best finish %4 · mean finish %5\n"
-                   "Hands %6 · VPIP %7 · PFR %8 · aggression %9 · showdowns won %10")
+            s->finished == s->tournaments ? QString() : tr(" (%1 finished)").arg(s->finished);
+        text = tr("Tournaments %1%2 · wins %3 · best finish %4 · mean finish %5\n"
+                  "Hands %6 · VPIP %7 · PFR %8 · aggression %9 · showdowns won %10")
                    .arg(s->tournaments)
                    .arg(finished)
                    .arg(s->wins)
-                   .arg(s->best_finish ? QString::number(s->best_finish) : QString("–"))
-                   .arg(s->mean_finish > 0 ? QString::number(s->mean_finish, 'f', 1) : QString("–"))
-                   .arg(s->hands)
-                   .arg(percent(s->vpip), percent(s->pfr), QString::number(s->aggression, 'f', 2),
+                   .arg(s->best_finish ? number_words(s->best_finish) : QString("–"))
+                   .arg(s->mean_finish > 0 ? decimal_words(s->mean_finish, 1) : QString("–"))
+                   .arg(number_words(s->hands))
+                   .arg(percent(s->vpip), percent(s->pfr), decimal_words(s->aggression, 2),
                         percent(s->showdowns_won));
         // Tournaments played for prizes: how often they paid, and what came back per buy-in.
         if (s->prize_tournaments > 0)
-            text += QString("\nIn the money %1 of %2 (%3) · prizes %4 for buy-ins %5 · return %6")
-                        .arg(s->cashes)
-                        .arg(s->prize_tournaments)
-                        .arg(percent(double(s->cashes) / s->prize_tournaments))
-                        .arg(QString::fromStdString(grouped(s->prizes)),
-                             QString::fromStdString(grouped(s->buy_ins)),
-                             QString::number(double(s->prizes) / double(s->buy_ins), 'f', 2));
+            text += "\n" + tr("In the money %1 of %2 (%3) · prizes %4 for buy-ins %5 · return %6")
+                               .arg(s->cashes)
+                               .arg(s->prize_tournaments)
+                               .arg(percent(double(s->cashes) / s->prize_tournaments))
+                               .arg(grouped_words(s->prizes), grouped_words(s->buy_ins),
+                                    decimal_words(double(s->prizes) / double(s->buy_ins), 2));
         text += leaks_text(read.leaks);
     } else if (read.no_results && read.problem.empty()) {
-        text = read.summary
-                   ? QString("Tournaments 0: none played under these rules yet.")
-                   : QString("No results yet: they are kept from the first hand you play.");
+        text = read.summary ? tr("Tournaments 0: none played under these rules yet.")
+                            : tr("No results yet: they are kept from the first hand you play.");
     }
     if (!read.problem.empty()) {
         QString problem = QString::fromStdString(read.problem) + ".";
         if (text.isEmpty()) {
-            text = "The results cannot be shown: " + problem;
+            text = tr("The results cannot be shown: %1").arg(problem);
         } else {
             problem[0] = problem[0].toUpper();
             text += "\n" + problem;
@@ -265,8 +273,9 @@ void StatisticsDialog::show_results(const ResultsRead& read) {
     for (const TournamentRow& row : read.tournaments)
         if (row.final_rank > 0) ranks.push_back(row.final_rank);
     ranks_shown_ = static_cast<int>(ranks.size());
-    replace_chart(ranks_, line_chart("Final rank, tournament by tournament", "Tournament", "Rank",
-                                     ranks, true, "No tournament has finished yet."));
+    replace_chart(
+        ranks_, line_chart(tr("Final rank, tournament by tournament"), tr("Tournament"), tr("Rank"),
+                           ranks, true, tr("No tournament has finished yet.")));
     const QSignalBlocker quiet(tournament_);
     tournament_->clear();
     for (auto it = read.tournaments.rbegin(); it != read.tournaments.rend(); ++it)
@@ -297,8 +306,9 @@ void StatisticsDialog::show_stacks() {
 
 void StatisticsDialog::show_stack_chart(const std::vector<std::int64_t>& stacks) {
     stacks_shown_ = static_cast<int>(stacks.size());
-    replace_chart(stacks_, line_chart("Your stack, hand by hand", "Hand", "Chips", stacks, false,
-                                      "No hand of this tournament is kept yet."));
+    replace_chart(stacks_,
+                  line_chart(tr("Your stack, hand by hand"), tr("Hand"), tr("Chips"), stacks, false,
+                             tr("No hand of this tournament is kept yet.")));
 }
 
 }  // namespace holdem::ui

@@ -102,12 +102,12 @@ void TableView::announce_changes() {
     const std::string result = picture_.showdown && picture_.banner_shown ? picture_.banner : "";
     if (result != result_said_) {
         result_said_ = result;
-        if (!result.empty()) announce(text_of(result));
+        if (!result.empty()) announce(in_language(result));
     }
     const std::string news = picture_.announcement_shown ? picture_.announcement : "";
     if (news != news_said_) {
         news_said_ = news;
-        if (!news.empty()) announce(text_of(news));
+        if (!news.empty()) announce(in_language(news));
     }
 }
 
@@ -126,7 +126,7 @@ QString TableView::part_words(int part) const {
         case 0:
             return text_of(board_spoken(picture_));
         case 1:
-            return picture_.banner_shown ? text_of(picture_.banner) : QString();
+            return picture_.banner_shown ? in_language(picture_.banner) : QString();
         case 2: {
             QStringList lines;
             if (picture_.countdown_shown) lines << text_of(picture_.countdown).simplified();
@@ -136,9 +136,9 @@ QString TableView::part_words(int part) const {
         }
         case 3: {
             if (picture_.human.holding.empty()) return {};
-            QString words = "You hold " + text_of(picture_.human.holding);
+            QString words = tr("You hold %1").arg(in_language(picture_.human.holding));
             if (!odds_line_.isEmpty()) words += "; " + odds_line_;
-            if (!advice_line_.isEmpty()) words += "; advice: " + advice_line_;
+            if (!advice_line_.isEmpty()) words += "; " + tr("advice: %1").arg(advice_line_);
             return words;
         }
         default:
@@ -473,7 +473,7 @@ void TableView::paint_dealer_button(QPainter& p) const {
 // The winner's line, fitted to its box. After a showdown it names every paid seat.
 void TableView::paint_banner(QPainter& p) const {
     if (!picture_.banner_shown) return;
-    const QString line = text_of(picture_.banner);
+    const QString line = in_language(picture_.banner);
     const QRectF box = to_pixels(layout::banner);
     p.setPen(QPen(QColor(0, 0, 0, 140), 1));
     p.setBrush(palette::deep_red);
@@ -488,7 +488,7 @@ void TableView::paint_banner(QPainter& p) const {
 // The director's news, on a dark strip so that it reads on the felt and over the cards.
 void TableView::paint_announcement(QPainter& p) const {
     if (!picture_.announcement_shown) return;
-    const QString line = text_of(picture_.announcement);
+    const QString line = in_language(picture_.announcement);
     const QRectF box = to_pixels(layout::announcement);
     p.setPen(QPen(palette::gold, 1.5));
     p.setBrush(palette::announcement);
@@ -593,7 +593,7 @@ void TableView::paint_pot_going(QPainter& p) const {
 void TableView::paint_holding(QPainter& p) const {
     QStringList lines;
     if (!odds_line_.isEmpty()) lines << odds_line_;
-    if (!advice_line_.isEmpty()) lines << "Advice: " + advice_line_;
+    if (!advice_line_.isEmpty()) lines << tr("Advice: %1").arg(advice_line_);
     const QString helpers = lines.join('\n');
     if (!helpers.isEmpty() && !picture_.human.holding.empty()) {
         const QRectF area = to_pixels(layout::odds_line);
@@ -608,7 +608,7 @@ void TableView::paint_holding(QPainter& p) const {
         p.drawText(used, flags, helpers);
     }
     if (picture_.human.holding.empty()) return;
-    const QString text = text_of(picture_.human.holding);
+    const QString text = in_language(picture_.human.holding);
     const layout::SeatPlaces& mine = layout::seat(human_seat_of_picture);
     const QRectF cards = to_pixels(mine.first_card).united(to_pixels(mine.second_card));
     p.setFont(font_px(140, true));

@@ -28,6 +28,7 @@
 #include "ui/review_window.h"
 #include "ui/standings_window.h"
 #include "ui/statistics_module.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
@@ -36,7 +37,7 @@ TableWindow::TableWindow(QtHost& host, WindowSetup setup, QWidget* parent)
       host_(host),
       sounds_(setup.sound_device),
       preferences_(setup.preferences) {
-    setWindowTitle("Tournament Area");
+    setWindowTitle(tr("Tournament Area"));
     setMinimumSize(640, 442);
     split_ = new QSplitter(this);
     view_ = new TableView(host_.picture(), host_, split_);
@@ -294,7 +295,7 @@ void TableWindow::update_advice() {
             this,
             [this, line, generation] {
                 if (generation != advice_generation_) return;
-                view_->set_advice_line(line);
+                view_->set_advice_line(in_language(line.toStdString()));
             },
             Qt::QueuedConnection);
     });
@@ -336,7 +337,7 @@ void TableWindow::update_odds() {
             this,
             [this, line, generation] {
                 if (generation != odds_generation_) return;
-                view_->set_odds_line(line);
+                view_->set_odds_line(in_language(line.toStdString()));
                 view_->update();
             },
             Qt::QueuedConnection);
@@ -348,8 +349,9 @@ void TableWindow::open_statistics() {
     QLibrary module(find_statistics_module(QCoreApplication::applicationDirPath()));
     const auto show = reinterpret_cast<ShowStatistics>(module.resolve(statistics_entry));
     if (!show) {
-        QMessageBox::information(this, windowTitle(),
-                                 "The statistics are not installed with this copy of the game.");
+        QMessageBox::information(
+            this, windowTitle(),
+            tr("The statistics are not installed with this copy of the game."));
         return;
     }
     show(this, results_path_);
@@ -422,7 +424,7 @@ void TableWindow::show_line(QLabel* line, const QString& text) {
 void TableWindow::show_problems() {
     QString results;
     if (results_ && results_->problem())
-        results = "Results not kept: " + QString::fromStdString(results_->problem()->why);
+        results = tr("Results not kept: %1").arg(QString::fromStdString(results_->problem()->why));
     show_line(results_line_, results);
     show_line(history_line_, history_ ? history_->problem() : QString());
 }
@@ -434,13 +436,12 @@ void TableWindow::show_save_status() {
     if (status.error) {
         const QString why = QString::fromStdString(*status.error);
         if (status.removal_failed)
-            line = "The saved tournament could not be removed: " + why;
+            line = tr("The saved tournament could not be removed: %1").arg(why);
         else if (status.saved_hand > 0)
-            line = QString("Not saved: %1; the save from hand %2 is kept")
-                       .arg(why)
-                       .arg(status.saved_hand);
+            line =
+                tr("Not saved: %1; the save from hand %2 is kept").arg(why).arg(status.saved_hand);
         else
-            line = "Not saved: " + why + "; no earlier save is kept";
+            line = tr("Not saved: %1; no earlier save is kept").arg(why);
     }
     show_line(save_line_, line);
 }
@@ -600,8 +601,9 @@ void TableWindow::quit_after_exit() {
         keeper_->flush();
         show_save_status();
         if (keeper_->status().removal_failed) {
-            QMessageBox::warning(this, windowTitle(),
-                                 save_line_->text() + ".\nIt will be offered at the next start.");
+            QMessageBox::warning(
+                this, windowTitle(),
+                save_line_->text() + ".\n" + tr("It will be offered at the next start."));
         }
     }
     if (starting_new_ && new_tournament_)
@@ -616,17 +618,17 @@ QString TableWindow::end_message(const Table& t, GameEnd why, const tournament::
         const TournamentFinish finish = why == GameEnd::TournamentWon
                                             ? TournamentFinish{1, field->payouts().prize_for(1)}
                                             : finish_in(*field);
-        rank = QString::fromStdString(finish_words(finish.place, field->entrants(), finish.prize));
+        rank = in_language(finish_words(finish.place, field->entrants(), finish.prize));
     } else {
-        rank = QString::fromStdString("Your Rank is " + number_text(entrants_left(t)));
+        rank = in_language("Your Rank is " + number_text(entrants_left(t)));
     }
     switch (why) {
         case GameEnd::TournamentWon:
-            return "You won the tournament!\n" + rank;
+            return tr("You won the tournament!") + "\n" + rank;
         case GameEnd::HumanBroke:
-            return "You are out of chips.\n" + rank;
+            return tr("You are out of chips.") + "\n" + rank;
         case GameEnd::Overflow:
-            return "The game had to stop: a chip count grew beyond what it can hold.";
+            return tr("The game had to stop: a chip count grew beyond what it can hold.");
         case GameEnd::Exit:
             break;
     }

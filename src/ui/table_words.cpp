@@ -1,10 +1,13 @@
 #include "ui/table_words.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
-#include <cstring>
 #include <vector>
+
+#include "ui/language.h"
 
 namespace holdem::ui {
 
@@ -66,7 +69,143 @@ const std::vector<Form>& forms() {
             {"Limits go up in (\\d+) hands?",
              QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Limits go up in %1 hands")},
             {"Your Rank is (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Your Rank is %1")},
-            // The hand log's lines; a hand's name stays as the rules wrote it.
+            {"Raise to (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Raise to %1")},
+            {"All in (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "All in %1")},
+            // The end of the tournament for the human, and the director's news.
+            {"You finished (\\d+)(?:st|nd|rd|th) of ([\\d,]+) and won ([\\d,]+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You finished %1 of %2 and won %3")},
+            {"You finished (\\d+)(?:st|nd|rd|th) of ([\\d,]+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You finished %1 of %2")},
+            {"The final table: the last (\\d+) play on",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "The final table: the last %1 play on")},
+            {"The bubble has burst: the last ([\\d,]+) are in the money",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "The bubble has burst: the last %1 are in the money")},
+            {"The money bubble: ([\\d,]+) left, ([\\d,]+) paid",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "The money bubble: %1 left, %2 paid")},
+            {"Hand for hand", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Hand for hand")},
+            {"Your table is broken: you move to table (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "Your table is broken: you move to table %1")},
+            {"The tables are balanced: you move to table (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "The tables are balanced: you move to table %1")},
+            // The winner's line.
+            {"You win (\\d+) with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You win %1 with %2")},
+            {"You win (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You win %1")},
+            {"(.+) wins (\\d+) with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 wins %2 with %3")},
+            {"(.+) wins (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 wins %2")},
+            {"Split pot: (.+) and (.+) win (\\d+) each with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "Split pot: %1 and %2 win %3 each with %4")},
+            {"Split pot: (.+) and (.+) win (\\d+) each",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Split pot: %1 and %2 win %3 each")},
+            {"Split pot: (.+) and (.+) with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Split pot: %1 and %2 with %3")},
+            {"Split pot: (.+) and (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Split pot: %1 and %2")},
+            // The odds helper's and the advisor's lines.
+            {"Estimate: win (\\d+)%, tie (\\d+)%",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Estimate: win %1%, tie %2%")},
+            {"Estimate: equity (\\d+)% against their likely hands",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "Estimate: equity %1% against their likely hands")},
+            {"pot odds (\\d+)%", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "pot odds %1%")},
+            {"(\\d+) outs", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 outs")},
+            {"(.+): (\\d+) % equity against their likely hands, (\\d+) % needed at this price, "
+             "(.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "%1: %2 % equity against their likely hands, %3 % needed at this "
+                               "price, %4")},
+            {"(.+): (\\d+) % equity against their likely hands, (\\d+) % needed at this price",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "%1: %2 % equity against their likely hands, %3 % needed at this "
+                               "price")},
+            {"(.+): (\\d+) % equity against their likely hands, (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "%1: %2 % equity against their likely hands, %3")},
+            {"(.+): (\\d+) % equity against their likely hands",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "%1: %2 % equity against their likely hands")},
+            {"short, all in or fold",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "short, all in or fold")},
+            {"a top (\\d+) % hand", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "a top %1 % hand")},
+            {"(\\d+) big blinds", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 big blinds")},
+            {"last to act", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "last to act")},
+            {"(\\d+) to act after you",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 to act after you")},
+            {"(\\d+) still to act", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 still to act")},
+            {"near the money a call must carry (\\d+) points more",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "near the money a call must carry %1 points more")},
+            // The standings.
+            {"([\\d,]+) of ([\\d,]+) left",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 of %2 left")},
+            {"average ([\\d,]+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "average %1")},
+            {"prize pool ([\\d,]+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "prize pool %1")},
+            {"You: rank ([\\d,]+) of ([\\d,]+) with ([\\d,]+) at table (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You: rank %1 of %2 with %3 at table %4")},
+            {"In the money: every player left is paid",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "In the money: every player left is paid")},
+            {"On the bubble: the next player out finishes (\\d+)(?:st|nd|rd|th) and is paid "
+             "nothing",
+             QT_TRANSLATE_NOOP(
+                 "holdem::ui::TableWords",
+                 "On the bubble: the next player out finishes %1 and is paid nothing")},
+            {"The bubble: (\\d+)(?:st|nd|rd|th) is paid nothing",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "The bubble: %1 is paid nothing")},
+            {"([\\d,]+) more players out and the rest are paid",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "%1 more players out and the rest are paid")},
+            {"1st", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "1st")},
+            {"(\\d+)(?:st|nd|rd|th)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1th")},
+            {"(\\d+(?:st|nd|rd|th))–(\\d+(?:st|nd|rd|th))",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1–%2")},
+            // The review's decisions.
+            {"(.+) with (\\d+) % equity needing (\\d+) %: about −(\\d+) chips",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "%1 with %2 % equity needing %3 %: about −%4 chips")},
+            {"(.+) with (\\d+) % equity: about −(\\d+) chips",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 with %2 % equity: about −%3 chips")},
+            {"called (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "called %1")},
+            {"bet (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "bet %1")},
+            {"raised to (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "raised to %1")},
+            {"moved all in for (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "moved all in for %1")},
+            // A hand's name, as the standard reading and the classic one write it; its
+            // ranks and suits are words of their own below.
+            {"Royal flush", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Royal flush")},
+            // Aces on their own, where a language joins the word to the one before it.
+            {"Pair of aces", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Pair of aces")},
+            {"Three of a kind, aces",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Three of a kind, aces")},
+            {"Four of a kind, aces",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Four of a kind, aces")},
+            {"High card, (\\w+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "High card, %1")},
+            {"Pair of (\\w+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Pair of %1")},
+            {"Two pair, (\\w+) and (\\w+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Two pair, %1 and %2")},
+            {"Two pair, (\\w+) high",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Two pair, %1 high")},
+            {"Three of a kind, (\\w+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Three of a kind, %1")},
+            {"Straight, (\\w+) high",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Straight, %1 high")},
+            {"Flush, (\\w+)-(\\w+) high",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Flush, %1-%2 high")},
+            {"Flush, (\\w+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Flush, %1")},
+            {"Full house, (\\w+) full of (\\w+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Full house, %1 full of %2")},
+            {"Full house, (\\w+) full",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Full house, %1 full")},
+            {"Four of a kind, (\\w+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Four of a kind, %1")},
+            {"Straight flush, (\\w+) high",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Straight flush, %1 high")},
+            // The hand log's lines.
             {"You fold", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You fold")},
             {"(.+) folds", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 folds")},
             {"You check", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You check")},
@@ -135,41 +274,155 @@ const std::vector<Form>& forms() {
     return all;
 }
 
-QString you() {
-    return QCoreApplication::translate(context, QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You"));
+// The ranks and suits a hand's name is made of, the streets and the review's verbs: words
+// of their own, wherever they stand.
+[[maybe_unused]] constexpr const char* card_words[] = {
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "two"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "three"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "four"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "five"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "six"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "seven"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "eight"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "nine"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "ten"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "jack"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "queen"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "king"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "ace"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "twos"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "threes"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "fours"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "fives"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "sixes"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "sevens"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "eights"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "nines"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "tens"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "jacks"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "queens"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "kings"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "aces"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "clubs"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "diamonds"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "hearts"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "spades"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "preflop"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "flop"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "turn"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "river"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "folded"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "checked"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "all in"),
+};
+
+// Endings any line may carry after its form: the all-in of an action, the draws of a holding.
+constexpr const char* endings[] = {
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", " and is all in"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", " and are all in"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", ", flush draw"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", ", open-ended straight draw"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", ", gutshot straight draw"),
+};
+
+QString words(const char* english) {
+    return QCoreApplication::translate(context, english);
 }
 
-QString part_in_language(const QString& part) {
+QString you() {
+    return words(QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You"));
+}
+
+// A number as the language writes it ("21,008" is "21.008" in German); a span of blinds
+// ("100/200") number by number.
+QString numbers_in_language(const QString& english) {
+    static const QRegularExpression numeric("^[\\d,/]+$"), number("\\d[\\d,]*");
+    if (!numeric.match(english).hasMatch()) return english;
+    QString out;
+    qsizetype at = 0;
+    for (auto it = number.globalMatch(english); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += english.mid(at, m.capturedStart() - at);
+        bool read = false;
+        const qlonglong value = m.captured().remove(',').toLongLong(&read);
+        out += read ? QLocale().toString(value) : m.captured();
+        at = m.capturedEnd();
+    }
+    return out + english.mid(at);
+}
+
+QString line_in_language(const QString& english, int depth);
+
+// What a form captured, in the language: the human, a number, a card word, or a phrase of a
+// form of its own (a hand's name in a log line, a move in the advisor's line).
+QString capture_in_language(const QString& english, int depth) {
+    if (english == "You") return you();
+    const QString number = numbers_in_language(english);
+    if (number != english) return number;
+    const QString word = QCoreApplication::translate(context, english.toUtf8().constData());
+    if (word != english) return word;
+    return line_in_language(english, depth + 1);
+}
+
+QString part_in_language(const QString& part, int depth) {
     if (part == "You") return you();
     for (const Form& form : forms()) {
         const QRegularExpressionMatch m = form.english.match(part);
         if (!m.hasMatch()) continue;
-        QString words = QCoreApplication::translate(context, form.words);
-        // Without a translation the English form is given back exactly as the rules wrote it.
-        if (words == form.words) return part;
-        // The human is "You" in the rules' words, in any part of a line.
+        // In English the form is given back exactly as the rules wrote it.
+        if (spoken_language() == "en") return part;
+        QString text = words(form.words);
         for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            words = words.arg(m.captured(i) == "You" ? you() : m.captured(i));
-        return words;
+            text = text.arg(capture_in_language(m.captured(i), depth));
+        return text;
     }
-    return part;
+    return {};
+}
+
+// A line of parts apart (" · ", "; ", ". "; no form holds them), of one form, or of a form
+// with an ending.
+QString line_in_language(const QString& english, int depth) {
+    if (depth > 4 || english.isEmpty()) return english;
+    for (const char* separator : {" · ", "; ", ". "}) {
+        if (!english.contains(QString::fromUtf8(separator))) continue;
+        QStringList parts = english.split(QString::fromUtf8(separator));
+        for (QString& part : parts)
+            part = line_in_language(part, depth);
+        return parts.join(QString::fromUtf8(separator));
+    }
+    const QString whole = part_in_language(english, depth);
+    if (!whole.isNull()) return whole;
+    const QString number = numbers_in_language(english);
+    if (number != english) return number;
+    const QString word = QCoreApplication::translate(context, english.toUtf8().constData());
+    if (word != english) return word;
+    for (const char* ending : endings) {
+        const QLatin1String end(ending);
+        if (english.endsWith(end) && english.size() > end.size())
+            return line_in_language(english.chopped(end.size()), depth) + words(ending);
+    }
+    return english;
 }
 
 }  // namespace
 
 QString in_language(const std::string& english) {
-    QString text = QString::fromStdString(english);
-    // "… and is all in" ends a line of any form: the form is given, then the ending.
-    for (const char* ending : {QT_TRANSLATE_NOOP("holdem::ui::TableWords", " and is all in"),
-                               QT_TRANSLATE_NOOP("holdem::ui::TableWords", " and are all in")})
-        if (text.endsWith(QLatin1String(ending)) && text.size() > int(std::strlen(ending))) {
-            text.chop(static_cast<int>(std::strlen(ending)));
-            return in_language(text.toStdString()) + QCoreApplication::translate(context, ending);
-        }
-    QStringList parts = text.split(" · ");
-    for (QString& part : parts)
-        part = part_in_language(part);
-    return parts.join(" · ");
+    // English is the rules' own: every text stands as they wrote it.
+    if (spoken_language() == "en") return QString::fromStdString(english);
+    // The same few lines are painted again and again: each is worked out once per language.
+    static QHash<QString, QString> known;
+    static QString known_for;
+    const QString language = spoken_language();
+    if (language != known_for || known.size() > 4096) {
+        known.clear();
+        known_for = language;
+    }
+    const QString text = QString::fromStdString(english);
+    const auto found = known.constFind(text);
+    if (found != known.constEnd()) return *found;
+    const QString spoken = line_in_language(text, 0);
+    known.insert(text, spoken);
+    return spoken;
 }
 
 }  // namespace holdem::ui

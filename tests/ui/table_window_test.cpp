@@ -21,15 +21,18 @@
 #include <QTranslator>
 #include <QtTest>
 #include <memory>
+#include <random>
 
 #include "cycle/human_actions.h"
 #include "model/table.h"
+#include "rules/reading/hand_readout.h"
 #include "support/full_disk.h"
 #include "ui/card_art.h"
 #include "ui/equity_calculator_window.h"
 #include "ui/hands_viewer.h"
 #include "ui/language.h"
 #include "ui/looks.h"
+#include "ui/notices.h"
 #include "ui/options_dialog.h"
 #include "ui/preferences.h"
 #include "ui/qt_host.h"
@@ -246,6 +249,7 @@ class TableWindowTest : public QObject {
     void everyControlIsNamedAndTheTurnIsAnnounced();
     void theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt();
     void theMenusAndOptionsSpeakEachLanguage();
+    void theTablesLinesAndHandsSpeakEachLanguage();
     void theReviewListsTheCostliestDecisionsAndReplaysOne();
     void theHandsViewerReplaysEveryHandPlayed();
     void aHandHistoryFromElsewhereOpensInTheHandsViewer();
@@ -1129,16 +1133,22 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
         StandingsWindow standings;
         ReviewWindow review{QString(), QString()};
         EquityCalculatorWindow calculator;
+        StatisticsDialog statistics{QString()};
+        SplashWindow splash([] {}, 600000);
+        splash.set_options([] {});
+        splash.offer_games(true, false);
         return visible_texts(&window) + visible_texts(&options) + visible_texts(&hands) +
-               visible_texts(&standings) + visible_texts(&review) + visible_texts(&calculator);
+               visible_texts(&standings) + visible_texts(&review) + visible_texts(&calculator) +
+               visible_texts(&statistics) + visible_texts(&splash);
     };
     const QStringList english = texts_now();
     QVERIFY(english.contains("&Game"));
     QVERIFY(english.contains("Table rules"));
-    const char* contexts[] = {"holdem::ui::TableWindow",     "holdem::ui::OptionsDialog",
-                              "holdem::ui::ActionPanel",     "holdem::ui::HandsViewer",
-                              "holdem::ui::StandingsWindow", "holdem::ui::ReviewWindow",
-                              "holdem::ui::TableView",       "holdem::ui::EquityCalculatorWindow"};
+    const char* contexts[] = {"holdem::ui::TableWindow",      "holdem::ui::OptionsDialog",
+                              "holdem::ui::ActionPanel",      "holdem::ui::HandsViewer",
+                              "holdem::ui::StandingsWindow",  "holdem::ui::ReviewWindow",
+                              "holdem::ui::TableView",        "holdem::ui::EquityCalculatorWindow",
+                              "holdem::ui::StatisticsDialog", "holdem::ui::SplashWindow"};
     for (const QString& code : {QString("de"), QString("fr"), QString("es")}) {
         QVERIFY(install_translation(*qApp, code));
         const QStringList spoken = texts_now();
@@ -1149,9 +1159,11 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
         for (qsizetype i = 0; i < english.size(); ++i) {
             const QString& text = english[i];
             if (spoken[i] != text || !text.contains(QRegularExpression("[A-Za-z]"))) continue;
-            // The language names are each language's own; a sample hand is a hand.
+            // The language names are each language's own; a sample hand is a hand; the
+            // game's name and version are the same in every language.
             if (std::any_of(languages().begin(), languages().end(),
-                            [&](const auto& l) { return l.second == text; }))
+                            [&](const auto& l) { return l.second == text; }) ||
+                text == "Final Table Hold'em" || text.startsWith("Version "))
                 continue;
             bool kept = false;
             for (const char* context : contexts)
@@ -1180,6 +1192,82 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
     QCOMPARE(texts_now(), english);
     QCOMPARE(language_for("fr"), QString("fr"));
     QVERIFY(!language_for("").isEmpty());
+}
+
+// The lines the table, the standings and the review write (hands, the winner's line, the
+// director's news, the place, the advice) in each language, numbers as the language writes
+// them, and every hand the readings can name given in German words.
+void TableWindowTest::theTablesLinesAndHandsSpeakEachLanguage() {
+    const QString english_how_to = how_to_play_text();
+    const std::string lines[] = {
+        "river rat wins 480 with Two pair, aces and queens",
+        "Split pot: Ann, Bo and You win 40 each with Straight, ten high",
+        "The money bubble: 6 left, 5 paid. Hand for hand",
+        "Your table is broken: you move to table 17",
+        "You finished 137th of 1,000 and won 1,180",
+        "Rank 4 of 1,090 · Average 21,008 · You 35 BB · 150 paid",
+        "Pair of kings, flush draw",
+        "Call 60: 41 % equity against their likely hands, 25 % needed at this price · 35 big "
+        "blinds · last to act",
+        "called 150 with 20 % equity needing 32 %: about −56 chips",
+        "1st",
+        "2nd–3rd",
+        "Pair of aces",
+        "Bo shows Ah Kd (Flush, ace-king high)",
+    };
+    QVERIFY(install_translation(*qApp, "de"));
+    const char* german[] = {
+        "river rat gewinnt 480 mit Zwei Paare, Asse und Damen",
+        "Geteilter Pot: Ann, Bo und Sie gewinnen je 40 mit Straße bis Zehn",
+        "Die Bubble: noch 6, 5 bezahlt. Hand für Hand",
+        "Ihr Tisch wird aufgelöst: Sie wechseln an Tisch 17",
+        "Sie belegen Platz 137 von 1.000 und gewinnen 1.180",
+        "Rang 4 von 1.090 · Durchschnitt 21.008 · Sie 35 BB · 150 bezahlt",
+        "Paar Könige, Flush-Draw",
+        "Mitgehen 60: 41 % Equity gegen ihre wahrscheinlichen Hände, 25 % nötig bei diesem Preis "
+        "· 35 Big Blinds · handelt als Letzter",
+        "150 mitgegangen mit 20 % Equity bei 32 % nötig: etwa −56 Chips",
+        "1.",
+        "2.–3.",
+        "Paar Asse",
+        "Bo zeigt Ah Kd (Flush, Ass-König hoch)",
+    };
+    for (std::size_t i = 0; i < std::size(lines); ++i)
+        QCOMPARE(in_language(lines[i]), QString::fromUtf8(german[i]));
+    QVERIFY(how_to_play_text() != english_how_to);
+    QVERIFY(how_to_play_text().contains("Spielanleitung"));
+    // Every hand a reading names, with and without draws, classic or standard, is German.
+    const QRegularExpression english_word(
+        "\\b(twos?|threes?|fours?|fives?|six(es)?|sevens?|eights?|nines?|tens?|jacks?|queens?|"
+        "kings?|aces?|high|pair|kind|house|straight|draw|gutshot|of|and)\\b");
+    std::mt19937 random(11);
+    for (int deal = 0; deal < 3000; ++deal) {
+        std::array<CardCode, 7> cards{};
+        for (std::size_t i = 0; i < cards.size(); ++i) {
+            bool fresh = false;
+            while (!fresh) {
+                cards[i] = static_cast<CardCode>(1 + random() % 52);
+                fresh = std::find(cards.begin(), cards.begin() + i, cards[i]) == cards.begin() + i;
+            }
+        }
+        const std::span<const CardCode> board(cards.data() + 2, 3 + deal % 3);
+        for (const std::string& name : {hand_readout({cards[0], cards[1]}, board),
+                                        classic_readout({cards[0], cards[1]}, board)}) {
+            const QString spoken = in_language(name);
+            QVERIFY2(!english_word.match(spoken).hasMatch(),
+                     qPrintable(QString::fromStdString(name) + " → " + spoken));
+        }
+    }
+    QVERIFY(install_translation(*qApp, "fr"));
+    QCOMPARE(in_language("Pair of aces"), QString("Paire d'as"));
+    QCOMPARE(in_language("2nd–3rd"), QString("2e–3e"));
+    QCOMPARE(in_language("1st"), QString("1er"));
+    QVERIFY(install_translation(*qApp, "es"));
+    QCOMPARE(in_language("Full house, kings full of sevens"), QString("Full de reyes con sietes"));
+    QVERIFY(install_translation(*qApp, "en"));
+    for (const std::string& line : lines)
+        QCOMPARE(in_language(line), QString::fromStdString(line));
+    QCOMPARE(how_to_play_text(), english_how_to);
 }
 
 // A player who calls every bet makes costly calls: Game › Review lists them from the results,
