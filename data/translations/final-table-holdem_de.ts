@@ -1932,5 +1932,109 @@ Hände %6 · VPIP %7 · PFR %8 · Aggression %9 · gewonnene Showdowns %10</tran
         <source>all in</source>
         <translation>all-in</translation>
     </message>
+    <message>
+        <source>Total pot %1 Main pot %2</source>
+        <translation>Pot gesamt %1 Hauptpot %2</translation>
+    </message>
+    <message>
+        <source>Total pot %1</source>
+        <translation>Pot gesamt %1</translation>
+    </message>
+    <message>
+        <source>Side pot-%1 %2</source>
+        <translation>Nebenpot %1: %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from main pot with %2</source>
+        <translation>Sie gewinnen %1 aus dem Hauptpot mit %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from main pot</source>
+        <translation>Sie gewinnen %1 aus dem Hauptpot</translation>
+    </message>
+    <message>
+        <source>You collected %1 from side pot-%2 with %3</source>
+        <translation>Sie gewinnen %1 aus Nebenpot %2 mit %3</translation>
+    </message>
+    <message>
+        <source>You collected %1 from side pot-%2</source>
+        <translation>Sie gewinnen %1 aus Nebenpot %2</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from main pot with %3</source>
+        <translation>%1 gewinnt %2 aus dem Hauptpot mit %3</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from main pot</source>
+        <translation>%1 gewinnt %2 aus dem Hauptpot</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from side pot-%3 with %4</source>
+        <translation>%1 gewinnt %2 aus Nebenpot %3 mit %4</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from side pot-%3</source>
+        <translation>%1 gewinnt %2 aus Nebenpot %3</translation>
+    </message>
+    <message>
+        <source>%1 goes back to %2</source>
+        <translation>%1 gehen zurück an %2</translation>
+    </message>
+    <message>
+        <source>You sit out</source>
+        <translation>Sie setzen aus</translation>
+    </message>
+    <message>
+        <source>%1 sits out</source>
+        <translation>%1 setzt aus</translation>
+    </message>
+    <message>
+        <source>You pay %1 for sitting out on the button</source>
+        <translation>Sie zahlen %1 für das Aussetzen am Button</translation>
+    </message>
+    <message>
+        <source>%1 takes seat %2 with %3</source>
+        <translation>%1 nimmt Platz %2 mit %3</translation>
+    </message>
+    <message>
+        <source>%1 is out of the tournament</source>
+        <translation>%1 ist aus dem Turnier</translation>
+    </message>
+    <message>
+        <source>seat %1 closes</source>
+        <translation>Platz %1 schließt</translation>
+    </message>
+    <message>
+        <source>You are out of chips: %1.</source>
+        <translation>Sie haben keine Chips mehr: %1.</translation>
+    </message>
+    <message>
+        <source>you finished %1 of %2 and won %3</source>
+        <translation>Sie belegen Platz %1 von %2 und gewinnen %3</translation>
+    </message>
+    <message>
+        <source>you finished %1 of %2</source>
+        <translation>Sie belegen Platz %1 von %2</translation>
+    </message>
+    <message>
+        <source>your rank is %1</source>
+        <translation>Ihr Rang ist %1</translation>
+    </message>
+    <message>
+        <source>You won the tournament!</source>
+        <translation>Sie haben das Turnier gewonnen!</translation>
+    </message>
+    <message>
+        <source>You leave the table.</source>
+        <translation>Sie verlassen den Tisch.</translation>
+    </message>
+    <message>
+        <source>The game stops: a chip count grew beyond what it can hold.</source>
+        <translation>Das Spiel hält an: eine Chipzahl wuchs über das hinaus, was es fassen kann.</translation>
+    </message>
+    <message>
+        <source>All in: the hands are turned up — %1</source>
+        <translation>All-in: die Hände werden aufgedeckt — %1</translation>
+    </message>
 </context>
 </TS>

@@ -1932,5 +1932,109 @@ Manos %6 · VPIP %7 · PFR %8 · agresividad %9 · enfrentamientos ganados %10</
         <source>all in</source>
         <translation>all-in</translation>
     </message>
+    <message>
+        <source>Total pot %1 Main pot %2</source>
+        <translation>Bote total %1 Bote principal %2</translation>
+    </message>
+    <message>
+        <source>Total pot %1</source>
+        <translation>Bote total %1</translation>
+    </message>
+    <message>
+        <source>Side pot-%1 %2</source>
+        <translation>Bote secundario %1: %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from main pot with %2</source>
+        <translation>Usted se lleva %1 del bote principal con %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from main pot</source>
+        <translation>Usted se lleva %1 del bote principal</translation>
+    </message>
+    <message>
+        <source>You collected %1 from side pot-%2 with %3</source>
+        <translation>Usted se lleva %1 del bote secundario %2 con %3</translation>
+    </message>
+    <message>
+        <source>You collected %1 from side pot-%2</source>
+        <translation>Usted se lleva %1 del bote secundario %2</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from main pot with %3</source>
+        <translation>%1 se lleva %2 del bote principal con %3</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from main pot</source>
+        <translation>%1 se lleva %2 del bote principal</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from side pot-%3 with %4</source>
+        <translation>%1 se lleva %2 del bote secundario %3 con %4</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from side pot-%3</source>
+        <translation>%1 se lleva %2 del bote secundario %3</translation>
+    </message>
+    <message>
+        <source>%1 goes back to %2</source>
+        <translation>%1 vuelven a %2</translation>
+    </message>
+    <message>
+        <source>You sit out</source>
+        <translation>Usted se ausenta</translation>
+    </message>
+    <message>
+        <source>%1 sits out</source>
+        <translation>%1 se ausenta</translation>
+    </message>
+    <message>
+        <source>You pay %1 for sitting out on the button</source>
+        <translation>Usted paga %1 por ausentarse en el botón</translation>
+    </message>
+    <message>
+        <source>%1 takes seat %2 with %3</source>
+        <translation>%1 ocupa la plaza %2 con %3</translation>
+    </message>
+    <message>
+        <source>%1 is out of the tournament</source>
+        <translation>%1 queda fuera del torneo</translation>
+    </message>
+    <message>
+        <source>seat %1 closes</source>
+        <translation>la plaza %1 se cierra</translation>
+    </message>
+    <message>
+        <source>You are out of chips: %1.</source>
+        <translation>Se ha quedado sin fichas: %1.</translation>
+    </message>
+    <message>
+        <source>you finished %1 of %2 and won %3</source>
+        <translation>termina en el puesto %1 de %2 y gana %3</translation>
+    </message>
+    <message>
+        <source>you finished %1 of %2</source>
+        <translation>termina en el puesto %1 de %2</translation>
+    </message>
+    <message>
+        <source>your rank is %1</source>
+        <translation>su puesto es %1</translation>
+    </message>
+    <message>
+        <source>You won the tournament!</source>
+        <translation>¡Ha ganado el torneo!</translation>
+    </message>
+    <message>
+        <source>You leave the table.</source>
+        <translation>Usted deja la mesa.</translation>
+    </message>
+    <message>
+        <source>The game stops: a chip count grew beyond what it can hold.</source>
+        <translation>El juego se detiene: una cuenta de fichas superó lo que puede guardar.</translation>
+    </message>
+    <message>
+        <source>All in: the hands are turned up — %1</source>
+        <translation>All-in: las manos se destapan — %1</translation>
+    </message>
 </context>
 </TS>

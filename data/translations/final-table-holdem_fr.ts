@@ -1933,5 +1933,109 @@ Mains %6 · VPIP %7 · PFR %8 · agressivité %9 · abattages gagnés %10</trans
         <source>all in</source>
         <translation>tapis</translation>
     </message>
+    <message>
+        <source>Total pot %1 Main pot %2</source>
+        <translation>Pot total %1 Pot principal %2</translation>
+    </message>
+    <message>
+        <source>Total pot %1</source>
+        <translation>Pot total %1</translation>
+    </message>
+    <message>
+        <source>Side pot-%1 %2</source>
+        <translation>Pot annexe %1 : %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from main pot with %2</source>
+        <translation>Vous remportez %1 du pot principal avec %2</translation>
+    </message>
+    <message>
+        <source>You collected %1 from main pot</source>
+        <translation>Vous remportez %1 du pot principal</translation>
+    </message>
+    <message>
+        <source>You collected %1 from side pot-%2 with %3</source>
+        <translation>Vous remportez %1 du pot annexe %2 avec %3</translation>
+    </message>
+    <message>
+        <source>You collected %1 from side pot-%2</source>
+        <translation>Vous remportez %1 du pot annexe %2</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from main pot with %3</source>
+        <translation>%1 remporte %2 du pot principal avec %3</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from main pot</source>
+        <translation>%1 remporte %2 du pot principal</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from side pot-%3 with %4</source>
+        <translation>%1 remporte %2 du pot annexe %3 avec %4</translation>
+    </message>
+    <message>
+        <source>%1 collected %2 from side pot-%3</source>
+        <translation>%1 remporte %2 du pot annexe %3</translation>
+    </message>
+    <message>
+        <source>%1 goes back to %2</source>
+        <translation>%1 retournent à %2</translation>
+    </message>
+    <message>
+        <source>You sit out</source>
+        <translation>Vous vous absentez</translation>
+    </message>
+    <message>
+        <source>%1 sits out</source>
+        <translation>%1 s&apos;absente</translation>
+    </message>
+    <message>
+        <source>You pay %1 for sitting out on the button</source>
+        <translation>Vous payez %1 pour votre absence au bouton</translation>
+    </message>
+    <message>
+        <source>%1 takes seat %2 with %3</source>
+        <translation>%1 prend la place %2 avec %3</translation>
+    </message>
+    <message>
+        <source>%1 is out of the tournament</source>
+        <translation>%1 est éliminé du tournoi</translation>
+    </message>
+    <message>
+        <source>seat %1 closes</source>
+        <translation>la place %1 ferme</translation>
+    </message>
+    <message>
+        <source>You are out of chips: %1.</source>
+        <translation>Vous n&apos;avez plus de jetons : %1.</translation>
+    </message>
+    <message>
+        <source>you finished %1 of %2 and won %3</source>
+        <translation>vous terminez à la place %1 sur %2 et gagnez %3</translation>
+    </message>
+    <message>
+        <source>you finished %1 of %2</source>
+        <translation>vous terminez à la place %1 sur %2</translation>
+    </message>
+    <message>
+        <source>your rank is %1</source>
+        <translation>votre rang est %1</translation>
+    </message>
+    <message>
+        <source>You won the tournament!</source>
+        <translation>Vous avez gagné le tournoi !</translation>
+    </message>
+    <message>
+        <source>You leave the table.</source>
+        <translation>Vous quittez la table.</translation>
+    </message>
+    <message>
+        <source>The game stops: a chip count grew beyond what it can hold.</source>
+        <translation>Le jeu s&apos;arrête : un compte de jetons a dépassé ce qu&apos;il peut contenir.</translation>
+    </message>
+    <message>
+        <source>All in: the hands are turned up — %1</source>
+        <translation>Tapis : les mains sont retournées — %1</translation>
+    </message>
 </context>
 </TS>

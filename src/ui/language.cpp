@@ -57,14 +57,22 @@ bool install_translation(QCoreApplication& app, const QString& code) {
     return app.installTranslator(&game);
 }
 
+namespace {
+// A line is never broken inside a number: the thin space some languages group digits with
+// is given as a space that holds.
+QString locale_number(std::int64_t value) {
+    return QLocale().toString(static_cast<qlonglong>(value)).replace(QChar(0x202F), QChar(0x00A0));
+}
+}  // namespace
+
 QString grouped_words(std::int64_t value) {
     if (spoken() == "en") return QString::fromStdString(grouped(value));
-    return QLocale().toString(static_cast<qlonglong>(value));
+    return locale_number(value);
 }
 
 QString number_words(std::int64_t value) {
     if (spoken() == "en") return QString::number(value);
-    return QLocale().toString(static_cast<qlonglong>(value));
+    return locale_number(value);
 }
 
 QString decimal_words(double value, int decimals) {

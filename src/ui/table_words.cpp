@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 #include <vector>
@@ -205,6 +204,57 @@ const std::vector<Form>& forms() {
              QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Four of a kind, %1")},
             {"Straight flush, (\\w+) high",
              QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Straight flush, %1 high")},
+            // The log's pots and the seats' comings and goings.
+            {"Total pot (\\d+) Main pot (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Total pot %1 Main pot %2")},
+            {"Total pot (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Total pot %1")},
+            {"Side pot-(\\d+) (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Side pot-%1 %2")},
+            {"You collected (\\d+) from main pot with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You collected %1 from main pot with %2")},
+            {"You collected (\\d+) from main pot",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You collected %1 from main pot")},
+            {"You collected (\\d+) from side pot-(\\d+) with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "You collected %1 from side pot-%2 with %3")},
+            {"You collected (\\d+) from side pot-(\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You collected %1 from side pot-%2")},
+            {"(.+) collected (\\d+) from main pot with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 collected %2 from main pot with %3")},
+            {"(.+) collected (\\d+) from main pot",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 collected %2 from main pot")},
+            {"(.+) collected (\\d+) from side pot-(\\d+) with (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "%1 collected %2 from side pot-%3 with %4")},
+            {"(.+) collected (\\d+) from side pot-(\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 collected %2 from side pot-%3")},
+            {"(\\d+) goes back to (.+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 goes back to %2")},
+            {"You sit out", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You sit out")},
+            {"(.+) sits out", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 sits out")},
+            {"You pay (\\d+) for sitting out on the button",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "You pay %1 for sitting out on the button")},
+            {"(.+) takes seat (\\d+) with (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 takes seat %2 with %3")},
+            {"(.+) is out of the tournament",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 is out of the tournament")},
+            {"seat (\\d+) closes", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "seat %1 closes")},
+            // The log's last line.
+            {"You are out of chips: (.+)\\.",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You are out of chips: %1.")},
+            {"you finished (\\d+)(?:st|nd|rd|th) of ([\\d,]+) and won ([\\d,]+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "you finished %1 of %2 and won %3")},
+            {"you finished (\\d+)(?:st|nd|rd|th) of ([\\d,]+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "you finished %1 of %2")},
+            {"your rank is (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "your rank is %1")},
+            {"You won the tournament!",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You won the tournament!")},
+            {"You leave the table\\.",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You leave the table.")},
+            {"The game stops: a chip count grew beyond what it can hold\\.",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                               "The game stops: a chip count grew beyond what it can hold.")},
             // The hand log's lines.
             {"You fold", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "You fold")},
             {"(.+) folds", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 folds")},
@@ -323,6 +373,7 @@ constexpr const char* endings[] = {
     QT_TRANSLATE_NOOP("holdem::ui::TableWords", ", flush draw"),
     QT_TRANSLATE_NOOP("holdem::ui::TableWords", ", open-ended straight draw"),
     QT_TRANSLATE_NOOP("holdem::ui::TableWords", ", gutshot straight draw"),
+    ".",
 };
 
 QString words(const char* english) {
@@ -345,7 +396,7 @@ QString numbers_in_language(const QString& english) {
         out += english.mid(at, m.capturedStart() - at);
         bool read = false;
         const qlonglong value = m.captured().remove(',').toLongLong(&read);
-        out += read ? QLocale().toString(value) : m.captured();
+        out += read ? number_words(value) : m.captured();
         at = m.capturedEnd();
     }
     return out + english.mid(at);
@@ -364,16 +415,44 @@ QString capture_in_language(const QString& english, int depth) {
     return line_in_language(english, depth + 1);
 }
 
+// The winners of a split pot, "Ann, You 41 and Bo 40" apart: each name, the human's in the
+// language, and each amount.
+QString winners_in_language(const QString& english) {
+    static const QRegularExpression with_amount("^(.+) (\\d+)$");
+    QStringList winners = english.split(", ");
+    for (QString& winner : winners) {
+        QString amount;
+        if (const QRegularExpressionMatch m = with_amount.match(winner); m.hasMatch()) {
+            amount = " " + numbers_in_language(m.captured(2));
+            winner = m.captured(1);
+        }
+        winner = (winner == "You" ? you() : winner) + amount;
+    }
+    return winners.join(", ");
+}
+
 QString part_in_language(const QString& part, int depth) {
     if (part == "You") return you();
+    // The hands turned up for an all-in: a list of each seat's name and cards.
+    static const QString turned_up = QString::fromUtf8("All in: the hands are turned up — ");
+    if (part.startsWith(turned_up)) {
+        QStringList seats = part.mid(turned_up.size()).split(", ");
+        for (QString& seat : seats)
+            if (seat.startsWith("You ")) seat = you() + seat.mid(3);
+        return words(QT_TRANSLATE_NOOP("holdem::ui::TableWords",
+                                       "All in: the hands are turned up — %1"))
+            .arg(seats.join(", "));
+    }
     for (const Form& form : forms()) {
         const QRegularExpressionMatch m = form.english.match(part);
         if (!m.hasMatch()) continue;
         // In English the form is given back exactly as the rules wrote it.
         if (spoken_language() == "en") return part;
         QString text = words(form.words);
+        const bool split_pot = part.startsWith("Split pot: ");
         for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            text = text.arg(capture_in_language(m.captured(i), depth));
+            text = text.arg(split_pot && i <= 2 ? winners_in_language(m.captured(i))
+                                                : capture_in_language(m.captured(i), depth));
         return text;
     }
     return {};

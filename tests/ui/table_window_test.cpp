@@ -250,6 +250,7 @@ class TableWindowTest : public QObject {
     void theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt();
     void theMenusAndOptionsSpeakEachLanguage();
     void theTablesLinesAndHandsSpeakEachLanguage();
+    void aWholeTournamentIsToldInGerman();
     void theReviewListsTheCostliestDecisionsAndReplaysOne();
     void theHandsViewerReplaysEveryHandPlayed();
     void aHandHistoryFromElsewhereOpensInTheHandsViewer();
@@ -1192,6 +1193,49 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
     QCOMPARE(texts_now(), english);
     QCOMPARE(language_for("fr"), QString("fr"));
     QVERIFY(!language_for("").isEmpty());
+}
+
+// A field tournament played to its end in German, the human checking or folding: no line of
+// the log, no winner's line, no news and no end notice keeps an English word the rules wrote
+// (the players' names are made of other words).
+void TableWindowTest::aWholeTournamentIsToldInGerman() {
+    QVERIFY(install_translation(*qApp, "de"));
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(8),
+                                         std::make_unique<SeededRandom>(9));
+    table->options.rules = Rules::standard;
+    table->options.structure = StructureKind::hyper_turbo;
+    table->options.entrants = 20;
+    table->options = in_force(table->options);
+    VirtualGame game(true, {}, std::move(table));
+    const TablePicture& shown = game.host.picture();
+    QStringList seen;
+    for (int step = 0; step < 40000 && !game.table().ended; ++step) {
+        if (shown.banner_shown) seen << in_language(shown.banner);
+        if (shown.announcement_shown) seen << in_language(shown.announcement);
+        if (!shown.human.open) {
+            game.next();
+            continue;
+        }
+        // The human waits for the others, so the field's news comes while it is in.
+        QPushButton* check = game.window.button(Intent::check);
+        QTest::mouseClick(check->isVisible() ? check : game.window.button(Intent::fold),
+                          Qt::LeftButton);
+        if (game.table().hands_started % 5 == 0) seen << game.window.log().lines();
+    }
+    QVERIFY(game.table().ended);
+    seen << game.window.log().lines() << game.notices.front();
+    const QRegularExpression english(
+        "\\b(the|with|from|to|and|of|is|are|collected|folds?|checks?|calls?|bets?|raises?|posts?|"
+        "shows?|mucks?|returned|goes|back|takes|seat|closes|out|tournament|hands?|turned|pair|kind|"
+        "high|straight|total|main|side|sits?|pay|rank|finished|won|wins?|split|bubble|money|"
+        "table|left|paid|moves?|broken|balanced|final|uncalled|blinds?|deals?)\\b");
+    QStringList english_lines;
+    for (const QString& line : seen)
+        if (english.match(line).hasMatch()) english_lines << line;
+    english_lines.removeDuplicates();
+    QVERIFY2(english_lines.isEmpty(), qPrintable(english_lines.mid(0, 8).join(" | ")));
+    QVERIFY(seen.contains("Der Finaltisch: die letzten 10 spielen weiter"));
+    QVERIFY(install_translation(*qApp, "en"));
 }
 
 // The lines the table, the standings and the review write (hands, the winner's line, the
