@@ -869,6 +869,109 @@ angeboten.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>holdem::ui::Spoken</name>
+    <message>
+        <source>%1 chips</source>
+        <translation>%1 Chips</translation>
+    </message>
+    <message>
+        <source>plays %1</source>
+        <translation>spielt %1</translation>
+    </message>
+    <message>
+        <source>dealer</source>
+        <translation>Dealer</translation>
+    </message>
+    <message>
+        <source>to act</source>
+        <translation>am Zug</translation>
+    </message>
+    <message>
+        <source>folded</source>
+        <translation>gepasst</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>schieben</translation>
+    </message>
+    <message>
+        <source>fold</source>
+        <translation>passen</translation>
+    </message>
+    <message>
+        <source>all in</source>
+        <translation>all-in</translation>
+    </message>
+    <message>
+        <source>raise</source>
+        <translation>erhöhen</translation>
+    </message>
+    <message>
+        <source>bet</source>
+        <translation>setzen</translation>
+    </message>
+    <message>
+        <source>call %1</source>
+        <translation>mitgehen %1</translation>
+    </message>
+    <message>
+        <source>raise to %1</source>
+        <translation>erhöhen auf %1</translation>
+    </message>
+    <message>
+        <source>raise %1</source>
+        <translation>erhöht %1</translation>
+    </message>
+    <message>
+        <source>bet %1</source>
+        <translation>setzen %1</translation>
+    </message>
+    <message>
+        <source>small blind %1</source>
+        <translation>Small Blind %1</translation>
+    </message>
+    <message>
+        <source>big blind %1</source>
+        <translation>Big Blind %1</translation>
+    </message>
+    <message>
+        <source>ante %1</source>
+        <translation>Ante %1</translation>
+    </message>
+    <message>
+        <source>cards %1</source>
+        <translation>Karten %1</translation>
+    </message>
+    <message>
+        <source>won %1</source>
+        <translation>gewinnt %1</translation>
+    </message>
+    <message>
+        <source>pot %1</source>
+        <translation>Pot %1</translation>
+    </message>
+    <message>
+        <source>you hold %1</source>
+        <translation>Sie halten %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Board %1</translation>
+    </message>
+    <message>
+        <source>No cards on the board</source>
+        <translation>Keine Karten auf dem Board</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Sie sind am Zug</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::StandingsWindow</name>
     <message>
         <source>Standings</source>
@@ -2035,6 +2138,46 @@ Hände %6 · VPIP %7 · PFR %8 · Aggression %9 · gewonnene Showdowns %10</tran
     <message>
         <source>All in: the hands are turned up — %1</source>
         <translation>All-in: die Hände werden aufgedeckt — %1</translation>
+    </message>
+    <message>
+        <source>Table %1, hand %2</source>
+        <translation>Tisch %1, Hand %2</translation>
+    </message>
+    <message>
+        <source>Blinds %1 ante %2</source>
+        <translation>Blinds %1 Ante %2</translation>
+    </message>
+    <message>
+        <source>Blinds %1</source>
+        <translation>Blinds %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 before the hand, %3 after</source>
+        <translation>%1: %2 vor der Hand, %3 danach</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 spielt %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 hands seen: puts chips in before the flop in %3 % (VPIP), raises before the flop in %4 % (PFR), re-raises a raise %5 % (of %6), bets and raises %7 times per call after the flop (%8 actions), folds to a continuation bet %9 % (of %10)</source>
+        <translation>%1, %2 Hände gesehen: bringt vor dem Flop in %3 % Chips in den Pot (VPIP), erhöht vor dem Flop in %4 % (PFR), re-raist eine Erhöhung in %5 % (von %6), setzt und erhöht nach dem Flop %7-mal je Call (%8 Aktionen), passt auf eine Continuation Bet in %9 % (von %10)</translation>
+    </message>
+    <message>
+        <source>tight-passive</source>
+        <translation>tight-passiv</translation>
+    </message>
+    <message>
+        <source>tight-aggressive</source>
+        <translation>tight-aggressiv</translation>
+    </message>
+    <message>
+        <source>loose-passive</source>
+        <translation>loose-passiv</translation>
+    </message>
+    <message>
+        <source>loose-aggressive</source>
+        <translation>loose-aggressiv</translation>
     </message>
 </context>
 </TS>

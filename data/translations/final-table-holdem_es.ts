@@ -869,6 +869,109 @@ inicia el juego.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>holdem::ui::Spoken</name>
+    <message>
+        <source>%1 chips</source>
+        <translation>%1 fichas</translation>
+    </message>
+    <message>
+        <source>plays %1</source>
+        <translation>juega %1</translation>
+    </message>
+    <message>
+        <source>dealer</source>
+        <translation>repartidor</translation>
+    </message>
+    <message>
+        <source>to act</source>
+        <translation>le toca</translation>
+    </message>
+    <message>
+        <source>folded</source>
+        <translation>retirado</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>pasar</translation>
+    </message>
+    <message>
+        <source>fold</source>
+        <translation>retirarse</translation>
+    </message>
+    <message>
+        <source>all in</source>
+        <translation>all-in</translation>
+    </message>
+    <message>
+        <source>raise</source>
+        <translation>subir</translation>
+    </message>
+    <message>
+        <source>bet</source>
+        <translation>apostar</translation>
+    </message>
+    <message>
+        <source>call %1</source>
+        <translation>igualar %1</translation>
+    </message>
+    <message>
+        <source>raise to %1</source>
+        <translation>subir a %1</translation>
+    </message>
+    <message>
+        <source>raise %1</source>
+        <translation>sube %1</translation>
+    </message>
+    <message>
+        <source>bet %1</source>
+        <translation>apostar %1</translation>
+    </message>
+    <message>
+        <source>small blind %1</source>
+        <translation>ciega pequeña %1</translation>
+    </message>
+    <message>
+        <source>big blind %1</source>
+        <translation>ciega grande %1</translation>
+    </message>
+    <message>
+        <source>ante %1</source>
+        <translation>ante %1</translation>
+    </message>
+    <message>
+        <source>cards %1</source>
+        <translation>cartas %1</translation>
+    </message>
+    <message>
+        <source>won %1</source>
+        <translation>gana %1</translation>
+    </message>
+    <message>
+        <source>pot %1</source>
+        <translation>bote %1</translation>
+    </message>
+    <message>
+        <source>you hold %1</source>
+        <translation>usted tiene %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Mesa %1</translation>
+    </message>
+    <message>
+        <source>No cards on the board</source>
+        <translation>Ninguna carta en la mesa</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Su turno</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::StandingsWindow</name>
     <message>
         <source>Standings</source>
@@ -2035,6 +2138,46 @@ Manos %6 · VPIP %7 · PFR %8 · agresividad %9 · enfrentamientos ganados %10</
     <message>
         <source>All in: the hands are turned up — %1</source>
         <translation>All-in: las manos se destapan — %1</translation>
+    </message>
+    <message>
+        <source>Table %1, hand %2</source>
+        <translation>Mesa %1, mano %2</translation>
+    </message>
+    <message>
+        <source>Blinds %1 ante %2</source>
+        <translation>Ciegas %1 ante %2</translation>
+    </message>
+    <message>
+        <source>Blinds %1</source>
+        <translation>Ciegas %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 before the hand, %3 after</source>
+        <translation>%1: %2 antes de la mano, %3 después</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 juega %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 hands seen: puts chips in before the flop in %3 % (VPIP), raises before the flop in %4 % (PFR), re-raises a raise %5 % (of %6), bets and raises %7 times per call after the flop (%8 actions), folds to a continuation bet %9 % (of %10)</source>
+        <translation>%1, %2 manos vistas: pone fichas antes del flop en el %3 % (VPIP), sube antes del flop en el %4 % (PFR), resube una subida en el %5 % (de %6), apuesta y sube %7 veces por igualada después del flop (%8 acciones), se retira ante una apuesta de continuación en el %9 % (de %10)</translation>
+    </message>
+    <message>
+        <source>tight-passive</source>
+        <translation>cerrado-pasivo</translation>
+    </message>
+    <message>
+        <source>tight-aggressive</source>
+        <translation>cerrado-agresivo</translation>
+    </message>
+    <message>
+        <source>loose-passive</source>
+        <translation>abierto-pasivo</translation>
+    </message>
+    <message>
+        <source>loose-aggressive</source>
+        <translation>abierto-agresivo</translation>
     </message>
 </context>
 </TS>

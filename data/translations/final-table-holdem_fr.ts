@@ -870,6 +870,109 @@ démarrage du jeu.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>holdem::ui::Spoken</name>
+    <message>
+        <source>%1 chips</source>
+        <translation>%1 jetons</translation>
+    </message>
+    <message>
+        <source>plays %1</source>
+        <translation>joue %1</translation>
+    </message>
+    <message>
+        <source>dealer</source>
+        <translation>donneur</translation>
+    </message>
+    <message>
+        <source>to act</source>
+        <translation>doit parler</translation>
+    </message>
+    <message>
+        <source>folded</source>
+        <translation>couché</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>parole</translation>
+    </message>
+    <message>
+        <source>fold</source>
+        <translation>se coucher</translation>
+    </message>
+    <message>
+        <source>all in</source>
+        <translation>tapis</translation>
+    </message>
+    <message>
+        <source>raise</source>
+        <translation>relancer</translation>
+    </message>
+    <message>
+        <source>bet</source>
+        <translation>miser</translation>
+    </message>
+    <message>
+        <source>call %1</source>
+        <translation>suivre %1</translation>
+    </message>
+    <message>
+        <source>raise to %1</source>
+        <translation>relancer à %1</translation>
+    </message>
+    <message>
+        <source>raise %1</source>
+        <translation>relance %1</translation>
+    </message>
+    <message>
+        <source>bet %1</source>
+        <translation>miser %1</translation>
+    </message>
+    <message>
+        <source>small blind %1</source>
+        <translation>petite blinde %1</translation>
+    </message>
+    <message>
+        <source>big blind %1</source>
+        <translation>grosse blinde %1</translation>
+    </message>
+    <message>
+        <source>ante %1</source>
+        <translation>ante %1</translation>
+    </message>
+    <message>
+        <source>cards %1</source>
+        <translation>cartes %1</translation>
+    </message>
+    <message>
+        <source>won %1</source>
+        <translation>gagne %1</translation>
+    </message>
+    <message>
+        <source>pot %1</source>
+        <translation>pot %1</translation>
+    </message>
+    <message>
+        <source>you hold %1</source>
+        <translation>vous tenez %1</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Tableau %1</translation>
+    </message>
+    <message>
+        <source>No cards on the board</source>
+        <translation>Aucune carte au tableau</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>À vous de jouer</translation>
+    </message>
+</context>
+<context>
     <name>holdem::ui::StandingsWindow</name>
     <message>
         <source>Standings</source>
@@ -2036,6 +2139,46 @@ Mains %6 · VPIP %7 · PFR %8 · agressivité %9 · abattages gagnés %10</trans
     <message>
         <source>All in: the hands are turned up — %1</source>
         <translation>Tapis : les mains sont retournées — %1</translation>
+    </message>
+    <message>
+        <source>Table %1, hand %2</source>
+        <translation>Table %1, main %2</translation>
+    </message>
+    <message>
+        <source>Blinds %1 ante %2</source>
+        <translation>Blindes %1 ante %2</translation>
+    </message>
+    <message>
+        <source>Blinds %1</source>
+        <translation>Blindes %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 before the hand, %3 after</source>
+        <translation>%1 : %2 avant la main, %3 après</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 joue %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 hands seen: puts chips in before the flop in %3 % (VPIP), raises before the flop in %4 % (PFR), re-raises a raise %5 % (of %6), bets and raises %7 times per call after the flop (%8 actions), folds to a continuation bet %9 % (of %10)</source>
+        <translation>%1, %2 mains vues : met des jetons avant le flop dans %3 % (VPIP), relance avant le flop dans %4 % (PFR), surrelance une relance dans %5 % (sur %6), mise et relance %7 fois par suivi après le flop (%8 actions), se couche face à une mise de continuation dans %9 % (sur %10)</translation>
+    </message>
+    <message>
+        <source>tight-passive</source>
+        <translation>serré-passif</translation>
+    </message>
+    <message>
+        <source>tight-aggressive</source>
+        <translation>serré-agressif</translation>
+    </message>
+    <message>
+        <source>loose-passive</source>
+        <translation>large-passif</translation>
+    </message>
+    <message>
+        <source>loose-aggressive</source>
+        <translation>large-agressif</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "picture/spoken.h"
 #include "ui/fit_text.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/table_accessible.h"
 #include "ui/table_layout.h"
 #include "ui/table_words.h"
@@ -97,7 +98,7 @@ void TableView::announce_changes() {
     const std::string turn = turn_spoken(picture_);
     if (turn != turn_said_) {
         turn_said_ = turn;
-        if (!turn.empty()) announce(text_of(turn));
+        if (!turn.empty()) announce(spoken_in_language(turn));
     }
     const std::string result = picture_.showdown && picture_.banner_shown ? picture_.banner : "";
     if (result != result_said_) {
@@ -121,10 +122,11 @@ void TableView::announce(const QString& words) {
 }
 
 QString TableView::part_words(int part) const {
-    if (part >= 0 && part < picture_seats) return text_of(seat_spoken(seat_of(picture_, part + 1)));
+    if (part >= 0 && part < picture_seats)
+        return spoken_in_language(seat_spoken(seat_of(picture_, part + 1)));
     switch (part - picture_seats) {
         case 0:
-            return text_of(board_spoken(picture_));
+            return spoken_in_language(board_spoken(picture_));
         case 1:
             return picture_.banner_shown ? in_language(picture_.banner) : QString();
         case 2: {
@@ -150,9 +152,9 @@ QString TableView::part_words(int part) const {
 QString TableView::part_about(int part) const {
     if (part < 0 || part >= picture_seats) return {};
     const SeatPicture& s = seat_of(picture_, part + 1);
-    QString about = text_of(s.about);
+    QString about = in_language(s.about);
     if (statistics_shown_ && !s.statistics_about.empty())
-        about += (about.isEmpty() ? "" : "; ") + text_of(s.statistics_about);
+        about += (about.isEmpty() ? "" : "; ") + in_language(s.statistics_about);
     return about;
 }
 
@@ -304,7 +306,7 @@ void TableView::paint_winners(QPainter& p) const {
                                  .adjusted(-3, -3, 3, 3);
         p.setPen(QPen(palette::gold, std::max<qreal>(2.0, 40 * scale_)));
         p.drawRoundedRect(cards, 5, 5);
-        const QString text = "+" + QString::number(won);
+        const QString text = "+" + number_words(won);
         p.setFont(font_px(170, true));
         const QFontMetricsF m(p.font());
         // Above the cards, or below them where the seat's own plate is above them.

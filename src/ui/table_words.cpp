@@ -159,6 +159,27 @@ const std::vector<Form>& forms() {
             {"([\\d,]+) more players out and the rest are paid",
              QT_TRANSLATE_NOOP("holdem::ui::TableWords",
                                "%1 more players out and the rest are paid")},
+            {"Table (\\d+), hand (\\d+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Table %1, hand %2")},
+            {"Blinds ([\\d,/]+) ante ([\\d,]+)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Blinds %1 ante %2")},
+            {"Blinds ([\\d,/]+)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "Blinds %1")},
+            {"(.+): ([\\d,]+) before the hand, ([\\d,]+) after",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1: %2 before the hand, %3 after")},
+            // A seat's tooltip: its style, and what it has been seen to do.
+            {"(.+) plays (tight-passive|tight-aggressive|loose-passive|loose-aggressive)",
+             QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1 plays %2")},
+            {"(.+), (\\d+) hands? seen: puts chips in before the flop in (\\S+) % \\(VPIP\\), "
+             "raises before the flop in (\\S+) % \\(PFR\\), re-raises a raise (\\S+) % \\(of "
+             "(\\d+)\\), bets and raises (\\S+) times per call after the flop \\((\\d+) "
+             "actions\\), "
+             "folds to a continuation bet (\\S+) % \\(of (\\d+)\\)",
+             QT_TRANSLATE_NOOP(
+                 "holdem::ui::TableWords",
+                 "%1, %2 hands seen: puts chips in before the flop in %3 % (VPIP), "
+                 "raises before the flop in %4 % (PFR), re-raises a raise %5 % (of "
+                 "%6), bets and raises %7 times per call after the flop (%8 actions), "
+                 "folds to a continuation bet %9 % (of %10)")},
             {"1st", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "1st")},
             {"(\\d+)(?:st|nd|rd|th)", QT_TRANSLATE_NOOP("holdem::ui::TableWords", "%1th")},
             {"(\\d+(?:st|nd|rd|th))–(\\d+(?:st|nd|rd|th))",
@@ -364,6 +385,10 @@ const std::vector<Form>& forms() {
     QT_TRANSLATE_NOOP("holdem::ui::TableWords", "folded"),
     QT_TRANSLATE_NOOP("holdem::ui::TableWords", "checked"),
     QT_TRANSLATE_NOOP("holdem::ui::TableWords", "all in"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "tight-passive"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "tight-aggressive"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "loose-passive"),
+    QT_TRANSLATE_NOOP("holdem::ui::TableWords", "loose-aggressive"),
 };
 
 // Endings any line may carry after its form: the all-in of an action, the draws of a holding.
@@ -483,7 +508,111 @@ QString line_in_language(const QString& english, int depth) {
     return english;
 }
 
+constexpr const char* spoken_context = "holdem::ui::Spoken";
+
+// One item of what is said to assistive technology: a seat's chips, style, role and action,
+// a choice of the turn, the pot, the cards, the holding.
+QString spoken_item(const QString& item) {
+    static const std::vector<std::pair<QRegularExpression, const char*>> items = [] {
+        const std::pair<const char*, const char*> table[] = {
+            {"(\\d+) chips", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "%1 chips")},
+            {"plays (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "plays %1")},
+            {"dealer", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "dealer")},
+            {"to act", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "to act")},
+            {"folded", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "folded")},
+            {"check", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "check")},
+            {"fold", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "fold")},
+            {"all in", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "all in")},
+            {"raise", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "raise")},
+            {"bet", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "bet")},
+            {"call (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "call %1")},
+            {"raise to (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "raise to %1")},
+            {"raise (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "raise %1")},
+            {"bet (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "bet %1")},
+            {"small blind (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "small blind %1")},
+            {"big blind (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "big blind %1")},
+            {"ante (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "ante %1")},
+            {"cards (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "cards %1")},
+            {"won (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "won %1")},
+            {"pot (\\d+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "pot %1")},
+            {"you hold (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "you hold %1")},
+            {"Board (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "Board %1")},
+            {"No cards on the board",
+             QT_TRANSLATE_NOOP("holdem::ui::Spoken", "No cards on the board")},
+        };
+        std::vector<std::pair<QRegularExpression, const char*>> made;
+        for (const auto& [english, words] : table)
+            made.emplace_back(QRegularExpression(QString("^") + english + "$"), words);
+        return made;
+    }();
+    for (const auto& [english, words] : items) {
+        const QRegularExpressionMatch m = english.match(item);
+        if (!m.hasMatch()) continue;
+        QString text = QCoreApplication::translate(spoken_context, words);
+        if (m.lastCapturedIndex() >= 1) {
+            // The capture is a style, an amount, cards or a hand's name, as the table says them.
+            QString what = m.captured(1);
+            const QString upper = what.left(1).toUpper() + what.mid(1);
+            const QString told = line_in_language(upper, 0);
+            what = told != upper ? told : line_in_language(what, 0);
+            text = text.arg(what);
+        }
+        return text;
+    }
+    return item;
+}
+
+// A list said as "a, b or c", each item in the language.
+QString spoken_list(const QString& english) {
+    QStringList items = english.split(", ");
+    QString last = items.takeLast();
+    const qsizetype joined = last.lastIndexOf(" or ");
+    QStringList ors;
+    if (joined > 0) {
+        ors << last.left(joined) << last.mid(joined + 4);
+    } else {
+        ors << last;
+    }
+    items << ors.first();
+    for (QString& item : items)
+        item = spoken_item(item);
+    QString said = items.join(", ");
+    if (ors.size() > 1)
+        said += QCoreApplication::translate(spoken_context,
+                                            QT_TRANSLATE_NOOP("holdem::ui::Spoken", " or ")) +
+                spoken_item(ors.last());
+    return said;
+}
+
 }  // namespace
+
+QString spoken_in_language(const std::string& english) {
+    const QString text = QString::fromStdString(english);
+    if (spoken_language() == "en") return text;
+    QStringList parts = text.split("; ");
+    for (QString& part : parts) {
+        const QString turn = "Your turn";
+        if (part == turn || part.startsWith(turn + ": ")) {
+            const QString said = QCoreApplication::translate(
+                spoken_context, QT_TRANSLATE_NOOP("holdem::ui::Spoken", "Your turn"));
+            part = part == turn ? said : said + ": " + spoken_list(part.mid(turn.size() + 2));
+        } else if (part.startsWith("Board ") || part.startsWith("No cards on the board")) {
+            QStringList items = part.split(", ");
+            for (QString& item : items)
+                item = spoken_item(item);
+            part = items.join(", ");
+        } else if (part.startsWith("pot ") || part.startsWith("you hold ")) {
+            part = spoken_item(part);
+        } else {
+            // A seat: its name first, as it is.
+            QStringList items = part.split(", ");
+            for (qsizetype i = 1; i < items.size(); ++i)
+                items[i] = spoken_item(items[i]);
+            part = items.join(", ");
+        }
+    }
+    return parts.join("; ");
+}
 
 QString in_language(const std::string& english) {
     // English is the rules' own: every text stands as they wrote it.

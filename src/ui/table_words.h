@@ -10,5 +10,7 @@
 namespace holdem::ui {
 
 QString in_language(const std::string& english);
+// What the table says to assistive technology (a seat, the board, the turn) in the language.
+QString spoken_in_language(const std::string& english);
 
 }  // namespace holdem::ui

@@ -1258,6 +1258,9 @@ void TableWindowTest::theTablesLinesAndHandsSpeakEachLanguage() {
         "2nd–3rd",
         "Pair of aces",
         "Bo shows Ah Kd (Flush, ace-king high)",
+        "river rat plays tight-aggressive",
+        "Blinds 1,000/2,000 ante 2,000",
+        "Total pot 900 Main pot 600. Side pot-1 300.",
     };
     QVERIFY(install_translation(*qApp, "de"));
     const char* german[] = {
@@ -1275,9 +1278,20 @@ void TableWindowTest::theTablesLinesAndHandsSpeakEachLanguage() {
         "2.–3.",
         "Paar Asse",
         "Bo zeigt Ah Kd (Flush, Ass-König hoch)",
+        "river rat spielt tight-aggressiv",
+        "Blinds 1.000/2.000 Ante 2.000",
+        "Pot gesamt 900 Hauptpot 600. Nebenpot 1: 300.",
     };
     for (std::size_t i = 0; i < std::size(lines); ++i)
         QCOMPARE(in_language(lines[i]), QString::fromUtf8(german[i]));
+    // What assistive technology is told.
+    QCOMPARE(spoken_in_language("river rat, 1273 chips, plays tight-aggressive, dealer, folded"),
+             QString("river rat, 1.273 Chips, spielt tight-aggressiv, Dealer, gepasst"));
+    QCOMPARE(spoken_in_language("Your turn: call 10, raise to 40 or fold; pot 70; you hold pair "
+                                "of kings, flush draw"),
+             QString("Sie sind am Zug: mitgehen 10, erhöhen auf 40 oder passen; Pot 70; Sie "
+                     "halten Paar Könige, Flush-Draw"));
+    QCOMPARE(spoken_in_language("Board Ah Kd 5c, pot 300"), QString("Board Ah Kd 5c, Pot 300"));
     QVERIFY(how_to_play_text() != english_how_to);
     QVERIFY(how_to_play_text().contains("Spielanleitung"));
     // Every hand a reading names, with and without draws, classic or standard, is German.
@@ -1311,6 +1325,7 @@ void TableWindowTest::theTablesLinesAndHandsSpeakEachLanguage() {
     QVERIFY(install_translation(*qApp, "en"));
     for (const std::string& line : lines)
         QCOMPARE(in_language(line), QString::fromStdString(line));
+    QCOMPARE(spoken_in_language("Your turn: check or fold"), QString("Your turn: check or fold"));
     QCOMPARE(how_to_play_text(), english_how_to);
 }
 
