@@ -131,9 +131,11 @@ QString TableView::part_words(int part) const {
             return picture_.banner_shown ? in_language(picture_.banner) : QString();
         case 2: {
             QStringList lines;
-            if (picture_.countdown_shown) lines << text_of(picture_.countdown).simplified();
-            if (picture_.blinds_shown) lines << text_of(picture_.blinds).simplified();
-            if (picture_.rank_shown) lines << text_of(picture_.rank).simplified();
+            for (const auto& [shown, line] :
+                 {std::pair{picture_.countdown_shown, &picture_.countdown},
+                  std::pair{picture_.blinds_shown, &picture_.blinds},
+                  std::pair{picture_.rank_shown, &picture_.rank}})
+                if (shown) lines << in_language(text_of(*line).simplified().toStdString());
             return lines.join("; ");
         }
         case 3: {
@@ -395,18 +397,21 @@ void TableView::paint_labels(QPainter& p) const {
 
     // The blinds clock and the rank line, sized to the panel they sit in.
     const QRectF panel = to_pixels(layout::clock_panel).adjusted(8, 4, -8, -4);
-    auto in_panel = [&](bool shown, const QRectF& twips, const std::string& caption) {
+    // The rank line, the last and the longest, may take two lines down to the panel's foot.
+    auto in_panel = [&](bool shown, const QRectF& twips, const std::string& caption, bool last) {
         if (!shown) return;
         const QRectF r = to_pixels(twips);
-        const QRectF line(panel.left(), r.top(), panel.right() - panel.left(), r.height() + 6);
+        const qreal bottom = last ? std::max(panel.bottom(), r.bottom() + 6) : r.bottom() + 6;
+        const QRectF line(panel.left(), r.top(), panel.right() - panel.left(), bottom - r.top());
         const QString text = in_language(text_of(caption).simplified().toStdString());
-        p.setFont(fitted(font_px(170), text, line.size(), Qt::TextSingleLine));
+        const int flags = last ? Qt::TextWordWrap : Qt::TextSingleLine;
+        p.setFont(fitted(font_px(170), text, line.size(), flags));
         p.setPen(palette::white);
-        p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
+        p.drawText(line, Qt::AlignLeft | (last ? Qt::AlignTop : Qt::AlignVCenter) | flags, text);
     };
-    in_panel(picture_.countdown_shown, layout::countdown_line, picture_.countdown);
-    in_panel(picture_.blinds_shown, layout::blinds_line, picture_.blinds);
-    in_panel(picture_.rank_shown, layout::rank_line, picture_.rank);
+    in_panel(picture_.countdown_shown, layout::countdown_line, picture_.countdown, false);
+    in_panel(picture_.blinds_shown, layout::blinds_line, picture_.blinds, false);
+    in_panel(picture_.rank_shown, layout::rank_line, picture_.rank, true);
 }
 
 // Each seat's last action, on a tag above its plate (below it for the seats along the top).
