@@ -62,6 +62,17 @@ WindowSetup window_setup(const QString& history_folder, const QString& saved_gam
 }
 
 // A table window whose host runs on a clock the test moves, from the table's own time.
+// A standard tournament of the whole field, dealt from `seed` and the next seed for the field.
+std::unique_ptr<Table> field_table(std::uint64_t seed, StructureKind structure, int entrants) {
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed),
+                                         std::make_unique<SeededRandom>(seed + 1));
+    table->options.rules = Rules::standard;
+    table->options.structure = structure;
+    table->options.entrants = entrants;
+    table->options = in_force(table->options);
+    return table;
+}
+
 struct VirtualGame {
     std::int64_t now;
     QtHost host;
@@ -497,13 +508,7 @@ void TableWindowTest::theEquityCalculatorWorksOutWhatIsTypedOrClicked() {
 }
 
 void TableWindowTest::theStandingsFollowTheWholeField() {
-    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5),
-                                         std::make_unique<SeededRandom>(6));
-    table->options.rules = Rules::standard;
-    table->options.structure = StructureKind::regular;
-    table->options.entrants = 100;
-    table->options = in_force(table->options);
-    VirtualGame game(true, {}, std::move(table));
+    VirtualGame game(true, {}, field_table(5, StructureKind::regular, 100));
     QVERIFY(game.host.field());
     game.play_until([&] { return game.table().hands_started >= 3; });
     QTest::keyClick(&game.window, Qt::Key_T, Qt::ControlModifier);
@@ -1200,13 +1205,7 @@ void TableWindowTest::theMenusAndOptionsSpeakEachLanguage() {
 // (the players' names are made of other words).
 void TableWindowTest::aWholeTournamentIsToldInGerman() {
     QVERIFY(install_translation(*qApp, "de"));
-    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(8),
-                                         std::make_unique<SeededRandom>(9));
-    table->options.rules = Rules::standard;
-    table->options.structure = StructureKind::hyper_turbo;
-    table->options.entrants = 20;
-    table->options = in_force(table->options);
-    VirtualGame game(true, {}, std::move(table));
+    VirtualGame game(true, {}, field_table(8, StructureKind::hyper_turbo, 20));
     const TablePicture& shown = game.host.picture();
     QStringList seen;
     for (int step = 0; step < 40000 && !game.table().ended; ++step) {
