@@ -18,6 +18,7 @@
 #include "ui/fonts.h"
 #include "ui/hands_viewer.h"
 #include "ui/language.h"
+#include "ui/notices.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_host.h"
 #include "ui/review_window.h"
@@ -219,8 +220,9 @@ actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cb
     host.start();
 
     Table& t = host.table();
-    if (moment == "end" || moment == "prize") {
-        // The end notice is modal: the whole screen is taken while it stands over the table.
+    if (moment == "end" || moment == "prize" || moment == "help") {
+        // The end notice and How to play are modal: the whole screen is taken while they stand
+        // over the table.
         QTimer::singleShot(800, [&] {
             const bool written = QGuiApplication::primaryScreen()->grabWindow(0).save(out_path);
             std::printf("%s\n", qPrintable(out_path));
@@ -228,6 +230,7 @@ actions = ["d dh p1 Ac2d", "d dh p2 ????", "d dh p3 7h6h", "p3 cbr 7000", "p1 cb
             std::_Exit(written ? 0 : 1);
         });
         if (moment == "end") t.seat(1).prize = 0;
+        if (moment == "help") ui::show_how_to_play(&window);
     }
     // Counts the winners and the pots of the hand under way, for the split-pot and side-pot
     // moments.

@@ -304,7 +304,7 @@
 1000 entrants. When the turn comes to you the action panel opens and the clock waits for you.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Spielanleitung&lt;/h2&gt;
 &lt;p&gt;Sie sitzen unten an einem Tisch mit zehn Plätzen gegen neun Computerspieler, in einem Turnier mit
-1000 Teilnehmern. Sind Sie an der Reihe, öffnet sich das Aktionsfeld, und die Uhr wartet auf Sie.&lt;/p&gt;</translation>
+1.000 Teilnehmern. Sind Sie an der Reihe, öffnet sich das Aktionsfeld, und die Uhr wartet auf Sie.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Buttons and keys&lt;/h3&gt;

@@ -304,7 +304,7 @@
 1000 entrants. When the turn comes to you the action panel opens and the clock waits for you.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Comment jouer&lt;/h2&gt;
 &lt;p&gt;Vous êtes assis en bas d&apos;une table de dix places face à neuf joueurs de l&apos;ordinateur, dans un
-tournoi de 1000 participants. Quand vient votre tour, le panneau d&apos;action s&apos;ouvre et l&apos;horloge vous
+tournoi de 1 000 participants. Quand vient votre tour, le panneau d&apos;action s&apos;ouvre et l&apos;horloge vous
 attend.&lt;/p&gt;</translation>
     </message>
     <message>
