@@ -288,6 +288,18 @@
         <source>; %1 lines are no hand record and were left out</source>
         <translation>; %1 Zeilen sind keine Handdatensätze und wurden ausgelassen</translation>
     </message>
+    <message>
+        <source> (history only)</source>
+        <translation> (nur Verlauf)</translation>
+    </message>
+    <message>
+        <source>Hand %1 cannot be replayed: %2</source>
+        <translation>Hand %1 lässt sich nicht nachspielen: %2</translation>
+    </message>
+    <message>
+        <source>This hand&apos;s record cannot be read: it is not one the game writes.</source>
+        <translation>Der Datensatz dieser Hand lässt sich nicht lesen: das Spiel schreibt keinen solchen.</translation>
+    </message>
 </context>
 <context>
     <name>holdem::ui::HistoryFile</name>

@@ -288,6 +288,18 @@
         <source>; %1 lines are no hand record and were left out</source>
         <translation>; %1 líneas no son registros de mano y se han omitido</translation>
     </message>
+    <message>
+        <source> (history only)</source>
+        <translation> (solo historial)</translation>
+    </message>
+    <message>
+        <source>Hand %1 cannot be replayed: %2</source>
+        <translation>La mano %1 no se puede repetir: %2</translation>
+    </message>
+    <message>
+        <source>This hand&apos;s record cannot be read: it is not one the game writes.</source>
+        <translation>El registro de esta mano no se puede leer: no es uno de los que escribe el juego.</translation>
+    </message>
 </context>
 <context>
     <name>holdem::ui::HistoryFile</name>

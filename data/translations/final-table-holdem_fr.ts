@@ -288,6 +288,18 @@
         <source>; %1 lines are no hand record and were left out</source>
         <translation> ; %1 lignes ne sont pas des relevés de main et ont été écartées</translation>
     </message>
+    <message>
+        <source> (history only)</source>
+        <translation> (historique seulement)</translation>
+    </message>
+    <message>
+        <source>Hand %1 cannot be replayed: %2</source>
+        <translation>La main %1 ne peut pas être rejouée : %2</translation>
+    </message>
+    <message>
+        <source>This hand&apos;s record cannot be read: it is not one the game writes.</source>
+        <translation>Le relevé de cette main ne peut pas être lu : ce n&apos;est pas un relevé que le jeu écrit.</translation>
+    </message>
 </context>
 <context>
     <name>holdem::ui::HistoryFile</name>

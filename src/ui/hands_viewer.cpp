@@ -1,11 +1,13 @@
 #include "ui/hands_viewer.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -14,6 +16,8 @@
 #include "report/phh_play.h"
 #include "report/phh_reader.h"
 #include "report/words.h"
+#include "ui/language.h"
+#include "ui/table_words.h"
 
 namespace holdem::ui {
 
@@ -22,11 +26,16 @@ namespace {
 // "tournament-20261206134501.txt" names the tournament begun 2026-12-06 13:45:01.
 QString tournament_title(const QString& id, bool replayable) {
     QString title = id;
-    if (id.size() == 14)
+    if (id.size() == 14) {
         title = QString("%1-%2-%3 %4:%5:%6")
                     .arg(id.mid(0, 4), id.mid(4, 2), id.mid(6, 2), id.mid(8, 2), id.mid(10, 2),
                          id.mid(12, 2));
-    return replayable ? title : title + " (history only)";
+        if (spoken_language() != "en")
+            if (const QDateTime when = QDateTime::fromString(title, "yyyy-MM-dd HH:mm:ss");
+                when.isValid())
+                title = QLocale().toString(when, QLocale::ShortFormat);
+    }
+    return replayable ? title : title + HandsViewer::tr(" (history only)");
 }
 
 }  // namespace
@@ -367,7 +376,8 @@ void HandsViewer::show_hand(int row) {
         record_ = h.record;
         steps_ = record_ ? replay(*record_) : std::vector<ReplayStep>{};
         show_step(0);
-        if (!record_) log_->setPlainText("Hand " + h.title + " cannot be replayed: " + h.problem);
+        if (!record_)
+            log_->setPlainText(tr("Hand %1 cannot be replayed: %2").arg(h.title, h.problem));
         return;
     }
     if (row < 0 || row >= static_cast<int>(summaries_.size())) return;
@@ -376,7 +386,7 @@ void HandsViewer::show_hand(int row) {
     steps_ = record_ ? replay(*record_) : std::vector<ReplayStep>{};
     show_step(0);
     if (!record_)
-        log_->setPlainText("This hand's record cannot be read: it is not one the game writes.");
+        log_->setPlainText(tr("This hand's record cannot be read: it is not one the game writes."));
 }
 
 void HandsViewer::show_step(int step) {
@@ -394,7 +404,7 @@ void HandsViewer::show_step(int step) {
     const std::size_t told =
         std::min(steps_[static_cast<std::size_t>(step_)].log_lines, r.log.size());
     for (std::size_t i = 0; i < told; ++i)
-        lines << QString::fromStdString(r.log[i]);
+        lines << in_language(r.log[i]);
     log_->setPlainText(lines.join('\n'));
     control("first")->setEnabled(step_ > 0);
     control("back")->setEnabled(step_ > 0);
