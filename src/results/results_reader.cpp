@@ -206,9 +206,9 @@ std::vector<std::int64_t> read_stacks(const std::string& path, std::int64_t tour
     return stacks;
 }
 
-std::vector<DecisionRead> read_decisions(const std::string& path, std::int64_t tournament,
-                                         int most) {
-    std::vector<DecisionRead> decisions;
+std::vector<DecisionRow> read_decisions(const std::string& path, std::int64_t tournament,
+                                        int most) {
+    std::vector<DecisionRow> decisions;
     OpenedDatabase opened = open_results_database(path, false);
     if (opened.problem || opened.schema < 3) {
         sqlite3_close(opened.db);
@@ -221,7 +221,7 @@ std::vector<DecisionRead> read_decisions(const std::string& path, std::int64_t t
         " ORDER BY cost DESC, hand, ordinal LIMIT " +
         std::to_string(std::max(0, most));
     each_row(db.get(), sql.c_str(), "", tournament, [&](sqlite3_stmt* s) {
-        DecisionRead d;
+        DecisionRow d;
         d.hand = static_cast<std::uint64_t>(sqlite3_column_int64(s, 0));
         d.ordinal = sqlite3_column_int(s, 1);
         d.street = text_column(s, 2);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "results/decision_row.h"
+
 namespace holdem {
 
 struct ResultsSummary {
@@ -48,16 +50,6 @@ struct Leaks {
     std::vector<StreetCost> by_street;
 };
 
-// One graded decision, as Game › Review lists it.
-struct DecisionRead {
-    std::uint64_t hand = 0;
-    int ordinal = 0;
-    std::string street;
-    int position = 0;
-    std::string taken, advised;
-    double equity = 0, needed = 0, cost = 0;
-};
-
 struct TournamentRow {
     std::int64_t id = 0;
     std::string name, started, rules, ending;
@@ -81,7 +73,6 @@ ResultsRead read_results(const std::string& path, const std::string& rules);
 std::vector<std::int64_t> read_stacks(const std::string& path, std::int64_t tournament);
 // A tournament's graded decisions, the costliest first, at most `most` of them; none from a
 // database older than the decisions.
-std::vector<DecisionRead> read_decisions(const std::string& path, std::int64_t tournament,
-                                         int most);
+std::vector<DecisionRow> read_decisions(const std::string& path, std::int64_t tournament, int most);
 
 }  // namespace holdem

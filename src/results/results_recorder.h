@@ -14,6 +14,7 @@
 #include <string>
 
 #include "model/table.h"
+#include "results/decision_row.h"
 #include "results/results_database.h"
 #include "tournament/field.h"
 
@@ -31,18 +32,6 @@ struct TournamentEntry {
 struct TournamentFinish {
     int place = 0;
     std::int64_t prize = 0;
-};
-
-// One of the human's decisions graded against the advisor's: `ordinal` counts the human's
-// actions in the hand from 1 (the replay finds it by it), `position` as the hands' rows give
-// it, `cost` the chips the decision is expected to give up against the advised move.
-struct DecisionRow {
-    std::uint64_t hand = 0;
-    int ordinal = 0;
-    std::string street;
-    int position = 0;
-    std::string taken, advised;
-    double equity = 0, needed = 0, cost = 0;
 };
 
 // What a tournament under these options is played for, and where the human stands in a field

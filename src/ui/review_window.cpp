@@ -66,7 +66,7 @@ ReviewWindow::ReviewWindow(const QString& database, const QString& current, QWid
     connect(tournaments_, &QComboBox::currentIndexChanged, this, &ReviewWindow::show_tournament);
     connect(decisions_, &QTableWidget::cellActivated, this, [this](int row, int) {
         if (row < 0 || row >= static_cast<int>(shown_.size())) return;
-        const DecisionRead& d = shown_[static_cast<std::size_t>(row)];
+        const DecisionRow& d = shown_[static_cast<std::size_t>(row)];
         emit replay_requested(tournaments_->currentData().toString(), d.hand, d.ordinal);
     });
     tournaments_->setCurrentIndex(first);
@@ -81,7 +81,7 @@ void ReviewWindow::show_tournament(int index) {
                             rows_[static_cast<std::size_t>(index)].id, review_length);
     decisions_->setRowCount(static_cast<int>(shown_.size()));
     for (int row = 0; row < static_cast<int>(shown_.size()); ++row) {
-        const DecisionRead& d = shown_[static_cast<std::size_t>(row)];
+        const DecisionRow& d = shown_[static_cast<std::size_t>(row)];
         const QString cells[] = {
             QString::number(d.hand), in_language(d.street),
             in_language(trainer::decision_words(d.taken, d.equity, d.needed, d.cost)),

@@ -34,7 +34,7 @@ class ReviewWindow : public QDialog {
     QTableWidget* decisions_ = nullptr;
     QLabel* line_ = nullptr;
     std::vector<TournamentRow> rows_;
-    std::vector<DecisionRead> shown_;
+    std::vector<DecisionRow> shown_;
 };
 
 // The most decisions the list shows.

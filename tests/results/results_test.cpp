@@ -339,7 +339,7 @@ TEST(ResultsDatabase, GradedDecisionsAndTheLeaksTheyShowAreKept) {
     }
     const ResultsRead read = read_results(db.string(), "");
     ASSERT_TRUE(read.problem.empty()) << read.problem;
-    const std::vector<DecisionRead> worst = read_decisions(db.string(), read.tournaments[0].id, 2);
+    const std::vector<DecisionRow> worst = read_decisions(db.string(), read.tournaments[0].id, 2);
     ASSERT_EQ(worst.size(), 2u);
     EXPECT_EQ(worst[0].taken, "Call 900");
     EXPECT_EQ(worst[0].street, "river");
