@@ -1,13 +1,11 @@
 #include "ui/hands_viewer.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -26,15 +24,11 @@ namespace {
 // "tournament-20261206134501.txt" names the tournament begun 2026-12-06 13:45:01.
 QString tournament_title(const QString& id, bool replayable) {
     QString title = id;
-    if (id.size() == 14) {
-        title = QString("%1-%2-%3 %4:%5:%6")
-                    .arg(id.mid(0, 4), id.mid(4, 2), id.mid(6, 2), id.mid(8, 2), id.mid(10, 2),
-                         id.mid(12, 2));
-        if (spoken_language() != "en")
-            if (const QDateTime when = QDateTime::fromString(title, "yyyy-MM-dd HH:mm:ss");
-                when.isValid())
-                title = QLocale().toString(when, QLocale::ShortFormat);
-    }
+    if (id.size() == 14)
+        title = moment_words(QString("%1-%2-%3 %4:%5:%6")
+                                 .arg(id.mid(0, 4), id.mid(4, 2), id.mid(6, 2), id.mid(8, 2),
+                                      id.mid(10, 2), id.mid(12, 2)),
+                             "yyyy-MM-dd HH:mm:ss");
     return replayable ? title : title + HandsViewer::tr(" (history only)");
 }
 

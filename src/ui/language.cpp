@@ -80,12 +80,14 @@ QString decimal_words(double value, int decimals) {
     return QLocale().toString(value, 'f', decimals);
 }
 
+QString moment_words(const QString& moment, const QString& format) {
+    if (spoken() == "en") return moment;
+    const QDateTime when = QDateTime::fromString(QString(moment).replace('T', ' '), format);
+    return when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : moment;
+}
+
 QString started_words(const std::string& started) {
-    const QString minute = QString::fromStdString(started.substr(0, 16));
-    if (spoken() == "en") return minute;
-    const QDateTime when =
-        QDateTime::fromString(QString(minute).replace('T', ' '), "yyyy-MM-dd HH:mm");
-    return when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : minute;
+    return moment_words(QString::fromStdString(started.substr(0, 16)), "yyyy-MM-dd HH:mm");
 }
 
 }  // namespace holdem::ui

@@ -30,6 +30,9 @@ QString grouped_words(std::int64_t value);
 QString number_words(std::int64_t value);
 // A number with `decimals` places: "1.25" in English, "1,25" in German.
 QString decimal_words(double value, int decimals);
+// A moment written in `format` ("2026-12-06 13:48:05"): as it stands in English, in the
+// language's short form of a date and time otherwise.
+QString moment_words(const QString& moment, const QString& format);
 // The minute a tournament started, from the results' "2026-12-06 13:48:05": as it stands in
 // English, in the language's short form of a date and time otherwise.
 QString started_words(const std::string& started);

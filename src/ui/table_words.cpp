@@ -19,6 +19,15 @@ struct Form {
     const char* words;  // the translatable text, %1 … for what the English form captured
 };
 
+// Each English form (a pattern of the whole text) beside its translatable words.
+template <std::size_t N>
+std::vector<Form> compiled(const std::pair<const char*, const char*> (&table)[N]) {
+    std::vector<Form> made;
+    for (const auto& [english, words] : table)
+        made.push_back({QRegularExpression(QString("^") + english + "$"), words});
+    return made;
+}
+
 // Every form the table shows, each part of a line of parts apart ("Rank 4 of 90 · Average …").
 const std::vector<Form>& forms() {
     static const std::vector<Form> all = [] {
@@ -337,10 +346,7 @@ const std::vector<Form>& forms() {
             {"\\*\\*\\* RIVER \\*\\*\\* (.+)",
              QT_TRANSLATE_NOOP("holdem::ui::TableWords", "*** RIVER *** %1")},
         };
-        std::vector<Form> made;
-        for (const auto& [english, words] : table)
-            made.push_back({QRegularExpression(QString("^") + english + "$"), words});
-        return made;
+        return compiled(table);
     }();
     return all;
 }
@@ -429,17 +435,6 @@ QString numbers_in_language(const QString& english) {
 
 QString line_in_language(const QString& english, int depth);
 
-// What a form captured, in the language: the human, a number, a card word, or a phrase of a
-// form of its own (a hand's name in a log line, a move in the advisor's line).
-QString capture_in_language(const QString& english, int depth) {
-    if (english == "You") return you();
-    const QString number = numbers_in_language(english);
-    if (number != english) return number;
-    const QString word = QCoreApplication::translate(context, english.toUtf8().constData());
-    if (word != english) return word;
-    return line_in_language(english, depth + 1);
-}
-
 // The winners of a split pot, "Ann, You 41 and Bo 40" apart: each name, the human's in the
 // language, and each amount.
 QString winners_in_language(const QString& english) {
@@ -471,13 +466,13 @@ QString part_in_language(const QString& part, int depth) {
     for (const Form& form : forms()) {
         const QRegularExpressionMatch m = form.english.match(part);
         if (!m.hasMatch()) continue;
-        // In English the form is given back exactly as the rules wrote it.
-        if (spoken_language() == "en") return part;
         QString text = words(form.words);
         const bool split_pot = part.startsWith("Split pot: ");
         for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            // What a form captured is a line of its own: a name, a number, a card word, a
+            // hand's name in a log line, a move in the advisor's line.
             text = text.arg(split_pot && i <= 2 ? winners_in_language(m.captured(i))
-                                                : capture_in_language(m.captured(i), depth));
+                                                : line_in_language(m.captured(i), depth + 1));
         return text;
     }
     return {};
@@ -513,7 +508,7 @@ constexpr const char* spoken_context = "holdem::ui::Spoken";
 // One item of what is said to assistive technology: a seat's chips, style, role and action,
 // a choice of the turn, the pot, the cards, the holding.
 QString spoken_item(const QString& item) {
-    static const std::vector<std::pair<QRegularExpression, const char*>> items = [] {
+    static const std::vector<Form> items = [] {
         const std::pair<const char*, const char*> table[] = {
             {"(\\d+) chips", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "%1 chips")},
             {"plays (.+)", QT_TRANSLATE_NOOP("holdem::ui::Spoken", "plays %1")},
@@ -540,15 +535,12 @@ QString spoken_item(const QString& item) {
             {"No cards on the board",
              QT_TRANSLATE_NOOP("holdem::ui::Spoken", "No cards on the board")},
         };
-        std::vector<std::pair<QRegularExpression, const char*>> made;
-        for (const auto& [english, words] : table)
-            made.emplace_back(QRegularExpression(QString("^") + english + "$"), words);
-        return made;
+        return compiled(table);
     }();
-    for (const auto& [english, words] : items) {
-        const QRegularExpressionMatch m = english.match(item);
+    for (const Form& form : items) {
+        const QRegularExpressionMatch m = form.english.match(item);
         if (!m.hasMatch()) continue;
-        QString text = QCoreApplication::translate(spoken_context, words);
+        QString text = QCoreApplication::translate(spoken_context, form.words);
         if (m.lastCapturedIndex() >= 1) {
             // The capture is a style, an amount, cards or a hand's name, as the table says them.
             QString what = m.captured(1);
