@@ -62,6 +62,14 @@ WindowSetup window_setup(const QString& history_folder, const QString& saved_gam
 }
 
 // A table window whose host runs on a clock the test moves, from the table's own time.
+// A standard tournament with the classic field and clock, dealt from `seed`.
+std::unique_ptr<Table> standard_table(std::uint64_t seed) {
+    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed));
+    table->options.rules = Rules::standard;
+    table->options = in_force(table->options);
+    return table;
+}
+
 // A standard tournament of the whole field, dealt from `seed` and the next seed for the field.
 std::unique_ptr<Table> field_table(std::uint64_t seed, StructureKind structure, int entrants) {
     auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(seed),
@@ -1032,10 +1040,7 @@ void TableWindowTest::resultsAreKeptAndShown() {
 // as its plate shows it, and is told when the human's turn comes.
 void TableWindowTest::everyControlIsNamedAndTheTurnIsAnnounced() {
     QTemporaryDir folder;
-    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
-    table->options.rules = Rules::standard;
-    table->options = in_force(table->options);
-    VirtualGame game(false, window_setup(folder.path()), std::move(table));
+    VirtualGame game(false, window_setup(folder.path()), standard_table(5));
     QSignalSpy announced(&game.window.view(), &TableView::announced);
     game.host.start();
     const TablePicture& shown = game.host.picture();
@@ -1093,10 +1098,7 @@ void TableWindowTest::everyControlIsNamedAndTheTurnIsAnnounced() {
 // goes when the turn is over; the option advises at every turn and is kept.
 void TableWindowTest::theAdvisorAnswersHAtTheTurnAndIsGoneAfterIt() {
     QTemporaryDir folder;
-    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
-    table->options.rules = Rules::standard;
-    table->options = in_force(table->options);
-    VirtualGame game(true, window_setup(folder.path()), std::move(table));
+    VirtualGame game(true, window_setup(folder.path()), standard_table(5));
     const TablePicture& shown = game.host.picture();
     auto to_turn = [&] {
         for (int step = 0; step < 3000 && !shown.human.open; ++step)
@@ -1334,10 +1336,7 @@ void TableWindowTest::theReviewListsTheCostliestDecisionsAndReplaysOne() {
     QTemporaryDir folder;
     WindowSetup setup = window_setup(folder.path());
     setup.results = folder.filePath("results.db");
-    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
-    table->options.rules = Rules::standard;
-    table->options = in_force(table->options);
-    VirtualGame game(true, setup, std::move(table));
+    VirtualGame game(true, setup, standard_table(5));
     const TablePicture& shown = game.host.picture();
     for (int step = 0; step < 20000 && !game.table().ended && game.table().hands_started < 25;
          ++step) {
@@ -1395,10 +1394,7 @@ void TableWindowTest::standardRulesAreChosenAndPlayedThroughTheWidgets() {
         QCOMPARE(dialog.options().ranking, Ranking::classic);
     }
     QTemporaryDir folder;
-    auto table = std::make_unique<Table>(std::make_unique<SeededRandom>(5));
-    table->options.rules = Rules::standard;
-    table->options = in_force(table->options);
-    VirtualGame game(true, window_setup(folder.path()), std::move(table));
+    VirtualGame game(true, window_setup(folder.path()), standard_table(5));
     const TablePicture& shown = game.host.picture();
     for (int step = 0; step < 3000 && !shown.human.open; ++step)
         game.next();
