@@ -8,6 +8,7 @@
 
 #include "rules/tournament/field.h"
 #include "rules/tournament/limits_clock.h"
+#include "sim/all_in_value.h"
 #include "standard/opponents/equity.h"
 #include "standard/opponents/hand_classes.h"
 #include "standard/opponents/push_fold.h"
@@ -145,6 +146,46 @@ int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack
 // In a field played whole, before its last tables, where lasting is most of a place: a deep
 // stack steals the blinds from the last seats with a small raise and otherwise plays only the
 // best starting hands, all in; a short stack pushes or calls by the push-or-fold ranges.
+// Moving all in, or folding, by what each is worth to the stack against the players as they
+// play: a stack of 20 big blinds or less opening, or one of 30 or less facing a raise. A stack
+// is worth about the share of the other players it outlasts, s / (s + a) with a half the
+// average stack: a short stack takes nearly every gamble that wins chips, a big one only the
+// clear ones.
+std::optional<Decision> all_in_or_fold(Table& t, const HandState& hand, const HandReads& reads,
+                                       std::uint64_t seed) {
+    const int me = hand.to_act();
+    const Legal l = hand.legal();
+    const Chips bb = std::max<Chips>(1, 2 * t.limits);
+    Chips biggest = 0;
+    bool bettor_all_in = false;
+    for (int k = 1; k <= seat_count; ++k)
+        if (k != me && t.seat(k).Active && !hand.folded(k)) {
+            biggest = std::max(biggest, hand.stack(k) + hand.round_bet(k));
+            if (hand.all_in(k) && hand.round_bet(k) == hand.current_bet()) bettor_all_in = true;
+        }
+    const Chips mine = hand.stack(me) + hand.round_bet(me);
+    const bool raised = hand.current_bet() > bb;
+    if (std::min(mine, biggest) > (raised ? 30 : 20) * bb) return std::nullopt;
+    const double average =
+        static_cast<double>(t.options.entrants) *
+        static_cast<double>(tournament::structure_of(t.options.structure).starting_stack) /
+        std::max(1, t.field_left);
+    const StackWorth worth = [&](double chips) { return chips / (chips + 0.5 * average); };
+    Decision best = check_or_fold(l);
+    double best_worth = worth(static_cast<double>(hand.stack(me)));
+    std::vector<Decision> moves;
+    if (l.can_raise) moves.push_back({hand.current_bet() > 0 ? Move::raise : Move::bet, l.max_to});
+    if (l.can_call && !l.can_check &&
+        (!l.can_raise || l.to_call >= hand.stack(me) || bettor_all_in))
+        moves.push_back({Move::call, 0});
+    for (const Decision& d : moves)
+        if (const double w = all_in_worth(t, hand, reads, d, worth, 200, seed); w > best_worth) {
+            best_worth = w;
+            best = d;
+        }
+    return best;
+}
+
 std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
     if (hand.round() != Round::preflop) return std::nullopt;
     const int me = hand.to_act();
@@ -183,7 +224,7 @@ std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
     return l.can_call ? Decision{Move::call, 0} : check_or_fold(l);
 }
 
-Decision reference_decision(const Table& t, const HandState& hand, const HandReads& reads,
+Decision reference_decision(Table& t, const HandState& hand, const HandReads& reads,
                             std::uint64_t seed) {
     Draws draws{seed};
     const Decision tag =
@@ -191,6 +232,8 @@ Decision reference_decision(const Table& t, const HandState& hand, const HandRea
     // With the field outside the table nearly gone, places come from the other seats going
     // out, and only chips win the tournament.
     if ((t.field_left > 0 ? t.field_left : entrants_left(t)) <= 2 * seat_count) return tag;
+    if (t.field_left > 0 && hand.round() == Round::preflop)
+        if (const std::optional<Decision> d = all_in_or_fold(t, hand, reads, seed)) return *d;
     if (t.field_left > 0)
         if (const std::optional<Decision> d = field_preflop(t, hand)) return *d;
     return weighed(t, hand, reads, tag, draws);

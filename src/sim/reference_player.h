@@ -2,7 +2,8 @@
 // tournament player that knows only what the human at seat 1 could see. While the field
 // outside the table is still large the rank is how long it lasts, so a move that risks much of
 // its stack must keep it in the tournament longer than folding would; at the final table it
-// plays for the chips. With the whole field playing, the levels are the structure's.
+// plays for the chips. With the whole field playing, the levels are the structure's, and a
+// short stack's all in is weighed against the players' own answers to it (`all_in_value`).
 #pragma once
 
 #include <cstdint>
@@ -26,7 +27,7 @@ int hands_folding_lasts(Chips small_blind, int hands_left_in_level, Chips stack,
 int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack, int to_big_blind,
                         int seats);
 
-standard::Decision reference_decision(const Table& t, const standard::HandState& hand,
+standard::Decision reference_decision(Table& t, const standard::HandState& hand,
                                       const standard::HandReads& reads, std::uint64_t seed);
 
 }  // namespace holdem::sim

@@ -22,8 +22,7 @@ namespace {
 using namespace holdem::standard;
 
 // Seat 1's move under the policy, always one the rules allow.
-Decision human_decision(PolicyKind policy, const Table& t, const TableGame& game,
-                        PolicyRandom& random) {
+Decision human_decision(PolicyKind policy, Table& t, const TableGame& game, PolicyRandom& random) {
     const HandState& hand = *game.hand();
     const Legal l = hand.legal();
     const Move bet_or_raise = hand.current_bet() ? Move::raise : Move::bet;

@@ -1,0 +1,134 @@
+#include "sim/all_in_value.h"
+
+#include <algorithm>
+#include <array>
+
+#include "rules/reading/fast_hand.h"
+#include "standard/opponents/hand_classes.h"
+#include "standard/opponents/push_fold.h"
+
+namespace holdem::sim {
+
+using namespace holdem::standard;
+
+namespace {
+
+std::uint64_t bit_of(CardCode c) {
+    return std::uint64_t{1} << c;
+}
+
+CardCode any_card(std::uint64_t& dead, Draws& draws) {
+    for (;;) {
+        const auto c = static_cast<CardCode>(1 + draws.below(52));
+        if (!(dead & bit_of(c))) {
+            dead |= bit_of(c);
+            return c;
+        }
+    }
+}
+
+// The strongest share of starting hands a seat holds after what it did before the flop: a
+// short stack's push by the push-or-fold ranges, a raise, a call, or nothing yet.
+double share_of(const Table& t, const HandState& hand, const HandReads& reads, int seat) {
+    const SeatReads& r = reads.seats[static_cast<std::size_t>(seat)];
+    const Chips bb = std::max<Chips>(1, 2 * t.limits);
+    if (r.raised_preflop) {
+        const Chips total = hand.put_in(seat) + hand.stack(seat);
+        const int stack_bb = static_cast<int>(total / bb);
+        if (hand.all_in(seat) && stack_bb <= push_fold_stacks)
+            return std::max(0.03, push_share(std::max(1, stack_bb), 5));
+        return reads.raises_now >= 2 && seat != reads.preflop_raiser ? 0.12 : 0.10;
+    }
+    if (r.called_preflop) return 0.40;
+    return 1.0;
+}
+
+std::array<CardCode, 2> cards_from(double share, std::uint64_t& dead, Draws& draws) {
+    if (share < 1.0) {
+        const int places = std::max(1, static_cast<int>(share * 1326));
+        for (int tries = 0; tries < 16; ++tries) {
+            const std::array<CardCode, 2> c =
+                cards_of_class(hand_class_at(draws.below(places)), dead, draws);
+            if (c[0]) {
+                dead |= bit_of(c[0]) | bit_of(c[1]);
+                return c;
+            }
+        }
+    }
+    const CardCode a = any_card(dead, draws);
+    return {a, any_card(dead, draws)};
+}
+
+void read_move(HandReads& reads, int seat, Move move) {
+    SeatReads& r = reads.seats[static_cast<std::size_t>(seat)];
+    if (move == Move::bet || move == Move::raise) {
+        r.raised_preflop = true;
+        r.aggressive_now = true;
+        reads.preflop_raiser = seat;
+        ++reads.raises_now;
+    } else if (move == Move::call) {
+        r.called_preflop = true;
+    }
+}
+
+}  // namespace
+
+double all_in_worth(Table& t, const HandState& hand, const HandReads& reads, Decision move,
+                    const StackWorth& worth, int deals, std::uint64_t seed) {
+    const int me = hand.to_act();
+    Draws draws{seed};
+    std::array<std::array<CardCode, 2>, seat_count + 1> kept{}, held{};
+    std::array<double, seat_count + 1> shares{};
+    for (int k = 1; k <= seat_count; ++k) {
+        kept[static_cast<std::size_t>(k)] = {t.seat(k).cardone, t.seat(k).cardtwo};
+        shares[static_cast<std::size_t>(k)] = share_of(t, hand, reads, k);
+    }
+    const fast_hand::Tables& tables = fast_hand::tables();
+    double total = 0;
+    for (int deal = 0; deal < deals; ++deal) {
+        std::uint64_t dead = bit_of(t.seat(me).cardone) | bit_of(t.seat(me).cardtwo);
+        held[static_cast<std::size_t>(me)] = kept[static_cast<std::size_t>(me)];
+        for (int k = 1; k <= seat_count; ++k) {
+            if (k == me || !t.seat(k).Active || hand.folded(k)) continue;
+            held[static_cast<std::size_t>(k)] =
+                cards_from(shares[static_cast<std::size_t>(k)], dead, draws);
+            t.seat(k).cardone = held[static_cast<std::size_t>(k)][0];
+            t.seat(k).cardtwo = held[static_cast<std::size_t>(k)][1];
+        }
+        HandState h = hand;
+        HandReads r = reads;
+        h.act(move.move, move.to);
+        read_move(r, me, move.move);
+        // The seats behind answer as they play; whoever is left after the flop checks it down.
+        for (int moves = 0; h.to_act() != 0 && moves < 64; ++moves) {
+            const int seat = h.to_act();
+            const Legal l = h.legal();
+            Decision d{l.can_check ? Move::check : Move::call, 0};
+            if (h.round() == Round::preflop && seat != me) {
+                const auto style =
+                    static_cast<Style>(std::clamp<int>(t.seat(seat).style, 0, styles - 1));
+                d = player_decision(t, h, r, style, t.options.difficulty, draws.next());
+            }
+            if (!h.act(d.move, d.to)) {
+                d = {l.can_check ? Move::check : Move::fold, 0};
+                h.act(d.move);
+            }
+            if (h.round() == Round::preflop) read_move(r, seat, d.move);
+        }
+        HandKey board;
+        for (int i = 0; i < 5; ++i)
+            board = with_card(board, any_card(dead, draws));
+        h.settle([&](int seat) {
+            const auto& c = held[static_cast<std::size_t>(seat)];
+            return fast_strength(with_card(with_card(board, c[0]), c[1]), tables);
+        });
+        total += worth(static_cast<double>(h.stack(me)));
+    }
+    for (int k = 1; k <= seat_count; ++k) {
+        t.seat(k).cardone = kept[static_cast<std::size_t>(k)][0];
+        t.seat(k).cardtwo = kept[static_cast<std::size_t>(k)][1];
+    }
+    return total / deals;
+}
+
+}  // namespace holdem::sim
