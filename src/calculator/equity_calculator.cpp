@@ -13,20 +13,16 @@ namespace {
 
 constexpr int most_players = 10;
 
-std::uint64_t bit_of(CardCode c) {
-    return std::uint64_t{1} << c;
-}
-
 std::uint64_t mask_of(const std::vector<CardCode>& cards) {
     std::uint64_t m = 0;
     for (CardCode c : cards)
-        m |= bit_of(c);
+        m |= code_bit(c);
     return m;
 }
 
 std::uint64_t mask_of_hand(int index) {
     const auto cards = hand_cards(index);
-    return bit_of(cards[0]) | bit_of(cards[1]);
+    return code_bit(cards[0]) | code_bit(cards[1]);
 }
 
 double choose(int n, int k) {
@@ -94,7 +90,7 @@ struct Tally {
 int cards_left(std::uint64_t used, std::array<CardCode, 52>& out) {
     int n = 0;
     for (int c = 1; c <= 52; ++c)
-        if (!(used & bit_of(static_cast<CardCode>(c))))
+        if (!(used & code_bit(static_cast<CardCode>(c))))
             out[static_cast<std::size_t>(n++)] = static_cast<CardCode>(c);
     return n;
 }
@@ -150,9 +146,9 @@ std::string spot_problem(const Spot& spot) {
     for (const auto* cards : {&spot.board, &spot.dead})
         for (CardCode c : *cards) {
             if (!is_card(c)) return "A card on the board or among the dead cards is not a card";
-            if (seen & bit_of(c))
+            if (seen & code_bit(c))
                 return "The card " + std::string(card_text(c)) + " is given twice";
-            seen |= bit_of(c);
+            seen |= code_bit(c);
         }
     for (int p = 0; p < players; ++p)
         if (spot.players[static_cast<std::size_t>(p)].hands_without(seen).empty())
@@ -223,7 +219,7 @@ Equities enumerate_equities(const Spot& spot, const std::atomic<bool>* cancel) {
         }
         for (int i = from; i <= prepared.deck_size - still; ++i) {
             const CardCode c = prepared.deck[static_cast<std::size_t>(i)];
-            self(self, i + 1, still - 1, with_card(key, c), on | bit_of(c));
+            self(self, i + 1, still - 1, with_card(key, c), on | code_bit(c));
         }
     };
     boards(boards, 0, prepared.to_come, prepared.board_key, prepared.known);
@@ -279,8 +275,8 @@ Equities sample_equities(const Spot& spot, const Sampling& sampling,
         HandKey key = prepared.board_key;
         for (int i = 0; i < prepared.to_come;) {
             const CardCode c = prepared.deck[below(static_cast<std::size_t>(prepared.deck_size))];
-            if (used & bit_of(c)) continue;
-            used |= bit_of(c);
+            if (used & code_bit(c)) continue;
+            used |= code_bit(c);
             key = with_card(key, c);
             ++i;
         }

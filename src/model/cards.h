@@ -24,6 +24,10 @@ constexpr int card_suit(CardCode code) {
 constexpr bool is_card(CardCode code) {
     return code >= 1 && code <= 52;
 }
+// The card as bit `code` of a 64-bit set of cards: the dead-card masks of the samplers.
+constexpr std::uint64_t code_bit(CardCode code) {
+    return std::uint64_t{1} << code;
+}
 
 // The card vocabulary every part of the game speaks: rank index 0 ("2") … 12 ("A") as the card
 // texts write the ranks, and suit 0 … 3 as letters and words.

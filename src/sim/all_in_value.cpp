@@ -13,15 +13,11 @@ using namespace holdem::standard;
 
 namespace {
 
-std::uint64_t bit_of(CardCode c) {
-    return std::uint64_t{1} << c;
-}
-
 CardCode any_card(std::uint64_t& dead, Draws& draws) {
     for (;;) {
         const auto c = static_cast<CardCode>(1 + draws.below(52));
-        if (!(dead & bit_of(c))) {
-            dead |= bit_of(c);
+        if (!(dead & code_bit(c))) {
+            dead |= code_bit(c);
             return c;
         }
     }
@@ -50,25 +46,13 @@ std::array<CardCode, 2> cards_from(double share, std::uint64_t& dead, Draws& dra
             const std::array<CardCode, 2> c =
                 cards_of_class(hand_class_at(draws.below(places)), dead, draws);
             if (c[0]) {
-                dead |= bit_of(c[0]) | bit_of(c[1]);
+                dead |= code_bit(c[0]) | code_bit(c[1]);
                 return c;
             }
         }
     }
     const CardCode a = any_card(dead, draws);
     return {a, any_card(dead, draws)};
-}
-
-void read_move(HandReads& reads, int seat, Move move) {
-    SeatReads& r = reads.seats[static_cast<std::size_t>(seat)];
-    if (move == Move::bet || move == Move::raise) {
-        r.raised_preflop = true;
-        r.aggressive_now = true;
-        reads.preflop_raiser = seat;
-        ++reads.raises_now;
-    } else if (move == Move::call) {
-        r.called_preflop = true;
-    }
 }
 
 }  // namespace
@@ -86,7 +70,7 @@ double all_in_worth(Table& t, const HandState& hand, const HandReads& reads, Dec
     const fast_hand::Tables& tables = fast_hand::tables();
     double total = 0;
     for (int deal = 0; deal < deals; ++deal) {
-        std::uint64_t dead = bit_of(t.seat(me).cardone) | bit_of(t.seat(me).cardtwo);
+        std::uint64_t dead = code_bit(t.seat(me).cardone) | code_bit(t.seat(me).cardtwo);
         held[static_cast<std::size_t>(me)] = kept[static_cast<std::size_t>(me)];
         for (int k = 1; k <= seat_count; ++k) {
             if (k == me || !t.seat(k).Active || hand.folded(k)) continue;
@@ -98,7 +82,7 @@ double all_in_worth(Table& t, const HandState& hand, const HandReads& reads, Dec
         HandState h = hand;
         HandReads r = reads;
         h.act(move.move, move.to);
-        read_move(r, me, move.move);
+        read_move(r, me, move.move, true);
         // The seats behind answer as they play; whoever is left after the flop checks it down.
         for (int moves = 0; h.to_act() != 0 && moves < 64; ++moves) {
             const int seat = h.to_act();
@@ -113,7 +97,7 @@ double all_in_worth(Table& t, const HandState& hand, const HandReads& reads, Dec
                 d = {l.can_check ? Move::check : Move::fold, 0};
                 h.act(d.move);
             }
-            if (h.round() == Round::preflop) read_move(r, seat, d.move);
+            if (h.round() == Round::preflop) read_move(r, seat, d.move, true);
         }
         HandKey board;
         for (int i = 0; i < 5; ++i)

@@ -324,22 +324,7 @@ void TableGame::make_move(int seat, Decision d) {
         hand_->act(fallback);
     }
     if (after_move_) after_move_(*hand_, seat, d.move, d.to);
-    SeatReads& read = reads_.seats[static_cast<std::size_t>(seat)];
-    const bool aggressive = d.move == Move::bet || d.move == Move::raise;
-    if (street == Street::preflop) {
-        if (aggressive) {
-            read.raised_preflop = true;
-            reads_.preflop_raiser = seat;
-        } else if (d.move == Move::call) {
-            read.called_preflop = true;
-        }
-    } else if (aggressive) {
-        ++read.aggressive_after_flop;
-    }
-    if (aggressive) {
-        read.aggressive_now = true;
-        ++reads_.raises_now;
-    }
+    read_move(reads_, seat, d.move, street == Street::preflop);
     ActionEvent e;
     e.seat = seat;
     e.street = street;

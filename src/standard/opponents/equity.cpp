@@ -11,10 +11,6 @@ namespace holdem::standard {
 
 namespace {
 
-std::uint64_t bit_of(CardCode c) {
-    return std::uint64_t{1} << c;
-}
-
 CardCode code_of(int rank, int suit) {
     return card_code(rank + 2, suit);
 }
@@ -23,7 +19,7 @@ CardCode code_of(int rank, int suit) {
 int live_cards(std::uint64_t dead, std::array<CardCode, 52>& out) {
     int n = 0;
     for (int c = 1; c <= 52; ++c)
-        if (!(dead & bit_of(static_cast<CardCode>(c))))
+        if (!(dead & code_bit(static_cast<CardCode>(c))))
             out[static_cast<std::size_t>(n++)] = static_cast<CardCode>(c);
     return n;
 }
@@ -40,7 +36,7 @@ std::array<CardCode, 2> cards_of_class(int c, std::uint64_t dead, Draws& draws) 
         if (row > column) s2 = s1;               // suited
         if (row < column && s2 == s1) continue;  // offsuit
         const CardCode a = code_of(high, s1), b = code_of(low, s2);
-        if (!(dead & (bit_of(a) | bit_of(b)))) return {a, b};
+        if (!(dead & (code_bit(a) | code_bit(b)))) return {a, b};
     }
     return {0, 0};
 }
@@ -103,9 +99,9 @@ int board_standing(std::array<CardCode, 2> hole, std::span<const CardCode> board
 double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardCode> board,
                              std::span<const LikelyRange> ranges, int deals, Draws& draws) {
     const fast_hand::Tables& tables = fast_hand::tables();
-    std::uint64_t dead = bit_of(hole[0]) | bit_of(hole[1]);
+    std::uint64_t dead = code_bit(hole[0]) | code_bit(hole[1]);
     for (CardCode c : board)
-        dead |= bit_of(c);
+        dead |= code_bit(c);
     HandKey known;
     for (CardCode c : board)
         known = with_card(known, c);
@@ -178,7 +174,7 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
                     if (i < left && live[static_cast<std::size_t>(i)] == c) swap_live(i, --left);
                 }
             }
-            in_use |= bit_of(theirs[o][0]) | bit_of(theirs[o][1]);
+            in_use |= code_bit(theirs[o][0]) | code_bit(theirs[o][1]);
         }
         HandKey full = known;
         for (int i = 0; i < to_come; ++i)
@@ -223,10 +219,10 @@ double work_out_heads_up(int first, int second, int deals, std::uint64_t seed) {
     int dealt = 0;
     for (int deal = 0; deal < deals; ++deal) {
         const auto mine = cards_of_class(first, 0, draws);
-        const auto theirs = cards_of_class(second, bit_of(mine[0]) | bit_of(mine[1]), draws);
+        const auto theirs = cards_of_class(second, code_bit(mine[0]) | code_bit(mine[1]), draws);
         if (!theirs[0]) continue;
         std::uint64_t dead =
-            bit_of(mine[0]) | bit_of(mine[1]) | bit_of(theirs[0]) | bit_of(theirs[1]);
+            code_bit(mine[0]) | code_bit(mine[1]) | code_bit(theirs[0]) | code_bit(theirs[1]);
         std::array<CardCode, 52> live;
         int left = live_cards(dead, live);
         HandKey board;

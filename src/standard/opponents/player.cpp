@@ -317,4 +317,23 @@ Decision player_decision(const Table& t, const HandState& hand, const HandReads&
     return d;
 }
 
+void read_move(HandReads& reads, int seat, Move move, bool preflop) {
+    SeatReads& read = reads.seats[static_cast<std::size_t>(seat)];
+    const bool aggressive = move == Move::bet || move == Move::raise;
+    if (preflop) {
+        if (aggressive) {
+            read.raised_preflop = true;
+            reads.preflop_raiser = seat;
+        } else if (move == Move::call) {
+            read.called_preflop = true;
+        }
+    } else if (aggressive) {
+        ++read.aggressive_after_flop;
+    }
+    if (aggressive) {
+        read.aggressive_now = true;
+        ++reads.raises_now;
+    }
+}
+
 }  // namespace holdem::standard

@@ -46,6 +46,8 @@ struct HandReads {
     int preflop_raiser = 0;  // the last seat to raise before the flop
     int raises_now = 0;      // bets and raises on the street under way
 };
+// What the table reads from a seat's move on the street under way.
+void read_move(HandReads& reads, int seat, Move move, bool preflop);
 
 // What a seat still likely holds after what it did, as a player of the given difficulty reads
 // it, before the flop or after it.
