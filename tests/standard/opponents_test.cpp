@@ -3,6 +3,7 @@
 // each style playing its share of hands.
 #include <gtest/gtest.h>
 
+#include "sim/all_in_value.h"
 #include "sim/reference_player.h"
 #include "sim/runner.h"
 #include "standard/opponents/equity.h"
@@ -120,6 +121,47 @@ TEST(Opponents, TheReferencePlayerCountsTheHandsAFoldedStackLasts) {
     EXPECT_EQ(sim::hands_folding_lasts(100, 2, 300, 1, 10), 2);  // 200, then 500 of 100
     // Heads-up the blinds alternate every hand.
     EXPECT_EQ(sim::hands_folding_lasts(10, 10, 100, 0, 2), 6);
+}
+
+// An all in is weighed against the hands the other seats may hold, never the ones they hold:
+// aces are worth more than seven-deuce, the real cards of the others change nothing and are
+// there again afterwards, and the same seed weighs the same.
+TEST(Opponents, AnAllInIsWeighedWithoutSeeingTheOtherHands) {
+    Table t(std::make_unique<SeededRandom>(3));
+    t.limits = 50;
+    for (int k = 1; k <= seat_count; ++k)
+        t.seat(k).Active = k <= 4;
+    t.seat(2).style = 1;
+    t.seat(3).style = 2;
+    auto hold = [&](int seat, CardCode a, CardCode b) {
+        t.seat(seat).cardone = a;
+        t.seat(seat).cardtwo = b;
+    };
+    auto worth_of = [&](CardCode a, CardCode b) {
+        hold(1, a, b);
+        // Four seats of 1,000 chips (10 big blinds), seat 1 first to act.
+        const HandState hand({{1, 1000}, {2, 1000}, {3, 1000}, {4, 1000}}, 2, 50, 100);
+        EXPECT_EQ(hand.to_act(), 1);
+        const sim::StackWorth chips = [](double c) { return c; };
+        return sim::all_in_worth(t, hand, HandReads{}, {Move::raise, 1000}, chips, 400, 5);
+    };
+    hold(2, card_code(14, 2), card_code(14, 3));
+    hold(3, card_code(13, 2), card_code(13, 3));
+    hold(4, card_code(12, 2), card_code(12, 3));
+    const double aces = worth_of(card_code(14, 0), card_code(14, 1));
+    EXPECT_EQ(t.seat(2).cardone, card_code(14, 2));
+    EXPECT_EQ(t.seat(4).cardtwo, card_code(12, 3));
+    hold(2, card_code(7, 2), card_code(2, 3));
+    hold(3, card_code(8, 2), card_code(3, 3));
+    hold(4, card_code(9, 2), card_code(4, 3));
+    EXPECT_DOUBLE_EQ(worth_of(card_code(14, 0), card_code(14, 1)), aces);
+    const double seven_deuce = worth_of(card_code(7, 0), card_code(2, 1));
+    // Aces win chips all in against any answers; seven-deuce wins less, and never more than
+    // every stack at the table.
+    EXPECT_GT(aces, 1150);
+    EXPECT_LT(seven_deuce, aces - 100);
+    EXPECT_GE(seven_deuce, 0);
+    EXPECT_LE(aces, 4000);
 }
 
 }  // namespace
