@@ -30,6 +30,8 @@ constexpr double push_narrowing = 0.25, paid_push_narrowing = 0.6;
 // folded, by the seats left to act (1: the small blind against the big blind): the blinds and
 // antes are won without a fight often enough to pay for the times it folds to a re-raise.
 constexpr std::array<double, 5> steal_shares = {0.45, 0.40, 0.28, 0.20, 0.12};
+// Over limpers, the best eighth of the hands raise to play the pot against one of them.
+constexpr double isolation_share = 0.12;
 
 Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
@@ -144,8 +146,9 @@ int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack
 }
 
 // In a field played whole, before its last tables, where lasting is most of a place: a deep
-// stack steals the blinds from the last seats with a small raise and otherwise plays only the
-// best starting hands, all in; a short stack pushes or calls by the push-or-fold ranges.
+// stack steals the blinds from the last seats with a small raise, raises over limpers with
+// the best hands and otherwise plays only the best starting hands, all in; a short stack
+// pushes or calls by the push-or-fold ranges.
 // Moving all in, or folding, by what each is worth to the stack against the players as they
 // play: a stack of 20 big blinds or less opening, or one of 30 or less facing a raise. A stack
 // is worth about the share of the other players it outlasts, s / (s + a) with a half the
@@ -216,12 +219,29 @@ std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
             if (k == hand.big_blind_seat()) break;
         }
         const double steals = steal_shares[static_cast<std::size_t>(std::clamp(to_act, 1, 5) - 1)];
-        if (limped == 0 && percentile <= steals)
-            return Decision{Move::raise, std::clamp<Chips>(bb * 5 / 2, l.min_to, l.max_to)};
+        if (percentile <= (limped == 0 ? steals : isolation_share))
+            return Decision{Move::raise,
+                            std::clamp<Chips>(bb * 5 / 2 + limped * bb, l.min_to, l.max_to)};
     }
     if (percentile > goes_in) return check_or_fold(l);
     if (l.can_raise) return Decision{hand.current_bet() > 0 ? Move::raise : Move::bet, l.max_to};
     return l.can_call ? Decision{Move::call, 0} : check_or_fold(l);
+}
+
+// The raiser before the flop, heads-up, bets half the pot on the flop where the standard
+// player would check: the callers in these fields miss the flop far more often than not.
+std::optional<Decision> field_continuation_bet(const Table& t, const HandState& hand,
+                                               const HandReads& reads, Decision planned) {
+    const int me = hand.to_act();
+    const Legal l = hand.legal();
+    if (hand.round() != Round::flop || reads.preflop_raiser != me || planned.move != Move::check ||
+        hand.current_bet() != 0 || !l.can_raise)
+        return std::nullopt;
+    int in_hand = 0;
+    for (int k = 1; k <= seat_count; ++k)
+        if (t.seat(k).Active && !hand.folded(k)) ++in_hand;
+    if (in_hand != 2) return std::nullopt;
+    return Decision{Move::bet, std::clamp<Chips>(hand.pot() / 2, l.min_to, l.max_to)};
 }
 
 Decision reference_decision(Table& t, const HandState& hand, const HandReads& reads,
@@ -234,8 +254,11 @@ Decision reference_decision(Table& t, const HandState& hand, const HandReads& re
     if ((t.field_left > 0 ? t.field_left : entrants_left(t)) <= 2 * seat_count) return tag;
     if (t.field_left > 0 && hand.round() == Round::preflop)
         if (const std::optional<Decision> d = all_in_or_fold(t, hand, reads, seed)) return *d;
-    if (t.field_left > 0)
+    if (t.field_left > 0) {
         if (const std::optional<Decision> d = field_preflop(t, hand)) return *d;
+        if (const std::optional<Decision> d = field_continuation_bet(t, hand, reads, tag))
+            return *d;
+    }
     return weighed(t, hand, reads, tag, draws);
 }
 
