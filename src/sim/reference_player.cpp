@@ -145,10 +145,6 @@ int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack
     return 1000;
 }
 
-// In a field played whole, before its last tables, where lasting is most of a place: a deep
-// stack steals the blinds from the last seats with a small raise, raises over limpers with
-// the best hands and otherwise plays only the best starting hands, all in; a short stack
-// pushes or calls by the push-or-fold ranges.
 // Moving all in, or folding, by what each is worth to the stack against the players as they
 // play: a stack of 20 big blinds or less opening, or one of 30 or less facing a raise. A stack
 // is worth about the share of the other players it outlasts, s / (s + a) with a half the
@@ -189,6 +185,10 @@ std::optional<Decision> all_in_or_fold(Table& t, const HandState& hand, const Ha
     return best;
 }
 
+// In a field played whole, before its last tables, where lasting is most of a place: a deep
+// stack steals the blinds from the last seats with a small raise, raises over limpers with
+// the best hands and otherwise plays only the best starting hands, all in; a short stack
+// pushes or calls by the push-or-fold ranges.
 std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
     if (hand.round() != Round::preflop) return std::nullopt;
     const int me = hand.to_act();
@@ -230,17 +230,13 @@ std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
 
 // The raiser before the flop, heads-up, bets half the pot on the flop where the standard
 // player would check: the callers in these fields miss the flop far more often than not.
-std::optional<Decision> field_continuation_bet(const Table& t, const HandState& hand,
-                                               const HandReads& reads, Decision planned) {
+std::optional<Decision> field_continuation_bet(const HandState& hand, const HandReads& reads,
+                                               Decision planned) {
     const int me = hand.to_act();
     const Legal l = hand.legal();
     if (hand.round() != Round::flop || reads.preflop_raiser != me || planned.move != Move::check ||
-        hand.current_bet() != 0 || !l.can_raise)
+        hand.current_bet() != 0 || !l.can_raise || hand.in_hand() != 2)
         return std::nullopt;
-    int in_hand = 0;
-    for (int k = 1; k <= seat_count; ++k)
-        if (t.seat(k).Active && !hand.folded(k)) ++in_hand;
-    if (in_hand != 2) return std::nullopt;
     return Decision{Move::bet, std::clamp<Chips>(hand.pot() / 2, l.min_to, l.max_to)};
 }
 
@@ -252,12 +248,11 @@ Decision reference_decision(Table& t, const HandState& hand, const HandReads& re
     // With the field outside the table nearly gone, places come from the other seats going
     // out, and only chips win the tournament.
     if ((t.field_left > 0 ? t.field_left : entrants_left(t)) <= 2 * seat_count) return tag;
-    if (t.field_left > 0 && hand.round() == Round::preflop)
-        if (const std::optional<Decision> d = all_in_or_fold(t, hand, reads, seed)) return *d;
     if (t.field_left > 0) {
+        if (hand.round() == Round::preflop)
+            if (const std::optional<Decision> d = all_in_or_fold(t, hand, reads, seed)) return *d;
         if (const std::optional<Decision> d = field_preflop(t, hand)) return *d;
-        if (const std::optional<Decision> d = field_continuation_bet(t, hand, reads, tag))
-            return *d;
+        if (const std::optional<Decision> d = field_continuation_bet(hand, reads, tag)) return *d;
     }
     return weighed(t, hand, reads, tag, draws);
 }

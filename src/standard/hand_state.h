@@ -77,6 +77,7 @@ class HandState {
     Chips put_in(int seat) const;  // in the whole hand, the ante not counted
     bool folded(int seat) const;
     bool all_in(int seat) const;
+    int in_hand() const;  // the seats not folded
     Chips current_bet() const { return current_bet_; }
     Chips pot() const;  // every chip in the middle, the ante's included
     // The hand's pots as they stand (the uncalled part of a bet not counted).
@@ -118,7 +119,6 @@ class HandState {
     bool can_act(const Seat& s) const { return !s.folded && s.stack > 0; }
     bool needs_to_act(const Seat& s) const;
     bool covered(const Seat& s) const;
-    int in_hand() const;
     int able_to_act() const;
     void put(Seat& s, Chips amount);
     void move_on(int from_index);
