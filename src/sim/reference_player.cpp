@@ -234,8 +234,9 @@ std::optional<Decision> field_continuation_bet(const HandState& hand, const Hand
                                                Decision planned) {
     const int me = hand.to_act();
     const Legal l = hand.legal();
+    // A planned check means nobody has bet on this flop yet.
     if (hand.round() != Round::flop || reads.preflop_raiser != me || planned.move != Move::check ||
-        hand.current_bet() != 0 || !l.can_raise || hand.in_hand() != 2)
+        !l.can_raise || hand.in_hand() != 2)
         return std::nullopt;
     return Decision{Move::bet, std::clamp<Chips>(hand.pot() / 2, l.min_to, l.max_to)};
 }
