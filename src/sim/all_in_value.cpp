@@ -23,28 +23,17 @@ CardCode any_card(std::uint64_t& dead, Draws& draws) {
     }
 }
 
-// The strongest share of starting hands a seat holds after what it did before the flop: a
-// short stack's push by the push-or-fold ranges, a raise, a call, or nothing yet.
-double share_of(const Table& t, const HandState& hand, const HandReads& reads, int seat) {
-    const SeatReads& r = reads.seats[static_cast<std::size_t>(seat)];
-    const Chips bb = std::max<Chips>(1, 2 * t.limits);
-    if (r.raised_preflop) {
-        const Chips total = hand.put_in(seat) + hand.stack(seat);
-        const int stack_bb = static_cast<int>(total / bb);
-        if (hand.all_in(seat) && stack_bb <= push_fold_stacks)
-            return std::max(0.03, push_share(std::max(1, stack_bb), 5));
-        return reads.raises_now >= 2 && seat != reads.preflop_raiser ? 0.12 : 0.10;
-    }
-    if (r.called_preflop) return 0.40;
-    return 1.0;
-}
-
-std::array<CardCode, 2> cards_from(double share, std::uint64_t& dead, Draws& draws) {
-    if (share < 1.0) {
-        const int places = std::max(1, static_cast<int>(share * 1326));
+std::array<CardCode, 2> cards_from(const PreflopRange& range, std::uint64_t& dead, Draws& draws) {
+    const bool whole = range.from <= 0.0 && range.to >= 1.0;
+    const bool scattered =
+        range.scattered > 0.0 &&
+        static_cast<double>(draws.below(1 << 20)) < range.scattered * static_cast<double>(1 << 20);
+    if (!whole && !scattered) {
+        const int first = static_cast<int>(range.from * 1326);
+        const int places = std::max(1, static_cast<int>((range.to - range.from) * 1326));
         for (int tries = 0; tries < 16; ++tries) {
             const std::array<CardCode, 2> c =
-                cards_of_class(hand_class_at(draws.below(places)), dead, draws);
+                cards_of_class(hand_class_at(first + draws.below(places)), dead, draws);
             if (c[0]) {
                 dead |= code_bit(c[0]) | code_bit(c[1]);
                 return c;
@@ -57,15 +46,47 @@ std::array<CardCode, 2> cards_from(double share, std::uint64_t& dead, Draws& dra
 
 }  // namespace
 
+// The starting hands a seat holds after what it did before the flop, as its style plays: a
+// short stack's push by the push-or-fold ranges, an open raise, a re-raise, a call of a raise,
+// a limp, or nothing yet.
+PreflopRange preflop_range_of(const Table& t, const HandState& hand, const HandReads& reads,
+                              int seat) {
+    const SeatReads& r = reads.seats[static_cast<std::size_t>(seat)];
+    const Chips bb = std::max<Chips>(1, 2 * t.limits);
+    if (!r.raised_preflop && !r.called_preflop) return {};
+    const auto style = static_cast<Style>(std::clamp<int>(t.seat(seat).style, 0, styles - 1));
+    const Difficulty difficulty = t.options.difficulty;
+    const double position = dealt_position(t, hand, seat);
+    if (r.raised_preflop) {
+        const Chips total = hand.put_in(seat) + hand.stack(seat);
+        const int stack_bb = static_cast<int>(total / bb);
+        if (hand.all_in(seat) && stack_bb <= push_fold_stacks)
+            return {0.0, std::max(0.03, push_share(std::max(1, stack_bb), 5)), 0.0};
+        if (seat == reads.preflop_raiser) {
+            const int faced = reads.raises_now - 1;
+            return preflop_range(style, difficulty,
+                                 faced == 0 ? PreflopMove::open_raise : PreflopMove::reraise, faced,
+                                 position);
+        }
+        // Raised, was raised again, and called it: the hands that call a re-raise.
+        if (r.called_preflop)
+            return preflop_range(style, difficulty, PreflopMove::call_raise, 2, position);
+        return preflop_range(style, difficulty, PreflopMove::open_raise, 0, position);
+    }
+    return preflop_range(style, difficulty,
+                         hand.put_in(seat) > bb ? PreflopMove::call_raise : PreflopMove::limp, 1,
+                         position);
+}
+
 double all_in_worth(Table& t, const HandState& hand, const HandReads& reads, Decision move,
                     const StackWorth& worth, int deals, std::uint64_t seed) {
     const int me = hand.to_act();
     Draws draws{seed};
     std::array<std::array<CardCode, 2>, seat_count + 1> kept{}, held{};
-    std::array<double, seat_count + 1> shares{};
+    std::array<PreflopRange, seat_count + 1> ranges{};
     for (int k = 1; k <= seat_count; ++k) {
         kept[static_cast<std::size_t>(k)] = {t.seat(k).cardone, t.seat(k).cardtwo};
-        shares[static_cast<std::size_t>(k)] = share_of(t, hand, reads, k);
+        ranges[static_cast<std::size_t>(k)] = preflop_range_of(t, hand, reads, k);
     }
     const fast_hand::Tables& tables = fast_hand::tables();
     double total = 0;
@@ -75,7 +96,7 @@ double all_in_worth(Table& t, const HandState& hand, const HandReads& reads, Dec
         for (int k = 1; k <= seat_count; ++k) {
             if (k == me || !t.seat(k).Active || hand.folded(k)) continue;
             held[static_cast<std::size_t>(k)] =
-                cards_from(shares[static_cast<std::size_t>(k)], dead, draws);
+                cards_from(ranges[static_cast<std::size_t>(k)], dead, draws);
             t.seat(k).cardone = held[static_cast<std::size_t>(k)][0];
             t.seat(k).cardtwo = held[static_cast<std::size_t>(k)][1];
         }

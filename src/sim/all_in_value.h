@@ -16,6 +16,10 @@ namespace holdem::sim {
 // The worth of ending the hand with a stack of so many chips.
 using StackWorth = std::function<double(double chips)>;
 
+// The starting hands a seat holds after what it did before the flop, as its style plays.
+standard::PreflopRange preflop_range_of(const Table& t, const standard::HandState& hand,
+                                        const standard::HandReads& reads, int seat);
+
 // The mean worth of the stack after `move` (all in, or a call of an all in) over `deals`
 // sampled deals. The seats' cards in `t` are drawn in turn and given back before it returns.
 double all_in_worth(Table& t, const standard::HandState& hand, const standard::HandReads& reads,

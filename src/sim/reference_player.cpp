@@ -32,6 +32,9 @@ constexpr double push_narrowing = 0.25, paid_push_narrowing = 0.6;
 constexpr std::array<double, 5> steal_shares = {0.45, 0.40, 0.28, 0.20, 0.12};
 // Over limpers, the best eighth of the hands raise to play the pot against one of them.
 constexpr double isolation_share = 0.12;
+// Against a lone raise from the last seats by an aggressive player, who opens wide there and
+// folds most of it to a re-raise, the best of the hands re-raise to take the pot.
+constexpr double resteal_share = 0.12;
 
 Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
@@ -74,6 +77,25 @@ class Survival {
     std::uint64_t next_hand_ = 0;
 };
 
+// What each other seat still in likely holds: the starting hands its style plays after what
+// it did before the flop, narrowed by its bets since as the table reads them. The bluffs of a
+// range are counted as that many more of its best hands.
+std::vector<LikelyRange> ranges_by_style(const Table& t, const HandState& hand,
+                                         const HandReads& reads, int me) {
+    std::vector<LikelyRange> ranges;
+    for (int k = 1; k <= seat_count; ++k) {
+        if (k == me || !t.seat(k).Active || hand.folded(k)) continue;
+        LikelyRange range =
+            likely_range(reads.seats[static_cast<std::size_t>(k)], k == hand.big_blind_seat(),
+                         hand.round() != Round::preflop, Difficulty::normal);
+        const PreflopRange dealt = preflop_range_of(t, hand, reads, k);
+        range.from = dealt.from;
+        range.share = std::min(1.0, dealt.to / std::max(0.05, 1.0 - dealt.scattered));
+        ranges.push_back(range);
+    }
+    return ranges;
+}
+
 // The tight-aggressive move, unless it puts a third of the stack or more at risk for less
 // than the stack's worth in the tournament: the equity against the hands the other seats
 // likely hold must make going on last longer, on average, than giving up now.
@@ -86,7 +108,7 @@ Decision weighed(const Table& t, const HandState& hand, const HandReads& reads, 
                        : d.move == Move::bet || d.move == Move::raise ? d.to - hand.round_bet(me)
                                                                       : 0;
     if (risk * 3 < stack) return d;
-    const std::vector<LikelyRange> ranges = likely_ranges(t, hand, reads, me, Difficulty::normal);
+    const std::vector<LikelyRange> ranges = ranges_by_style(t, hand, reads, me);
     if (ranges.empty()) return d;
     Chips biggest = 0;
     for (int k = 1; k <= seat_count; ++k)
@@ -185,11 +207,35 @@ std::optional<Decision> all_in_or_fold(Table& t, const HandState& hand, const Ha
     return best;
 }
 
+// A re-raise to three times a lone open from the last three seats before the big blind,
+// when the opener plays an aggressive style: such openers fold most of their range to it.
+std::optional<Decision> field_resteal(const Table& t, const HandState& hand, const HandReads& reads,
+                                      double percentile) {
+    const int me = hand.to_act(), raiser = reads.preflop_raiser;
+    const Legal l = hand.legal();
+    if (reads.raises_now != 1 || raiser == 0 || raiser == me || !l.can_raise ||
+        percentile > resteal_share)
+        return std::nullopt;
+    const Style style = static_cast<Style>(std::clamp<int>(t.seat(raiser).style, 0, styles - 1));
+    if (style != Style::tight_aggressive && style != Style::loose_aggressive) return std::nullopt;
+    int after_raiser = 0;
+    for (int k = seat_after(raiser); k != raiser; k = seat_after(k)) {
+        if (k != me && hand.round_bet(k) > 0 && k != hand.small_blind_seat() &&
+            k != hand.big_blind_seat())
+            return std::nullopt;  // a caller is in already
+        if (t.seat(k).Active && hand.put_in(k) + hand.stack(k) > 0) ++after_raiser;
+        if (k == hand.big_blind_seat()) break;
+    }
+    if (after_raiser > 3) return std::nullopt;
+    return Decision{Move::raise, std::clamp<Chips>(hand.current_bet() * 3, l.min_to, l.max_to)};
+}
+
 // In a field played whole, before its last tables, where lasting is most of a place: a deep
-// stack steals the blinds from the last seats with a small raise, raises over limpers with
-// the best hands and otherwise plays only the best starting hands, all in; a short stack
-// pushes or calls by the push-or-fold ranges.
-std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
+// stack steals the blinds from the last seats with a small raise, re-raises an aggressive
+// player's late open, raises over limpers with the best hands and otherwise plays only
+// the best starting hands, all in; a short stack pushes or calls by the push-or-fold ranges.
+std::optional<Decision> field_preflop(const Table& t, const HandState& hand,
+                                      const HandReads& reads) {
     if (hand.round() != Round::preflop) return std::nullopt;
     const int me = hand.to_act();
     const Legal l = hand.legal();
@@ -201,6 +247,8 @@ std::optional<Decision> field_preflop(const Table& t, const HandState& hand) {
     int others = 0;
     for (int k = 1; k <= seat_count; ++k)
         if (k != me && t.seat(k).Active && !hand.folded(k) && hand.stack(k) > 0) ++others;
+    if (stack_bb > push_fold_stacks)
+        if (const std::optional<Decision> d = field_resteal(t, hand, reads, percentile)) return *d;
     double goes_in = premium_share;
     const double narrowing = t.field_left <= tournament::payouts_for(t.options.entrants).paid()
                                  ? paid_push_narrowing
@@ -252,7 +300,7 @@ Decision reference_decision(Table& t, const HandState& hand, const HandReads& re
     if (t.field_left > 0) {
         if (hand.round() == Round::preflop)
             if (const std::optional<Decision> d = all_in_or_fold(t, hand, reads, seed)) return *d;
-        if (const std::optional<Decision> d = field_preflop(t, hand)) return *d;
+        if (const std::optional<Decision> d = field_preflop(t, hand, reads)) return *d;
         if (const std::optional<Decision> d = field_continuation_bet(hand, reads, tag)) return *d;
     }
     return weighed(t, hand, reads, tag, draws);

@@ -4,6 +4,7 @@
 // its stack must keep it in the tournament longer than folding would; at the final table it
 // plays for the chips. With the whole field playing, the levels are the structure's, and a
 // short stack's all in is weighed against the players' own answers to it (`all_in_value`).
+// It reads each seat's hands from what that seat's style plays, which the table shows.
 #pragma once
 
 #include <cstdint>

@@ -103,7 +103,7 @@ TEST(Signature, PinnedForTheWholeField) {
         std::uint64_t signature;
     };
     constexpr Field fields[] = {
-        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0x2b6abce7c2d95f1f},
+        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0xaf943fa291050b4c},
         {StructureKind::turbo, 50, PolicyKind::caller, 0xf83ed18c336cf6dd},
     };
     for (const Field& f : fields) {

@@ -164,5 +164,74 @@ TEST(Opponents, AnAllInIsWeighedWithoutSeeingTheOtherHands) {
     EXPECT_LE(aces, 4000);
 }
 
+// What a seat is read to hold after a move before the flop is what its style plays: over every
+// starting hand, the share each style opens from the cutoff, limps there, re-raises such an
+// open from the button and calls it there matches the range the reference player samples.
+TEST(Opponents, ThePreflopRangesAreWhatEachStylePlays) {
+    Table t(std::make_unique<SeededRandom>(5));
+    t.limits = 50;
+    std::vector<SeatStart> seats;
+    for (int k = 1; k <= seat_count; ++k) {
+        t.seat(k).Active = true;
+        seats.push_back({k, 10000});
+    }
+    // The button at seat 10: seats 3 to 8 fold, and the cutoff (seat 9) is first in.
+    HandState first_in(seats, 10, 50, 100);
+    for (int k = 3; k <= 8; ++k)
+        ASSERT_TRUE(first_in.act(Move::fold));
+    ASSERT_EQ(first_in.to_act(), 9);
+    HandState facing_open = first_in;
+    HandReads open_reads;
+    ASSERT_TRUE(facing_open.act(Move::raise, 250));
+    read_move(open_reads, 9, Move::raise, true);
+    struct Shares {
+        double raised = 0, called = 0;
+    };
+    auto shares_of = [&](Style style, const HandState& hand, const HandReads& reads) {
+        const int me = hand.to_act();
+        Shares s;
+        for (int c = 0; c < hand_classes; ++c) {
+            Draws draws{static_cast<std::uint64_t>(c) + 1};
+            const std::array<CardCode, 2> cards = cards_of_class(c, 0, draws);
+            t.seat(me).cardone = cards[0];
+            t.seat(me).cardtwo = cards[1];
+            // The mixed choices (the bluffs) averaged over several seeds.
+            for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+                const Decision d =
+                    player_decision(t, hand, reads, style, Difficulty::normal, seed * 977 + c);
+                const double weight = hand_class_combos(c) / 1326.0 / 8;
+                if (d.move == Move::raise) s.raised += weight;
+                if (d.move == Move::call) s.called += weight;
+            }
+        }
+        return s;
+    };
+    for (int style = 0; style < styles; ++style) {
+        const auto st = static_cast<Style>(style);
+        t.seat(9).style = t.seat(10).style = static_cast<std::int16_t>(style);
+        const double cutoff = dealt_position(t, first_in, 9);
+        const double button = dealt_position(t, facing_open, 10);
+        EXPECT_DOUBLE_EQ(cutoff, 1.45);
+        EXPECT_DOUBLE_EQ(button, 0.9);  // the blinds and the opener still in
+        const Shares open = shares_of(st, first_in, HandReads{});
+        const PreflopRange opens =
+            preflop_range(st, Difficulty::normal, PreflopMove::open_raise, 0, cutoff);
+        const PreflopRange limps =
+            preflop_range(st, Difficulty::normal, PreflopMove::limp, 0, cutoff);
+        EXPECT_NEAR(open.raised, opens.to, 0.02) << style_name(st);
+        // The aggressive styles raise or fold when first in; they limp only behind limpers.
+        const bool aggressive = st == Style::tight_aggressive || st == Style::loose_aggressive;
+        EXPECT_NEAR(open.called, aggressive ? 0.0 : limps.to - limps.from, 0.02) << style_name(st);
+        const Shares answer = shares_of(st, facing_open, open_reads);
+        const PreflopRange reraises =
+            preflop_range(st, Difficulty::normal, PreflopMove::reraise, 1, button);
+        const PreflopRange calls =
+            preflop_range(st, Difficulty::normal, PreflopMove::call_raise, 1, button);
+        EXPECT_NEAR(answer.raised * (1.0 - reraises.scattered), reraises.to, 0.02)
+            << style_name(st);
+        EXPECT_NEAR(answer.called, calls.to - calls.from, 0.03) << style_name(st);
+    }
+}
+
 }  // namespace
 }  // namespace holdem::standard

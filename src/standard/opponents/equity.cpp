@@ -145,16 +145,19 @@ double equity_against_ranges(std::array<CardCode, 2> hole, std::span<const CardC
         std::uint64_t in_use = dead;
         for (std::size_t o = 0; o < ranges.size() && o < theirs.size(); ++o) {
             const LikelyRange& range = ranges[o];
-            if (range.share >= 1 && range.strongest_of <= 1) {
+            if (range.share >= 1 && range.strongest_of <= 1 && range.from <= 0) {
                 theirs[o] = {take(), take()};
             } else {
                 // A class drawn by its share of the range's hands, then its suits; a class whose
                 // cards are all taken is drawn again.
-                const int places = std::max(1, static_cast<int>(std::min(range.share, 1.0) * 1326));
+                const int first = static_cast<int>(std::clamp(range.from, 0.0, 1.0) * 1326);
+                const int places =
+                    std::max(1, static_cast<int>(std::min(range.share, 1.0) * 1326) - first);
                 auto one_of_range = [&] {
                     std::array<CardCode, 2> cards{};
                     for (int tries = 0; tries < 16 && !cards[0]; ++tries)
-                        cards = cards_of_class(hand_class_at(draws.below(places)), in_use, draws);
+                        cards = cards_of_class(hand_class_at(first + draws.below(places)), in_use,
+                                               draws);
                     return cards;
                 };
                 theirs[o] = one_of_range();

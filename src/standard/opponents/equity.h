@@ -22,11 +22,13 @@ struct Draws {
 };
 
 // What a seat still in likely holds: a hand from the strongest `share` of starting hands (1: any
-// hand) and, once it has bet or raised after the flop, the one of `strongest_of` such hands
-// that stands best with the board so far: a bet on the flop is made with what hit it.
+// hand), the strongest `from` of them left out, and, once it has bet or raised after the flop,
+// the one of `strongest_of` such hands that stands best with the board so far: a bet on the
+// flop is made with what hit it.
 struct LikelyRange {
     double share = 1.0;
     int strongest_of = 1;
+    double from = 0.0;
     friend bool operator==(const LikelyRange&, const LikelyRange&) = default;
 };
 

@@ -60,11 +60,18 @@ int dealt_behind(const Table& t, const HandState& hand, int seat) {
 
 // How much wider a seat plays for where it sits: the button and the seat before it see most of
 // the betting, the first seats least.
+double position_for(int behind) {
+    return behind <= 1 ? 1.45 : behind == 2 ? 1.2 : behind >= 6 ? 0.7 : 0.9;
+}
 double position_factor(const Table& t, const HandState& hand, int seat, bool before_flop) {
-    const int behind = seats_behind(t, hand, seat);
     if (before_flop && (seat == hand.small_blind_seat() || seat == hand.big_blind_seat()))
         return 1.0;
-    return behind <= 1 ? 1.45 : behind == 2 ? 1.2 : behind >= 6 ? 0.7 : 0.9;
+    return position_for(seats_behind(t, hand, seat));
+}
+
+// The share of the best hands that call off a stack facing a raise, whatever the price.
+double hard_calls_off(Difficulty difficulty) {
+    return difficulty == Difficulty::hard ? 0.02 : 0.03;
 }
 
 Decision bet_to(const HandState& hand, const Legal& l, Chips to) {
@@ -114,6 +121,49 @@ std::vector<LikelyRange> likely_ranges(const Table& t, const HandState& hand,
                                           k == hand.big_blind_seat(),
                                           hand.round() != Round::preflop, difficulty));
     return ranges;
+}
+
+double dealt_position(const Table& t, const HandState& hand, int seat) {
+    if (seat == hand.small_blind_seat() || seat == hand.big_blind_seat()) return 1.0;
+    // The button's count runs round the table to every seat still in, as `seats_behind` has it.
+    if (seat == hand.button()) return position_for(seats_behind(t, hand, seat));
+    int behind = 0;
+    for (int k = seat_after(seat); k != seat; k = seat_after(k)) {
+        if (t.seat(k).Active && hand.put_in(k) + hand.stack(k) > 0) ++behind;
+        if (k == hand.button()) break;
+    }
+    return position_for(behind);
+}
+
+PreflopRange preflop_range(Style style, Difficulty difficulty, PreflopMove move, int raises_faced,
+                           double position) {
+    const Traits& tr = traits_of[static_cast<int>(style)];
+    const bool easy = difficulty == Difficulty::easy;
+    const double pos = easy ? 1.0 : position;
+    // The same shares as `before_flop` plays them, the price of a raise taken as small.
+    const double plays = std::min(1.0, tr.vpip * pos * (easy ? 1.5 : 1.0));
+    const double raises = std::min(1.0, tr.pfr * pos);
+    const bool raise_or_fold = tr.pfr >= 0.1 && !easy;
+    const double reraises = raises * (raises_faced >= 2 ? 0.12 : 0.3);
+    const double calls =
+        std::max(plays * (raises_faced >= 2 ? 0.2 : 0.45 * 1.6), hard_calls_off(difficulty));
+    switch (move) {
+        case PreflopMove::open_raise:
+            return {0.0, raise_or_fold ? plays : raises, 0.0};
+        case PreflopMove::limp:
+            return {std::min(raises, plays), plays, 0.0};
+        case PreflopMove::reraise: {
+            // The occasional re-raise of the aggressive from late on, with any hand.
+            const double bluffs = tr.bluff > 0.1 && pos > 1.2 && raises_faced == 1
+                                      ? tr.bluff * 0.3 * std::max(0.0, 1.0 - calls)
+                                      : 0.0;
+            const double top = std::max(reraises, 0.015);
+            return {0.0, top, bluffs / (top + bluffs)};
+        }
+        case PreflopMove::call_raise:
+            return {std::min(reraises, calls), calls, 0.0};
+    }
+    return {};
 }
 
 namespace {
@@ -212,7 +262,7 @@ Decision before_flop(const Table& t, const HandState& hand, const HandReads& rea
     // barely notices), down to the hands a player calls off a stack with.
     const double by_size =
         price <= 0.1 ? 1.0 : std::pow(0.1 / price, difficulty == Difficulty::easy ? 0.3 : 1.0);
-    const double calls_off = difficulty == Difficulty::hard ? 0.02 : 0.03;
+    const double calls_off = hard_calls_off(difficulty);
     const double reraises =
         raises * (reads.raises_now >= 2 ? 0.12 : 0.3) * staked * std::sqrt(by_size);
     const double calls = std::max(plays * (reads.raises_now >= 2 ? 0.2 : 0.45) *

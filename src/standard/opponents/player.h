@@ -60,6 +60,21 @@ std::vector<CardCode> board_turned_up(const Table& t);
 std::vector<LikelyRange> likely_ranges(const Table& t, const HandState& hand,
                                        const HandReads& reads, int seat, Difficulty difficulty);
 
+// The hands a deep-stacked seat of a style holds after a move before the flop, as ranks among
+// all starting hands, the best first: those after `from` up to `to`, and a share `scattered`
+// of the range that may be any hand (the bluffs of the aggressive).
+struct PreflopRange {
+    double from = 0.0, to = 1.0, scattered = 0.0;
+};
+enum class PreflopMove : std::uint8_t { open_raise, limp, reraise, call_raise };
+// `raises_faced`: the raises before the move (0 for an open); `position`: how much wider the
+// seat plays for where it sits, 1 for the blinds.
+PreflopRange preflop_range(Style style, Difficulty difficulty, PreflopMove move, int raises_faced,
+                           double position);
+// The position factor of a seat as it was when it first acted before the flop: by the seats
+// dealt in that act after it to the button.
+double dealt_position(const Table& t, const HandState& hand, int seat);
+
 struct Decision {
     Move move = Move::fold;
     Chips to = 0;
