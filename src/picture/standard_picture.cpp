@@ -208,11 +208,10 @@ void fill_standard_picture(const Table& t, const standard::TableGame& game, cons
         s.badge_text = notes.badge(k);
         s.badge = badge_for(notes, k);
         s.won = -1;
-        s.about = k == human_seat || !p.Active
-                      ? std::string()
-                      : p.caption + " plays " +
-                            std::string(standard::style_name(static_cast<standard::Style>(
-                                std::clamp<int>(p.style, 0, standard::styles - 1))));
+        s.about =
+            k == human_seat || !p.Active
+                ? std::string()
+                : p.caption + " plays " + std::string(standard::style_name(standard::style_of(p)));
         s.statistics.clear();
         s.statistics_about.clear();
         if (const PlayerStatistics* seen = notes.statistics().of(p.caption);

@@ -54,7 +54,7 @@ PreflopRange preflop_range_of(const Table& t, const HandState& hand, const HandR
     const SeatReads& r = reads.seats[static_cast<std::size_t>(seat)];
     const Chips bb = std::max<Chips>(1, 2 * t.limits);
     if (!r.raised_preflop && !r.called_preflop) return {};
-    const auto style = static_cast<Style>(std::clamp<int>(t.seat(seat).style, 0, styles - 1));
+    const auto style = style_of(t.seat(seat));
     const Difficulty difficulty = t.options.difficulty;
     const double position = dealt_position(t, hand, seat);
     if (r.raised_preflop) {
@@ -110,8 +110,7 @@ double all_in_worth(Table& t, const HandState& hand, const HandReads& reads, Dec
             const Legal l = h.legal();
             Decision d{l.can_check ? Move::check : Move::call, 0};
             if (h.round() == Round::preflop && seat != me) {
-                const auto style =
-                    static_cast<Style>(std::clamp<int>(t.seat(seat).style, 0, styles - 1));
+                const auto style = style_of(t.seat(seat));
                 d = player_decision(t, h, r, style, t.options.difficulty, draws.next());
             }
             if (!h.act(d.move, d.to)) {

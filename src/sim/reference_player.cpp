@@ -216,7 +216,7 @@ std::optional<Decision> field_resteal(const Table& t, const HandState& hand, con
     if (reads.raises_now != 1 || raiser == 0 || raiser == me || !l.can_raise ||
         percentile > resteal_share)
         return std::nullopt;
-    const Style style = static_cast<Style>(std::clamp<int>(t.seat(raiser).style, 0, styles - 1));
+    const Style style = style_of(t.seat(raiser));
     if (style != Style::tight_aggressive && style != Style::loose_aggressive) return std::nullopt;
     int after_raiser = 0;
     for (int k = seat_after(raiser); k != raiser; k = seat_after(k)) {

@@ -484,7 +484,7 @@ Decision seat_decision(Table& t, const HandState& hand, const HandReads& reads) 
         t.random->state()[0] ^ (t.hands_started << 20) ^ (static_cast<std::uint64_t>(seat) << 8) ^
         static_cast<std::uint64_t>(hand.pot()) << 32 ^ static_cast<std::uint64_t>(hand.round());
     seed = splitmix64(seed);
-    const auto style = static_cast<Style>(std::clamp<int>(t.seat(seat).style, 0, styles - 1));
+    const auto style = style_of(t.seat(seat));
     return player_decision(t, hand, reads, style, t.options.difficulty, seed);
 }
 

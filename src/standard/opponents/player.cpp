@@ -70,9 +70,18 @@ double position_factor(const Table& t, const HandState& hand, int seat, bool bef
 }
 
 // The share of the best hands that call off a stack facing a raise, whatever the price.
-double hard_calls_off(Difficulty difficulty) {
+double calls_off_share(Difficulty difficulty) {
     return difficulty == Difficulty::hard ? 0.02 : 0.03;
 }
+// Facing `raises` raises, the parts of the hands a seat raises and plays with that re-raise
+// and that call: fewer against a re-raise; a cheap call is made more widely.
+double reraise_part(int raises) {
+    return raises >= 2 ? 0.12 : 0.3;
+}
+double call_part(int raises) {
+    return raises >= 2 ? 0.2 : 0.45;
+}
+constexpr double cheap_call_widening = 1.6;
 
 Decision bet_to(const HandState& hand, const Legal& l, Chips to) {
     to = std::clamp(to, l.min_to, l.max_to);
@@ -144,9 +153,10 @@ PreflopRange preflop_range(Style style, Difficulty difficulty, PreflopMove move,
     const double plays = std::min(1.0, tr.vpip * pos * (easy ? 1.5 : 1.0));
     const double raises = std::min(1.0, tr.pfr * pos);
     const bool raise_or_fold = tr.pfr >= 0.1 && !easy;
-    const double reraises = raises * (raises_faced >= 2 ? 0.12 : 0.3);
-    const double calls =
-        std::max(plays * (raises_faced >= 2 ? 0.2 : 0.45 * 1.6), hard_calls_off(difficulty));
+    const double reraises = raises * reraise_part(raises_faced);
+    const double calls = std::max(
+        plays * (call_part(raises_faced) * (raises_faced >= 2 ? 1.0 : cheap_call_widening)),
+        calls_off_share(difficulty));
     switch (move) {
         case PreflopMove::open_raise:
             return {0.0, raise_or_fold ? plays : raises, 0.0};
@@ -262,11 +272,10 @@ Decision before_flop(const Table& t, const HandState& hand, const HandReads& rea
     // barely notices), down to the hands a player calls off a stack with.
     const double by_size =
         price <= 0.1 ? 1.0 : std::pow(0.1 / price, difficulty == Difficulty::easy ? 0.3 : 1.0);
-    const double calls_off = hard_calls_off(difficulty);
-    const double reraises =
-        raises * (reads.raises_now >= 2 ? 0.12 : 0.3) * staked * std::sqrt(by_size);
-    const double calls = std::max(plays * (reads.raises_now >= 2 ? 0.2 : 0.45) *
-                                      (price < 0.04 ? 1.6 : 1.0) * by_size,
+    const double calls_off = calls_off_share(difficulty);
+    const double reraises = raises * reraise_part(reads.raises_now) * staked * std::sqrt(by_size);
+    const double calls = std::max(plays * call_part(reads.raises_now) *
+                                      (price < 0.04 ? cheap_call_widening : 1.0) * by_size,
                                   calls_off) *
                          staked;
     if (percentile <= reraises && l.can_raise) return bet_to(hand, l, hand.current_bet() * 3);
@@ -334,6 +343,10 @@ Decision after_flop(const Table& t, const HandState& hand, const HandReads& read
 }
 
 }  // namespace
+
+Style style_of(const Player& p) {
+    return static_cast<Style>(std::clamp<int>(p.style, 0, styles - 1));
+}
 
 std::string_view style_name(Style style) {
     constexpr std::string_view names[] = {"tight-passive", "tight-aggressive", "loose-passive",

@@ -26,6 +26,7 @@ enum class Style : std::uint8_t {
 };
 inline constexpr int styles = 4;
 std::string_view style_name(Style style);  // "tight-aggressive"
+Style style_of(const Player& p);           // a seat's style, any stored value kept in range
 
 // The share of hands a style is meant to play voluntarily and to raise before the flop, over
 // a whole tournament at a full table.
