@@ -169,9 +169,10 @@ int hands_folding_lasts(StructureKind structure, std::uint64_t hand, Chips stack
 
 // Moving all in, or folding, by what each is worth to the stack against the players as they
 // play: a stack of 20 big blinds or less opening, or one of 30 or less facing a raise. A stack
-// is worth about the share of the other players it outlasts, s / (s + a) with a half the
-// average stack: a short stack takes nearly every gamble that wins chips, a big one only the
-// clear ones.
+// is worth about the share of the other players it outlasts, s / (s + a) where a is a quarter of
+// the average stack: a short stack takes nearly every gamble that wins chips, a big one only
+// the clear ones. A larger a (half the average) made it re-shove 15-20 big blinds with weak
+// hands early and bust far from the money more often.
 std::optional<Decision> all_in_or_fold(Table& t, const HandState& hand, const HandReads& reads,
                                        std::uint64_t seed) {
     const int me = hand.to_act();
@@ -191,7 +192,7 @@ std::optional<Decision> all_in_or_fold(Table& t, const HandState& hand, const Ha
         static_cast<double>(t.options.entrants) *
         static_cast<double>(tournament::structure_of(t.options.structure).starting_stack) /
         std::max(1, t.field_left);
-    const StackWorth worth = [&](double chips) { return chips / (chips + 0.5 * average); };
+    const StackWorth worth = [&](double chips) { return chips / (chips + 0.25 * average); };
     Decision best = check_or_fold(l);
     double best_worth = worth(static_cast<double>(hand.stack(me)));
     std::vector<Decision> moves;

@@ -103,7 +103,7 @@ TEST(Signature, PinnedForTheWholeField) {
         std::uint64_t signature;
     };
     constexpr Field fields[] = {
-        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0xaf943fa291050b4c},
+        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0x4f6def53e59a4f3d},
         {StructureKind::turbo, 50, PolicyKind::caller, 0xf83ed18c336cf6dd},
     };
     for (const Field& f : fields) {
