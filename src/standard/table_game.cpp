@@ -258,8 +258,9 @@ void TableGame::face_up_all_in() {
     std::vector<int> seats;
     for (int step = 1; step <= seat_count; ++step) {
         const int seat = seat_after(t_.dealer_button_seat, step);
-        if (t_.seat(seat).Active && !hand_->folded(seat) && hand_->put_in(seat) > 0)
-            seats.push_back(seat);
+        // Every seat still in, a big blind all in for its ante alone and a small blind whose
+        // uncalled blind went back to it included.
+        if (t_.seat(seat).Active && !hand_->folded(seat)) seats.push_back(seat);
     }
     notify(t_, [&](TableObserver& o) { o.hands_faced_up(t_, seats); });
 }

@@ -212,7 +212,7 @@ TEST(Opponents, ThePreflopRangesAreWhatEachStylePlays) {
         const double cutoff = dealt_position(t, first_in, 9);
         const double button = dealt_position(t, facing_open, 10);
         EXPECT_DOUBLE_EQ(cutoff, 1.45);
-        EXPECT_DOUBLE_EQ(button, 0.9);  // the blinds and the opener still in
+        EXPECT_DOUBLE_EQ(button, 1.45);  // the button acts last after the flop
         const Shares open = shares_of(st, first_in, HandReads{});
         const PreflopRange opens =
             preflop_range(st, Difficulty::normal, PreflopMove::open_raise, 0, cutoff);

@@ -32,12 +32,26 @@ double unit(Draws& draws) {
     return static_cast<double>(draws.next() >> 11) * (1.0 / 9007199254740992.0);
 }
 
-// Seats still in the hand that act after `seat` on this street, up to the button.
+// Seats still in the hand that act after `seat` on this street, up to the button: none for the
+// button, which acts last after the flop and is the last seat to open before the blinds.
 int seats_behind(const Table& t, const HandState& hand, int seat) {
     int behind = 0;
+    if (seat == hand.button()) return 0;
     for (int k = seat_after(seat); k != seat; k = seat_after(k)) {
         if (!hand.folded(k) && hand.stack(k) > 0 && t.seat(k).Active) ++behind;
         if (k == hand.button()) break;
+    }
+    return behind;
+}
+
+// The seats still in that act after `seat` before the flop, the blinds included: the seats a
+// push must get through, as the push-or-fold table counts them.
+int push_behind(const Table& t, const HandState& hand, int seat) {
+    int behind = 0;
+    if (seat == hand.big_blind_seat()) return 0;
+    for (int k = seat_after(seat); k != seat; k = seat_after(k)) {
+        if (!hand.folded(k) && hand.stack(k) > 0 && t.seat(k).Active) ++behind;
+        if (k == hand.big_blind_seat()) break;
     }
     return behind;
 }
@@ -134,8 +148,7 @@ std::vector<LikelyRange> likely_ranges(const Table& t, const HandState& hand,
 
 double dealt_position(const Table& t, const HandState& hand, int seat) {
     if (seat == hand.small_blind_seat() || seat == hand.big_blind_seat()) return 1.0;
-    // The button's count runs round the table to every seat still in, as `seats_behind` has it.
-    if (seat == hand.button()) return position_for(seats_behind(t, hand, seat));
+    if (seat == hand.button()) return position_for(0);
     int behind = 0;
     for (int k = seat_after(seat); k != seat; k = seat_after(k)) {
         if (t.seat(k).Active && hand.put_in(k) + hand.stack(k) > 0) ++behind;
@@ -200,7 +213,7 @@ Decision before_flop(const Table& t, const HandState& hand, const HandReads& rea
 
     if (stack_bb <= push_fold_stacks) {
         if (!raised) {
-            const int behind = std::max(1, seats_behind(t, hand, me));
+            const int behind = std::max(1, push_behind(t, hand, me));
             const double pushes = push_share(std::max(1, stack_bb), behind) *
                                   (difficulty == Difficulty::easy ? 1.3 : 1.0) *
                                   std::max(0.5, 1.0 - 2.0 * pressure);
