@@ -32,28 +32,28 @@ double unit(Draws& draws) {
     return static_cast<double>(draws.next() >> 11) * (1.0 / 9007199254740992.0);
 }
 
-// Seats still in the hand that act after `seat` on this street, up to the button: none for the
-// button, which acts last after the flop and is the last seat to open before the blinds.
-int seats_behind(const Table& t, const HandState& hand, int seat) {
-    int behind = 0;
-    if (seat == hand.button()) return 0;
-    for (int k = seat_after(seat); k != seat; k = seat_after(k)) {
-        if (!hand.folded(k) && hand.stack(k) > 0 && t.seat(k).Active) ++behind;
-        if (k == hand.button()) break;
+// Seats still in the hand with chips that come after `seat`, up to and including `last`;
+// none when `seat` is `last`.
+int still_in_after(const Table& t, const HandState& hand, int seat, int last) {
+    int count = 0;
+    for (int k = seat; k != last;) {
+        k = seat_after(k);
+        if (k == seat) break;
+        if (!hand.folded(k) && hand.stack(k) > 0 && t.seat(k).Active) ++count;
     }
-    return behind;
+    return count;
+}
+
+// Seats still in that act after `seat` on this street, up to the button: none for the button,
+// which acts last after the flop and is the last seat to open before the blinds.
+int seats_behind(const Table& t, const HandState& hand, int seat) {
+    return still_in_after(t, hand, seat, hand.button());
 }
 
 // The seats still in that act after `seat` before the flop, the blinds included: the seats a
 // push must get through, as the push-or-fold table counts them.
 int push_behind(const Table& t, const HandState& hand, int seat) {
-    int behind = 0;
-    if (seat == hand.big_blind_seat()) return 0;
-    for (int k = seat_after(seat); k != seat; k = seat_after(k)) {
-        if (!hand.folded(k) && hand.stack(k) > 0 && t.seat(k).Active) ++behind;
-        if (k == hand.big_blind_seat()) break;
-    }
-    return behind;
+    return still_in_after(t, hand, seat, hand.big_blind_seat());
 }
 
 // The seats dealt in that act after `seat` before the flop: those after it to the button,
