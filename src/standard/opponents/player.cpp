@@ -148,11 +148,11 @@ std::vector<LikelyRange> likely_ranges(const Table& t, const HandState& hand,
 
 double dealt_position(const Table& t, const HandState& hand, int seat) {
     if (seat == hand.small_blind_seat() || seat == hand.big_blind_seat()) return 1.0;
-    if (seat == hand.button()) return position_for(0);
+    // The seats dealt in after `seat` up to the button: none for the button itself.
     int behind = 0;
-    for (int k = seat_after(seat); k != seat; k = seat_after(k)) {
+    for (int k = seat; k != hand.button();) {
+        k = seat_after(k);
         if (t.seat(k).Active && hand.put_in(k) + hand.stack(k) > 0) ++behind;
-        if (k == hand.button()) break;
     }
     return position_for(behind);
 }
