@@ -35,6 +35,11 @@ constexpr double isolation_share = 0.12;
 // Against a lone raise from the last seats by an aggressive player, who opens wide there and
 // folds most of it to a re-raise, the best of the hands re-raise to take the pot.
 constexpr double resteal_share = 0.12;
+constexpr double aces_share = 6.0 / 1326.0;
+// After the flop, the equity against the likely hands that bets for value or raises, and the
+// margin over the pot's price a call asks for the times a later card or bet turns it round.
+// Bluffs are left out: these fields call them down.
+constexpr double value_bet_equity = 0.55, value_raise_equity = 0.8, call_margin = 0.05;
 
 Decision check_or_fold(const Legal& l) {
     return {l.can_check ? Move::check : Move::fold, 0};
@@ -231,6 +236,23 @@ std::optional<Decision> field_resteal(const Table& t, const HandState& hand, con
     return Decision{Move::raise, std::clamp<Chips>(hand.current_bet() * 3, l.min_to, l.max_to)};
 }
 
+// A deep stack's best hands against a raise: all in for a hundred big blinds is called only by
+// the hands that beat or tie kings, so a lone raise is re-raised to three times its size, and
+// only aces go on against a re-raise that puts a third of the stack or more at risk.
+std::optional<Decision> deep_premium(const HandState& hand, const HandReads& reads,
+                                     double percentile) {
+    const int me = hand.to_act();
+    const Legal l = hand.legal();
+    const Chips stack = hand.stack(me) + hand.round_bet(me);
+    if (reads.raises_now == 1 && l.can_raise) {
+        const Chips to = std::clamp<Chips>(hand.current_bet() * 3, l.min_to, l.max_to);
+        return Decision{Move::raise, to * 5 >= stack * 2 ? l.max_to : to};
+    }
+    if (percentile <= aces_share) return std::nullopt;
+    if (l.to_call * 10 < hand.stack(me)) return Decision{Move::call, 0};
+    return check_or_fold(l);
+}
+
 // In a field played whole, before its last tables, where lasting is most of a place: a deep
 // stack steals the blinds from the last seats with a small raise, re-raises an aggressive
 // player's late open, raises over limpers with the best hands and otherwise plays only
@@ -273,6 +295,8 @@ std::optional<Decision> field_preflop(const Table& t, const HandState& hand,
                             std::clamp<Chips>(bb * 5 / 2 + limped * bb, l.min_to, l.max_to)};
     }
     if (percentile > goes_in) return check_or_fold(l);
+    if (raised && stack_bb > push_fold_stacks)
+        if (const std::optional<Decision> d = deep_premium(hand, reads, percentile)) return *d;
     if (l.can_raise) return Decision{hand.current_bet() > 0 ? Move::raise : Move::bet, l.max_to};
     return l.can_call ? Decision{Move::call, 0} : check_or_fold(l);
 }
@@ -290,6 +314,34 @@ std::optional<Decision> field_continuation_bet(const HandState& hand, const Hand
     return Decision{Move::bet, std::clamp<Chips>(hand.pot() / 2, l.min_to, l.max_to)};
 }
 
+// After the flop in a field, where the callers see most bets through to the river: bets and
+// raises are for value only, and a call needs the equity the pot's price asks and a margin
+// for the hands still to come.
+std::optional<Decision> field_postflop(const Table& t, const HandState& hand,
+                                       const HandReads& reads, Draws& draws) {
+    if (hand.round() == Round::preflop) return std::nullopt;
+    const int me = hand.to_act();
+    const Legal l = hand.legal();
+    const std::vector<LikelyRange> ranges = ranges_by_style(t, hand, reads, me);
+    if (ranges.empty()) return std::nullopt;
+    const Player& p = t.seat(me);
+    const double equity =
+        equity_against_ranges({p.cardone, p.cardtwo}, board_turned_up(t), ranges, 400, draws);
+    const Chips pot = hand.pot();
+    if (l.can_check) {
+        if (equity >= value_bet_equity && l.can_raise)
+            return Decision{
+                hand.current_bet() > 0 ? Move::raise : Move::bet,
+                std::clamp<Chips>(hand.current_bet() + pot * 2 / 3, l.min_to, l.max_to)};
+        return Decision{Move::check, 0};
+    }
+    if (equity >= value_raise_equity && l.can_raise)
+        return Decision{Move::raise, std::clamp<Chips>(hand.current_bet() * 3, l.min_to, l.max_to)};
+    const double price = static_cast<double>(l.to_call) / static_cast<double>(pot + l.to_call);
+    if (equity >= price + call_margin) return Decision{Move::call, 0};
+    return check_or_fold(l);
+}
+
 Decision reference_decision(Table& t, const HandState& hand, const HandReads& reads,
                             std::uint64_t seed) {
     Draws draws{seed};
@@ -303,6 +355,8 @@ Decision reference_decision(Table& t, const HandState& hand, const HandReads& re
             if (const std::optional<Decision> d = all_in_or_fold(t, hand, reads, seed)) return *d;
         if (const std::optional<Decision> d = field_preflop(t, hand, reads)) return *d;
         if (const std::optional<Decision> d = field_continuation_bet(hand, reads, tag)) return *d;
+        if (const std::optional<Decision> d = field_postflop(t, hand, reads, draws))
+            return weighed(t, hand, reads, *d, draws);
     }
     return weighed(t, hand, reads, tag, draws);
 }

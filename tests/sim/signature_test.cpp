@@ -103,7 +103,7 @@ TEST(Signature, PinnedForTheWholeField) {
         std::uint64_t signature;
     };
     constexpr Field fields[] = {
-        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0x594798bcf9243d1f},
+        {StructureKind::hyper_turbo, 100, PolicyKind::tag, 0xd0c8fcfe527367ba},
         {StructureKind::turbo, 50, PolicyKind::caller, 0xb09b63ab6077af92},
     };
     for (const Field& f : fields) {

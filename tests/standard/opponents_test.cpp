@@ -3,6 +3,9 @@
 // each style playing its share of hands.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
+
 #include "sim/all_in_value.h"
 #include "sim/reference_player.h"
 #include "sim/runner.h"
@@ -231,6 +234,94 @@ TEST(Opponents, ThePreflopRangesAreWhatEachStylePlays) {
             << style_name(st);
         EXPECT_NEAR(answer.called, calls.to - calls.from, 0.03) << style_name(st);
     }
+}
+
+// A table of a field of 1,000 under the regular levels, four seats of 200 big blinds, the
+// button seat 1 played by the reference player; moves are read as the table reads them.
+class FieldReference : public ::testing::Test {
+  protected:
+    FieldReference() : t(std::make_unique<SeededRandom>(5)) {
+        t.limits = 50;
+        t.field_left = 900;
+        t.options.structure = StructureKind::regular;
+        t.options.entrants = 1000;
+        for (int k = 1; k <= seat_count; ++k)
+            t.seat(k).Active = k <= 4;
+        hand.emplace(std::vector<SeatStart>{{1, 20000}, {2, 20000}, {3, 20000}, {4, 20000}}, 1, 50,
+                     100);
+    }
+    void hold(int seat, CardCode a, CardCode b) {
+        t.seat(seat).cardone = a;
+        t.seat(seat).cardtwo = b;
+    }
+    void play(Move move, Chips to = 0) {
+        const int seat = hand->to_act();
+        ASSERT_TRUE(hand->act(move, to)) << seat;
+        read_move(reads, seat, move, hand->round() == Round::preflop);
+    }
+    Decision reference() { return sim::reference_decision(t, *hand, reads, 9); }
+    Table t;
+    std::optional<HandState> hand;
+    HandReads reads;
+};
+
+// Kings all in for 200 big blinds over a raise are called only by aces or kings: they re-raise
+// to three times the raise and give it up to a large re-raise, where aces go on.
+TEST_F(FieldReference, DeepKingsReRaiseSmallAndFoldToALargeReRaise) {
+    hold(1, card_code(13, 0), card_code(13, 1));
+    play(Move::raise, 300);  // seat 4, first to act
+    const Decision three_bet = reference();
+    EXPECT_EQ(three_bet.move, Move::raise);
+    EXPECT_EQ(three_bet.to, 900);
+    play(three_bet.move, three_bet.to);
+    play(Move::fold);
+    play(Move::fold);
+    play(Move::raise, 6000);
+    EXPECT_EQ(reference().move, Move::fold);
+    hold(1, card_code(14, 0), card_code(14, 1));
+    const Decision aces = reference();
+    EXPECT_TRUE(aces.move == Move::call || (aces.move == Move::raise && aces.to == 20000));
+}
+
+// After the flop in a field the reference player bets and raises for value only: with nothing
+// it checks when checked to and folds to a bet of the pot; with the nut straight it bets, and
+// raises a bet.
+TEST_F(FieldReference, BetsAndRaisesAreForValueOnly) {
+    const CardCode board[] = {card_code(14, 2), card_code(13, 3), card_code(11, 3), card_code(4, 1),
+                              card_code(3, 2)};
+    for (int i = 0; i < 5; ++i)
+        t.deck[deck_pos::board(i + 1)] = board[i];
+    for (int k = 2; k <= 4; ++k)
+        hold(k, card_code(9 + k, 0), card_code(9 + k, 1));
+    const std::array<CardCode, 2> nothing = {card_code(7, 1), card_code(2, 3)};
+    const std::array<CardCode, 2> straight = {card_code(12, 3), card_code(10, 2)};
+    // Seat 4 limps, seat 1 raises, the big blind and seat 4 call; the flop is checked through.
+    play(Move::call);        // seat 4
+    play(Move::raise, 300);  // seat 1
+    play(Move::fold);        // seat 2
+    play(Move::call);
+    play(Move::call);
+    auto next_street = [&](bool& shown) {
+        shown = true;
+        reads.raises_now = 0;
+        play(Move::check);  // seat 3
+    };
+    next_street(t.postflop1);
+    play(Move::check);
+    play(Move::check);
+    next_street(t.postflop2);
+    play(Move::check);
+    hold(1, nothing[0], nothing[1]);
+    EXPECT_EQ(reference().move, Move::check);
+    hold(1, straight[0], straight[1]);
+    EXPECT_EQ(reference().move, Move::bet);
+    play(Move::check);
+    next_street(t.postflop3);
+    play(Move::bet, hand->pot());  // seat 4
+    hold(1, nothing[0], nothing[1]);
+    EXPECT_EQ(reference().move, Move::fold);
+    hold(1, straight[0], straight[1]);
+    EXPECT_EQ(reference().move, Move::raise);
 }
 
 }  // namespace
