@@ -328,11 +328,10 @@ std::optional<Decision> field_postflop(const Table& t, const HandState& hand,
     const double equity =
         equity_against_ranges({p.cardone, p.cardtwo}, board_turned_up(t), ranges, 400, draws);
     const Chips pot = hand.pot();
+    // After the flop a seat may check only while nobody has bet on the street.
     if (l.can_check) {
         if (equity >= value_bet_equity && l.can_raise)
-            return Decision{
-                hand.current_bet() > 0 ? Move::raise : Move::bet,
-                std::clamp<Chips>(hand.current_bet() + pot * 2 / 3, l.min_to, l.max_to)};
+            return Decision{Move::bet, std::clamp<Chips>(pot * 2 / 3, l.min_to, l.max_to)};
         return Decision{Move::check, 0};
     }
     if (equity >= value_raise_equity && l.can_raise)
